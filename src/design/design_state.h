@@ -1,0 +1,116 @@
+#pragma once
+// Everything a design is made of, plus the state of the pass in progress. One object of this type
+// is owned by the main loop and passed by reference; nothing else holds mutable state.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace gridlet {
+
+constexpr int kHistorySize = 801;
+
+// The six properties put into statements as they stand, with their per-command defaults.
+struct Properties {
+    std::string lineWidth = "2";
+    std::string edgeColor = "0";
+    std::string fillColor = "%WHITE";
+    std::string fillStyle = "0";
+    std::string polyFillMode = "0";
+    std::string cornerSidesPoints = "0";
+};
+
+// Which kind of object the properties menu is set up for; set by the right-strip buttons.
+struct PropertiesTargets {
+    bool text = false;
+    bool star = false;
+    bool polygon = false;
+    bool rectangle = false;
+    bool ellipse = false;
+    bool line = false;
+    bool arc = false;
+    bool pie = false;
+    bool paint = false;
+    bool paintReplace = false;
+};
+
+// What the area phase asked for instead of marking an area.
+struct AreaRequests {
+    bool exit = false;
+    bool escape = false;
+    int codeViewRequest = 0;  // 0 none, 1 graphic-window code, 2 printer code
+    int buildRequest = 0;
+    bool help = false;
+    int previewRequest = 0;
+    bool undo = false;
+};
+
+struct DesignState {
+    // Kind accumulators.
+    std::string backgroundPaintCode;
+    std::string boxCode;
+    std::string polygonCode;
+    std::string ellipseCode;
+    std::string starCode;
+    std::string lineCode;
+    std::string arcCode;
+    std::string pieCode;
+    std::string paintCode;
+    std::string bitmapCode;
+    std::string textCode;
+    std::string backLayerCode;
+
+    // Routine-level texts.
+    std::string subHeader;
+    std::string localDecls;
+    std::string windowCode;
+    std::string windowBackgroundCode;
+    std::string typeDecls;
+    std::string supportFunctions;
+    std::string globalDecls;
+    std::string doStringBody;
+
+    std::int32_t objectNumber = 0;
+    std::string pendingStatement;
+    std::string pendingSnapshot;
+    std::array<std::string, kHistorySize> codeHistory;
+    std::array<std::string, kHistorySize> screenHistory;
+
+    // Window state.
+    int windowExists = 0;
+    std::int32_t windowTopRow = 0;
+    std::int32_t windowLeftCol = 0;
+    std::int32_t windowBottomRow = 47;
+    std::int32_t windowRightCol = 80;
+    std::int32_t windowX = 0;
+    std::int32_t windowY = 0;
+    std::int32_t windowWidth = 0;
+    std::int32_t windowHeight = 0;
+
+    // The area marked in the current pass.
+    std::int32_t AreaTop = 0;
+    std::int32_t AreaBottom = 0;
+    std::int32_t AreaLeft = 0;
+    std::int32_t AreaRight = 0;
+
+    // The current object's pixel coordinates and per-tool values.
+    std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    std::int32_t starWidth = 0;
+    std::int32_t starHeight = 0;
+    std::string arcStart;
+    std::string arcEnd;
+    std::string bitmapPath;
+    std::string bitmapName;
+    std::int32_t bitmapWidth = 0;
+    std::int32_t bitmapHeight = 0;
+
+    Properties properties;
+    bool lineKeepFlag = false;  // the line tool keeps its width and colour out of the reset
+    PropertiesTargets targets;
+    AreaRequests requests;
+
+    // The main loop's whole-screen snapshot of the current pass.
+    std::string snapshot;
+};
+
+}  // namespace gridlet

@@ -1,0 +1,93 @@
+#pragma once
+// The 90 x 46 cell console: an authoritative cell buffer with block read and write, text colour,
+// cursor, printing, mouse event selection and input events. A backend shows it and delivers input.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/console_backend.h"
+
+namespace gridlet {
+
+constexpr int kScreenWidth = 90;
+constexpr int kScreenHeight = 46;
+
+// Mouse buttons and event kinds as the input encoding numbers them.
+enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4, kAllButtons = 7 };
+enum MouseEventKind : int { kMove = 1, kDoubleClick = 2, kPress = 4, kRelease = 8 };
+
+class Console {
+public:
+    Console(ConsoleBackend& backend, Clock& clock);
+
+    // Block write and read of a 1-based inclusive rectangle. Cells outside the screen are skipped;
+    // a buffer shorter than the rectangle writes nothing.
+    void WriteBlock(int topRow, int leftCol, int bottomRow, int rightCol, const std::vector<Cell>& cells);
+    std::vector<Cell> ReadBlock(int topRow, int leftCol, int bottomRow, int rightCol) const;
+    Cell CellAt(int row, int col) const;
+
+    void SetColor(int foreground, int background);
+    std::uint8_t Attribute() const { return attribute_; }
+    void Locate(int row, int col);
+    int CursorRow() const { return cursorRow_; }
+    int CursorCol() const { return cursorCol_; }
+    void SetCursorVisible(bool visible);
+    bool CursorVisible() const { return cursorVisible_; }
+
+    // Prints code page 437 bytes at the cursor without a line end; wraps at the right edge and
+    // never scrolls, so a text filling the last row stays where it is.
+    void Print(std::string_view text);
+    void ClearScreen();
+
+    void SetTitle(const std::string& title);
+    const std::string& Title() const { return title_; }
+
+    // Chooses the reported buttons and event kinds; other mouse events are dropped.
+    void SetMouseEvents(int buttons, int kinds);
+
+    // Next input event in the program's encoding: a 1-byte key, a 2-byte extended key (zero, scan
+    // code) or a 4-byte mouse event (255, 255, kind, buttons). ReadEvent blocks; PollEvent waits
+    // at most timeoutMs and gives the empty string when nothing came.
+    std::string ReadEvent();
+    std::string PollEvent(int timeoutMs);
+    int MouseRow() const { return mouseRow_; }
+    int MouseCol() const { return mouseCol_; }
+
+    void Beep();
+    // Shows pending changes, then waits; every pause of the program goes through here.
+    void Sleep(int milliseconds);
+    void Flush();
+
+    Clock& clock() { return clock_; }
+    ConsoleBackend& backend() { return backend_; }
+
+private:
+    std::string NextEvent(int timeoutMs);
+    bool Accepts(const InputEvent& event) const;
+    int Index(int row, int col) const { return (row - 1) * kScreenWidth + (col - 1); }
+
+    ConsoleBackend& backend_;
+    Clock& clock_;
+    std::vector<Cell> cells_;
+    std::uint8_t attribute_ = 0x07;
+    int cursorRow_ = 1;
+    int cursorCol_ = 1;
+    bool cursorVisible_ = true;
+    std::string title_;
+    int mouseButtons_ = kAllButtons;
+    int mouseKinds_ = kPress;
+    int mouseRow_ = 0;
+    int mouseCol_ = 0;
+};
+
+// The signed 16-bit command code of a key event: its first two bytes, first byte low.
+std::int16_t KeyCode(std::string_view event);
+
+bool IsMouseEvent(std::string_view event);
+int MouseEventKindOf(std::string_view event);
+int MouseButtonsOf(std::string_view event);
+
+}  // namespace gridlet

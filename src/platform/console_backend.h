@@ -1,0 +1,42 @@
+#pragma once
+// What a console needs from the thing that shows its cells and reads the user's input.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace gridlet {
+
+struct Cell {
+    std::uint8_t ch = ' ';
+    std::uint8_t attr = 0x07;
+    friend bool operator==(const Cell&, const Cell&) = default;
+};
+
+// One input event in the program's encoding; mouse events carry the pointer cell (1-based).
+struct InputEvent {
+    std::string code;
+    int row = 0;
+    int col = 0;
+};
+
+struct ScreenState {
+    const std::vector<Cell>& cells;  // 90 x 46, row by row
+    int cursorRow;
+    int cursorCol;
+    bool cursorVisible;
+};
+
+class ConsoleBackend {
+public:
+    virtual ~ConsoleBackend() = default;
+    // Makes the terminal show the given screen.
+    virtual void Present(const ScreenState& screen) = 0;
+    // The next input event; waits at most timeoutMs (negative: without limit).
+    virtual std::optional<InputEvent> NextInput(int timeoutMs) = 0;
+    virtual void SetTitle(const std::string& title) = 0;
+    virtual void Beep() = 0;
+};
+
+}  // namespace gridlet
