@@ -1,0 +1,24 @@
+#pragma once
+// The system clipboard.
+
+#include <string>
+
+namespace gridlet {
+
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+    virtual void Empty() = 0;
+    // Places a Windows-1252 text (CR LF kept) as plain text.
+    virtual void SetText(const std::string& text) = 0;
+};
+
+// Keeps the text; for tests.
+class MemoryClipboard : public Clipboard {
+public:
+    void Empty() override { text.clear(); }
+    void SetText(const std::string& value) override { text = value; }
+    std::string text;
+};
+
+}  // namespace gridlet
