@@ -1,0 +1,48 @@
+#include "app/input_routine.h"
+
+#include "app/hints.h"
+
+namespace gridlet {
+namespace {
+
+void ShowHint(Console& console, const std::string& hint) {
+    if (hint.empty()) return;
+    console.SetColor(0, 7);
+    console.Locate(46, 1);
+    console.Print(hint);
+}
+
+}  // namespace
+
+ClickResult InputRoutine(Console& console) {
+    ClickResult result;
+    console.SetMouseEvents(kAllButtons, kMove | kDoubleClick | kPress);
+    for (;;) {
+        const std::string event = console.ReadEvent();
+        const int buttons = MouseButtonsOf(event);
+        if (IsMouseEvent(event) && buttons == kLeftButton) {
+            result.leftClick = true;
+            return result;
+        }
+        if (IsMouseEvent(event) && buttons == kRightButton) {
+            result.rightClick = true;
+            return result;
+        }
+        if (IsMouseEvent(event) && buttons == 0) {
+            result.row = console.MouseRow();
+            result.col = console.MouseCol();
+            console.Sleep(10);
+            if (result.col >= 2 && result.col <= 8) {
+                ShowHint(console, LeftStripHint(result.row));
+            } else if (result.col >= 82) {
+                ShowHint(console, RightStripHint(result.row));
+            }
+            continue;
+        }
+        result.keyString = event;
+        result.commandCode = KeyCode(event + std::string(1, '\0'));
+        return result;
+    }
+}
+
+}  // namespace gridlet

@@ -1,0 +1,12 @@
+#pragma once
+// The tool phase's wait for a click or key, with the strip hints on the hint row.
+
+#include "screen/wait_click.h"
+
+namespace gridlet {
+
+// Returns at the first left or right button event, or with the command code of a key (or a
+// middle-button event). Row and column are those of the last move in the same call.
+ClickResult InputRoutine(Console& console);
+
+}  // namespace gridlet
