@@ -34,6 +34,25 @@ struct PropertiesTargets {
     bool paintReplace = false;
 };
 
+// The logical-font record exchanged with the font chooser: height in pixels (negative for a
+// character height), weight 400 or 700, flags non-zero when on, face name at most 31 characters.
+struct LogicalFont {
+    std::int32_t height = 0;
+    std::int32_t width = 0;
+    std::int32_t escapement = 0;
+    std::int32_t orientation = 0;
+    std::int32_t weight = 0;
+    std::uint8_t italic = 0;
+    std::uint8_t underline = 0;
+    std::uint8_t strikeOut = 0;
+    std::uint8_t charSet = 0;
+    std::uint8_t outPrecision = 0;
+    std::uint8_t clipPrecision = 0;
+    std::uint8_t quality = 0;
+    std::uint8_t pitchAndFamily = 0;
+    std::string faceName;
+};
+
 // What the area phase asked for instead of marking an area.
 struct AreaRequests {
     bool exit = false;
@@ -108,6 +127,9 @@ struct DesignState {
     bool lineKeepFlag = false;  // the line tool keeps its width and colour out of the reset
     PropertiesTargets targets;
     AreaRequests requests;
+
+    LogicalFont fontRecord;
+    std::string lastChosenPath;  // the file chooser's latest result, named in the next title
 
     // The main loop's whole-screen snapshot of the current pass.
     std::string snapshot;
