@@ -10,6 +10,9 @@ namespace gridlet {
 
 constexpr int kHistorySize = 801;
 
+// The composition's sections, indexed from 1; index 0 is unused.
+using SectionTable = std::array<std::string, 101>;
+
 // The six properties put into statements as they stand, with their per-command defaults.
 struct Properties {
     std::string lineWidth = "2";
@@ -32,6 +35,14 @@ struct PropertiesTargets {
     bool pie = false;
     bool paint = false;
     bool paintReplace = false;
+};
+
+// Set by the string, natural-size bitmap and line-step tools while their move menu runs, so that
+// the menu's Preview knows what it is rebuilding.
+struct MoveMenuKinds {
+    bool stringTool = false;
+    bool naturalBitmap = false;
+    bool lineStep = false;
 };
 
 // The logical-font record exchanged with the font chooser: height in pixels (negative for a
@@ -127,6 +138,15 @@ struct DesignState {
     bool lineKeepFlag = false;  // the line tool keeps its width and colour out of the reset
     PropertiesTargets targets;
     AreaRequests requests;
+    std::int16_t commandCode = 0;  // the main loop's pending command key
+
+    // The move menu's pending object, as the composition places it.
+    MoveMenuKinds moveMenuKinds;
+    int moveToBackRequest = 0;
+    std::string movePreviewStatement;
+
+    SectionTable sections;
+    std::string programText;
 
     LogicalFont fontRecord;
     std::string lastChosenPath;  // the file chooser's latest result, named in the next title
