@@ -1,0 +1,88 @@
+#include "platform/ansi_writer.h"
+
+#include "platform/console.h"
+#include "platform/cp437.h"
+
+namespace gridlet {
+namespace {
+
+constexpr const char* kClearScreen = "\x1b[0m\x1b[2J";
+constexpr const char* kShowCursor = "\x1b[?25h";
+constexpr const char* kHideCursor = "\x1b[?25l";
+
+std::string MoveTo(int row, int col) {
+    return "\x1b[" + std::to_string(row) + ";" + std::to_string(col) + "H";
+}
+
+int ForegroundCode(std::uint8_t attr) {
+    return ((attr & 0x08) ? 90 : 30) + AnsiColorOf(attr & 0x07);
+}
+
+int BackgroundCode(std::uint8_t attr) {
+    return ((attr & 0x80) ? 100 : 40) + AnsiColorOf((attr >> 4) & 0x07);
+}
+
+// Sets only the colours that change; an unknown pen gets both.
+std::string PenChange(const std::optional<std::uint8_t>& from, std::uint8_t to) {
+    const bool foreground = !from || ForegroundCode(*from) != ForegroundCode(to);
+    const bool background = !from || BackgroundCode(*from) != BackgroundCode(to);
+    std::string params;
+    if (foreground) params += std::to_string(ForegroundCode(to));
+    if (foreground && background) params += ";";
+    if (background) params += std::to_string(BackgroundCode(to));
+    return "\x1b[" + params + "m";
+}
+
+}  // namespace
+
+int AnsiColorOf(int pcColor) {
+    const int red = (pcColor & 4) ? 1 : 0;
+    const int blue = (pcColor & 1) ? 4 : 0;
+    return red | (pcColor & 2) | blue;
+}
+
+ScreenUpdate RenderScreenUpdate(const std::optional<ShownScreen>& shown, const ScreenState& next) {
+    std::string out;
+    const bool paintAll = !shown;
+    if (paintAll) out += kClearScreen;
+    if (!next.cursorVisible && (paintAll || shown->cursorVisible)) out += kHideCursor;
+
+    std::optional<std::uint8_t> pen;
+    int row = 0;  // where the terminal's cursor is; 0 when unknown
+    int col = 0;
+    if (shown) {
+        pen = shown->pen;
+        row = shown->cursorRow;
+        col = shown->cursorCol;
+    }
+
+    for (std::size_t i = 0; i < next.cells.size(); ++i) {
+        const Cell cell = next.cells[i];
+        if (!paintAll && shown->cells[i] == cell) continue;
+        const int cellRow = static_cast<int>(i / kScreenWidth) + 1;
+        const int cellCol = static_cast<int>(i % kScreenWidth) + 1;
+        if (cellRow != row || cellCol != col) out += MoveTo(cellRow, cellCol);
+        if (pen != cell.attr) {
+            out += PenChange(pen, cell.attr);
+            pen = cell.attr;
+        }
+        AppendUtf8(out, cell.ch == 0 ? U' ' : Cp437ToUnicode(cell.ch));
+        // After the last column terminals differ (pending wrap), so the position is unknown.
+        row = cellCol < kScreenWidth ? cellRow : 0;
+        col = cellCol < kScreenWidth ? cellCol + 1 : 0;
+    }
+
+    if (next.cursorVisible) {
+        if (row != next.cursorRow || col != next.cursorCol) {
+            out += MoveTo(next.cursorRow, next.cursorCol);
+            row = next.cursorRow;
+            col = next.cursorCol;
+        }
+        if (paintAll || !shown->cursorVisible) out += kShowCursor;
+    }
+
+    ShownScreen result{next.cells, row, col, next.cursorVisible, pen.value_or(0x07)};
+    return ScreenUpdate{std::move(out), std::move(result)};
+}
+
+}  // namespace gridlet

@@ -1,0 +1,35 @@
+#pragma once
+// Turns the console's cells into the bytes that make an ANSI terminal show them: only what
+// differs from what the terminal shows already, in one string for one write().
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/console_backend.h"
+
+namespace gridlet {
+
+// What the terminal shows after a flush, and where its cursor and pen are.
+struct ShownScreen {
+    std::vector<Cell> cells;
+    int cursorRow = 1;  // the terminal's cursor, 0 when unknown
+    int cursorCol = 1;
+    bool cursorVisible = true;
+    std::uint8_t pen = 0x07;  // the attribute the terminal writes with
+};
+
+struct ScreenUpdate {
+    std::string bytes;
+    ShownScreen shown;
+};
+
+// The bytes that turn the shown screen into the new one; with nothing shown yet, the whole
+// screen is painted on a cleared terminal.
+ScreenUpdate RenderScreenUpdate(const std::optional<ShownScreen>& shown, const ScreenState& next);
+
+// The ANSI colour number (0-7) of a PC palette colour's low three bits: red and blue swap places.
+int AnsiColorOf(int pcColor);
+
+}  // namespace gridlet
