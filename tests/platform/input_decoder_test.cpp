@@ -1,0 +1,181 @@
+#include "platform/input_decoder.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/console.h"
+#include "platform/input_events.h"
+
+namespace gridlet {
+namespace {
+
+std::string Describe(const InputEvent& event) {
+    std::string text;
+    for (unsigned char byte : event.code) text += std::to_string(byte) + " ";
+    if (event.row != 0 || event.col != 0) {
+        text += "@" + std::to_string(event.row) + "," + std::to_string(event.col);
+    }
+    return text;
+}
+
+std::vector<std::string> DescribeAll(const std::vector<InputEvent>& events) {
+    std::vector<std::string> texts;
+    for (const auto& event : events) texts.push_back(Describe(event));
+    return texts;
+}
+
+std::string Printable(std::string_view bytes) {
+    std::string text;
+    for (unsigned char byte : bytes) {
+        if (byte >= 0x20 && byte < 0x7F) {
+            text += static_cast<char>(byte);
+        } else {
+            text += "\\x" + std::to_string(byte) + ";";
+        }
+    }
+    return text;
+}
+
+std::vector<std::string> Decode(std::string_view bytes, std::string terminfoF1 = {}) {
+    InputDecoder decoder(std::move(terminfoF1));
+    return DescribeAll(decoder.Feed(bytes));
+}
+
+struct Case {
+    const char* bytes;
+    std::vector<InputEvent> events;
+};
+
+void ExpectDecodes(const std::vector<Case>& cases) {
+    for (const Case& c : cases) {
+        EXPECT_EQ(Decode(c.bytes), DescribeAll(c.events)) << "bytes: " << Printable(c.bytes);
+    }
+}
+
+TEST(InputDecoder, MouseReportsBecomePressReleaseAndMove) {
+    ExpectDecodes({
+        {"\x1b[<0;12;5M", {PressEvent(5, 12, kLeftButton)}},
+        {"\x1b[<2;90;46M", {PressEvent(46, 90, kRightButton)}},
+        {"\x1b[<1;3;4M", {PressEvent(4, 3, kMiddleButton)}},
+        {"\x1b[<0;12;5m", {ReleaseEvent(5, 12, kLeftButton)}},
+        {"\x1b[<2;12;5m", {ReleaseEvent(5, 12, kRightButton)}},
+        {"\x1b[<20;3;3M", {PressEvent(3, 3, kLeftButton)}},  // with Shift and Ctrl held
+        {"\x1b[<35;7;9M", {MoveEvent(9, 7)}},
+        {"\x1b[<32;7;9M", {MoveEvent(9, 7)}},  // dragging with the left button down
+        {"\x1b[<34;1;2M", {MoveEvent(2, 1)}},
+    });
+}
+
+TEST(InputDecoder, WheelAndMalformedReportsGiveNothingAndLeakNoKeys) {
+    ExpectDecodes({
+        {"\x1b[<64;5;5Mx", {KeyEvent('x')}},
+        {"\x1b[<65;5;5Mx", {KeyEvent('x')}},
+        {"\x1b[<0;5Mx", {KeyEvent('x')}},
+        {"\x1b[<0;5;5;5Mx", {KeyEvent('x')}},
+    });
+}
+
+TEST(InputDecoder, PlainKeysAndTheirTerminalForms) {
+    ExpectDecodes({
+        {"a", {KeyEvent('a')}},
+        {"Z9 ", {KeyEvent('Z'), KeyEvent('9'), KeyEvent(' ')}},
+        {"\r", {KeyEvent('\r')}},
+        {"\n", {KeyEvent('\r')}},
+        {"\x7f", {KeyEvent('\b')}},
+        {"\b", {KeyEvent('\b')}},
+        {"\x03\x1a", {KeyEvent('\x03'), KeyEvent('\x1a')}},  // Ctrl+C and Ctrl+Z are keys
+        {"\t", {KeyEvent('\t')}},
+    });
+}
+
+TEST(InputDecoder, TypedCharactersBecomeTheirWindows1252Byte) {
+    ExpectDecodes({
+        {"\xC3\xA9", {KeyEvent('\xE9')}},           // é
+        {"\xC2\xA3", {KeyEvent('\xA3')}},           // £
+        {"\xE2\x82\xAC", {KeyEvent('\x80')}},       // €
+        {"\xC5\x93", {KeyEvent('\x9C')}},           // œ
+        {"\xE2\x86\x92", {KeyEvent('?')}},          // → has no Windows-1252 form
+        {"\xF0\x9F\x98\x80", {KeyEvent('?')}},      // an emoji
+        {"\xC2\x81", {KeyEvent('?')}},              // a C1 control
+        {"\xFFz", {KeyEvent('?'), KeyEvent('z')}},  // not UTF-8 at all
+        {"\xC3z", {KeyEvent('?'), KeyEvent('z')}},  // a lead byte without its continuation
+    });
+}
+
+TEST(InputDecoder, F1InEveryFormAndTheArrows) {
+    ExpectDecodes({
+        {"\x1bOP", {ExtendedKeyEvent(kScanF1)}},
+        {"\x1b[11~", {ExtendedKeyEvent(kScanF1)}},
+        {"\x1b[[A", {ExtendedKeyEvent(kScanF1)}},
+        {"\x1b[A\x1b[B\x1b[C\x1b[D",
+         {ExtendedKeyEvent(kScanUp), ExtendedKeyEvent(kScanDown), ExtendedKeyEvent(kScanRight),
+          ExtendedKeyEvent(kScanLeft)}},
+        {"\x1bOA\x1bOB\x1bOC\x1bOD",
+         {ExtendedKeyEvent(kScanUp), ExtendedKeyEvent(kScanDown), ExtendedKeyEvent(kScanRight),
+          ExtendedKeyEvent(kScanLeft)}},
+    });
+    EXPECT_EQ(Decode("\x1b[5F", "\x1b[5F"), DescribeAll({ExtendedKeyEvent(kScanF1)}))
+        << "the terminal description's own F1";
+    EXPECT_EQ(Decode("\x1b[5F"), DescribeAll({}));
+}
+
+TEST(InputDecoder, OtherSequencesAreSwallowedWhole) {
+    ExpectDecodes({
+        {"\x1b[1;5Az", {KeyEvent('z')}},  // Ctrl+Up
+        {"\x1b[15~z", {KeyEvent('z')}},   // F5
+        {"\x1b[200~z", {KeyEvent('z')}},  // start of a bracketed paste
+        {"\x1bO2Pz", {KeyEvent('z')}},    // Shift+F1 of some terminals
+        {"\x1b[[Bz", {KeyEvent('z')}},    // the Linux console's F2
+        {"\x1bxz", {KeyEvent('z')}},      // Alt+x
+        {"\x1b\xC3\xA9z", {KeyEvent('z')}},
+        {"\x1b[12\rz", {KeyEvent('\r'), KeyEvent('z')}},  // cut short by a control byte
+    });
+}
+
+TEST(InputDecoder, ALoneEscIsTheEscKeyOnlyOnceTheReaderFlushesIt) {
+    InputDecoder decoder;
+    EXPECT_TRUE(decoder.Feed("\x1b").empty());
+    EXPECT_TRUE(decoder.EscapePending());
+    EXPECT_EQ(Describe(*decoder.FlushPendingEscape()), Describe(KeyEvent(kEscKey)));
+    EXPECT_FALSE(decoder.EscapePending());
+    EXPECT_FALSE(decoder.FlushPendingEscape());
+
+    EXPECT_TRUE(decoder.Feed("\x1b").empty());
+    EXPECT_EQ(DescribeAll(decoder.Feed("[A")), DescribeAll({ExtendedKeyEvent(kScanUp)}))
+        << "an Esc followed by the rest of a sequence is no key";
+
+    EXPECT_EQ(DescribeAll(decoder.Feed("\x1b\x1b")), DescribeAll({KeyEvent(kEscKey)}));
+    EXPECT_TRUE(decoder.EscapePending());
+    EXPECT_TRUE(decoder.FlushPendingEscape());
+}
+
+TEST(InputDecoder, AnUnfinishedSequenceWaitsForItsEndAndIsNoEsc) {
+    InputDecoder decoder;
+    EXPECT_TRUE(decoder.Feed("\x1b[<0;1").empty());
+    EXPECT_FALSE(decoder.EscapePending());
+    EXPECT_FALSE(decoder.FlushPendingEscape());
+    EXPECT_EQ(DescribeAll(decoder.Feed("2;5M")), DescribeAll({PressEvent(5, 12)}));
+}
+
+TEST(InputDecoder, BytesSplitAnywhereDecodeAsIfReadAtOnce) {
+    const std::string stream =
+        "a\x1b[<35;10;20M\xC3\xA9\x1b[<0;10;20M\x1b[<0;10;20m\x1bOP\x1b[11~\x1b[[A\x1b[15~"
+        "\xE2\x82\xAC"
+        "\x1b[D\r";
+    const auto whole = Decode(stream);
+    ASSERT_EQ(whole.size(), 11u);
+    for (std::size_t cut = 1; cut < stream.size(); ++cut) {
+        InputDecoder decoder;
+        auto events = decoder.Feed(stream.substr(0, cut));
+        for (const auto& event : decoder.Feed(stream.substr(cut))) events.push_back(event);
+        EXPECT_EQ(DescribeAll(events), whole) << "cut at " << cut;
+    }
+    InputDecoder byteByByte;
+    std::vector<InputEvent> events;
+    for (char byte : stream) {
+        for (const auto& event : byteByByte.Feed(std::string(1, byte))) events.push_back(event);
+    }
+    EXPECT_EQ(DescribeAll(events), whole);
+}
+
+}  // namespace
+}  // namespace gridlet
