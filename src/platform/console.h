@@ -47,6 +47,8 @@ public:
 
     // Chooses the reported buttons and event kinds; other mouse events are dropped.
     void SetMouseEvents(int buttons, int kinds);
+    int MouseButtons() const { return mouseButtons_; }
+    int MouseKinds() const { return mouseKinds_; }
 
     // Next input event in the program's encoding: a 1-byte key, a 2-byte extended key (zero, scan
     // code) or a 4-byte mouse event (255, 255, kind, buttons). ReadEvent blocks; PollEvent waits
