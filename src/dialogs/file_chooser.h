@@ -1,0 +1,26 @@
+#pragma once
+// The file chooser: a browser of the current directory drawn in the console, for opening a
+// design or a bitmap and for saving a design.
+
+#include <string>
+#include <string_view>
+
+#include "app/context.h"
+
+namespace gridlet {
+
+enum class FileMode { OpenDesign, OpenBitmap, SaveDesign };
+
+struct FileChoice {
+    std::string path;  // the full path (Windows-1252), empty when cancelled
+    int result = 0;    // non-zero when a file was chosen
+};
+
+// A file name pattern with * and ?, matched without regard to case.
+bool MatchesFilter(std::string_view name, std::string_view pattern);
+
+// Names the previously chosen file in the console title, lets the user choose, and keeps the
+// result as the last chosen path.
+FileChoice ChooseFile(Context& context, FileMode mode);
+
+}  // namespace gridlet

@@ -1,0 +1,216 @@
+#include "dialogs/font_chooser.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+
+#include "dialogs/dialog_kit.h"
+#include "dialogs/list_box.h"
+#include "dialogs/windows1252.h"
+#include "screen/images.h"
+
+namespace gridlet {
+namespace {
+
+constexpr int kDefaultPoints = 8;
+constexpr std::size_t kMaxFaceName = 31;
+constexpr int kNormalWeight = 400;
+constexpr int kBoldWeight = 700;
+
+constexpr int kSizeRow = 9;
+constexpr int kSizeCol = 56;
+constexpr int kSizeWidth = 3;
+constexpr int kFirstEffectRow = 12;
+constexpr int kEffectCol = 55;
+constexpr int kEffectWidth = 14;
+constexpr int kButtonLeft = 55, kButtonRight = 64;
+constexpr int kOkTop = 24;
+constexpr int kCancelTop = 27;
+
+constexpr int kPanelAttribute = 0x70;
+constexpr int kFieldAttribute = 0xF0;
+constexpr int kFocusedAttribute = 0x1F;
+constexpr int kSelectedAttribute = 0x8F;
+constexpr int kFocusAttribute = 0x7C;
+
+enum class Focus { List, Size, Bold, Italic, Underline, StrikeOut, Ok, Cancel };
+constexpr std::array<const char*, 4> kEffectNames = {"Bold", "Italic", "Underline", "Strikeout"};
+
+std::int32_t HeightOfPoints(int points) {
+    return -static_cast<std::int32_t>(std::lround(points * 96.0 / 72.0));
+}
+
+std::string FaceName(const std::string& family) {
+    return Utf8ToWindows1252(family).substr(0, kMaxFaceName);
+}
+
+char Lower(char ch) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+}
+
+class FontChooser {
+  public:
+    FontChooser(Screen& screen, const FontCatalog& fonts) : screen_(screen), list_(10, 17, 20, 50) {
+        const std::string defaultFamily = fonts.DefaultGuiFamily();
+        std::vector<std::string> families = fonts.Families();
+        auto found = std::find(families.begin(), families.end(), defaultFamily);
+        if (found == families.end()) found = families.insert(families.begin(), defaultFamily);
+        const auto selected = static_cast<int>(found - families.begin());
+        list_.SetItems(std::move(families), selected);
+    }
+
+    // Leaves the record alone when the user cancels.
+    void Run(LogicalFont& record) {
+        PaintFontChooser(screen_);
+        for (;;) {
+            Draw();
+            const DialogInput input = ReadDialogInput(screen_.console());
+            const Answer answer = input.click ? Click(input.row, input.col) : Key(input);
+            if (answer == Answer::Cancel) return;
+            if (answer == Answer::Ok) {
+                if (Points() > 0) {
+                    Fill(record);
+                    return;
+                }
+                screen_.console().Beep();
+                focus_ = Focus::Size;
+            }
+        }
+    }
+
+  private:
+    enum class Answer { None, Ok, Cancel };
+
+    Answer Click(int row, int col) {
+        if (list_.Holds(row, col)) {
+            focus_ = Focus::List;
+            list_.Click(row, col);
+        } else if (Inside(row, col, kSizeRow, kSizeCol - 1, kSizeRow, kSizeCol + kSizeWidth)) {
+            focus_ = Focus::Size;
+        } else if (Inside(row, col, kFirstEffectRow, kEffectCol, kFirstEffectRow + 3,
+                          kEffectCol + kEffectWidth - 1)) {
+            focus_ = static_cast<Focus>(static_cast<int>(Focus::Bold) + row - kFirstEffectRow);
+            Toggle();
+        } else if (Inside(row, col, kOkTop, kButtonLeft, kOkTop + 2, kButtonRight)) {
+            return Answer::Ok;
+        } else if (Inside(row, col, kCancelTop, kButtonLeft, kCancelTop + 2, kButtonRight)) {
+            return Answer::Cancel;
+        }
+        return Answer::None;
+    }
+
+    Answer Key(const DialogInput& input) {
+        if (input.IsKey(kEscapeKey)) return Answer::Cancel;
+        if (input.IsKey(kEnterKey)) return focus_ == Focus::Cancel ? Answer::Cancel : Answer::Ok;
+        if (input.IsKey(kTabKey)) {
+            focus_ = focus_ == Focus::Cancel ? Focus::List
+                                             : static_cast<Focus>(static_cast<int>(focus_) + 1);
+        } else if (input.IsKey(' ')) {
+            if (focus_ == Focus::Ok) return Answer::Ok;
+            if (focus_ == Focus::Cancel) return Answer::Cancel;
+            Toggle();
+        } else if (focus_ == Focus::List) {
+            if (!list_.MoveByKey(input) && input.key.size() == 1) JumpToInitial(input.key[0]);
+        } else if (focus_ == Focus::Size) {
+            EditSize(input);
+        }
+        return Answer::None;
+    }
+
+    // The next family after the selected one that starts with the letter typed.
+    void JumpToInitial(char letter) {
+        const auto& items = list_.Items();
+        const auto count = static_cast<int>(items.size());
+        for (int step = 1; step <= count; ++step) {
+            const int index = (list_.Selected() + step) % count;
+            const std::string& name = items[static_cast<std::size_t>(index)];
+            if (!name.empty() && Lower(name[0]) == Lower(letter)) {
+                list_.Select(index);
+                return;
+            }
+        }
+    }
+
+    void EditSize(const DialogInput& input) {
+        if (input.IsKey(kBackspaceKey) && !size_.empty()) size_.pop_back();
+        if (input.key.size() == 1 && std::isdigit(static_cast<unsigned char>(input.key[0])) &&
+            size_.size() < static_cast<std::size_t>(kSizeWidth)) {
+            size_ += input.key;
+        }
+    }
+
+    void Toggle() {
+        const int effect = static_cast<int>(focus_) - static_cast<int>(Focus::Bold);
+        if (effect >= 0 && effect < 4)
+            effects_[static_cast<std::size_t>(effect)] =
+                !effects_[static_cast<std::size_t>(effect)];
+    }
+
+    int Points() const { return size_.empty() ? 0 : std::stoi(size_); }
+
+    void Fill(LogicalFont& record) const {
+        record.height = HeightOfPoints(Points());
+        record.weight = effects_[0] ? kBoldWeight : kNormalWeight;
+        record.italic = effects_[1] ? 1 : 0;
+        record.underline = effects_[2] ? 1 : 0;
+        record.strikeOut = effects_[3] ? 1 : 0;
+        record.faceName = FaceName(list_.Items()[static_cast<std::size_t>(list_.Selected())]);
+    }
+
+    void Draw() {
+        list_.Draw(screen_, kFieldAttribute,
+                   focus_ == Focus::List ? kFocusedAttribute : kSelectedAttribute);
+        PrintField(screen_, kSizeRow, kSizeCol, kSizeWidth,
+                   focus_ == Focus::Size ? kFocusedAttribute : kFieldAttribute, size_);
+        for (std::size_t i = 0; i < effects_.size(); ++i) {
+            const bool focused =
+                static_cast<int>(focus_) == static_cast<int>(Focus::Bold) + static_cast<int>(i);
+            PrintField(screen_, kFirstEffectRow + static_cast<int>(i), kEffectCol, kEffectWidth,
+                       focused ? kFocusAttribute : kPanelAttribute,
+                       std::string(effects_[i] ? "[x] " : "[ ] ") + kEffectNames[i]);
+        }
+        PrintField(screen_, kOkTop + 1, kButtonLeft + 4, 2,
+                   focus_ == Focus::Ok ? kFocusAttribute : kPanelAttribute, "OK");
+        PrintField(screen_, kCancelTop + 1, kButtonLeft + 2, 6,
+                   focus_ == Focus::Cancel ? kFocusAttribute : kPanelAttribute, "Cancel");
+        Console& console = screen_.console();
+        if (focus_ == Focus::Size) {
+            console.Locate(kSizeRow,
+                           kSizeCol + std::min(static_cast<int>(size_.size()), kSizeWidth - 1));
+        }
+        console.SetCursorVisible(focus_ == Focus::Size);
+    }
+
+    Screen& screen_;
+    ListBox list_;
+    std::string size_ = std::to_string(kDefaultPoints);
+    std::array<bool, 4> effects_{};
+    Focus focus_ = Focus::List;
+};
+
+}  // namespace
+
+const FontCatalog& SystemFonts() {
+    static const FontconfigCatalog catalog;
+    return catalog;
+}
+
+LogicalFont DefaultGuiFont(const FontCatalog& fonts) {
+    LogicalFont font;
+    font.height = HeightOfPoints(kDefaultPoints);
+    font.weight = kNormalWeight;
+    font.charSet = 0;
+    font.faceName = FaceName(fonts.DefaultGuiFamily());
+    return font;
+}
+
+void ChooseTextFont(Screen& screen, LogicalFont& record, const FontCatalog& fonts) {
+    record = DefaultGuiFont(fonts);
+    const DialogCover cover(screen, kFontChooser.topRow, kFontChooser.leftCol,
+                            kFontChooser.bottomRow, kFontChooser.rightCol);
+    FontChooser chooser(screen, fonts);
+    chooser.Run(record);
+}
+
+}  // namespace gridlet

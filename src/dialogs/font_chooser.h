@@ -1,0 +1,23 @@
+#pragma once
+// The font chooser, drawn in the console over the installed font families.
+
+#include <string>
+
+#include "design/design_state.h"
+#include "platform/font_catalog.h"
+#include "screen/screen.h"
+
+namespace gridlet {
+
+// The font catalog of this system.
+const FontCatalog& SystemFonts();
+
+// The default GUI font: the catalog's default family, 8 points (height -11), weight 400,
+// character set 0.
+LogicalFont DefaultGuiFont(const FontCatalog& fonts);
+
+// Fills the record from the default GUI font, then lets the user choose family, size, bold,
+// italic, underline and strike-out. After Cancel the record holds the default GUI font.
+void ChooseTextFont(Screen& screen, LogicalFont& record, const FontCatalog& fonts = SystemFonts());
+
+}  // namespace gridlet

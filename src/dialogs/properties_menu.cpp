@@ -1,0 +1,128 @@
+#include "dialogs/properties_menu.h"
+
+#include <array>
+
+#include "app/input_routine.h"
+#include "dialogs/colour_chooser.h"
+#include "dialogs/line_input.h"
+#include "screen/images.h"
+
+namespace gridlet {
+namespace {
+
+constexpr int kPressedPause = 200;
+
+using PaintProcedure = void (*)(Screen&);
+
+constexpr std::array<PaintProcedure, 10> kThicknessPressed = {
+    PaintThickness1Pressed, PaintThickness2Pressed, PaintThickness3Pressed, PaintThickness4Pressed,
+    PaintThickness5Pressed, PaintThickness6Pressed, PaintThickness7Pressed, PaintThickness8Pressed,
+    PaintThickness9Pressed, PaintThickness10Pressed};
+
+bool InsideArea(const ClickResult& click, int topRow, int bottomRow, int leftCol, int rightCol) {
+    return click.row >= topRow && click.row <= bottomRow && click.col >= leftCol &&
+           click.col <= rightCol;
+}
+
+bool FillColourBarred(const PropertiesTargets& t) {
+    return t.line || t.arc || t.star;
+}
+bool EdgeColourBarred(const PropertiesTargets& t) {
+    return t.paintReplace;
+}
+bool StyleBarred(const PropertiesTargets& t) {
+    return t.line || t.arc || t.star || t.text || t.paint || t.paintReplace;
+}
+bool CornerBarred(const PropertiesTargets& t) {
+    return t.line || t.arc || t.text || t.pie || t.ellipse || t.paint || t.paintReplace;
+}
+bool ThicknessBarred(const PropertiesTargets& t) {
+    return t.text || t.paint || t.paintReplace;
+}
+
+// A cancelled chooser leaves the property as it was.
+void ChooseColourInto(Screen& screen, std::string& property) {
+    if (auto colour = ChooseColour(screen)) property = *colour;
+}
+
+void StyleEntry(Context& context) {
+    std::string beneath;
+    context.screen.SaveScreen(beneath);
+    PaintPropertiesStylePressed(context.screen);
+    PaintStylePanel(context.screen);
+    context.state.properties.fillStyle = InputField(context.console, 23, 50);
+    context.screen.RestoreScreen(beneath);
+}
+
+void NumberEntry(Context& context) {
+    std::string beneath;
+    context.screen.SaveScreen(beneath);
+    PaintNumberPanel(context.screen);
+    context.state.properties.cornerSidesPoints = InputField(context.console, 16, 56);
+    context.screen.RestoreScreen(beneath);
+}
+
+// The buttons sit three columns apart from column 31; a click past the last leaves the width.
+void PickThickness(Context& context, int col) {
+    PaintThicknessRow(context.screen);
+    if (col < 31 || col > 60) return;
+    const int button = (col - 31) / 3;
+    kThicknessPressed[static_cast<std::size_t>(button)](context.screen);
+    context.console.Sleep(kPressedPause);
+    context.state.properties.lineWidth = std::to_string(2 * (button + 1));
+}
+
+bool OnOk(const ClickResult& click) {
+    return InsideArea(click, 24, 26, 43, 50);
+}
+
+// A barred button beeps or stays silent as the menu has it; the values stay as they are.
+void TakeClick(Context& context, const ClickResult& click) {
+    const PropertiesTargets& targets = context.state.targets;
+    Properties& properties = context.state.properties;
+    if (InsideArea(click, 6, 8, 38, 55)) {
+        if (FillColourBarred(targets)) {
+            context.console.Beep();
+            return;
+        }
+        PaintPropertiesFillPressed(context.screen);
+        ChooseColourInto(context.screen, properties.fillColor);
+    } else if (InsideArea(click, 9, 11, 38, 55)) {
+        if (EdgeColourBarred(targets)) return;
+        PaintPropertiesEdgePressed(context.screen);
+        ChooseColourInto(context.screen, properties.edgeColor);
+    } else if (InsideArea(click, 12, 14, 38, 55)) {
+        if (StyleBarred(targets)) {
+            context.console.Beep();
+            return;
+        }
+        StyleEntry(context);
+    } else if (InsideArea(click, 15, 17, 38, 55)) {
+        if (CornerBarred(targets)) {
+            context.console.Beep();
+            return;
+        }
+        NumberEntry(context);
+    } else if (click.row >= 20 && click.row <= 22) {
+        if (ThicknessBarred(targets)) return;
+        PickThickness(context, click.col);
+    }
+}
+
+}  // namespace
+
+void OpenPropertiesMenu(Context& context) {
+    std::string beneath;
+    context.screen.SaveScreen(beneath);
+    PaintPropertiesMenu(context.screen);
+    for (;;) {
+        const ClickResult click = InputRoutine(context.console);
+        if (OnOk(click)) break;
+        TakeClick(context, click);
+    }
+    PaintPropertiesOkPressed(context.screen);
+    context.console.Sleep(kPressedPause);
+    context.screen.RestoreScreen(beneath);
+}
+
+}  // namespace gridlet
