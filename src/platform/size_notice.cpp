@@ -1,0 +1,29 @@
+#include "platform/size_notice.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/console.h"
+
+namespace gridlet {
+
+std::string SizeNotice(int columns, int rows) {
+    const std::vector<std::string> lines = {
+        "Gridlet needs a terminal of " + std::to_string(kScreenWidth) + " x " +
+            std::to_string(kScreenHeight) + " characters.",
+        "This one has " + std::to_string(columns) + " x " + std::to_string(rows) + ".",
+        "Please make it larger.",
+    };
+    std::string out = "\x1b[0m\x1b[2J";
+    const int shown = std::min(rows, static_cast<int>(lines.size()));
+    const int top = (rows - shown) / 2 + 1;
+    for (int i = 0; i < shown; ++i) {
+        const std::string line = lines[static_cast<std::size_t>(i)].substr(
+            0, static_cast<std::size_t>(std::max(0, columns)));
+        const int left = (columns - static_cast<int>(line.size())) / 2 + 1;
+        out += "\x1b[" + std::to_string(top + i) + ";" + std::to_string(left) + "H" + line;
+    }
+    return out;
+}
+
+}  // namespace gridlet

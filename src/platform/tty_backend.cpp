@@ -1,0 +1,241 @@
+#include "platform/tty_backend.h"
+
+#include <poll.h>
+#include <sys/ioctl.h>
+
+#include <array>
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "platform/console.h"
+#include "platform/cp437.h"
+#include "platform/size_notice.h"
+#include "platform/terminal_description.h"
+#include "platform/terminal_restore.h"
+
+namespace gridlet {
+namespace {
+
+using std::chrono::milliseconds;
+using std::chrono::steady_clock;
+
+// How long a lone Esc waits for the rest of a sequence before it counts as the Esc key.
+constexpr milliseconds kEscapeDelay{25};
+
+constexpr std::string_view kMouseOn = "\x1b[?1003h\x1b[?1006h";
+constexpr std::string_view kMouseOff = "\x1b[?1006l\x1b[?1003l";
+constexpr std::string_view kResetColours = "\x1b[0m";
+constexpr std::string_view kShowCursor = "\x1b[?25h";
+
+// The xterm window operation that asks for a size in characters.
+std::string SizeRequest(int columns, int rows) {
+    return "\x1b[8;" + std::to_string(rows) + ";" + std::to_string(columns) + "t";
+}
+
+bool OnScreen(const InputEvent& event) {
+    return event.row >= 1 && event.row <= kScreenHeight && event.col >= 1 &&
+           event.col <= kScreenWidth;
+}
+
+}  // namespace
+
+TtyBackend::TtyBackend(int inFd, int outFd) : inFd_(inFd), outFd_(outFd) {
+    if (!isatty(inFd_) || tcgetattr(inFd_, &original_) != 0) {
+        throw std::runtime_error("Gridlet needs a terminal");
+    }
+    const TerminalDescription description = LoadTerminalDescription(outFd_);
+    f1Key_ = description.f1Key;
+    decoder_ = InputDecoder(f1Key_);
+    ReadSize();
+    // A size of 0 x 0 means the terminal does not say; asking it for one then makes no sense.
+    const bool askForSize =
+        columns_ > 0 && rows_ > 0 && (columns_ != kScreenWidth || rows_ != kScreenHeight);
+    const std::string sizeRequest = askForSize ? SizeRequest(kScreenWidth, kScreenHeight) : "";
+    const std::string sizeBack = askForSize ? SizeRequest(columns_, rows_) : "";
+    enterBytes_ = description.enterAlternate + std::string(kMouseOn) + sizeRequest;
+    restoreBytes_ = std::string(kMouseOff) + std::string(kResetColours) + std::string(kShowCursor) +
+                    description.leaveAlternate + sizeBack;
+    TakeTerminal();
+}
+
+TtyBackend::~TtyBackend() {
+    RestoreTerminal();
+}
+
+void TtyBackend::TakeTerminal() {
+    ArmTerminalRestore(inFd_, outFd_, original_, restoreBytes_);
+    termios raw = original_;
+    cfmakeraw(&raw);  // no echo, no line editing, no signals from keys
+    tcsetattr(inFd_, TCSANOW, &raw);
+    Write(enterBytes_);
+    shown_.reset();
+}
+
+void TtyBackend::Suspend() {
+    RestoreTerminal();
+}
+
+void TtyBackend::Resume() {
+    TakeTerminal();
+    ReadSize();
+    if (TooSmall()) WaitForRoom();
+    PaintChanges();
+}
+
+void TtyBackend::ReadSize() {
+    winsize size{};
+    const bool known = ioctl(outFd_, TIOCGWINSZ, &size) == 0;
+    columns_ = known ? size.ws_col : 0;
+    rows_ = known ? size.ws_row : 0;
+}
+
+bool TtyBackend::TooSmall() const {
+    const bool known = columns_ > 0 && rows_ > 0;
+    return known && (columns_ < kScreenWidth || rows_ < kScreenHeight);
+}
+
+void TtyBackend::Present(const ScreenState& screen) {
+    cells_ = screen.cells;
+    cursorRow_ = screen.cursorRow;
+    cursorCol_ = screen.cursorCol;
+    cursorVisible_ = screen.cursorVisible;
+    if (TooSmall()) WaitForRoom();
+    PaintChanges();
+}
+
+void TtyBackend::PaintChanges() {
+    if (cells_.empty()) return;  // nothing presented yet
+    ScreenUpdate update =
+        RenderScreenUpdate(shown_, ScreenState{cells_, cursorRow_, cursorCol_, cursorVisible_});
+    if (!update.bytes.empty()) Write(update.bytes);
+    shown_ = std::move(update.shown);
+}
+
+// Shows the size notice until the terminal is large enough; what the user types meanwhile was
+// meant for a screen they could not see, so it is dropped.
+void TtyBackend::WaitForRoom() {
+    while (TooSmall()) {
+        Write(SizeNotice(columns_, rows_));
+        shown_.reset();
+        bool resized = false;
+        while (!resized) {
+            std::array<pollfd, 2> fds = {pollfd{inFd_, POLLIN, 0},
+                                         pollfd{resizeSignal_.fd(), POLLIN, 0}};
+            if (poll(fds.data(), fds.size(), -1) < 0) continue;  // interrupted by a signal
+            if (fds[0].revents != 0) {
+                std::array<char, 4096> dropped{};
+                const ssize_t count = read(inFd_, dropped.data(), dropped.size());
+                if (count == 0 || (count < 0 && errno != EINTR && errno != EAGAIN))
+                    TerminalClosed();
+            }
+            resized = (fds[1].revents & POLLIN) != 0 && resizeSignal_.Consume();
+        }
+        ReadSize();
+    }
+    decoder_ = InputDecoder(f1Key_);
+    escapeSince_.reset();
+    events_.clear();
+}
+
+void TtyBackend::OnResize() {
+    ReadSize();
+    shown_.reset();  // terminals differ in what a resize keeps, so everything is painted again
+    if (TooSmall()) WaitForRoom();
+    PaintChanges();
+}
+
+std::optional<InputEvent> TtyBackend::NextInput(int timeoutMs) {
+    std::optional<Instant> deadline;
+    if (timeoutMs >= 0) deadline = steady_clock::now() + milliseconds(timeoutMs);
+    for (;;) {
+        if (!events_.empty()) {
+            InputEvent event = std::move(events_.front());
+            events_.pop_front();
+            return event;
+        }
+        std::array<pollfd, 2> fds = {pollfd{inFd_, POLLIN, 0},
+                                     pollfd{resizeSignal_.fd(), POLLIN, 0}};
+        const int ready = poll(fds.data(), fds.size(), PollTimeout(deadline));
+        if (ready < 0 && errno != EINTR)
+            throw std::runtime_error("waiting for terminal input failed");
+        if (ready > 0 && (fds[1].revents & POLLIN) != 0 && resizeSignal_.Consume()) OnResize();
+        if (ready > 0 && fds[0].revents != 0) ReadInput();
+        const Instant now = steady_clock::now();
+        if (escapeSince_ && now - *escapeSince_ >= kEscapeDelay) {
+            if (auto esc = decoder_.FlushPendingEscape()) events_.push_back(*esc);
+            escapeSince_.reset();
+        }
+        if (events_.empty() && deadline && now >= *deadline) return std::nullopt;
+    }
+}
+
+int TtyBackend::PollTimeout(const std::optional<Instant>& deadline) const {
+    const Instant now = steady_clock::now();
+    auto until = [now](Instant when) {
+        return static_cast<int>(
+            std::max<std::int64_t>(0, std::chrono::ceil<milliseconds>(when - now).count()));
+    };
+    int timeout = deadline ? until(*deadline) : -1;
+    if (escapeSince_) {
+        const int escape = until(*escapeSince_ + kEscapeDelay);
+        timeout = timeout < 0 ? escape : std::min(timeout, escape);
+    }
+    return timeout;
+}
+
+void TtyBackend::ReadInput() {
+    std::array<char, 4096> buffer{};
+    const ssize_t count = read(inFd_, buffer.data(), buffer.size());
+    if (count < 0 && (errno == EINTR || errno == EAGAIN)) return;
+    if (count <= 0) TerminalClosed();
+    for (InputEvent& event :
+         decoder_.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(count)))) {
+        if (IsMouseEvent(event.code) && !OnScreen(event)) continue;
+        events_.push_back(std::move(event));
+    }
+    // Bytes just came, so a pending Esc waits its full delay from now.
+    escapeSince_.reset();
+    if (decoder_.EscapePending()) escapeSince_ = steady_clock::now();
+}
+
+void TtyBackend::SetTitle(const std::string& title) {
+    std::string bytes = "\x1b]0;";
+    for (char ch : title) {
+        const auto byte = static_cast<std::uint8_t>(ch);
+        AppendUtf8(bytes, byte == 0 ? U' ' : Cp437ToUnicode(byte));
+    }
+    bytes += '\a';
+    Write(bytes);
+}
+
+void TtyBackend::Beep() {
+    Write("\a");
+}
+
+void TtyBackend::SendControl(std::string_view bytes) {
+    Write(bytes);
+}
+
+void TtyBackend::Write(std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = write(outFd_, bytes.data(), bytes.size());
+        if (written > 0) {
+            bytes.remove_prefix(static_cast<std::size_t>(written));
+        } else if (written < 0 && errno == EAGAIN) {
+            pollfd output{outFd_, POLLOUT, 0};
+            poll(&output, 1, -1);
+        } else if (!(written < 0 && errno == EINTR)) {
+            TerminalClosed();
+        }
+    }
+}
+
+// The terminal went away: nothing is left to show the program to.
+void TtyBackend::TerminalClosed() {
+    RestoreTerminal();
+    std::_Exit(128 + SIGHUP);
+}
+
+}  // namespace gridlet

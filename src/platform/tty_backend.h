@@ -1,0 +1,77 @@
+#pragma once
+// The console shown in a real terminal: raw mode, the alternate screen, any-motion mouse tracking
+// with SGR reports, minimal updates in one write() per flush, and a notice while the terminal is
+// too small for the 90 x 46 screen. The terminal is restored on every way out.
+
+#include <termios.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ansi_writer.h"
+#include "platform/console_backend.h"
+#include "platform/input_decoder.h"
+#include "platform/resize_signal.h"
+#include "platform/terminal_control.h"
+
+namespace gridlet {
+
+class TtyBackend : public ConsoleBackend, public TerminalControl {
+  public:
+    // Takes over the terminal on inFd and outFd (usually both the same tty) and asks it for the
+    // screen's size. Throws std::runtime_error when inFd is not a terminal. One at a time.
+    explicit TtyBackend(int inFd = STDIN_FILENO, int outFd = STDOUT_FILENO);
+    ~TtyBackend() override;
+    TtyBackend(const TtyBackend&) = delete;
+    TtyBackend& operator=(const TtyBackend&) = delete;
+
+    void Present(const ScreenState& screen) override;
+    std::optional<InputEvent> NextInput(int timeoutMs) override;
+    void SetTitle(const std::string& title) override;
+    void Beep() override;
+    void SendControl(std::string_view bytes) override;
+
+    // Gives the terminal back as it was found, for another program run in it (an editor), and
+    // takes it again afterwards, repainting the whole screen.
+    void Suspend();
+    void Resume();
+
+  private:
+    using Instant = std::chrono::steady_clock::time_point;
+
+    void TakeTerminal();
+    void ReadSize();
+    bool TooSmall() const;
+    void Repaint();
+    void PaintChanges();
+    void WaitForRoom();
+    void OnResize();
+    void ReadInput();
+    int PollTimeout(const std::optional<Instant>& deadline) const;
+    void Write(std::string_view bytes);
+    [[noreturn]] void TerminalClosed();
+
+    int inFd_;
+    int outFd_;
+    termios original_{};
+    std::string f1Key_;
+    std::string enterBytes_;
+    std::string restoreBytes_;
+    ResizeSignal resizeSignal_;
+    InputDecoder decoder_;
+    std::optional<Instant> escapeSince_;
+    std::deque<InputEvent> events_;
+    int columns_ = 0;
+    int rows_ = 0;
+    std::vector<Cell> cells_;  // the last screen presented
+    int cursorRow_ = 1;
+    int cursorCol_ = 1;
+    bool cursorVisible_ = true;
+    std::optional<ShownScreen> shown_;
+};
+
+}  // namespace gridlet

@@ -1,0 +1,96 @@
+#pragma once
+// A pseudo-terminal for testing what the program writes to a terminal and reads from it: the
+// program side is `slave`, the test plays the terminal on `master`, and everything the program
+// writes is collected by a reader thread.
+
+#include <poll.h>
+#include <pty.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace gridlet {
+
+class Pty {
+  public:
+    Pty(int columns, int rows) {
+        winsize size{static_cast<unsigned short>(rows), static_cast<unsigned short>(columns), 0, 0};
+        if (openpty(&master, &slave, nullptr, nullptr, &size) != 0)
+            throw std::runtime_error("openpty");
+        tcgetattr(slave, &original);
+        reader_ = std::thread([this] { Collect(); });
+    }
+    ~Pty() {
+        stop_ = true;
+        reader_.join();
+        close(slave);
+        close(master);
+    }
+
+    // Everything the program side wrote so far.
+    std::string Output() {
+        std::lock_guard lock(mutex_);
+        return output_;
+    }
+    std::size_t OutputSize() { return Output().size(); }
+
+    // Waits until the output after `from` holds text; true when it came within the time.
+    bool WaitForOutput(const std::string& text, std::size_t from = 0, int timeoutMs = 5000) {
+        const auto deadline =
+            std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        while (std::chrono::steady_clock::now() < deadline) {
+            const std::string output = Output();
+            if (output.size() > from && output.find(text, from) != std::string::npos) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        return false;
+    }
+
+    // Types or reports something, as the terminal would.
+    void Send(const std::string& bytes) const {
+        if (write(master, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {
+            throw std::runtime_error("write to pty");
+        }
+    }
+
+    void Resize(int columns, int rows) const {
+        winsize size{static_cast<unsigned short>(rows), static_cast<unsigned short>(columns), 0, 0};
+        ioctl(master, TIOCSWINSZ, &size);
+    }
+
+    // Input the program side has not read yet.
+    int PendingInput() const {
+        int count = 0;
+        ioctl(slave, FIONREAD, &count);
+        return count;
+    }
+
+    int master = -1;
+    int slave = -1;
+    termios original{};
+
+  private:
+    void Collect() {
+        char buffer[4096];
+        while (!stop_) {
+            pollfd output{master, POLLIN, 0};
+            if (poll(&output, 1, 10) <= 0) continue;
+            const ssize_t count = read(master, buffer, sizeof buffer);
+            if (count <= 0) continue;
+            std::lock_guard lock(mutex_);
+            output_.append(buffer, static_cast<std::size_t>(count));
+        }
+    }
+
+    std::thread reader_;
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::string output_;
+};
+
+}  // namespace gridlet

@@ -1,0 +1,207 @@
+#include "platform/tty_backend.h"
+
+#include <gtest/gtest.h>
+
+#include <future>
+
+#include "platform/console.h"
+#include "platform/input_events.h"
+#include "platform/pty_fixture.h"
+
+namespace gridlet {
+namespace {
+
+using std::chrono::milliseconds;
+using std::chrono::steady_clock;
+
+constexpr const char* kMouseOn = "\x1b[?1003h\x1b[?1006h";
+constexpr const char* kRestore = "\x1b[?1006l\x1b[?1003l\x1b[0m\x1b[?25h";
+
+std::vector<Cell> Blank() {
+    return std::vector<Cell>(kScreenWidth * kScreenHeight);
+}
+
+bool SameMode(const termios& a, const termios& b) {
+    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_lflag == b.c_lflag &&
+           a.c_cflag == b.c_cflag;
+}
+
+termios ModeOf(int fd) {
+    termios mode{};
+    tcgetattr(fd, &mode);
+    return mode;
+}
+
+std::string Code(const std::optional<InputEvent>& event) {
+    return event ? event->code : "(none)";
+}
+
+TEST(TtyBackend, TakesTheTerminalAndGivesItBackAsItWas) {
+    Pty pty(90, 46);
+    {
+        TtyBackend backend(pty.slave, pty.slave);
+        const termios raw = ModeOf(pty.slave);
+        EXPECT_EQ(raw.c_lflag & (ECHO | ICANON | ISIG), 0u)
+            << "no echo, no line editing, no signal keys";
+        EXPECT_TRUE(pty.WaitForOutput(kMouseOn));
+        EXPECT_TRUE(pty.WaitForOutput("\x1b[?1049h"));
+        EXPECT_EQ(pty.Output().find("\x1b[8;"), std::string::npos) << "the size is right already";
+    }
+    EXPECT_TRUE(pty.WaitForOutput(std::string(kRestore) + "\x1b[?1049l"));
+    EXPECT_TRUE(SameMode(ModeOf(pty.slave), pty.original));
+}
+
+TEST(TtyBackend, AsksForTheScreenSizeAndAsksForTheOldOneBack) {
+    Pty pty(120, 50);
+    { TtyBackend backend(pty.slave, pty.slave); }
+    EXPECT_TRUE(pty.WaitForOutput("\x1b[8;46;90t"));
+    EXPECT_TRUE(pty.WaitForOutput("\x1b[8;50;120t", pty.Output().find("\x1b[8;46;90t")));
+}
+
+TEST(TtyBackend, RefusesWhatIsNoTerminal) {
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    EXPECT_THROW(TtyBackend(fds[0], fds[1]), std::runtime_error);
+    close(fds[0]);
+    close(fds[1]);
+}
+
+TEST(TtyBackend, PresentPaintsTheScreenThenOnlyItsChanges) {
+    Pty pty(90, 46);
+    TtyBackend backend(pty.slave, pty.slave);
+    std::vector<Cell> cells = Blank();
+    cells[0] = Cell{'G', 0x1E};
+    cells.back() = Cell{'E', 0x07};
+    backend.Present(ScreenState{cells, 1, 1, false});
+    ASSERT_TRUE(pty.WaitForOutput("\x1b[2J"));
+    ASSERT_TRUE(pty.WaitForOutput("G"));
+    ASSERT_TRUE(pty.WaitForOutput("E"));
+
+    const std::size_t before = pty.OutputSize();
+    cells[kScreenWidth * 2 + 4] = Cell{'x', 0x07};
+    backend.Present(ScreenState{cells, 1, 1, false});
+    ASSERT_TRUE(pty.WaitForOutput("x", before));
+    EXPECT_EQ(pty.Output().substr(before), "\x1b[3;5Hx");
+}
+
+TEST(TtyBackend, TitleBellAndControlStringsGoOutAsTheyAre) {
+    Pty pty(90, 46);
+    TtyBackend backend(pty.slave, pty.slave);
+    backend.SetTitle("   Gridlet Beta 05 for PBwin9   ");
+    backend.Beep();
+    backend.SendControl("\x1b]52;c;QQ==\a");
+    EXPECT_TRUE(pty.WaitForOutput("\x1b]0;   Gridlet Beta 05 for PBwin9   \a\a\x1b]52;c;QQ==\a"));
+}
+
+TEST(TtyBackend, DeliversKeysAndMouseReportsOnTheScreen) {
+    Pty pty(100, 50);
+    TtyBackend backend(pty.slave, pty.slave);
+    pty.Send("\x1b[<0;5;3M\x1b[<35;95;3M\x1b[<35;5;48M\x03\x1bOP");
+    EXPECT_EQ(Code(backend.NextInput(1000)), PressEvent(3, 5).code);
+    const auto released = backend.NextInput(1000);  // reports off the 90 x 46 screen are dropped
+    EXPECT_EQ(Code(released), "\x03") << "Ctrl+C is a key";
+    EXPECT_EQ(Code(backend.NextInput(1000)), ExtendedKeyEvent(kScanF1).code);
+}
+
+TEST(TtyBackend, ReportsThePointerCellOfMouseEvents) {
+    Pty pty(90, 46);
+    TtyBackend backend(pty.slave, pty.slave);
+    pty.Send("\x1b[<35;90;46M");
+    const auto event = backend.NextInput(1000);
+    ASSERT_TRUE(event);
+    EXPECT_EQ(event->code, MoveEvent(46, 90).code);
+    EXPECT_EQ(event->row, 46);
+    EXPECT_EQ(event->col, 90);
+}
+
+TEST(TtyBackend, WaitsNoLongerThanItsTimeout) {
+    Pty pty(90, 46);
+    TtyBackend backend(pty.slave, pty.slave);
+    const auto start = steady_clock::now();
+    EXPECT_FALSE(backend.NextInput(40));
+    EXPECT_GE(steady_clock::now() - start, milliseconds(40));
+    EXPECT_FALSE(backend.NextInput(0));
+}
+
+TEST(TtyBackend, ALoneEscIsTheEscKeyAfterAShortQuietTime) {
+    Pty pty(90, 46);
+    TtyBackend backend(pty.slave, pty.slave);
+    const auto sent = steady_clock::now();
+    pty.Send("\x1b");
+    EXPECT_FALSE(backend.NextInput(0)) << "too early to tell Esc from a sequence";
+    EXPECT_EQ(Code(backend.NextInput(2000)), "\x1b");
+    EXPECT_GE(steady_clock::now() - sent, milliseconds(20));
+
+    pty.Send("\x1b[A");
+    EXPECT_EQ(Code(backend.NextInput(2000)), ExtendedKeyEvent(kScanUp).code);
+    EXPECT_FALSE(backend.NextInput(60)) << "no Esc left over from the sequence";
+}
+
+TEST(TtyBackend, ATooSmallTerminalShowsTheNoticeUntilItIsLargeEnough) {
+    Pty pty(90, 46);
+    TtyBackend backend(pty.slave, pty.slave);
+    std::vector<Cell> cells = Blank();
+    cells[0] = Cell{'Q', 0x07};
+    backend.Present(ScreenState{cells, 1, 1, false});
+    ASSERT_TRUE(pty.WaitForOutput("Q"));
+
+    auto input = std::async(std::launch::async, [&] { return backend.NextInput(-1); });
+    std::size_t mark = pty.OutputSize();
+    pty.Resize(80, 24);
+    raise(SIGWINCH);  // the pty is not this process's terminal, so the kernel does not send it
+    ASSERT_TRUE(pty.WaitForOutput("90 x 46", mark));
+    ASSERT_TRUE(pty.WaitForOutput("This one has 80 x 24.", mark));
+
+    pty.Send("z");  // typed at the notice: dropped
+    for (int i = 0; i < 500 && pty.PendingInput() > 0; ++i)
+        std::this_thread::sleep_for(milliseconds(2));
+    ASSERT_EQ(pty.PendingInput(), 0);
+
+    mark = pty.OutputSize();
+    pty.Resize(95, 50);
+    raise(SIGWINCH);
+    ASSERT_TRUE(pty.WaitForOutput("Q", mark)) << "the whole screen is painted again";
+    EXPECT_NE(pty.Output().find("\x1b[2J", mark), std::string::npos);
+
+    pty.Send("k");
+    ASSERT_EQ(input.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+    EXPECT_EQ(Code(input.get()), "k");
+}
+
+TEST(TtyBackend, PresentOnATooSmallTerminalWaitsForRoom) {
+    Pty pty(60, 20);
+    TtyBackend backend(pty.slave, pty.slave);
+    std::vector<Cell> cells = Blank();
+    cells[5] = Cell{'W', 0x07};
+    auto present = std::async(std::launch::async, [&] {
+        backend.Present(ScreenState{cells, 1, 1, false});
+    });
+    ASSERT_TRUE(pty.WaitForOutput("This one has 60 x 20."));
+    EXPECT_EQ(present.wait_for(milliseconds(50)), std::future_status::timeout);
+    pty.Resize(90, 46);
+    raise(SIGWINCH);
+    ASSERT_EQ(present.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+    EXPECT_TRUE(pty.WaitForOutput("W", pty.Output().find("60 x 20")));
+}
+
+TEST(TtyBackend, SuspendGivesTheTerminalBackAndResumeRepaintsEverything) {
+    Pty pty(90, 46);
+    TtyBackend backend(pty.slave, pty.slave);
+    std::vector<Cell> cells = Blank();
+    cells[0] = Cell{'S', 0x07};
+    backend.Present(ScreenState{cells, 1, 1, false});
+    ASSERT_TRUE(pty.WaitForOutput("S"));
+
+    backend.Suspend();
+    EXPECT_TRUE(SameMode(ModeOf(pty.slave), pty.original));
+    ASSERT_TRUE(pty.WaitForOutput(kRestore));
+
+    const std::size_t mark = pty.OutputSize();
+    backend.Resume();
+    EXPECT_EQ(ModeOf(pty.slave).c_lflag & (ECHO | ICANON), 0u);
+    EXPECT_TRUE(pty.WaitForOutput(kMouseOn, mark));
+    EXPECT_TRUE(pty.WaitForOutput("S", mark));
+}
+
+}  // namespace
+}  // namespace gridlet
