@@ -1,0 +1,69 @@
+#include "screen/wait_click.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/input_events.h"
+#include "platform/memory_backend.h"
+
+namespace gridlet {
+namespace {
+
+struct WaitCase {
+    const char* name;
+    std::vector<InputEvent> events;
+    ClickResult expected;
+};
+
+TEST(WaitClick, EndsOnTheFirstClickOrKeyWithThePlaceOfTheLastMove) {
+    const std::string middlePress = PressEvent(5, 6, kMiddleButton).code;
+    const WaitCase cases[] = {
+        {"left click after moves",
+         {MoveEvent(3, 4), MoveEvent(10, 20), PressEvent(11, 21)},
+         {0, "", false, true, 10, 20}},
+        {"right click without a move",
+         {PressEvent(7, 8, kRightButton)},
+         {0, "", true, false, 0, 0}},
+        {"releases are not waited for",
+         {ReleaseEvent(7, 8), MoveEvent(2, 2), PressEvent(2, 2, kRightButton)},
+         {0, "", true, false, 2, 2}},
+        {"a key", {MoveEvent(30, 40), KeyEvent('a')}, {97, "a", false, false, 30, 40}},
+        {"an extended key",
+         {ExtendedKeyEvent(kScanF1)},
+         {15104, std::string{'\0', 59}, false, false, 0, 0}},
+        {"the middle button counts as a key",
+         {PressEvent(5, 6, kMiddleButton)},
+         {-1, middlePress, false, false, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoryBackend backend;
+        VirtualClock clock;
+        Console console(backend, clock);
+        console.SetMouseEvents(kLeftButton, kPress);
+        backend.Script(c.events);
+
+        const ClickResult result = WaitClick(console);
+
+        EXPECT_EQ(result.commandCode, c.expected.commandCode);
+        EXPECT_EQ(result.keyString, c.expected.keyString);
+        EXPECT_EQ(result.rightClick, c.expected.rightClick);
+        EXPECT_EQ(result.leftClick, c.expected.leftClick);
+        EXPECT_EQ(result.row, c.expected.row);
+        EXPECT_EQ(result.col, c.expected.col);
+        EXPECT_EQ(backend.Pending(), 0u);
+    }
+}
+
+TEST(WaitClick, PausesTenMillisecondsAfterEveryMove) {
+    MemoryBackend backend;
+    VirtualClock clock;
+    Console console(backend, clock);
+    backend.Script({MoveEvent(1, 1), MoveEvent(1, 2), MoveEvent(1, 3), KeyEvent('x')});
+    WaitClick(console);
+    EXPECT_EQ(clock.TimeOfDayMs(), 30);
+}
+
+}  // namespace
+}  // namespace gridlet
