@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/console.h"
+#include "platform/cp1252.h"
 #include "platform/input_events.h"
 
 namespace gridlet {
@@ -17,22 +18,6 @@ struct Token {
     std::size_t length;
     std::optional<InputEvent> event;
 };
-
-std::optional<std::uint8_t> UnicodeToCp1252(char32_t codePoint) {
-    // Windows-1252 differs from Latin-1 only in 0x80-0x9F.
-    static constexpr std::array<char32_t, 32> kHighControls = {
-        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
-        return static_cast<std::uint8_t>(codePoint);
-    }
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (codePoint != 0 && kHighControls[i] == codePoint)
-            return static_cast<std::uint8_t>(0x80 + i);
-    }
-    return std::nullopt;
-}
 
 InputEvent PlainKey(unsigned char byte) {
     if (byte == '\n') return KeyEvent('\r');
@@ -57,14 +42,11 @@ std::optional<Token> Utf8Key(std::string_view text) {
     const std::size_t length = Utf8Length(static_cast<unsigned char>(text[0]));
     const InputEvent unknown = KeyEvent('?');
     if (length == 0) return Token{1, unknown};
-    char32_t codePoint = static_cast<unsigned char>(text[0]) & (0x7F >> length);
     for (std::size_t i = 1; i < length; ++i) {
         if (i >= text.size()) return std::nullopt;
         if (!IsContinuation(text[i])) return Token{i, unknown};
-        codePoint = (codePoint << 6) | (static_cast<unsigned char>(text[i]) & 0x3F);
     }
-    const auto byte = UnicodeToCp1252(codePoint);
-    return Token{length, byte ? KeyEvent(static_cast<char>(*byte)) : unknown};
+    return Token{length, KeyEvent(Utf8ToCp1252(text.substr(0, length)).at(0))};
 }
 
 // Parameters and intermediates, then one final byte; nullopt while the final byte is missing.

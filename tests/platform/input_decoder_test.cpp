@@ -89,13 +89,13 @@ TEST(InputDecoder, PlainKeysAndTheirTerminalForms) {
 
 TEST(InputDecoder, TypedCharactersBecomeTheirWindows1252Byte) {
     ExpectDecodes({
-        {"\xC3\xA9", {KeyEvent('\xE9')}},           // é
-        {"\xC2\xA3", {KeyEvent('\xA3')}},           // £
-        {"\xE2\x82\xAC", {KeyEvent('\x80')}},       // €
-        {"\xC5\x93", {KeyEvent('\x9C')}},           // œ
-        {"\xE2\x86\x92", {KeyEvent('?')}},          // → has no Windows-1252 form
-        {"\xF0\x9F\x98\x80", {KeyEvent('?')}},      // an emoji
-        {"\xC2\x81", {KeyEvent('?')}},              // a C1 control
+        {"\xC3\xA9", {KeyEvent('\xE9')}},       // é
+        {"\xC2\xA3", {KeyEvent('\xA3')}},       // £
+        {"\xE2\x82\xAC", {KeyEvent('\x80')}},   // €
+        {"\xC5\x93", {KeyEvent('\x9C')}},       // œ
+        {"\xE2\x86\x92", {KeyEvent('?')}},      // → has no Windows-1252 form
+        {"\xF0\x9F\x98\x80", {KeyEvent('?')}},  // an emoji
+        {"\xC2\x81", {KeyEvent('\x81')}},       // undefined in Windows-1252, kept as Windows does
         {"\xFFz", {KeyEvent('?'), KeyEvent('z')}},  // not UTF-8 at all
         {"\xC3z", {KeyEvent('?'), KeyEvent('z')}},  // a lead byte without its continuation
     });
