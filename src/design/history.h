@@ -1,0 +1,17 @@
+#pragma once
+// The undo history: two parallel stacks of kHistorySize entries, index 0 the newest. An empty
+// screen entry 0 means there is nothing to undo.
+
+#include <string>
+
+#include "design/design_state.h"
+
+namespace gridlet {
+
+// Inserts at index 0; the entry at the last index falls off.
+void PushHistory(DesignState& state, std::string code, std::string screen);
+
+// Removes index 0; the last index becomes empty.
+void DropNewestHistory(DesignState& state);
+
+}  // namespace gridlet
