@@ -1,0 +1,71 @@
+# shellcheck shell=bash
+# Helpers for end-to-end tests, to be sourced: the program runs in a 90 x 46 tmux pane on a tmux
+# server of the test's own, started in a fresh working folder ($E2E_DIR); the test reads the
+# pane's text and sends it keys and mouse reports. The server and the folder go when the test ends.
+#
+#   start COMMAND [ARG...]           runs the command in the pane; the pane stays when it ends
+#   wait_for TEXT [TIMEOUT]          waits until the pane shows TEXT (20 s by default)
+#   wait_flag NAME VALUE [TIMEOUT]   waits until a pane flag has the value
+#   click ROW COL                    a left press and release at the cell (1-based)
+#   move ROW COL                     the pointer moves to the cell
+#   key KEY...                       tmux key names (Escape, F1, Up, Enter, C-c) or text
+#   pane_flag NAME                   a pane variable: mouse_any_flag, cursor_flag, alternate_on,
+#                                    pane_pid, pane_dead, ...
+#   screen                           the pane's text
+#   fail MESSAGE                     ends the test with the message and the pane's text
+
+set -euo pipefail
+
+E2E_SERVER="gridlet-e2e-$$-$RANDOM"
+E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/gridlet-e2e.XXXXXX")
+
+e2e_tmux() { tmux -L "$E2E_SERVER" "$@"; }
+
+e2e_cleanup() {
+    tmux -L "$E2E_SERVER" kill-server >/dev/null 2>&1 || true
+    rm -rf "$E2E_DIR"
+}
+trap e2e_cleanup EXIT
+
+start() {
+    e2e_tmux -f /dev/null start-server \; set-option -g remain-on-exit on \
+        \; new-session -d -s e2e -x 90 -y 46 -c "$E2E_DIR" "$@"
+}
+
+screen() { e2e_tmux capture-pane -p -t e2e; }
+
+fail() {
+    echo "FAIL: $*" >&2
+    echo "--- the pane:" >&2
+    screen >&2 || true
+    exit 1
+}
+
+pane_flag() { e2e_tmux display-message -p -t e2e "#{$1}"; }
+
+wait_for() {
+    local text=$1 timeout=${2:-20}
+    local deadline=$((SECONDS + timeout))
+    until [[ $(screen) == *"$text"* ]]; do
+        ((SECONDS < deadline)) || fail "\"$text\" did not show within $timeout s"
+        sleep 0.1
+    done
+}
+
+wait_flag() {
+    local name=$1 value=$2 timeout=${3:-20}
+    local deadline=$((SECONDS + timeout))
+    until [[ $(pane_flag "$name") == "$value" ]]; do
+        ((SECONDS < deadline)) || fail "$name is not $value within $timeout s"
+        sleep 0.1
+    done
+}
+
+click() {
+    e2e_tmux send-keys -t e2e -l $'\e[<0;'"$2;$1M"
+    e2e_tmux send-keys -t e2e -l $'\e[<0;'"$2;$1m"
+}
+
+move() { e2e_tmux send-keys -t e2e -l $'\e[<35;'"$2;$1M"; }
+
+key() { e2e_tmux send-keys -t e2e "$@"; }
