@@ -160,15 +160,17 @@ class ColourChooser {
         Select(row * kSwatchColumns + col);
     }
 
+    // A field just entered is replaced by what is typed into it, as a selected text would be.
     void EditField(std::size_t field, const DialogInput& input) {
+        const bool digit = input.key.size() == 1 && input.key[0] >= '0' && input.key[0] <= '9';
+        if (!digit && !input.IsKey(kBackspaceKey)) return;
         std::string& text = fields_[field];
-        if (input.IsKey(kBackspaceKey) && !text.empty()) {
-            text.pop_back();
-        } else if (input.key.size() == 1 && input.key[0] >= '0' && input.key[0] <= '9' &&
-                   text.size() < static_cast<std::size_t>(kFieldWidth)) {
+        if (freshField_) text.clear();
+        freshField_ = false;
+        if (digit && text.size() < static_cast<std::size_t>(kFieldWidth)) {
             text += input.key;
-        } else {
-            return;
+        } else if (!digit && !text.empty()) {
+            text.pop_back();
         }
         selected_ = -1;
     }
@@ -176,6 +178,7 @@ class ColourChooser {
     void MoveFocus(Focus focus) {
         for (auto& text : fields_) text = std::to_string(FieldValue(text));
         focus_ = focus;
+        freshField_ = true;
     }
 
     void Select(int index) {
@@ -243,6 +246,7 @@ class ColourChooser {
     std::array<std::string, 3> fields_;
     int selected_ = -1;
     Focus focus_ = Focus::Swatches;
+    bool freshField_ = false;
 };
 
 }  // namespace

@@ -74,7 +74,7 @@ class FontChooser {
                     return;
                 }
                 screen_.console().Beep();
-                focus_ = Focus::Size;
+                MoveFocus(Focus::Size);
             }
         }
     }
@@ -84,13 +84,13 @@ class FontChooser {
 
     Answer Click(int row, int col) {
         if (list_.Holds(row, col)) {
-            focus_ = Focus::List;
+            MoveFocus(Focus::List);
             list_.Click(row, col);
         } else if (Inside(row, col, kSizeRow, kSizeCol - 1, kSizeRow, kSizeCol + kSizeWidth)) {
-            focus_ = Focus::Size;
+            MoveFocus(Focus::Size);
         } else if (Inside(row, col, kFirstEffectRow, kEffectCol, kFirstEffectRow + 3,
                           kEffectCol + kEffectWidth - 1)) {
-            focus_ = static_cast<Focus>(static_cast<int>(Focus::Bold) + row - kFirstEffectRow);
+            MoveFocus(static_cast<Focus>(static_cast<int>(Focus::Bold) + row - kFirstEffectRow));
             Toggle();
         } else if (Inside(row, col, kOkTop, kButtonLeft, kOkTop + 2, kButtonRight)) {
             return Answer::Ok;
@@ -104,8 +104,8 @@ class FontChooser {
         if (input.IsKey(kEscapeKey)) return Answer::Cancel;
         if (input.IsKey(kEnterKey)) return focus_ == Focus::Cancel ? Answer::Cancel : Answer::Ok;
         if (input.IsKey(kTabKey)) {
-            focus_ = focus_ == Focus::Cancel ? Focus::List
-                                             : static_cast<Focus>(static_cast<int>(focus_) + 1);
+            MoveFocus(focus_ == Focus::Cancel ? Focus::List
+                                              : static_cast<Focus>(static_cast<int>(focus_) + 1));
         } else if (input.IsKey(' ')) {
             if (focus_ == Focus::Ok) return Answer::Ok;
             if (focus_ == Focus::Cancel) return Answer::Cancel;
@@ -132,12 +132,23 @@ class FontChooser {
         }
     }
 
+    // The size just entered is replaced by what is typed into it, as a selected text would be.
     void EditSize(const DialogInput& input) {
-        if (input.IsKey(kBackspaceKey) && !size_.empty()) size_.pop_back();
-        if (input.key.size() == 1 && std::isdigit(static_cast<unsigned char>(input.key[0])) &&
-            size_.size() < static_cast<std::size_t>(kSizeWidth)) {
+        const bool digit =
+            input.key.size() == 1 && std::isdigit(static_cast<unsigned char>(input.key[0]));
+        if (!digit && !input.IsKey(kBackspaceKey)) return;
+        if (freshSize_) size_.clear();
+        freshSize_ = false;
+        if (digit && size_.size() < static_cast<std::size_t>(kSizeWidth)) {
             size_ += input.key;
+        } else if (!digit && !size_.empty()) {
+            size_.pop_back();
         }
+    }
+
+    void MoveFocus(Focus focus) {
+        focus_ = focus;
+        freshSize_ = focus == Focus::Size;
     }
 
     void Toggle() {
@@ -187,6 +198,7 @@ class FontChooser {
     std::string size_ = std::to_string(kDefaultPoints);
     std::array<bool, 4> effects_{};
     Focus focus_ = Focus::List;
+    bool freshSize_ = false;
 };
 
 }  // namespace

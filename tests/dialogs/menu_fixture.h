@@ -13,6 +13,17 @@
 
 namespace gridlet {
 
+// Keeps the last screen shown, so that a test sees a dialog that was open when its script ran
+// out (a dialog gives its cells back on the way out).
+class ShowingBackend : public MemoryBackend {
+  public:
+    void Present(const ScreenState& screen) override {
+        shown = screen.cells;
+        MemoryBackend::Present(screen);
+    }
+    std::vector<Cell> shown;
+};
+
 class MenuFixture : public ::testing::Test {
   protected:
     // The characters of one screen row, columns from..to (1-based, inclusive).
@@ -25,6 +36,18 @@ class MenuFixture : public ::testing::Test {
     bool ScreenShows(const std::string& text) const {
         for (int row = 1; row <= kScreenHeight; ++row) {
             if (RowText(row).find(text) != std::string::npos) return true;
+        }
+        return false;
+    }
+    Cell ShownCell(int row, int col) const {
+        return backend.shown[static_cast<std::size_t>((row - 1) * kScreenWidth + col - 1)];
+    }
+    bool ShownAnywhere(const std::string& text) const {
+        for (int row = 1; row <= kScreenHeight; ++row) {
+            std::string line;
+            for (int col = 1; col <= kScreenWidth; ++col)
+                line += static_cast<char>(ShownCell(row, col).ch);
+            if (line.find(text) != std::string::npos) return true;
         }
         return false;
     }
@@ -69,7 +92,7 @@ class MenuFixture : public ::testing::Test {
         }
     }
 
-    MemoryBackend backend;
+    ShowingBackend backend;
     VirtualClock clock;
     Console console{backend, clock};
     Screen screen{console};
