@@ -1,1 +1,33 @@
-int main() { return 0; }
+// Gridlet: a mouse-driven designer of BASIC graphic-window code, in a 90 x 46 terminal.
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+
+#include "app/context.h"
+#include "app/main_loop.h"
+#include "app/startup.h"
+#include "platform/clock.h"
+#include "platform/system_clipboard.h"
+#include "platform/tty_backend.h"
+
+int main() {
+    using namespace gridlet;
+    std::unique_ptr<TtyBackend> backend;
+    try {
+        backend = std::make_unique<TtyBackend>();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "gridlet: %s\n", error.what());
+        return 1;
+    }
+    RealClock clock;
+    Console console(*backend, clock);
+    Screen screen(console);
+    auto state = std::make_unique<DesignState>();
+    SystemClipboard clipboard(*backend, DesktopClipboardTool());
+    Context context{console, screen, *state, clipboard};
+
+    StartUp(context);
+    MainLoop(context).Run();
+    return 0;
+}

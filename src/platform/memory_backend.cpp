@@ -1,14 +1,20 @@
 #include "platform/memory_backend.h"
 
+#include "platform/basic_error.h"
+
 namespace gridlet {
 
-void MemoryBackend::Present(const ScreenState&) { ++presents; }
+void MemoryBackend::Present(const ScreenState& screen) {
+    ++presents;
+    if (onPresent) onPresent(screen);
+}
 
 std::optional<InputEvent> MemoryBackend::NextInput(int) {
     if (script_.empty()) throw ScriptExhausted{};
-    InputEvent event = std::move(script_.front());
+    Step step = std::move(script_.front());
     script_.pop_front();
-    return event;
+    if (step.errorNumber != 0) throw BasicError(step.errorNumber, "scripted run-time error");
+    return step.event;
 }
 
 }  // namespace gridlet

@@ -2,6 +2,7 @@
 // An in-memory console backend for tests: input comes from a script, output is kept.
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,11 +15,13 @@ namespace gridlet {
 struct ScriptExhausted {};
 
 class MemoryBackend : public ConsoleBackend {
-public:
-    void Script(InputEvent event) { script_.push_back(std::move(event)); }
+  public:
+    void Script(InputEvent event) { script_.push_back({std::move(event), 0}); }
     void Script(const std::vector<InputEvent>& events) {
-        for (const auto& e : events) script_.push_back(e);
+        for (const auto& e : events) Script(e);
     }
+    // The read at this point of the script fails with a run-time error of this number.
+    void ScriptError(int errorNumber) { script_.push_back({InputEvent{}, errorNumber}); }
     std::size_t Pending() const { return script_.size(); }
 
     void Present(const ScreenState& screen) override;
@@ -26,12 +29,18 @@ public:
     void SetTitle(const std::string& title) override { titles.push_back(title); }
     void Beep() override { ++beeps; }
 
+    // Called with every screen the program shows.
+    std::function<void(const ScreenState&)> onPresent;
     int beeps = 0;
     int presents = 0;
     std::vector<std::string> titles;
 
-private:
-    std::deque<InputEvent> script_;
+  private:
+    struct Step {
+        InputEvent event;
+        int errorNumber;
+    };
+    std::deque<Step> script_;
 };
 
 }  // namespace gridlet

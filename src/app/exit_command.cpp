@@ -1,0 +1,36 @@
+#include "app/exit_command.h"
+
+#include "platform/message_box.h"
+#include "screen/images.h"
+#include "screen/wait_click.h"
+
+namespace gridlet {
+namespace {
+
+bool OnButton(const ClickResult& click, int leftCol, int rightCol) {
+    return click.row >= 17 && click.row <= 19 && click.col >= leftCol && click.col <= rightCol;
+}
+
+}  // namespace
+
+ExitChoice ExitCommand(Context& context) {
+    Screen& screen = context.screen;
+    PaintExitDialog(screen);
+    const ClickResult click = WaitClick(context.console);
+    if (OnButton(click, 34, 40)) {
+        PaintExitYesPressed(screen);
+        context.console.Sleep(200);
+        ShowMessageBox(context.console, " Save this Window?", "Do You want to",
+                       MessageButtons::YesNo, MessageIcon::Question);
+        // Design files do not exist yet; both answers leave the program.
+        return ExitChoice::Quit;
+    }
+    if (OnButton(click, 42, 48)) {
+        PaintExitNoPressed(screen);
+        context.console.Sleep(200);
+    }
+    screen.RestoreScreen(context.state.snapshot);
+    return ExitChoice::Stay;
+}
+
+}  // namespace gridlet

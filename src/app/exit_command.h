@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/context.h"
+
+namespace gridlet {
+
+enum class ExitChoice { Stay, Quit };
+
+// The exit dialog; Quit when the user confirmed leaving.
+ExitChoice ExitCommand(Context& context);
+
+}  // namespace gridlet

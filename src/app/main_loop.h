@@ -1,0 +1,32 @@
+#pragma once
+// The life of the program after start-up: one pass per user action, until the user leaves.
+
+#include <cstdint>
+
+#include "app/context.h"
+#include "screen/wait_click.h"
+
+namespace gridlet {
+
+class MainLoop {
+  public:
+    explicit MainLoop(Context& context) : context_(context) {}
+
+    // Runs passes until the exit command is confirmed.
+    void Run();
+
+  private:
+    enum class PassEnd { Continue, Quit };
+
+    PassEnd RunPass();
+    std::int16_t ActOnRequest();
+    std::int16_t TranslateLeftClick(const ClickResult& click);
+    std::int16_t OpenRightStripProperties(void (*paintPressed)(Screen&),
+                                          bool PropertiesTargets::*target, std::int16_t command);
+    PassEnd Dispatch(std::int16_t command);
+    void ErrorTrap(int errorNumber);
+
+    Context& context_;
+};
+
+}  // namespace gridlet

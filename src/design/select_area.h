@@ -1,0 +1,13 @@
+#pragma once
+// The area phase: marking two corners on the design grid, or a button that needs no area.
+
+#include "app/context.h"
+
+namespace gridlet {
+
+enum class AreaOutcome { Marked, Request, Nothing };
+
+// Sets state.AreaTop/Bottom/Left/Right, or one of state.requests.
+AreaOutcome SelectArea(Context& context);
+
+}  // namespace gridlet

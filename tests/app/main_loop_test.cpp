@@ -1,0 +1,154 @@
+#include "app/main_loop.h"
+
+#include "platform/basic_error.h"
+#include "screen/images.h"
+#include "support/console_fixture.h"
+
+namespace gridlet {
+namespace {
+
+class MainLoopTest : public ConsoleFixture {
+  protected:
+    void SetUp() override { PaintMainScreen(screen); }
+
+    // Runs passes until the script runs out; true when the program ended by itself.
+    bool RunUntilScriptEnds() {
+        MainLoop loop(context);
+        try {
+            loop.Run();
+            return true;
+        } catch (ScriptExhausted) {
+            return false;
+        }
+    }
+
+    bool ExitDialogShown() { return RowText(14, 31, 51).find("E X I T") != std::string::npos; }
+};
+
+TEST_F(MainLoopTest, EscOpensTheExitDialogOnceAndNoReturnsToTheGrid) {
+    const std::string before = ScreenBytes();
+    backend.Script(KeyEvent(kEscKey));
+    Click(18, 45);  // NO
+    EXPECT_FALSE(RunUntilScriptEnds());
+    EXPECT_FALSE(ExitDialogShown());
+    // Waiting for an area again, with the prompt on the hint row and the grid as it was.
+    EXPECT_EQ(RowText(46, 1, 20), " Select an area for ");
+    EXPECT_EQ(ScreenBytes().substr(0, 45 * 90 * 4), before.substr(0, 45 * 90 * 4));
+}
+
+TEST_F(MainLoopTest, ClickOutsideTheExitButtonsClosesTheDialog) {
+    const std::string before = ScreenBytes();
+    Click(45, 86);  // the bottom row of the Exit button
+    backend.Script(MoveEvent(30, 40));
+    backend.Script(PressEvent(30, 40));
+    EXPECT_FALSE(RunUntilScriptEnds());
+    EXPECT_EQ(ScreenBytes().substr(0, 45 * 90 * 4), before.substr(0, 45 * 90 * 4));
+}
+
+TEST_F(MainLoopTest, ExitYesThenNoEndsTheProgram) {
+    backend.Script(KeyEvent(kEscKey));
+    Click(18, 37);                  // YES
+    backend.Script(KeyEvent('n'));  // " Save this Window?"
+    EXPECT_TRUE(RunUntilScriptEnds());
+}
+
+TEST_F(MainLoopTest, BottomRowOfTheExitButtonOpensTheDialog) {
+    Click(45, 86);
+    EXPECT_FALSE(RunUntilScriptEnds());
+    EXPECT_TRUE(ExitDialogShown());
+}
+
+TEST_F(MainLoopTest, AKeyAfterAnAreaDropsIt) {
+    Click(5, 20);
+    Click(10, 40);
+    backend.Script(KeyEvent('a'));
+    Click(35, 5);  // Window: a strip click in the next area phase, ignored without a window
+    EXPECT_FALSE(RunUntilScriptEnds());
+    EXPECT_EQ(state.windowExists, 0);
+    EXPECT_NE(console.CellAt(5, 20).ch, 0xDB);  // the band is gone
+}
+
+TEST_F(MainLoopTest, WindowKeepsOnlyItsAreaAndLaterAreasStartInsideIt) {
+    Click(5, 20);
+    Click(15, 50);
+    backend.Script(MoveEvent(35, 5));
+    backend.Script(PressEvent(35, 5));  // Window
+    Click(3, 15);                       // outside the window: ignored
+    EXPECT_FALSE(RunUntilScriptEnds());
+    EXPECT_EQ(state.windowExists, 1);
+    EXPECT_EQ(state.windowTopRow, 5);
+    EXPECT_EQ(state.windowLeftCol, 20);
+    EXPECT_EQ(state.windowBottomRow, 15);
+    EXPECT_EQ(state.windowRightCol, 50);
+    EXPECT_EQ(RowText(3, 11, 80), std::string(70, ' '));
+    EXPECT_EQ(AttrAt(3, 40), 0x70);
+    EXPECT_EQ(console.CellAt(5, 23).ch, 0xFE);  // the grid inside the window
+    EXPECT_EQ(RowText(46), std::string(90, ' '));
+    EXPECT_EQ(AttrAt(46, 1), 0x70);
+    EXPECT_EQ(RowText(2, 2, 8), " Text  ");  // the strips are back
+}
+
+TEST_F(MainLoopTest, ToolButtonBeforeAnyAreaDoesNothing) {
+    Click(11, 5);
+    Click(20, 40, kRightButton);  // no area: the tool phase runs with all corners 0
+    Click(11, 5);                 // Rectang in the tool phase
+    EXPECT_FALSE(RunUntilScriptEnds());
+    EXPECT_EQ(state.objectNumber, 0);
+    EXPECT_EQ(state.windowExists, 0);
+}
+
+TEST_F(MainLoopTest, ErrorTrapPausesRestoresTheSnapshotAndStartsAFreshPass) {
+    std::string hintRowDuringPause;
+    std::int64_t pauseStart = -1;
+    backend.onPresent = [&](const ScreenState& s) {
+        std::string row;
+        for (int col = 1; col <= kScreenWidth; ++col)
+            row += static_cast<char>(s.cells[(46 - 1) * 90 + col - 1].ch);
+        if (row.find("Preview Button") != std::string::npos && pauseStart < 0) {
+            hintRowDuringPause = row;
+            pauseStart = clock.TimeOfDayMs();
+        }
+    };
+    Click(5, 20);
+    Click(10, 40);
+    backend.Script(MoveEvent(11, 5));  // over a button: its hint shows
+    backend.ScriptError(kErrorPermissionDenied);
+    EXPECT_FALSE(RunUntilScriptEnds());
+    const std::string text =
+        "  If you clicked on the Preview Button, there may already be a Graphic Screen running    "
+        " ";
+    EXPECT_EQ(hintRowDuringPause.substr(0, text.size()), text);
+    EXPECT_GE(clock.TimeOfDayMs() - pauseStart, 3000);
+    EXPECT_NE(console.CellAt(5, 20).ch, 0xDB);
+    EXPECT_EQ(RowText(46, 1, 20), " Select an area for ");
+}
+
+TEST_F(MainLoopTest, OtherErrorsPauseWithoutAText) {
+    std::vector<std::string> rows;
+    backend.onPresent = [&](const ScreenState& s) {
+        std::string row;
+        for (int col = 1; col <= kScreenWidth; ++col)
+            row += static_cast<char>(s.cells[(46 - 1) * 90 + col - 1].ch);
+        rows.push_back(row);
+    };
+    backend.ScriptError(kErrorFileNotFound);
+    EXPECT_FALSE(RunUntilScriptEnds());
+    EXPECT_GE(clock.TimeOfDayMs(), 3000);
+    for (const auto& row : rows) EXPECT_EQ(row.find("Preview Button"), std::string::npos);
+}
+
+TEST_F(MainLoopTest, HintsFollowThePointerOverTheStrips) {
+    Click(5, 20);
+    Click(10, 40);
+    backend.Script(MoveEvent(44, 5));
+    backend.Script(MoveEvent(26, 85));  // no hint here: the last one stays
+    backend.Script(MoveEvent(20, 40));  // the grid: nothing printed
+    EXPECT_FALSE(RunUntilScriptEnds());
+    EXPECT_EQ(RowText(46, 1, 89),
+              " Left click to build a Graphic Window Sub, Right click to build one for XPRINT" +
+                  std::string(11, ' '));
+    EXPECT_EQ(AttrAt(46, 89), 0x70);
+}
+
+}  // namespace
+}  // namespace gridlet
