@@ -56,7 +56,11 @@ std::string HintFor(const std::array<std::string_view, 15>& hints, int row) {
 
 }  // namespace
 
-std::string LeftStripHint(int row) { return HintFor(kLeftHints, row); }
-std::string RightStripHint(int row) { return HintFor(kRightHints, row); }
+std::string LeftStripHint(int row) {
+    return HintFor(kLeftHints, row);
+}
+std::string RightStripHint(int row) {
+    return HintFor(kRightHints, row);
+}
 
 }  // namespace gridlet

@@ -11,11 +11,11 @@ constexpr int kErrorInputPastEnd = 62;
 constexpr int kErrorPermissionDenied = 70;
 
 class BasicError : public std::runtime_error {
-public:
+  public:
     BasicError(int number, const std::string& what) : std::runtime_error(what), number_(number) {}
     int number() const { return number_; }
 
-private:
+  private:
     int number_;
 };
 

@@ -6,7 +6,7 @@
 namespace gridlet {
 
 class Clipboard {
-public:
+  public:
     virtual ~Clipboard() = default;
     virtual void Empty() = 0;
     // Places a Windows-1252 text (CR LF kept) as plain text.
@@ -15,7 +15,7 @@ public:
 
 // Keeps the text; for tests.
 class MemoryClipboard : public Clipboard {
-public:
+  public:
     void Empty() override { text.clear(); }
     void SetText(const std::string& value) override { text = value; }
     std::string text;

@@ -6,7 +6,7 @@
 namespace gridlet {
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual void SleepMs(int milliseconds) = 0;
     // Milliseconds since midnight, local time.
@@ -14,18 +14,18 @@ public:
 };
 
 class RealClock : public Clock {
-public:
+  public:
     void SleepMs(int milliseconds) override;
     std::int64_t TimeOfDayMs() const override;
 };
 
 class VirtualClock : public Clock {
-public:
+  public:
     void SleepMs(int milliseconds) override { now_ += milliseconds; }
     std::int64_t TimeOfDayMs() const override { return now_; }
     void Advance(std::int64_t milliseconds) { now_ += milliseconds; }
 
-private:
+  private:
     std::int64_t now_ = 0;
 };
 

@@ -53,7 +53,9 @@ void Console::Locate(int row, int col) {
     cursorCol_ = std::clamp(col, 1, kScreenWidth);
 }
 
-void Console::SetCursorVisible(bool visible) { cursorVisible_ = visible; }
+void Console::SetCursorVisible(bool visible) {
+    cursorVisible_ = visible;
+}
 
 void Console::Print(std::string_view text) {
     for (char ch : text) {
@@ -86,16 +88,22 @@ void Console::SetMouseEvents(int buttons, int kinds) {
     mouseKinds_ = kinds;
 }
 
-std::string Console::ReadEvent() { return NextEvent(-1); }
+std::string Console::ReadEvent() {
+    return NextEvent(-1);
+}
 
-std::string Console::PollEvent(int timeoutMs) { return NextEvent(std::max(0, timeoutMs)); }
+std::string Console::PollEvent(int timeoutMs) {
+    return NextEvent(std::max(0, timeoutMs));
+}
 
 std::string Console::NextEvent(int timeoutMs) {
     Flush();
     const std::int64_t deadline = clock_.TimeOfDayMs() + timeoutMs;
     for (;;) {
         const int remaining =
-            timeoutMs < 0 ? -1 : static_cast<int>(std::max<std::int64_t>(0, deadline - clock_.TimeOfDayMs()));
+            timeoutMs < 0
+                ? -1
+                : static_cast<int>(std::max<std::int64_t>(0, deadline - clock_.TimeOfDayMs()));
         const auto event = backend_.NextInput(remaining);
         if (!event) return {};
         if (Accepts(*event)) {
@@ -116,14 +124,18 @@ bool Console::Accepts(const InputEvent& event) const {
     return kind == kMove || (mouseButtons_ & MouseButtonsOf(event.code)) != 0;
 }
 
-void Console::Beep() { backend_.Beep(); }
+void Console::Beep() {
+    backend_.Beep();
+}
 
 void Console::Sleep(int milliseconds) {
     Flush();
     clock_.SleepMs(milliseconds);
 }
 
-void Console::Flush() { backend_.Present(ScreenState{cells_, cursorRow_, cursorCol_, cursorVisible_}); }
+void Console::Flush() {
+    backend_.Present(ScreenState{cells_, cursorRow_, cursorCol_, cursorVisible_});
+}
 
 std::int16_t KeyCode(std::string_view event) {
     const auto low = event.empty() ? 0 : static_cast<unsigned char>(event[0]);

@@ -20,12 +20,13 @@ enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4, k
 enum MouseEventKind : int { kMove = 1, kDoubleClick = 2, kPress = 4, kRelease = 8 };
 
 class Console {
-public:
+  public:
     Console(ConsoleBackend& backend, Clock& clock);
 
     // Block write and read of a 1-based inclusive rectangle. Cells outside the screen are skipped;
     // a buffer shorter than the rectangle writes nothing.
-    void WriteBlock(int topRow, int leftCol, int bottomRow, int rightCol, const std::vector<Cell>& cells);
+    void WriteBlock(int topRow, int leftCol, int bottomRow, int rightCol,
+                    const std::vector<Cell>& cells);
     std::vector<Cell> ReadBlock(int topRow, int leftCol, int bottomRow, int rightCol) const;
     Cell CellAt(int row, int col) const;
 
@@ -66,7 +67,7 @@ public:
     Clock& clock() { return clock_; }
     ConsoleBackend& backend() { return backend_; }
 
-private:
+  private:
     std::string NextEvent(int timeoutMs);
     bool Accepts(const InputEvent& event) const;
     int Index(int row, int col) const { return (row - 1) * kScreenWidth + (col - 1); }

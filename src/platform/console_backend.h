@@ -29,7 +29,7 @@ struct ScreenState {
 };
 
 class ConsoleBackend {
-public:
+  public:
     virtual ~ConsoleBackend() = default;
     // Makes the terminal show the given screen.
     virtual void Present(const ScreenState& screen) = 0;

@@ -5,7 +5,8 @@
 
 namespace gridlet {
 
-void Screen::ReadCellBlock(int& topRow, int& leftCol, int& bottomRow, int& rightCol, std::string& buffer) {
+void Screen::ReadCellBlock(int& topRow, int& leftCol, int& bottomRow, int& rightCol,
+                           std::string& buffer) {
     bottomRow = std::min(bottomRow, kScreenHeight);
     rightCol = std::min(rightCol, kScreenWidth);
     const std::vector<Cell> cells = console_.ReadBlock(topRow, leftCol, bottomRow, rightCol);
@@ -16,7 +17,8 @@ void Screen::ReadCellBlock(int& topRow, int& leftCol, int& bottomRow, int& right
     }
 }
 
-void Screen::WriteCellBlock(int topRow, int leftCol, int bottomRow, int rightCol, const std::string& buffer) {
+void Screen::WriteCellBlock(int topRow, int leftCol, int bottomRow, int rightCol,
+                            const std::string& buffer) {
     const int width = rightCol - leftCol + 1;
     const int height = bottomRow - topRow + 1;
     if (width <= 0 || height <= 0) return;
@@ -24,7 +26,8 @@ void Screen::WriteCellBlock(int topRow, int leftCol, int bottomRow, int rightCol
     if (buffer.size() < count * 4) return;
     std::vector<Cell> cells(count);
     for (std::size_t i = 0; i < count; ++i) {
-        cells[i] = Cell{static_cast<std::uint8_t>(buffer[4 * i]), static_cast<std::uint8_t>(buffer[4 * i + 2])};
+        cells[i] = Cell{static_cast<std::uint8_t>(buffer[4 * i]),
+                        static_cast<std::uint8_t>(buffer[4 * i + 2])};
     }
     console_.WriteBlock(topRow, leftCol, bottomRow, rightCol, cells);
 }
@@ -34,7 +37,9 @@ void Screen::SaveScreen(std::string& buffer) {
     ReadCellBlock(top, left, bottom, right, buffer);
 }
 
-void Screen::RestoreScreen(const std::string& buffer) { WriteCellBlock(1, 1, kScreenHeight, kScreenWidth, buffer); }
+void Screen::RestoreScreen(const std::string& buffer) {
+    WriteCellBlock(1, 1, kScreenHeight, kScreenWidth, buffer);
+}
 
 void Screen::PrintAt(int row, int col, int foreground, int background, std::string_view text) {
     const auto attr = static_cast<std::uint8_t>(((background & 15) << 4) | (foreground & 15));

@@ -14,7 +14,8 @@ void Screen::PaintPanel(int leftCol, int rightCol, int topRow, int bottomRow, st
         std::vector<Cell> cells = console_.ReadBlock(topRow, leftCol, bottomRow, rightCol);
         const std::size_t painted = std::min(cells.size(), image.size() / 2);
         for (std::size_t i = 0; i < painted; ++i) {
-            cells[i] = Cell{static_cast<std::uint8_t>(image[2 * i]), static_cast<std::uint8_t>(image[2 * i + 1])};
+            cells[i] = Cell{static_cast<std::uint8_t>(image[2 * i]),
+                            static_cast<std::uint8_t>(image[2 * i + 1])};
         }
         console_.WriteBlock(topRow, leftCol, bottomRow, rightCol, cells);
     }

@@ -9,7 +9,7 @@
 namespace gridlet {
 
 class Screen {
-public:
+  public:
     explicit Screen(Console& console) : console_(console) {}
 
     // Work area of the panel procedures: each assembles its image here and hands it on.
@@ -21,8 +21,10 @@ public:
     void PaintPanel(int leftCol, int rightCol, int topRow, int bottomRow, std::string& image);
 
     // Cell block buffers hold 4 bytes a cell: character, 0, attribute, 0.
-    void ReadCellBlock(int& topRow, int& leftCol, int& bottomRow, int& rightCol, std::string& buffer);
-    void WriteCellBlock(int topRow, int leftCol, int bottomRow, int rightCol, const std::string& buffer);
+    void ReadCellBlock(int& topRow, int& leftCol, int& bottomRow, int& rightCol,
+                       std::string& buffer);
+    void WriteCellBlock(int topRow, int leftCol, int bottomRow, int rightCol,
+                        const std::string& buffer);
     void SaveScreen(std::string& buffer);
     void RestoreScreen(const std::string& buffer);
 
@@ -31,7 +33,7 @@ public:
 
     Console& console() { return console_; }
 
-private:
+  private:
     Console& console_;
 };
 

@@ -31,14 +31,17 @@ std::vector<char32_t> Glyphs(const std::string& text) {
 }
 
 // The cells of one layer line between its two bars.
-std::vector<char32_t> LayerLine(const std::string& file, int lineNo, const std::string& line, int width) {
+std::vector<char32_t> LayerLine(const std::string& file, int lineNo, const std::string& line,
+                                int width) {
     std::vector<char32_t> glyphs = Glyphs(line);
     if (glyphs.size() < 2 || glyphs.front() != U'|' || glyphs.back() != U'|') {
         Fail(file, lineNo, "a layer line must stand between two bars");
     }
     glyphs = std::vector<char32_t>(glyphs.begin() + 1, glyphs.end() - 1);
     if (static_cast<int>(glyphs.size()) != width) {
-        Fail(file, lineNo, "line is " + std::to_string(glyphs.size()) + " cells wide, the image " + std::to_string(width));
+        Fail(file, lineNo,
+             "line is " + std::to_string(glyphs.size()) + " cells wide, the image " +
+                 std::to_string(width));
     }
     return glyphs;
 }
@@ -65,7 +68,8 @@ void ReadFile(const std::string& file, std::vector<Image>& images) {
             std::string entry;
             while (words >> entry) {
                 const auto glyphs = Glyphs(entry);
-                if (glyphs.size() < 3 || glyphs[1] != U'=') Fail(file, lineNo, "legend entries look like g=8A");
+                if (glyphs.size() < 3 || glyphs[1] != U'=')
+                    Fail(file, lineNo, "legend entries look like g=8A");
                 legend[glyphs[0]] = std::stoi(entry.substr(entry.find('=') + 1), nullptr, 16);
             }
         } else if (keyword == "image") {
@@ -94,7 +98,8 @@ void ReadFile(const std::string& file, std::vector<Image>& images) {
                     const auto ch = gridlet::UnicodeToCp437(chars[r][c]);
                     if (!ch) Fail(file, lineNo, "glyph outside code page 437 in " + image.name);
                     const auto colour = legend.find(colours[r][c]);
-                    if (colour == legend.end()) Fail(file, lineNo, "colour letter without a legend in " + image.name);
+                    if (colour == legend.end())
+                        Fail(file, lineNo, "colour letter without a legend in " + image.name);
                     image.bytes += static_cast<char>(*ch);
                     image.bytes += static_cast<char>(colour->second);
                 }
@@ -131,27 +136,34 @@ int main(int argc, char** argv) {
     header << "#pragma once\n// Generated from the .art files by artc. Do not edit.\n\n"
               "#include <string_view>\n#include <vector>\n\n#include \"screen/screen.h\"\n\n"
               "namespace gridlet {\n\n"
-              "struct ImageInfo {\n    std::string_view name;\n    int leftCol, rightCol, topRow, bottomRow;\n"
+              "struct ImageInfo {\n    std::string_view name;\n    int leftCol, rightCol, topRow, "
+              "bottomRow;\n"
               "    std::string_view bytes;\n};\n\n"
               "const std::vector<ImageInfo>& AllImages();\n\n";
     for (const auto& image : images) {
-        header << "extern const ImageInfo k" << image.name << ";\nvoid Paint" << image.name << "(Screen& screen);\n";
+        header << "extern const ImageInfo k" << image.name << ";\nvoid Paint" << image.name
+               << "(Screen& screen);\n";
     }
     header << "\n}  // namespace gridlet\n";
 
     std::ofstream source(std::string(argv[1]) + ".cpp");
-    source << "// Generated from the .art files by artc. Do not edit.\n#include \"screen/images.h\"\n\n"
+    source << "// Generated from the .art files by artc. Do not edit.\n#include "
+              "\"screen/images.h\"\n\n"
               "namespace gridlet {\n\n";
     for (const auto& image : images) {
-        source << "const ImageInfo k" << image.name << "{\"" << image.name << "\", " << image.left << ", "
-               << image.right << ", " << image.top << ", " << image.bottom << ",\n    std::string_view("
-               << Escaped(image.bytes) << ", " << image.bytes.size() << ")};\n\n";
-        source << "void Paint" << image.name << "(Screen& screen) {\n    screen.PanelImage = k" << image.name
-               << ".bytes;\n    screen.PaintPanel(" << image.left << ", " << image.right << ", " << image.top
-               << ", " << image.bottom << ", screen.PanelImage);\n}\n\n";
+        source << "const ImageInfo k" << image.name << "{\"" << image.name << "\", " << image.left
+               << ", " << image.right << ", " << image.top << ", " << image.bottom
+               << ",\n    std::string_view(" << Escaped(image.bytes) << ", " << image.bytes.size()
+               << ")};\n\n";
+        source << "void Paint" << image.name << "(Screen& screen) {\n    screen.PanelImage = k"
+               << image.name << ".bytes;\n    screen.PaintPanel(" << image.left << ", "
+               << image.right << ", " << image.top << ", " << image.bottom
+               << ", screen.PanelImage);\n}\n\n";
     }
-    source << "const std::vector<ImageInfo>& AllImages() {\n    static const std::vector<ImageInfo> all{";
-    for (std::size_t i = 0; i < images.size(); ++i) source << (i ? ", " : "") << "k" << images[i].name;
+    source << "const std::vector<ImageInfo>& AllImages() {\n    static const "
+              "std::vector<ImageInfo> all{";
+    for (std::size_t i = 0; i < images.size(); ++i)
+        source << (i ? ", " : "") << "k" << images[i].name;
     source << "};\n    return all;\n}\n\n}  // namespace gridlet\n";
     return header && source ? 0 : 1;
 }
