@@ -1,0 +1,56 @@
+#include "codegen/printer_code.h"
+
+#include <string_view>
+
+#include "codegen/number_form.h"
+#include "codegen/text_replace.h"
+
+namespace gridlet {
+namespace {
+
+struct Replacement {
+    int section;
+    std::string_view from;
+    std::string_view to;
+};
+
+// In this order: a text's "GRAPHIC PRINT" becomes the single word XPRINT before its other
+// statements are converted; the DoString routine gets only the plain word replacement.
+constexpr Replacement kReplacements[] = {
+    {32, "GRAPHIC PRINT", "XPRINT"},
+    {4, "GRAPHIC", "XPRINT"},
+    {11, "GRAPHIC", "XPRINT"},
+    {12, "GRAPHIC", "XPRINT"},
+    {14, "GRAPHIC", "XPRINT"},
+    {16, "GRAPHIC", "XPRINT"},
+    {18, "GRAPHIC", "XPRINT"},
+    {32, "GRAPHIC", "XPRINT"},
+    {20, "GRAPHIC SET POS", "XPRINT SET POS"},
+    {3, "GRAPHIC", "XPRINT"},
+    {24, "GRAPHIC", "XPRINT"},
+    {33, "GRAPHIC", "XPRINT"},
+    {26, "GRAPHIC", "XPRINT"},
+    {27, "GRAPHIC", "XPRINT"},
+    {28, "GRAPHIC", "XPRINT"},
+    {30, "GRAPHIC", "XPRINT"},
+};
+
+}  // namespace
+
+void ConvertToPrinterCode(SectionTable& sections) {
+    sections[8].clear();
+    sections[9].clear();
+    sections[10].clear();
+    sections[6] = "   XPRINT ATTACH CHOOSE \r\n\r\n";
+    sections[9] = "  XPRINT SCALE (0,0)-(" + S(801) + "," + S(1056) + ")\r\n";
+    for (const Replacement& r : kReplacements) ReplaceAll(sections[r.section], r.from, r.to);
+    sections[31].clear();
+    sections[29].clear();
+    sections[34] = "   XPRINT FORMFEED\r\n";
+    sections[35].clear();
+    sections[36] = "   XPRINT CLOSE\r\n";
+    sections[37].clear();
+    sections[38] = " END SUB\r\n\r\n";
+}
+
+}  // namespace gridlet

@@ -1,0 +1,35 @@
+#include "output/clipboard_route.h"
+
+#include "screen/images.h"
+
+namespace gridlet {
+
+std::string ClipboardText(const SectionTable& sections, int buildRequest) {
+    std::string text;
+    for (int i = 1; i <= 38; ++i) text += sections[static_cast<std::size_t>(i)];
+    if (buildRequest == 1) text += " END SUB\r\n";
+    return text;
+}
+
+void RunClipboardRoute(Context& context) {
+    DesignState& state = context.state;
+    state.programText = ClipboardText(state.sections, state.requests.buildRequest);
+    context.clipboard.Empty();
+    context.clipboard.SetText(state.programText);
+
+    context.console.Beep();
+    context.console.Sleep(400);
+    context.console.Beep();
+    std::string saved;
+    context.screen.SaveScreen(saved);
+    PaintCompletionPanel(context.screen);
+    context.console.Sleep(1000);
+    context.screen.RestoreScreen(saved);
+    state.programText.clear();
+
+    state.requests.previewRequest = 0;
+    state.commandCode = 0;
+    state.requests.buildRequest = 0;
+}
+
+}  // namespace gridlet

@@ -1,0 +1,20 @@
+#pragma once
+// The Build route: the composed code goes to the clipboard and a panel says so for a second.
+
+#include <string>
+
+#include "app/context.h"
+#include "design/design_state.h"
+
+namespace gridlet {
+
+// Sections 1 to 38; graphic-window code (buildRequest 1) is closed with " END SUB", printer code
+// is already closed by its section 38.
+std::string ClipboardText(const SectionTable& sections, int buildRequest);
+
+// Places ClipboardText of state.sections on the clipboard, beeps twice, shows the completion
+// panel for 1 s, restores the screen, and clears programText, the build and preview requests and
+// the pending command key.
+void RunClipboardRoute(Context& context);
+
+}  // namespace gridlet

@@ -1,0 +1,122 @@
+#include "codegen/printer_code.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "codegen/statement_emitter.h"
+#include "codegen/support_functions.h"
+#include "codegen/window_emitter.h"
+#include "output/clipboard_route.h"
+#include "output/compose_program.h"
+
+namespace gridlet {
+namespace {
+
+void Place(DesignState& s, int n, int x1, int y1, int x2, int y2) {
+    s.objectNumber = n;
+    s.x1 = x1;
+    s.y1 = y1;
+    s.x2 = x2;
+    s.y2 = y2;
+}
+
+const char* const kTextBlock =
+    "   FONT NEW \"Lucida console\", 10, 0, 255, 0, esc TO hFont\r\n\r\n"
+    "   GRAPHIC SET FONT hFont\r\n"
+    "   GRAPHIC COLOR %BLACK, %WHITE \r\n"
+    "   Xs =  14 : Ys =  27\r\n"
+    "   GRAPHIC CHR SIZE TO nWidth, nHeight\r\n"
+    "   GRAPHIC SET POS ( Xs,  Ys)\r\n"
+    "   GRAPHIC PRINT \"Hello big\"\r\n"
+    "   Ys = Ys + nHeight : GRAPHIC SET POS (Xs, Ys)\r\n"
+    "   GRAPHIC PRINT \"world\"\r\n\r\n"
+    "   FONT END hfont        ' [[  3  ]] \r\n\r\n";
+
+// Window, a background paint as object 1, a box, a text and a later paint.
+DesignState BoxPaintAndTextDesign() {
+    DesignState s;
+    s.AreaTop = 5;
+    s.AreaLeft = 20;
+    s.AreaBottom = 30;
+    s.AreaRight = 49;
+    EmitWindow(s);
+    Place(s, 1, 3, 4, 7, 23);
+    EmitStatement(s, ObjectKind::Paint);
+    s.backgroundPaintCode = s.pendingStatement;
+    Place(s, 2, 26, 4, 83, 50);
+    EmitStatement(s, ObjectKind::Box);
+    s.boxCode = s.pendingStatement;
+    s.localDecls =
+        "   LOCAL esc, HFONT AS LONG\r\n   LOCAL nWidth, nHeight, Xs, Ys AS LONG\r\n\r\n";
+    s.textCode = kTextBlock;
+    Place(s, 4, 49, 27, 53, 46);
+    EmitStatement(s, ObjectKind::Paint);
+    s.paintCode = s.pendingStatement;
+    s.pendingStatement.clear();
+    return s;
+}
+
+TEST(PrinterCode, BoxBackgroundPaintAndTextOnTheClipboard) {
+    DesignState state = BoxPaintAndTextDesign();
+    state.requests.buildRequest = 2;
+    const std::string text = ClipboardText(ComposeSections(state), state.requests.buildRequest);
+    EXPECT_EQ(text,
+              "\r\n"
+              " SUB GraficWin ()\r\n\r\n"
+              "   XPRINT ATTACH CHOOSE \r\n\r\n"
+              "   LOCAL esc, HFONT AS LONG\r\n"
+              "   LOCAL nWidth, nHeight, Xs, Ys AS LONG\r\n\r\n"
+              "  XPRINT SCALE (0,0)-( 801, 1056)\r\n"
+              "   XPRINT WIDTH 2\r\n"
+              "   XPRINT BOX (26, 4) - (83, 50),0,0,%WHITE,0        ' [[  2  ]] \r\n\r\n"
+              "   FONT NEW \"Lucida console\", 10, 0, 255, 0, esc TO hFont\r\n\r\n"
+              "   XPRINT SET FONT hFont\r\n"
+              "   XPRINT COLOR %BLACK, %WHITE \r\n"
+              "   Xs =  14 : Ys =  27\r\n"
+              "   XPRINT CHR SIZE TO nWidth, nHeight\r\n"
+              "   XPRINT SET POS ( Xs,  Ys)\r\n"
+              "   XPRINT \"Hello big\"\r\n"
+              "   Ys = Ys + nHeight : XPRINT SET POS (Xs, Ys)\r\n"
+              "   XPRINT \"world\"\r\n\r\n"
+              "   FONT END hfont        ' [[  3  ]] \r\n\r\n"
+              "   XPRINT FORMFEED\r\n"
+              "   XPRINT CLOSE\r\n"
+              " END SUB\r\n\r\n");
+}
+
+TEST(PrinterCode, StarRoutineAndDoStringAreRenamed) {
+    DesignState state;
+    AddStarSupport(state);
+    state.doStringBody = "   GRAPHIC SET POS ( 14,  27)\r\n   GRAPHIC PRINT sName\r\n\r\n";
+    Place(state, 1, 26, 4, 66, 50);
+    EmitStatement(state, ObjectKind::Star);
+    state.starCode = state.pendingStatement;
+    state.requests.previewRequest = 2;
+    const SectionTable sections = ComposeSections(state);
+
+    EXPECT_EQ(sections[2], state.typeDecls);
+    EXPECT_EQ(sections[4].find("GRAPHIC"), std::string::npos);
+    EXPECT_NE(sections[4].find("  FUNCTION XPRINT_Star ( BYVAL X1       AS SINGLE, _ \r\n"),
+              std::string::npos);
+    EXPECT_NE(sections[18].find("   XPRINT_Star  26,  4,  66,  50, RR1,"), std::string::npos);
+    EXPECT_NE(sections[3].find("   XPRINT SET POS ( 14,  27)\r\n   XPRINT PRINT sName\r\n"),
+              std::string::npos);
+    EXPECT_TRUE(sections[44].empty());
+}
+
+TEST(PrinterCode, MoveMenuSectionsAreConvertedToo) {
+    SectionTable sections{};
+    sections[11] = "   GRAPHIC BOX back\r\n";
+    sections[26] = "   GRAPHIC LINE STEP shifted\r\n";
+    sections[33] = "   GRAPHIC ELLIPSE shifted\r\n";
+    sections[31] = "   GRAPHIC PAINT\r\n";
+    ConvertToPrinterCode(sections);
+    EXPECT_EQ(sections[11], "   XPRINT BOX back\r\n");
+    EXPECT_EQ(sections[26], "   XPRINT LINE STEP shifted\r\n");
+    EXPECT_EQ(sections[33], "   XPRINT ELLIPSE shifted\r\n");
+    EXPECT_EQ(sections[31], "");
+}
+
+}  // namespace
+}  // namespace gridlet

@@ -1,0 +1,127 @@
+#include "output/clipboard_route.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "codegen/statement_emitter.h"
+#include "codegen/window_emitter.h"
+#include "output/compose_program.h"
+#include "platform/memory_backend.h"
+#include "screen/images.h"
+
+namespace gridlet {
+namespace {
+
+// Keeps every screen the console shows, so a panel that is gone again can still be checked.
+class RecordingBackend : public MemoryBackend {
+  public:
+    void Present(const ScreenState& screen) override {
+        MemoryBackend::Present(screen);
+        frames.push_back(screen.cells);
+    }
+    std::vector<std::vector<Cell>> frames;
+};
+
+class ClipboardRouteTest : public ::testing::Test {
+  protected:
+    ClipboardRouteTest() {
+        state.AreaTop = 5;
+        state.AreaLeft = 20;
+        state.AreaBottom = 30;
+        state.AreaRight = 49;
+        EmitWindow(state);
+        state.objectNumber = 1;
+        state.x1 = 26;
+        state.y1 = 4;
+        state.x2 = 83;
+        state.y2 = 50;
+        EmitStatement(state, ObjectKind::Box);
+        state.boxCode = state.pendingStatement;
+        state.pendingStatement.clear();
+        screen.PrintAt(10, 30, 14, 8, "design on screen");
+    }
+
+    std::string Build(int button) {
+        state.requests.buildRequest = button;
+        state.commandCode = 4096;
+        ComposeProgram(context);
+        return clipboard.text;
+    }
+
+    // The panel's cells as the screen showed them.
+    static std::string PanelShown(const std::vector<Cell>& cells) {
+        std::string shown;
+        for (int row = kCompletionPanel.topRow; row <= kCompletionPanel.bottomRow; ++row) {
+            for (int col = kCompletionPanel.leftCol; col <= kCompletionPanel.rightCol; ++col) {
+                const Cell& cell =
+                    cells[static_cast<std::size_t>((row - 1) * kScreenWidth + col - 1)];
+                shown += static_cast<char>(cell.ch);
+                shown += static_cast<char>(cell.attr);
+            }
+        }
+        return shown;
+    }
+
+    RecordingBackend backend;
+    VirtualClock clock;
+    Console console{backend, clock};
+    Screen screen{console};
+    MemoryClipboard clipboard;
+    DesignState state;
+    Context context{console, screen, state, clipboard};
+};
+
+TEST_F(ClipboardRouteTest, BuildPutsTheRoutineOnTheClipboardAndShowsThePanel) {
+    std::string before;
+    screen.SaveScreen(before);
+
+    const std::string text = Build(1);
+
+    EXPECT_EQ(text, ClipboardText(state.sections, 1));
+    const std::string end = ",0,0,%WHITE,0        ' [[  1  ]] \r\n\r\n END SUB\r\n";
+    EXPECT_EQ(text.substr(text.size() - end.size()), end);
+    EXPECT_EQ(backend.beeps, 2);
+    EXPECT_EQ(clock.TimeOfDayMs(), 1400);
+    ASSERT_FALSE(backend.frames.empty());
+    EXPECT_EQ(PanelShown(backend.frames.back()), kCompletionPanel.bytes);
+    std::string after;
+    screen.SaveScreen(after);
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(state.programText, "");
+    EXPECT_EQ(state.requests.buildRequest, 0);
+    EXPECT_EQ(state.requests.previewRequest, 0);
+    EXPECT_EQ(state.commandCode, 0);
+}
+
+TEST_F(ClipboardRouteTest, TwoBuildsGiveTheSameText) {
+    const std::string first = Build(1);
+    EXPECT_EQ(Build(1), first);
+}
+
+TEST_F(ClipboardRouteTest, PrinterCodeIsClosedOnceAndLeavesNoTrace) {
+    const std::string printer = Build(2);
+    const std::string tail = "   XPRINT FORMFEED\r\n   XPRINT CLOSE\r\n END SUB\r\n\r\n";
+    EXPECT_EQ(printer.substr(printer.size() - tail.size()), tail);
+    EXPECT_EQ(printer.find("END SUB"), printer.size() - tail.size() + 38);
+
+    const std::string graphic = Build(1);
+    EXPECT_EQ(graphic.find("XPRINT"), std::string::npos);
+    EXPECT_NE(graphic.find("   GRAPHIC WINDOW "), std::string::npos);
+    EXPECT_TRUE(state.sections[38].empty());
+}
+
+TEST_F(ClipboardRouteTest, PreviewAndCodeViewRunNoRouteHere) {
+    for (int* request : {&state.requests.previewRequest, &state.requests.codeViewRequest}) {
+        *request = 1;
+        ComposeProgram(context);
+        EXPECT_EQ(state.sections[44], " END SUB \r\n\r\n");
+        EXPECT_EQ(clipboard.text, "");
+        EXPECT_EQ(backend.beeps, 0);
+        *request = 0;
+    }
+}
+
+}  // namespace
+}  // namespace gridlet
