@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Start-up in a real terminal: the opening screen stays through a pointer move and goes on a
+# click, then the main screen with both strips and the question.
+# Usage: startup.sh PATH/TO/gridlet
+source "$(dirname "$0")/lib.sh"
+
+start "$(realpath "$1")"
+wait_for "God Bless Everybody"
+wait_for "In God we Trust"
+[[ $(pane_flag mouse_any_flag) == 1 ]] || fail "any-motion mouse tracking is not on"
+
+move 10 40
+wait_for "A form for rapid" 2
+click 10 40
+wait_for "Open a previous Window?"
+wait_for "Do You want to"
+for label in "│Rectang│" "│LineStp│" "│BmpStrh│" "│ Build │" "│CodView│" "│Preview│" "│ Undo  │" "│ Exit  │" "│ AddStr│"; do
+    [[ $(screen) == *"$label"* ]] || fail "strip label $label missing"
+done
+[[ $(screen) != *"God Bless Everybody"* ]] || fail "the opening screen is still there"
+
+key n
+wait_for " Select an area for a Graphic Window by clicking on its Top Left and Bottom Right corners"
+echo "start-up screens shown"
