@@ -9,7 +9,8 @@
 
 #include "dialogs/dialog_kit.h"
 #include "dialogs/list_box.h"
-#include "dialogs/windows1252.h"
+#include "dialogs/typed_text.h"
+#include "platform/cp1252.h"
 #include "platform/message_box.h"
 #include "screen/images.h"
 
@@ -149,7 +150,7 @@ class FileChooser {
             Enter(folder_ / entry);
             return;
         }
-        name_ = Utf8ToWindows1252(entry);
+        name_ = Utf8ToCp1252(entry);
     }
 
     void Enter(const fs::path& directory) {
@@ -165,15 +166,15 @@ class FileChooser {
     // Carries out the checks the mode asks for; a directory named is entered instead.
     std::optional<fs::path> Accept() {
         if (name_.empty()) return std::nullopt;
-        const fs::path target = (folder_ / fs::path(Windows1252ToUtf8(name_))).lexically_normal();
+        const fs::path target = (folder_ / fs::path(Cp1252ToUtf8(name_))).lexically_normal();
         std::error_code error;
         if (fs::is_directory(target, error)) {
             Enter(target);
             return std::nullopt;
         }
-        const std::string shownName = Utf8ToWindows1252(target.filename().string());
+        const std::string shownName = Utf8ToCp1252(target.filename().string());
         if (!fs::is_directory(target.parent_path(), error)) {
-            Tell(Utf8ToWindows1252(target.parent_path().string()) +
+            Tell(Utf8ToCp1252(target.parent_path().string()) +
                  "\r\nPath does not exist.\r\nCheck the path and try again.");
             return std::nullopt;
         }
@@ -210,7 +211,7 @@ class FileChooser {
     }
 
     void Draw() {
-        std::string folder = Windows1252ToCp437(Utf8ToWindows1252(folder_.string()));
+        std::string folder = CellText(Utf8ToCp1252(folder_.string()));
         if (folder.size() > static_cast<std::size_t>(kFolderWidth)) {
             folder =
                 "..." + folder.substr(folder.size() - static_cast<std::size_t>(kFolderWidth) + 3);
@@ -218,7 +219,7 @@ class FileChooser {
         PrintField(context_.screen, kFolderRow, kFolderCol, kFolderWidth, kPanelAttribute, folder);
         list_.Draw(context_.screen, kFieldAttribute, kSelectedAttribute);
         // The end of a long name stays in view.
-        const std::string name = Windows1252ToCp437(name_);
+        const std::string name = CellText(name_);
         const std::size_t visible = static_cast<std::size_t>(kNameWidth) - 1;
         const std::string shown = name.size() > visible ? name.substr(name.size() - visible) : name;
         PrintField(context_.screen, kNameRow, kNameCol, kNameWidth, kFieldAttribute, shown);
@@ -263,7 +264,7 @@ FileChoice ChooseFile(Context& context, FileMode mode) {
                                 kFileChooser.bottomRow, kFileChooser.rightCol);
         FileChooser chooser(context, SetUpFor(mode));
         if (const auto chosen = chooser.Run()) {
-            choice.path = Utf8ToWindows1252(chosen->string());
+            choice.path = Utf8ToCp1252(chosen->string());
             choice.result = 1;
         }
     }

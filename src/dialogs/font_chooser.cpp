@@ -7,7 +7,7 @@
 
 #include "dialogs/dialog_kit.h"
 #include "dialogs/list_box.h"
-#include "dialogs/windows1252.h"
+#include "platform/cp1252.h"
 #include "screen/images.h"
 
 namespace gridlet {
@@ -42,7 +42,7 @@ std::int32_t HeightOfPoints(int points) {
 }
 
 std::string FaceName(const std::string& family) {
-    return Utf8ToWindows1252(family).substr(0, kMaxFaceName);
+    return Utf8ToCp1252(family).substr(0, kMaxFaceName);
 }
 
 char Lower(char ch) {

@@ -1,6 +1,6 @@
 #include "dialogs/line_input.h"
 
-#include "dialogs/windows1252.h"
+#include "dialogs/typed_text.h"
 
 namespace gridlet {
 namespace {
@@ -30,7 +30,7 @@ void EchoCharacter(Console& console, int startRow, int startCol, std::size_t ind
     int row = 0, col = 0;
     if (!CellOfCharacter(startRow, startCol, index, row, col)) return;
     console.Locate(row, col);
-    console.Print(std::string(1, static_cast<char>(Windows1252ToCp437(ch))));
+    console.Print(std::string(1, static_cast<char>(CellCharacter(ch))));
     if (CellOfCharacter(startRow, startCol, index + 1, row, col)) console.Locate(row, col);
 }
 

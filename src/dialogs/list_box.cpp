@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "dialogs/windows1252.h"
+#include "dialogs/typed_text.h"
+#include "platform/cp1252.h"
 #include "platform/input_events.h"
 
 namespace gridlet {
@@ -53,8 +54,7 @@ void ListBox::Draw(Screen& screen, int attribute, int selectedAttribute) const {
         const int index = first_ + r;
         const bool shown = index < static_cast<int>(items_.size());
         const std::string name =
-            shown ? Windows1252ToCp437(Utf8ToWindows1252(items_[static_cast<std::size_t>(index)]))
-                  : "";
+            shown ? CellText(Utf8ToCp1252(items_[static_cast<std::size_t>(index)])) : "";
         PrintField(screen, top_ + r, left_, width,
                    index == selected_ ? selectedAttribute : attribute, name);
     }

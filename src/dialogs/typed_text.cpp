@@ -1,0 +1,28 @@
+#include "dialogs/typed_text.h"
+
+#include "platform/cp1252.h"
+#include "platform/cp437.h"
+
+namespace gridlet {
+
+std::uint8_t CellCharacter(char cp1252) {
+    if (static_cast<unsigned char>(cp1252) < 0x80) return static_cast<std::uint8_t>(cp1252);
+    const std::string utf8 = Cp1252ToUtf8(std::string_view(&cp1252, 1));
+    std::size_t pos = 0;
+    return UnicodeToCp437(DecodeUtf8(utf8, pos)).value_or(static_cast<std::uint8_t>('?'));
+}
+
+std::string CellText(std::string_view cp1252) {
+    std::string cells;
+    for (char ch : cp1252) cells += static_cast<char>(CellCharacter(ch));
+    return cells;
+}
+
+std::optional<char> TypedCharacter(std::string_view event) {
+    if (event.size() != 1) return std::nullopt;
+    const auto byte = static_cast<unsigned char>(event[0]);
+    if (byte < 32 || byte == 127) return std::nullopt;
+    return event[0];
+}
+
+}  // namespace gridlet
