@@ -121,15 +121,9 @@ void TtyBackend::WaitForRoom() {
         shown_.reset();
         bool resized = false;
         while (!resized) {
-            std::array<pollfd, 2> fds = {pollfd{inFd_, POLLIN, 0},
-                                         pollfd{resizeSignal_.fd(), POLLIN, 0}};
+            std::array<pollfd, 2> fds = PollSet();
             if (poll(fds.data(), fds.size(), -1) < 0) continue;  // interrupted by a signal
-            if (fds[0].revents != 0) {
-                std::array<char, 4096> dropped{};
-                const ssize_t count = read(inFd_, dropped.data(), dropped.size());
-                if (count == 0 || (count < 0 && errno != EINTR && errno != EAGAIN))
-                    TerminalClosed();
-            }
+            if (fds[0].revents != 0) ReadAvailable();
             resized = (fds[1].revents & POLLIN) != 0 && resizeSignal_.Consume();
         }
         ReadSize();
@@ -155,8 +149,7 @@ std::optional<InputEvent> TtyBackend::NextInput(int timeoutMs) {
             events_.pop_front();
             return event;
         }
-        std::array<pollfd, 2> fds = {pollfd{inFd_, POLLIN, 0},
-                                     pollfd{resizeSignal_.fd(), POLLIN, 0}};
+        std::array<pollfd, 2> fds = PollSet();
         const int ready = poll(fds.data(), fds.size(), PollTimeout(deadline));
         if (ready < 0 && errno != EINTR)
             throw std::runtime_error("waiting for terminal input failed");
@@ -185,13 +178,20 @@ int TtyBackend::PollTimeout(const std::optional<Instant>& deadline) const {
     return timeout;
 }
 
-void TtyBackend::ReadInput() {
+std::array<pollfd, 2> TtyBackend::PollSet() const {
+    return {pollfd{inFd_, POLLIN, 0}, pollfd{resizeSignal_.fd(), POLLIN, 0}};
+}
+
+std::string TtyBackend::ReadAvailable() {
     std::array<char, 4096> buffer{};
     const ssize_t count = read(inFd_, buffer.data(), buffer.size());
-    if (count < 0 && (errno == EINTR || errno == EAGAIN)) return;
+    if (count < 0 && (errno == EINTR || errno == EAGAIN)) return {};
     if (count <= 0) TerminalClosed();
-    for (InputEvent& event :
-         decoder_.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(count)))) {
+    return std::string(buffer.data(), static_cast<std::size_t>(count));
+}
+
+void TtyBackend::ReadInput() {
+    for (InputEvent& event : decoder_.Feed(ReadAvailable())) {
         if (IsMouseEvent(event.code) && !OnScreen(event)) continue;
         events_.push_back(std::move(event));
     }

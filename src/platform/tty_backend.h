@@ -3,9 +3,11 @@
 // with SGR reports, minimal updates in one write() per flush, and a notice while the terminal is
 // too small for the 90 x 46 screen. The terminal is restored on every way out.
 
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <array>
 #include <chrono>
 #include <deque>
 #include <optional>
@@ -50,6 +52,9 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     void PaintChanges();
     void WaitForRoom();
     void OnResize();
+    std::array<pollfd, 2> PollSet() const;
+    // What the terminal sent; ends the program when the terminal is gone.
+    std::string ReadAvailable();
     void ReadInput();
     int PollTimeout(const std::optional<Instant>& deadline) const;
     void Write(std::string_view bytes);
