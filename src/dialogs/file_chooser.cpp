@@ -143,6 +143,7 @@ class FileChooser {
 
     // A selected entry goes into the name field; a clicked directory is entered at once.
     void TakeEntry(bool clicked) {
+        if (list_.Selected() < 0) return;
         std::string entry = list_.Items()[static_cast<std::size_t>(list_.Selected())];
         const bool directory = entry.back() == '/';
         if (directory) entry.pop_back();
@@ -255,7 +256,7 @@ bool MatchesFilter(std::string_view name, std::string_view pattern) {
 }
 
 FileChoice ChooseFile(Context& context, FileMode mode) {
-    context.console.SetTitle(kTitlePrefix + context.state.lastChosenPath);
+    context.console.SetTitle(kTitlePrefix + CellText(context.state.lastChosenPath));
     context.console.Sleep(kTitlePause);
     context.state.lastChosenPath.clear();
     FileChoice choice;
