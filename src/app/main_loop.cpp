@@ -6,7 +6,10 @@
 #include "app/exit_command.h"
 #include "app/input_routine.h"
 #include "design/select_area.h"
+#include "design/undo.h"
 #include "design/window_command.h"
+#include "dialogs/properties_menu.h"
+#include "output/compose_program.h"
 #include "platform/basic_error.h"
 #include "screen/images.h"
 
@@ -168,6 +171,7 @@ std::int16_t MainLoop::OpenRightStripProperties(void (*paintPressed)(Screen&),
     paintPressed(context_.screen);
     context_.console.Sleep(200);
     if (target != nullptr) context_.state.targets.*target = true;
+    OpenPropertiesMenu(context_);
     return command;
 }
 
@@ -177,6 +181,15 @@ MainLoop::PassEnd MainLoop::Dispatch(std::int16_t command) {
             return ExitCommand(context_) == ExitChoice::Quit ? PassEnd::Quit : PassEnd::Continue;
         case kWindowCommand:
             WindowCommand(context_);
+            break;
+        case kUndoCommand:
+            Undo(context_);
+            break;
+        case kCodeOutputCommand:
+            ComposeProgram(context_);
+            // Preview and code view have no route yet; their requests end here.
+            context_.state.requests.previewRequest = 0;
+            context_.state.requests.codeViewRequest = 0;
             break;
         default:
             break;

@@ -1,5 +1,6 @@
 #include "design/window_command.h"
 
+#include "codegen/window_emitter.h"
 #include "screen/images.h"
 
 namespace gridlet {
@@ -12,9 +13,7 @@ void WindowCommand(Context& context) {
     screen.RestoreScreen(s.snapshot);
     if (s.windowExists != 0) return;
 
-    s.windowExists = 1;
-    s.windowLeftCol = s.AreaLeft;
-    s.windowTopRow = s.AreaTop;
+    EmitWindow(s);
     s.windowRightCol = s.AreaRight;
     s.windowBottomRow = s.AreaBottom;
 

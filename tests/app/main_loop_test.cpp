@@ -88,6 +88,34 @@ TEST_F(MainLoopTest, WindowKeepsOnlyItsAreaAndLaterAreasStartInsideIt) {
     EXPECT_EQ(RowText(2, 2, 8), " Text  ");  // the strips are back
 }
 
+TEST_F(MainLoopTest, BuildWorksOnceTheWindowExistsWithEitherButton) {
+    Click(44, 5);  // before the window: ignored
+    Click(5, 20);
+    Click(15, 39);
+    Click(35, 5);  // Window
+    Click(44, 5);
+    EXPECT_FALSE(RunUntilScriptEnds());
+    EXPECT_EQ(clipboard.text.substr(0, 23), "\r\n SUB GraficWin ()\r\n\r\n");
+    EXPECT_NE(
+        clipboard.text.find(
+            "   GRAPHIC WINDOW \" Example for PBCC5 or PBwin9 \", 103, 115, 229, 258 TO hWin\r\n"),
+        std::string::npos);
+    EXPECT_EQ(clipboard.text.substr(clipboard.text.size() - 12), "\r\n END SUB\r\n");
+    EXPECT_EQ(state.requests.buildRequest, 0);
+
+    Click(44, 5, kRightButton);
+    EXPECT_FALSE(RunUntilScriptEnds());
+    EXPECT_NE(clipboard.text.find("   XPRINT ATTACH CHOOSE \r\n"), std::string::npos);
+    EXPECT_EQ(clipboard.text.find("GRAPHIC WINDOW"), std::string::npos);
+}
+
+TEST_F(MainLoopTest, PreviewRequestWithoutItsRouteDoesNotLinger) {
+    Click(38, 85);  // Preview: its route comes later
+    EXPECT_FALSE(RunUntilScriptEnds());
+    EXPECT_EQ(state.requests.previewRequest, 0);
+    EXPECT_TRUE(clipboard.text.empty());
+}
+
 TEST_F(MainLoopTest, ToolButtonBeforeAnyAreaDoesNothing) {
     Click(11, 5);
     Click(20, 40, kRightButton);  // no area: the tool phase runs with all corners 0

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Build in a real terminal: a window-only design goes to the clipboard as graphic-window code
+# (left click) and as printer code (right click), byte for byte.
+# Usage: build_clipboard.sh PATH/TO/gridlet
+source "$(dirname "$0")/lib.sh"
+
+start "$(realpath "$1")"
+e2e_tmux set -s set-clipboard on
+wait_for "God Bless Everybody"
+key x
+wait_for "Open a previous Window?"
+key n
+wait_for " Select an area for a Graphic Window"
+
+# The window: rows 5-15, columns 20-39.
+move 5 20
+click 5 20
+move 15 39
+click 15 39
+move 35 5
+click 35 5
+wait_for "│ Window│"
+
+clipboard_is() {
+    local expected=$1 what=$2
+    local deadline=$((SECONDS + 20))
+    until [[ $(e2e_tmux show-buffer 2>/dev/null | od -An -c) == "$(printf '%s' "$expected" | od -An -c)" ]]; do
+        ((SECONDS < deadline)) || {
+            echo "expected:" >&2; printf '%s' "$expected" | od -c >&2
+            echo "clipboard:" >&2; e2e_tmux show-buffer 2>/dev/null | od -c >&2
+            fail "$what is not on the clipboard"
+        }
+        sleep 0.1
+    done
+}
+
+e2e_tmux delete-buffer 2>/dev/null || true
+move 44 5
+click 44 5
+window_code=$'\r\n SUB GraficWin ()\r\n\r\n   LOCAL hwin AS LONG \r\n\r\n   GRAPHIC WINDOW " Example for PBCC5 or PBwin9 ", 103, 115, 229, 258 TO hWin\r\n   GRAPHIC ATTACH hWin, 0 \r\n   GRAPHIC COLOR 0,%WHITE\r\n   GRAPHIC CLEAR\r\n\r\n END SUB\r\n'
+wait_for "This Task is completed."
+clipboard_is "$window_code" "graphic-window code"
+
+# The completion panel goes after a second; then a right click asks for printer code.
+deadline=$((SECONDS + 20))
+while [[ $(screen) == *"This Task is completed."* ]]; do
+    ((SECONDS < deadline)) || fail "the completion panel stayed"
+    sleep 0.1
+done
+e2e_tmux delete-buffer 2>/dev/null || true
+move 44 5
+e2e_tmux send-keys -t e2e -l $'\e[<2;5;44M'
+printer_code=$'\r\n SUB GraficWin ()\r\n\r\n   XPRINT ATTACH CHOOSE \r\n\r\n  XPRINT SCALE (0,0)-( 801, 1056)\r\n   XPRINT FORMFEED\r\n   XPRINT CLOSE\r\n END SUB\r\n\r\n'
+clipboard_is "$printer_code" "printer code"
+echo "both builds on the clipboard"
