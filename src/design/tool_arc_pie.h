@@ -1,0 +1,11 @@
+#pragma once
+// Arc and pie: the angles come from the arc menu, then the properties menu opens.
+
+#include "app/context.h"
+
+namespace gridlet {
+
+void ArcTool(Context& context);
+void PieTool(Context& context);
+
+}  // namespace gridlet

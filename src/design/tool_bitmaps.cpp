@@ -1,0 +1,163 @@
+#include "design/tool_bitmaps.h"
+
+#include <string>
+
+#include "codegen/number_form.h"
+#include "codegen/statement_emitter.h"
+#include "design/grid_markers.h"
+#include "design/pixel_mapping.h"
+#include "design/record_object.h"
+#include "design/tool_course.h"
+#include "dialogs/file_chooser.h"
+#include "platform/bitmap_size.h"
+#include "platform/cp1252.h"
+#include "platform/message_box.h"
+#include "screen/images.h"
+
+namespace gridlet {
+namespace {
+
+const char* const kQuestionCaption = "Guess what";
+
+// The part of a path after its last separator.
+std::string FileNameOf(const std::string& path) {
+    const std::size_t separator = path.find_last_of("/\\");
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+// Upper case of a Windows-1252 text: ASCII, the accented letters and the four with a separate
+// capital.
+std::string UpperCase(std::string text) {
+    for (char& c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'a' && byte <= 'z') || (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7)) {
+            c = static_cast<char>(byte - 0x20);
+        } else if (byte == 0x9A || byte == 0x9C || byte == 0x9E) {
+            c = static_cast<char>(byte - 0x10);
+        } else if (byte == 0xFF) {
+            c = '\x9F';
+        }
+    }
+    return text;
+}
+
+// False, with the pass's screen written back, when the user chose no file.
+bool TakeBitmapFile(Context& context) {
+    DesignState& s = context.state;
+    const FileChoice choice = ChooseFile(context, FileMode::OpenBitmap);
+    if (choice.result == 0) {
+        AbandonCommand(context);
+        return false;
+    }
+    s.bitmapPath = choice.path;
+    s.bitmapName = FileNameOf(s.bitmapPath);
+    const BitmapSize size = ReadBitmapSize(Cp1252ToUtf8(s.bitmapPath));
+    s.bitmapWidth = size.width;
+    s.bitmapHeight = size.height;
+    return true;
+}
+
+// False, after telling the user, when the bitmap could not be read or has no width.
+bool BitmapHasWidth(Context& context) {
+    DesignState& s = context.state;
+    if (s.bitmapWidth != 0) return true;
+    ShowMessageBox(context.console,
+                   "Something seems to be wrong with your BMP file. \r\n\r\n"
+                   "Is it located in the Program's directory?\r\n\r\n"
+                   "The name might be spelled wrong.         \r\n\r\n" +
+                       UpperCase(s.bitmapName) + " is reporting zero for width.",
+                   kQuestionCaption, MessageButtons::Ok, MessageIcon::None);
+    AbandonCommand(context);
+    return false;
+}
+
+// Yes or No to moving the bitmap so that it fits; No abandons the command.
+bool AgreesToFit(Context& context, const std::string& question) {
+    if (ShowMessageBox(context.console, question, kQuestionCaption, MessageButtons::YesNo,
+                       MessageIcon::None) == kAnswerYes) {
+        return true;
+    }
+    AbandonCommand(context);
+    return false;
+}
+
+bool FitHeight(Context& context) {
+    DesignState& s = context.state;
+    if (s.windowHeight >= s.bitmapHeight) return true;
+    const std::int32_t up = s.y1 + kRowHeight - (s.windowHeight - s.bitmapHeight);
+    if (!AgreesToFit(context,
+                     "Not enough height to contain the full BMP \r\n\r\n"
+                     "Do you want to adjust it to fit?\r\n\r\n"
+                     "It will move up about " +
+                         S(up) + " pixels if you do.\r\n")) {
+        return false;
+    }
+    s.y1 = s.windowHeight - s.bitmapHeight - 21;
+    s.AreaTop = Nearest(static_cast<double>(kRowHeight * s.windowTopRow + s.y1) / kRowHeight);
+    return true;
+}
+
+bool FitWidth(Context& context) {
+    DesignState& s = context.state;
+    if (s.windowWidth >= s.bitmapWidth) return true;
+    const std::int32_t left = s.x1 - (s.windowWidth - s.bitmapWidth);
+    if (!AgreesToFit(context,
+                     "Not enough width to contain the full BMP \r\n\r\n"
+                     "Do you want to adjust it to fit?\r\n\r\n"
+                     "It will move left about " +
+                         S(left) + " pixels if you do.\r\n")) {
+        return false;
+    }
+    s.x1 = s.windowWidth - s.bitmapWidth;
+    s.y1 = PixelY(s.AreaTop, s.windowTopRow, kNearOffset.oy);
+    const double column = static_cast<double>(kColumnWidth);
+    s.AreaLeft = Nearest((column * s.windowLeftCol + s.x1) / column);
+    return true;
+}
+
+// The marker covers the cells the bitmap itself covers, whatever area was marked.
+void CoverBitmapCells(DesignState& s) {
+    const double column = static_cast<double>(kColumnWidth);
+    const std::int32_t rows = Nearest(static_cast<double>(s.bitmapHeight) / kRowHeight - 1);
+    const std::int32_t columns = Nearest(s.bitmapWidth / column - 1);
+    s.AreaBottom = s.AreaTop + rows + (kRowHeight * (1 + rows) < s.bitmapHeight ? 1 : 0);
+    s.AreaRight = s.AreaLeft + columns + (column * (1 + columns) < s.bitmapWidth ? 1 : 0);
+}
+
+void RecordBitmap(Context& context, ObjectKind kind) {
+    RecordObject(context, kind, [&context] { DrawOutlineAndName(context.screen, context.state); });
+}
+
+bool StartBitmapTool(Context& context, void (*paintPressed)(Screen&)) {
+    paintPressed(context.screen);
+    context.console.Sleep(kToolStartPause);
+    ++context.state.objectNumber;
+    return GraphicWindowExists(context) && AreaHasTwoColumns(context) && TakeBitmapFile(context);
+}
+
+}  // namespace
+
+void StretchedBitmapTool(Context& context) {
+    DesignState& s = context.state;
+    if (!StartBitmapTool(context, PaintLeftBmpStrhPressed) || !BitmapHasWidth(context)) return;
+    MapFirstPoint(s);
+    MapSecondPoint(s, kNearOffset);
+    LiftNegativeY1(s);
+    EmitStatement(s, ObjectKind::StretchedBitmap);
+    RecordBitmap(context, ObjectKind::StretchedBitmap);
+}
+
+void NaturalBitmapTool(Context& context) {
+    DesignState& s = context.state;
+    if (!StartBitmapTool(context, PaintLeftBmpPressed)) return;
+    MapFirstPoint(s);
+    s.x2 = s.bitmapWidth;
+    s.y2 = s.bitmapHeight;
+    if (!FitHeight(context) || !FitWidth(context)) return;
+    LiftNegativeY1(s);
+    EmitStatement(s, ObjectKind::NaturalBitmap);
+    CoverBitmapCells(s);
+    RecordBitmap(context, ObjectKind::NaturalBitmap);
+}
+
+}  // namespace gridlet

@@ -1,0 +1,38 @@
+#pragma once
+// The steps every drawing tool shares: the refusals, the pixel mapping of the marked corners and
+// the rule that keeps y1 inside the window.
+
+#include "app/context.h"
+
+namespace gridlet {
+
+// The pause after the pressed image of most tools.
+constexpr int kToolStartPause = 300;
+
+// Where a grid cell's point lies inside the cell, in pixels.
+struct PixelOffset {
+    int ox;
+    int oy;
+};
+// The first corner of every object, and the second corner of most.
+constexpr PixelOffset kNearOffset{3, 4};
+// The second corner of paint, paint replace and star: the cell's far side.
+constexpr PixelOffset kFarOffset{7, 23};
+
+// Ends a command that places nothing: the pass's screen comes back and its save is dropped.
+void AbandonCommand(Context& context);
+
+// False, after the window-needed message, when there is no graphic window yet.
+bool GraphicWindowExists(Context& context);
+
+// False, after the two-corner pop-up, when both corners lie in one column.
+bool AreaHasTwoColumns(Context& context);
+
+// x1, y1 from the area's first corner; x2, y2 from its second corner.
+void MapFirstPoint(DesignState& state);
+void MapSecondPoint(DesignState& state, PixelOffset offset);
+
+// A point above the window is put back inside it.
+void LiftNegativeY1(DesignState& state);
+
+}  // namespace gridlet
