@@ -1,0 +1,362 @@
+#include "design/drawing_tools.h"
+
+#include "app/command_codes.h"
+#include "design/tool_fixture.h"
+
+namespace gridlet {
+namespace {
+
+// What a tool asks for before it builds its block.
+enum class Dialogs { None, Properties, ArcThenProperties, BitmapFile };
+
+struct PlacementCase {
+    const char* name;
+    std::int16_t command;      // kNoCommand for paint replace, which the main loop runs itself
+    const ImageInfo* pressed;  // the tool's own pressed button
+    bool numberFirst;          // the object number is taken before the pressed button shows
+    Dialogs dialogs;
+    bool PropertiesTargets::*target;  // set before the tool, as the right strip does
+    bool clearsTarget;
+    std::string DesignState::*accumulator;
+    const char* block;  // {path} stands for the chosen bitmap's full path
+    const char* localDecls;
+    const char* supportMarker;  // nullptr: no support functions
+    // The time the first dialog shows, after the start's pause; with no dialog, the time at the
+    // end.
+    std::int64_t dialogMs;
+};
+
+void PrintTo(const PlacementCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+// A text of each tool's first dialog.
+const char* FirstDialogText(Dialogs dialogs) {
+    switch (dialogs) {
+        case Dialogs::Properties:
+            return "Pick Line Thickness";
+        case Dialogs::ArcThenProperties:
+            return "Click this Button to";
+        case Dialogs::BitmapFile:
+            return "BitMap Files  (*.BMP)";
+        case Dialogs::None:
+            break;
+    }
+    return nullptr;
+}
+
+class DrawingToolPlacement : public ToolFixture,
+                             public ::testing::WithParamInterface<PlacementCase> {};
+
+// Window from row 2, column 12; area rows 4-6, columns 14-20; the object is number 7. So
+// x1 = 26, y1 = 50, and the second corner is (95, 96), or (99, 115) with the far offsets.
+TEST_P(DrawingToolPlacement, BuildsTheExactBlockAndRecordsIt) {
+    const PlacementCase& c = GetParam();
+    MakeWindow(2, 12, 40, 70);
+    Mark(4, 14, 6, 20);
+    state.objectNumber = 6;
+    if (c.target != nullptr) state.targets.*c.target = true;
+    StartPass();
+    switch (c.dialogs) {
+        case Dialogs::None:
+            break;
+        case Dialogs::ArcThenProperties:
+            Click(10, 30);  // L-top
+            Click(24, 45);  // Bottom
+            ClickPropertiesOk();
+            break;
+        case Dialogs::Properties:
+            ClickPropertiesOk();
+            break;
+        case Dialogs::BitmapFile:
+            ChooseBitmap("pic.bmp");
+            break;
+    }
+
+    if (c.command == kNoCommand) {
+        PaintReplaceTool(context);
+    } else {
+        EXPECT_TRUE(RunDrawingTool(context, c.command));
+    }
+
+    std::string block = c.block;
+    const std::size_t path = block.find("{path}");
+    if (path != std::string::npos) block.replace(path, 6, InFolder("pic.bmp"));
+    EXPECT_EQ(backend.Pending(), 0u);
+    EXPECT_EQ(state.*c.accumulator, block);
+    EXPECT_EQ(state.codeHistory[0], block);
+    EXPECT_EQ(state.screenHistory[0], passScreen);
+    EXPECT_EQ(state.objectNumber, 7);
+    EXPECT_EQ(state.localDecls, c.localDecls);
+    if (c.supportMarker == nullptr) {
+        EXPECT_EQ(state.supportFunctions, "");
+    } else {
+        EXPECT_NE(state.supportFunctions.find(c.supportMarker), std::string::npos);
+    }
+    if (c.dialogs == Dialogs::None) {
+        EXPECT_EQ(clock.TimeOfDayMs(), c.dialogMs);
+    } else {
+        const Frame* dialog = FirstFrameWithText(FirstDialogText(c.dialogs));
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->time, c.dialogMs);
+    }
+    if (c.pressed != nullptr) {
+        const Frame* frame = FirstFrameShowing(*c.pressed);
+        ASSERT_NE(frame, nullptr);
+        EXPECT_EQ(frame->objectNumber, c.numberFirst ? 7 : 6);
+    }
+    if (c.clearsTarget) {
+        EXPECT_FALSE(state.targets.*c.target);
+    }
+    EXPECT_FALSE(state.targets.paint);
+}
+
+constexpr const char* kNoLocals = "";
+constexpr const char* kStarLocals = "  LOCAL RR1, RR2 AS EXT\r\n  LOCAL sPts AS SINGLE\r\n";
+constexpr const char* kPolygonLocals = "    LOCAL RR1, RR2 AS EXT\r\n  LOCAL sPts AS SINGLE\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Tools, DrawingToolPlacement,
+    ::testing::Values(
+        PlacementCase{"Paint", kPaintCommand, &kLeftPaintBoPressed, true, Dialogs::Properties,
+                      nullptr, false, &DesignState::paintCode,
+                      "   GRAPHIC PAINT (26, 50),%WHITE,0,0        ' [[  7  ]] \r\n\r\n", kNoLocals,
+                      nullptr, 0},
+        PlacementCase{
+            "PaintReplace", kNoCommand, nullptr, false, Dialogs::Properties,
+            &PropertiesTargets::paintReplace, false, &DesignState::paintCode,
+            "   GRAPHIC GET PIXEL ( 26,  50) TO lRes& \r\n\r\n"
+            "   GRAPHIC PAINT REPLACE (26, 50),%WHITE, lRes&, 0        ' 7 ENDPAINT\r\n\r\n",
+            kNoLocals, nullptr, 0},
+        PlacementCase{"Star", kStarCommand, &kLeftStarPressed, false, Dialogs::None,
+                      &PropertiesTargets::star, true, &DesignState::starCode,
+                      "   GRAPHIC WIDTH 2\r\n"
+                      "   sPts =  5 \r\n"
+                      "   RR1  = fDegree2Radian(180/sPts)    ' Change to (0/sPts) and \r\n"
+                      "   RR2  = fDegree2Radian(360/sPts)    ' (180/sPts) to rotate points\r\n"
+                      "\r\n"
+                      "   GRAPHIC_Star  26,  50,  99,  115, RR1,  46,  67,  78,  97, RR2, sPts,0"
+                      "        ' [[  7  ]] \r\n\r\n",
+                      kStarLocals, "FUNCTION GRAPHIC_Star", 300},
+        PlacementCase{"Arc", kArcCommand, &kLeftArcPressed, true, Dialogs::ArcThenProperties,
+                      &PropertiesTargets::arc, true, &DesignState::arcCode,
+                      "   GRAPHIC WIDTH 2\r\n"
+                      "   GRAPHIC ARC (26, 50) - (95, 96),2.355,4.71,0        ' [[  7  ]] \r\n\r\n",
+                      kNoLocals, nullptr, 0},
+        PlacementCase{"Pie", kPieCommand, &kLeftPiePressed, true, Dialogs::ArcThenProperties,
+                      &PropertiesTargets::pie, true, &DesignState::pieCode,
+                      "   GRAPHIC WIDTH 2\r\n"
+                      "   GRAPHIC PIE (26, 50) - (95, 96),2.355,4.71,0,%WHITE,0"
+                      "        ' [[  7  ]] \r\n\r\n",
+                      kNoLocals, nullptr, 0},
+        PlacementCase{"LineStep", kLineStepCommand, &kLeftLineStpPressed, false, Dialogs::None,
+                      nullptr, false, &DesignState::lineCode,
+                      "   GRAPHIC LINE STEP - (26, 50)        ' [[  7  ]] \r\n\r\n", kNoLocals,
+                      nullptr, 300},
+        PlacementCase{
+            "StretchedBitmap", kBmpStretchedCommand, &kLeftBmpStrhPressed, false,
+            Dialogs::BitmapFile, nullptr, false, &DesignState::bitmapCode,
+            "   GRAPHIC RENDER \"{path}\", (26, 50) - (95, 96)        ' [[  7  ]] \r\n\r\n",
+            kNoLocals, nullptr, 500},
+        PlacementCase{
+            "NaturalBitmap", kBmpCommand, &kLeftBmpPressed, false, Dialogs::BitmapFile, nullptr,
+            false, &DesignState::bitmapCode,
+            " GRAPHIC RENDER \"{path}\", (26, 50) - (200, 50)         ' [[  7  ]] \r\n\r\n",
+            kNoLocals, nullptr, 500},
+        PlacementCase{"Polygon", kPolygonCommand, &kLeftPolyPressed, false, Dialogs::None,
+                      &PropertiesTargets::polygon, true, &DesignState::polygonCode,
+                      "   GRAPHIC WIDTH 2\r\n"
+                      "   sPts =  8 \r\n"
+                      "   RR1  = fDegree2Radian(180/sPts)\r\n"
+                      "   DIM tPpts7 AS LOCAL PolyArray\r\n"
+                      "   TYPE SET tPpts7 = fPolygon( 26, 50, 95, 96, RR1, sPts)\r\n"
+                      "   GRAPHIC POLYGON tPpts7,0,%WHITE,0,0        ' [[  7  ]] \r\n\r\n",
+                      kPolygonLocals, "FUNCTION fPolygon ", 300},
+        PlacementCase{"Box", kRectangleCommand, &kLeftRectangPressed, false, Dialogs::None,
+                      &PropertiesTargets::rectangle, true, &DesignState::boxCode,
+                      "   GRAPHIC WIDTH 2\r\n"
+                      "   GRAPHIC BOX (26, 50) - (95, 96),0,0,%WHITE,0        ' [[  7  ]] \r\n\r\n",
+                      kNoLocals, nullptr, 300},
+        PlacementCase{
+            "Ellipse", kEllipseCommand, &kLeftEllipsePressed, true, Dialogs::None,
+            &PropertiesTargets::ellipse, true, &DesignState::ellipseCode,
+            "   GRAPHIC WIDTH 2\r\n"
+            "   GRAPHIC ELLIPSE (26, 50) - (95, 96),0,%WHITE,0        ' [[  7  ]] \r\n\r\n",
+            kNoLocals, nullptr, 300},
+        PlacementCase{"Line", kLineCommand, &kLeftLinePressed, false, Dialogs::None,
+                      &PropertiesTargets::line, true, &DesignState::lineCode,
+                      "   GRAPHIC COLOR 0\r\n"
+                      "   GRAPHIC WIDTH 2\r\n"
+                      "   GRAPHIC LINE (26, 50) - (95, 96)           ' [[  7  ]] \r\n\r\n",
+                      kNoLocals, nullptr, 300}),
+    [](const ::testing::TestParamInfo<PlacementCase>& tested) {
+        return std::string(tested.param.name);
+    });
+
+struct RefusalCase {
+    const char* name;
+    std::int16_t command;  // kNoCommand for paint replace
+};
+
+void PrintTo(const RefusalCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class DrawingToolWithoutWindow : public ToolFixture,
+                                 public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(DrawingToolWithoutWindow, SaysSoAndUsesUpANumber) {
+    const RefusalCase& c = GetParam();
+    Mark(4, 14, 6, 20);
+    state.lineKeepFlag = true;
+    StartPass();
+    backend.Script(KeyEvent('\r'));
+
+    if (c.command == kNoCommand) {
+        PaintReplaceTool(context);
+    } else {
+        EXPECT_TRUE(RunDrawingTool(context, c.command));
+    }
+
+    EXPECT_EQ(backend.Pending(), 0u);
+    EXPECT_TRUE(EverShown("You should create your Graphic Window first. "));
+    EXPECT_EQ(state.objectNumber, 1);
+    EXPECT_EQ(ScreenBytes(), passScreen);
+    EXPECT_EQ(state.snapshot, "") << "the pass's save is discarded";
+    EXPECT_TRUE(NothingRecorded());
+    EXPECT_FALSE(state.lineKeepFlag);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tools, DrawingToolWithoutWindow,
+    ::testing::Values(RefusalCase{"Paint", kPaintCommand}, RefusalCase{"PaintReplace", kNoCommand},
+                      RefusalCase{"Star", kStarCommand}, RefusalCase{"Arc", kArcCommand},
+                      RefusalCase{"Pie", kPieCommand}, RefusalCase{"LineStep", kLineStepCommand},
+                      RefusalCase{"StretchedBitmap", kBmpStretchedCommand},
+                      RefusalCase{"NaturalBitmap", kBmpCommand},
+                      RefusalCase{"Polygon", kPolygonCommand},
+                      RefusalCase{"Box", kRectangleCommand},
+                      RefusalCase{"Ellipse", kEllipseCommand}, RefusalCase{"Line", kLineCommand}),
+    [](const ::testing::TestParamInfo<RefusalCase>& tested) {
+        return std::string(tested.param.name);
+    });
+
+class DrawingToolOnOneColumn : public ToolFixture,
+                               public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(DrawingToolOnOneColumn, AsksForTwoCornersAgain) {
+    MakeWindow(2, 12, 40, 70);
+    Mark(4, 14, 6, 14);
+    state.objectNumber = 6;
+    StartPass();
+    backend.Script(KeyEvent(' '));
+
+    EXPECT_TRUE(RunDrawingTool(context, GetParam().command));
+
+    EXPECT_EQ(backend.Pending(), 0u);
+    EXPECT_NE(FirstFrameShowing(kAreaNeededPanel), nullptr);
+    EXPECT_EQ(backend.beeps, 1);
+    EXPECT_EQ(state.objectNumber, 7);
+    EXPECT_EQ(ScreenBytes(), passScreen);
+    EXPECT_EQ(state.snapshot, "");
+    EXPECT_TRUE(NothingRecorded());
+}
+
+INSTANTIATE_TEST_SUITE_P(Tools, DrawingToolOnOneColumn,
+                         ::testing::Values(RefusalCase{"Star", kStarCommand},
+                                           RefusalCase{"Polygon", kPolygonCommand},
+                                           RefusalCase{"StretchedBitmap", kBmpStretchedCommand},
+                                           RefusalCase{"NaturalBitmap", kBmpCommand}),
+                         [](const ::testing::TestParamInfo<RefusalCase>& tested) {
+                             return std::string(tested.param.name);
+                         });
+
+using DrawingToolTest = ToolFixture;
+
+TEST_F(DrawingToolTest, ARefusedStarLeavesAGapInTheNumbers) {
+    Mark(4, 14, 6, 20);
+    StartPass();
+    backend.Script(KeyEvent('\r'));
+    RunDrawingTool(context, kStarCommand);
+
+    MakeWindow(2, 12, 40, 70);
+    StartPass();
+    RunDrawingTool(context, kRectangleCommand);
+    EXPECT_NE(state.boxCode.find("' [[  2  ]] "), std::string::npos) << state.boxCode;
+}
+
+TEST_F(DrawingToolTest, TheFirstPaintIsTheBackgroundAndTheSecondAPaint) {
+    MakeWindow(2, 12, 40, 70);
+    Mark(2, 12, 2, 12);  // the window's first cell
+    console.SetColor(10, 8);
+    StartPass();
+    Click(13, 40);  // Style: not for a paint, so it beeps
+    ClickPropertiesOk();
+    RunDrawingTool(context, kPaintCommand);
+
+    EXPECT_EQ(backend.beeps, 1) << "the paint target was set for the menu";
+    EXPECT_FALSE(state.targets.paint);
+    EXPECT_EQ(state.backgroundPaintCode,
+              "   GRAPHIC PAINT (3, 4),%WHITE,0,0        ' [[  1  ]] \r\n\r\n");
+    EXPECT_EQ(state.paintCode, "");
+    EXPECT_EQ((std::array{state.x1, state.y1, state.x2, state.y2}), (std::array{3, 4, 7, 23}));
+    EXPECT_EQ(console.CellAt(2, 12).ch, 'P');
+    EXPECT_EQ(AttrAt(2, 12), 0x8A);
+
+    Mark(5, 20, 5, 20);
+    StartPass();
+    ClickPropertiesOk();
+    RunDrawingTool(context, kPaintCommand);
+    EXPECT_EQ(state.paintCode, "   GRAPHIC PAINT (95, 73),%WHITE,0,0        ' [[  2  ]] \r\n\r\n");
+    EXPECT_EQ(state.backgroundPaintCode,
+              "   GRAPHIC PAINT (3, 4),%WHITE,0,0        ' [[  1  ]] \r\n\r\n");
+    EXPECT_EQ(console.CellAt(5, 20).ch, 'P');
+}
+
+TEST_F(DrawingToolTest, ALineIsBlackAndTwoWideWhateverTheMenuChose) {
+    MakeWindow(2, 12, 40, 70);
+    Mark(4, 14, 6, 20);
+    state.properties.edgeColor = "255";
+    state.properties.lineWidth = "6";
+    state.targets.line = true;
+    StartPass();
+    RunDrawingTool(context, kLineCommand);
+
+    EXPECT_EQ(state.lineCode,
+              "   GRAPHIC COLOR 0\r\n   GRAPHIC WIDTH 2\r\n"
+              "   GRAPHIC LINE (26, 50) - (95, 96)           ' [[  1  ]] \r\n\r\n");
+    EXPECT_EQ(state.properties.edgeColor, "");
+    EXPECT_EQ(state.properties.lineWidth, "");
+    EXPECT_FALSE(state.lineKeepFlag);
+    EXPECT_FALSE(state.targets.line);
+}
+
+// The first corner lies one row above the window: y1 maps to -19.
+TEST_F(DrawingToolTest, OnlyTheStarKeepsAPointAboveTheWindow) {
+    const struct {
+        std::int16_t command;
+        std::int32_t y1;
+    } cases[] = {{kStarCommand, -19}, {kRectangleCommand, 3}, {kLineStepCommand, 3}};
+    MakeWindow(2, 12, 40, 70);
+    for (const auto& c : cases) {
+        Mark(1, 14, 3, 20);
+        StartPass();
+        RunDrawingTool(context, c.command);
+        EXPECT_EQ(state.y1, c.y1) << c.command;
+    }
+}
+
+TEST_F(DrawingToolTest, OtherCommandsAreNotDrawingTools) {
+    MakeWindow(2, 12, 40, 70);
+    Mark(4, 14, 6, 20);
+    StartPass();
+    for (std::int16_t command : {kNoCommand, kWindowCommand, kTextCommand, kAddStrCommand,
+                                 kUndoCommand, kCodeOutputCommand, kExitCommand, kHelpCommand}) {
+        EXPECT_FALSE(RunDrawingTool(context, command)) << command;
+    }
+    EXPECT_EQ(state.objectNumber, 0);
+    EXPECT_EQ(ScreenBytes(), passScreen);
+}
+
+}  // namespace
+}  // namespace gridlet

@@ -1,0 +1,127 @@
+#pragma once
+// A design grid with a graphic window, a marked area and the main loop's snapshot, for scripted
+// flows of the drawing tools. Every screen shown is kept with the time and the object number of
+// the moment, and the current directory is a temporary folder holding a 200 x 50 pic.bmp.
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "design/pixel_mapping.h"
+#include "screen/images.h"
+#include "support/bmp_file.h"
+#include "support/console_fixture.h"
+
+namespace gridlet {
+
+class ToolFixture : public ConsoleFixture {
+  protected:
+    struct Frame {
+        std::vector<Cell> cells;
+        std::int64_t time;
+        std::int32_t objectNumber;
+    };
+
+    void SetUp() override {
+        previous_ = std::filesystem::current_path();
+        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        folder = std::filesystem::temp_directory_path() / ("gridlet-tools-" + test);
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        std::filesystem::current_path(folder);
+        folder = std::filesystem::current_path();
+        WriteBmp(folder / "pic.bmp", 200, 50);
+
+        PaintMainScreen(screen);
+        backend.onPresent = [this](const ScreenState& shown) {
+            frames.push_back({shown.cells, clock.TimeOfDayMs(), state.objectNumber});
+        };
+    }
+    void TearDown() override {
+        std::filesystem::current_path(previous_);
+        std::filesystem::remove_all(folder);
+    }
+
+    // The window as the Window command leaves it for the area of these corners.
+    void MakeWindow(int top, int left, int bottom, int right) {
+        state.windowExists = 1;
+        state.windowTopRow = top;
+        state.windowLeftCol = left;
+        state.windowBottomRow = bottom;
+        state.windowRightCol = right;
+        state.windowWidth = Nearest(static_cast<double>(kColumnWidth) * (right - left + 1));
+        state.windowHeight = 23 * (bottom - top + 2) - 18;
+    }
+    void Mark(int top, int left, int bottom, int right) {
+        state.AreaTop = top;
+        state.AreaLeft = left;
+        state.AreaBottom = bottom;
+        state.AreaRight = right;
+    }
+    // The pass's snapshot, taken by the main loop before anything of the pass is drawn.
+    void StartPass() {
+        state.snapshot = ScreenBytes();
+        passScreen = state.snapshot;
+    }
+    void ClickPropertiesOk() { Click(25, 45); }
+    void ChooseBitmap(const std::string& name) {
+        for (char c : name) backend.Script(KeyEvent(c));
+        backend.Script(KeyEvent('\r'));
+    }
+    std::string InFolder(const std::string& name) const { return (folder / name).string(); }
+
+    static bool FrameShows(const Frame& frame, const ImageInfo& image) {
+        std::size_t i = 0;
+        for (int row = image.topRow; row <= image.bottomRow; ++row) {
+            for (int col = image.leftCol; col <= image.rightCol; ++col, i += 2) {
+                const Cell& cell =
+                    frame.cells[static_cast<std::size_t>((row - 1) * kScreenWidth + col - 1)];
+                if (cell.ch != static_cast<std::uint8_t>(image.bytes[i]) ||
+                    cell.attr != static_cast<std::uint8_t>(image.bytes[i + 1])) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+    const Frame* FirstFrameShowing(const ImageInfo& image) const {
+        for (const Frame& frame : frames) {
+            if (FrameShows(frame, image)) return &frame;
+        }
+        return nullptr;
+    }
+    static bool FrameHasText(const Frame& frame, const std::string& text) {
+        for (int row = 0; row < kScreenHeight; ++row) {
+            std::string line;
+            for (int col = 0; col < kScreenWidth; ++col)
+                line += static_cast<char>(
+                    frame.cells[static_cast<std::size_t>(row * kScreenWidth + col)].ch);
+            if (line.find(text) != std::string::npos) return true;
+        }
+        return false;
+    }
+    const Frame* FirstFrameWithText(const std::string& text) const {
+        for (const Frame& frame : frames) {
+            if (FrameHasText(frame, text)) return &frame;
+        }
+        return nullptr;
+    }
+    bool EverShown(const std::string& text) const { return FirstFrameWithText(text) != nullptr; }
+    bool NothingRecorded() const {
+        return state.paintCode.empty() && state.backgroundPaintCode.empty() &&
+               state.starCode.empty() && state.arcCode.empty() && state.pieCode.empty() &&
+               state.lineCode.empty() && state.bitmapCode.empty() && state.polygonCode.empty() &&
+               state.boxCode.empty() && state.ellipseCode.empty() &&
+               state.screenHistory[0].empty() && state.localDecls.empty() &&
+               state.supportFunctions.empty();
+    }
+
+    std::filesystem::path folder;
+    std::string passScreen;
+    std::vector<Frame> frames;
+
+  private:
+    std::filesystem::path previous_;
+};
+
+}  // namespace gridlet
