@@ -1,0 +1,177 @@
+#include "app/command_codes.h"
+#include "design/drawing_tools.h"
+#include "design/tool_fixture.h"
+#include "design/undo.h"
+
+namespace gridlet {
+namespace {
+
+constexpr std::uint8_t kLight = 0x87;  // light grey on dark grey
+constexpr std::uint8_t kDark = 0x80;   // black on dark grey
+
+class BitmapToolTest : public ToolFixture {
+  protected:
+    std::string CellsAt(int row, int col, int count) const {
+        return RowText(row, col, col + count - 1);
+    }
+    void ExpectNothingPlaced() {
+        EXPECT_EQ(backend.Pending(), 0u);
+        EXPECT_EQ(state.objectNumber, 1);
+        EXPECT_TRUE(NothingRecorded());
+        EXPECT_EQ(ScreenBytes(), passScreen);
+        EXPECT_EQ(state.snapshot, "");
+    }
+};
+
+// 200 x 50 pixels cover 18 columns and 3 rows from the area's first corner, whatever was marked.
+TEST_F(BitmapToolTest, ANaturalSizeBitmapIsMarkedOverTheCellsItCovers) {
+    MakeWindow(2, 12, 40, 70);
+    Mark(4, 14, 5, 16);
+    StartPass();
+    ChooseBitmap("pic.bmp");
+    RunDrawingTool(context, kBmpCommand);
+
+    EXPECT_EQ((std::array{state.AreaTop, state.AreaLeft, state.AreaBottom, state.AreaRight}),
+              (std::array{4, 14, 6, 31}));
+    EXPECT_EQ(CellsAt(4, 14, 18), "\xDA" + std::string(16, '\xC4') + "\xBF");
+    EXPECT_EQ(CellsAt(5, 14, 4), "\xB3pic");
+    EXPECT_EQ(CellsAt(6, 14, 18), "\xC0" + std::string(16, '\xC4') + "\xD9");
+    EXPECT_EQ(AttrAt(5, 15), kDark);
+    EXPECT_EQ(AttrAt(5, 31), kDark);
+    EXPECT_EQ(AttrAt(5, 14), kLight);
+    EXPECT_EQ(state.bitmapName, "pic.bmp");
+    EXPECT_EQ((std::array{state.bitmapWidth, state.bitmapHeight}), (std::array{200, 50}));
+}
+
+TEST_F(BitmapToolTest, AStretchedBitmapIsMarkedOverTheAreaWithItsName) {
+    MakeWindow(2, 12, 40, 70);
+    Mark(4, 14, 6, 20);
+    StartPass();
+    ChooseBitmap("pic.bmp");
+    RunDrawingTool(context, kBmpStretchedCommand);
+
+    EXPECT_EQ(CellsAt(4, 14, 7), "\xDA\xC4\xC4\xC4\xC4\xC4\xBF");
+    EXPECT_EQ(CellsAt(5, 14, 7), "\xB3pic" + RowText(5, 18, 19) + "\xB3");
+    EXPECT_EQ(CellsAt(6, 14, 7), "\xC0\xC4\xC4\xC4\xC4\xC4\xD9");
+    EXPECT_EQ(state.codeHistory[0], state.bitmapCode);
+}
+
+TEST_F(BitmapToolTest, AStretchedBitmapWithoutWidthIsRefusedWithItsNameInCapitals) {
+    std::ofstream(folder / "broken.bmp") << "not a bitmap";
+    MakeWindow(2, 12, 40, 70);
+    Mark(4, 14, 6, 20);
+    StartPass();
+    ChooseBitmap("broken.bmp");
+    backend.Script(KeyEvent('\r'));
+    RunDrawingTool(context, kBmpStretchedCommand);
+
+    const Frame* message = FirstFrameWithText("BROKEN.BMP is reporting zero for width.");
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(FrameHasText(*message, "Guess what"));
+    EXPECT_TRUE(FrameHasText(*message, "Something seems to be wrong with your BMP file. "));
+    EXPECT_TRUE(FrameHasText(*message, "Is it located in the Program's directory?"));
+    EXPECT_TRUE(FrameHasText(*message, "The name might be spelled wrong.         "));
+    ExpectNothingPlaced();
+}
+
+TEST_F(BitmapToolTest, NoFileChosenEndsEitherToolSilently) {
+    MakeWindow(2, 12, 40, 70);
+    for (std::int16_t command : {kBmpCommand, kBmpStretchedCommand}) {
+        state.objectNumber = 0;
+        Mark(4, 14, 6, 20);
+        StartPass();
+        backend.Script(KeyEvent(kEscKey));
+        RunDrawingTool(context, command);
+        ExpectNothingPlaced();
+    }
+}
+
+// A window 20 columns (229 pixels) wide from column 30 and a bitmap 300 pixels wide.
+TEST_F(BitmapToolTest, YesToTheWidthQuestionMovesTheBitmapToTheWindowsRightEdge) {
+    WriteBmp(folder / "wide.bmp", 300, 50);
+    MakeWindow(2, 30, 40, 49);
+    Mark(4, 32, 6, 40);
+    StartPass();
+    ChooseBitmap("wide.bmp");
+    backend.Script(KeyEvent('y'));
+    RunDrawingTool(context, kBmpCommand);
+
+    EXPECT_TRUE(EverShown("Not enough width to contain the full BMP "));
+    EXPECT_TRUE(EverShown("It will move left about  97 pixels if you do."));
+    EXPECT_EQ(state.bitmapCode, " GRAPHIC RENDER \"" + InFolder("wide.bmp") +
+                                    "\", (-71, 50) - (300, 50)         ' [[  1  ]] \r\n\r\n");
+    // x1 = -71 maps back to column 24; 300 pixels cover 27 columns from there.
+    EXPECT_EQ(state.AreaLeft, 24);
+    EXPECT_EQ(CellsAt(4, 24, 27), "\xDA" + std::string(25, '\xC4') + "\xBF");
+    EXPECT_EQ(CellsAt(5, 25, 4), "wide");
+}
+
+TEST_F(BitmapToolTest, NoToAFitQuestionPlacesNothing) {
+    WriteBmp(folder / "wide.bmp", 300, 50);
+    MakeWindow(2, 30, 40, 49);
+    Mark(4, 32, 6, 40);
+    StartPass();
+    ChooseBitmap("wide.bmp");
+    backend.Script(KeyEvent('n'));
+    RunDrawingTool(context, kBmpCommand);
+    ExpectNothingPlaced();
+}
+
+// A window 166 pixels high from row 10 and a bitmap 200 pixels high: the bitmap goes up to the
+// window's top, above it in fact, so y1 is put back to 3.
+TEST_F(BitmapToolTest, YesToTheHeightQuestionMovesTheBitmapUp) {
+    WriteBmp(folder / "tall.bmp", 40, 200);
+    MakeWindow(10, 30, 16, 49);
+    Mark(12, 32, 13, 34);
+    StartPass();
+    ChooseBitmap("tall.bmp");
+    backend.Script(KeyEvent('y'));
+    RunDrawingTool(context, kBmpCommand);
+
+    EXPECT_TRUE(EverShown("Not enough height to contain the full BMP "));
+    EXPECT_TRUE(EverShown("It will move up about  107 pixels if you do."));
+    EXPECT_FALSE(EverShown("Not enough width"));
+    EXPECT_EQ(state.bitmapCode, " GRAPHIC RENDER \"" + InFolder("tall.bmp") +
+                                    "\", (26, 3) - (40, 200)         ' [[  1  ]] \r\n\r\n");
+    EXPECT_EQ((std::array{state.AreaTop, state.AreaLeft, state.AreaBottom, state.AreaRight}),
+              (std::array{8, 32, 16, 35}));
+    EXPECT_EQ(CellsAt(8, 32, 4), "\xDA\xC4\xC4\xBF");
+    EXPECT_EQ(CellsAt(16, 32, 4), "\xC0\xC4\xC4\xD9");
+}
+
+// A natural-size bitmap of at most 11 pixels, or one that cannot be read (0 x 0), covers one
+// column or less: it gets a one-column outline and is recorded with its undo entry.
+TEST_F(BitmapToolTest, ANarrowOrUnreadableBitmapGetsAOneColumnOutline) {
+    WriteBmp(folder / "tiny.bmp", 10, 10);
+    std::ofstream(folder / "broken.bmp") << "not a bitmap";
+    const struct {
+        const char* file;
+        const char* corner;
+        const char* name;
+    } cases[] = {{"tiny.bmp", "(10, 10)", "tiny"}, {"broken.bmp", "(0, 0)", "broken"}};
+    MakeWindow(2, 12, 40, 70);
+    for (const auto& c : cases) {
+        state.objectNumber = 0;
+        Mark(4, 14, 6, 20);
+        StartPass();
+        ChooseBitmap(c.file);
+        RunDrawingTool(context, kBmpCommand);
+
+        const std::string block = " GRAPHIC RENDER \"" + InFolder(c.file) + "\", (26, 50) - " +
+                                  c.corner + "         ' [[  1  ]] \r\n\r\n";
+        EXPECT_EQ(state.bitmapCode, block);
+        EXPECT_EQ(state.codeHistory[0], block);
+        EXPECT_EQ(state.screenHistory[0], passScreen);
+        EXPECT_EQ(CellsAt(4, 14, 2), "\xDA" + RowText(4, 15, 15)) << c.file;
+        const std::string name = c.name;
+        EXPECT_EQ(CellsAt(5, 14, 1 + static_cast<int>(name.size())), "\xC0" + name);
+        EXPECT_EQ(AttrAt(4, 14), kLight);
+
+        Undo(context);
+        EXPECT_EQ(state.bitmapCode, "");
+        EXPECT_EQ(ScreenBytes(), passScreen);
+    }
+}
+
+}  // namespace
+}  // namespace gridlet
