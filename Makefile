@@ -16,7 +16,7 @@ test: build
 	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGRIDLET_SANITIZE=ON >/dev/null
 	@cmake --build build-asan
 	cd build && ctest --output-on-failure
-	cd build-asan && ctest --output-on-failure
+	cd build-asan && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure
 
 clean:
 	rm -rf build build-asan
