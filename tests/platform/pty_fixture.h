@@ -1,16 +1,15 @@
 #pragma once
 // A pseudo-terminal for testing what the program writes to a terminal and reads from it: the
-// program side is `slave`, the test plays the terminal on `master`, and everything the program
-// writes is collected by a reader thread.
+// program side is `slave`, the test plays the terminal on `master`. Output is read on demand, with
+// no thread, so a test may fork the program side.
 
 #include <poll.h>
 #include <pty.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <chrono>
-#include <mutex>
+#include <stdexcept>
 #include <string>
 #include <thread>
 
@@ -20,21 +19,25 @@ class Pty {
   public:
     Pty(int columns, int rows) {
         winsize size{static_cast<unsigned short>(rows), static_cast<unsigned short>(columns), 0, 0};
-        if (openpty(&master, &slave, nullptr, nullptr, &size) != 0)
+        if (openpty(&master, &slave, nullptr, nullptr, &size) != 0) {
             throw std::runtime_error("openpty");
+        }
         tcgetattr(slave, &original);
-        reader_ = std::thread([this] { Collect(); });
     }
     ~Pty() {
-        stop_ = true;
-        reader_.join();
         close(slave);
         close(master);
     }
 
     // Everything the program side wrote so far.
-    std::string Output() {
-        std::lock_guard lock(mutex_);
+    const std::string& Output() {
+        char buffer[4096];
+        pollfd output{master, POLLIN, 0};
+        while (poll(&output, 1, 0) > 0) {
+            const ssize_t count = read(master, buffer, sizeof buffer);
+            if (count <= 0) break;
+            output_.append(buffer, static_cast<std::size_t>(count));
+        }
         return output_;
     }
     std::size_t OutputSize() { return Output().size(); }
@@ -43,12 +46,12 @@ class Pty {
     bool WaitForOutput(const std::string& text, std::size_t from = 0, int timeoutMs = 5000) {
         const auto deadline =
             std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-        while (std::chrono::steady_clock::now() < deadline) {
-            const std::string output = Output();
+        for (;;) {
+            const std::string& output = Output();
             if (output.size() > from && output.find(text, from) != std::string::npos) return true;
+            if (std::chrono::steady_clock::now() >= deadline) return false;
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
         }
-        return false;
     }
 
     // Types or reports something, as the terminal would.
@@ -75,21 +78,6 @@ class Pty {
     termios original{};
 
   private:
-    void Collect() {
-        char buffer[4096];
-        while (!stop_) {
-            pollfd output{master, POLLIN, 0};
-            if (poll(&output, 1, 10) <= 0) continue;
-            const ssize_t count = read(master, buffer, sizeof buffer);
-            if (count <= 0) continue;
-            std::lock_guard lock(mutex_);
-            output_.append(buffer, static_cast<std::size_t>(count));
-        }
-    }
-
-    std::thread reader_;
-    std::atomic<bool> stop_{false};
-    std::mutex mutex_;
     std::string output_;
 };
 

@@ -44,8 +44,9 @@ int RunChild(Pty& pty, const WayOut& way) {
         _exit(91);  // never reached when the way out works
     }
     close(ready[1]);
+    pollfd readiness{ready[0], POLLIN, 0};
     char byte = 0;
-    const bool started = read(ready[0], &byte, 1) == 1;
+    const bool started = poll(&readiness, 1, 5000) > 0 && read(ready[0], &byte, 1) == 1;
     close(ready[0]);
     if (started) {
         pty.Send("\x1b[<35;10;10M\x1b[<35;11;10M");  // the pointer moves as the program ends
@@ -54,6 +55,7 @@ int RunChild(Pty& pty, const WayOut& way) {
     }
     int status = 0;
     for (int i = 0; i < 500; ++i) {
+        pty.Output();  // keeps the program's output flowing
         if (waitpid(pid, &status, WNOHANG) == pid) return status;
         std::this_thread::sleep_for(milliseconds(10));
     }
