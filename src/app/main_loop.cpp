@@ -5,7 +5,9 @@
 #include "app/command_codes.h"
 #include "app/exit_command.h"
 #include "app/input_routine.h"
+#include "design/drawing_tools.h"
 #include "design/select_area.h"
+#include "design/tool_paint.h"
 #include "design/undo.h"
 #include "design/window_command.h"
 #include "dialogs/properties_menu.h"
@@ -118,9 +120,11 @@ std::int16_t MainLoop::TranslateLeftClick(const ClickResult& click) {
     if (click.col >= 2 && click.col <= 8) {
         if (button >= 14) return kNoCommand;  // Build acts only through the area phase
         if (button == 8) {
-            // Paint replace: its tool comes with the drawing tools.
             PaintLeftPaintRPPressed(context_.screen);
             context_.console.Sleep(200);
+            context_.state.targets.paintReplace = true;
+            PaintReplaceTool(context_);
+            context_.state.targets.paintReplace = false;
             return kNoCommand;
         }
         return kLeftStripCommands[button];
@@ -192,6 +196,7 @@ MainLoop::PassEnd MainLoop::Dispatch(std::int16_t command) {
             context_.state.requests.codeViewRequest = 0;
             break;
         default:
+            RunDrawingTool(context_, command);
             break;
     }
     return PassEnd::Continue;
