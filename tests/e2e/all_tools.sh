@@ -50,7 +50,6 @@ press 25 46
 area 33 20 33 20; press 23 5                # PaintBo
 wait_for "Pick Line Thickness"
 press 25 46
-wait_for "P"
 
 build_and_compare() {
     local file=$1
