@@ -1,38 +1,21 @@
 #pragma once
 // The in-memory console, a virtual clock and an empty design, for scripted menu and dialog flows.
 
-#include <gtest/gtest.h>
-
 #include <string>
 
-#include "app/context.h"
-#include "platform/clock.h"
-#include "platform/input_events.h"
-#include "platform/memory_backend.h"
 #include "screen/images.h"
+#include "support/console_fixture.h"
 
 namespace gridlet {
 
 // Keeps the last screen shown, so that a test sees a dialog that was open when its script ran
 // out (a dialog gives its cells back on the way out).
-class ShowingBackend : public MemoryBackend {
-  public:
-    void Present(const ScreenState& screen) override {
-        shown = screen.cells;
-        MemoryBackend::Present(screen);
-    }
-    std::vector<Cell> shown;
-};
-
-class MenuFixture : public ::testing::Test {
+class MenuFixture : public ConsoleFixture {
   protected:
-    // The characters of one screen row, columns from..to (1-based, inclusive).
-    std::string RowText(int row, int from = 1, int to = kScreenWidth) const {
-        std::string text;
-        for (int col = from; col <= to; ++col)
-            text += static_cast<char>(console.CellAt(row, col).ch);
-        return text;
+    MenuFixture() {
+        backend.onPresent = [this](const ScreenState& screenShown) { shown = screenShown.cells; };
     }
+
     bool ScreenShows(const std::string& text) const {
         for (int row = 1; row <= kScreenHeight; ++row) {
             if (RowText(row).find(text) != std::string::npos) return true;
@@ -40,7 +23,7 @@ class MenuFixture : public ::testing::Test {
         return false;
     }
     Cell ShownCell(int row, int col) const {
-        return backend.shown[static_cast<std::size_t>((row - 1) * kScreenWidth + col - 1)];
+        return shown[static_cast<std::size_t>((row - 1) * kScreenWidth + col - 1)];
     }
     bool ShownAnywhere(const std::string& text) const {
         for (int row = 1; row <= kScreenHeight; ++row) {
@@ -50,11 +33,6 @@ class MenuFixture : public ::testing::Test {
             if (line.find(text) != std::string::npos) return true;
         }
         return false;
-    }
-    std::string ScreenBytes() {
-        std::string buffer;
-        screen.SaveScreen(buffer);
-        return buffer;
     }
     // True when the image's rectangle shows exactly the image.
     bool Shows(const ImageInfo& image) const {
@@ -70,18 +48,6 @@ class MenuFixture : public ::testing::Test {
         }
         return true;
     }
-    // A click as the terminal reports it: the pointer moves there, then the button goes down.
-    void Click(int row, int col) {
-        backend.Script(MoveEvent(row, col));
-        backend.Script(PressEvent(row, col));
-    }
-    void Type(const std::string& keys) {
-        for (char key : keys) backend.Script(KeyEvent(key));
-    }
-    void TypeLine(const std::string& line) {
-        Type(line);
-        backend.Script(KeyEvent('\r'));
-    }
     // Fills the screen with a pattern, so that a restore that misses a cell shows.
     void PaintBackground() {
         for (int row = 1; row <= kScreenHeight; ++row) {
@@ -92,13 +58,7 @@ class MenuFixture : public ::testing::Test {
         }
     }
 
-    ShowingBackend backend;
-    VirtualClock clock;
-    Console console{backend, clock};
-    Screen screen{console};
-    DesignState state;
-    MemoryClipboard clipboard;
-    Context context{console, screen, state, clipboard};
+    std::vector<Cell> shown;
 };
 
 }  // namespace gridlet

@@ -32,6 +32,13 @@ class ConsoleFixture : public ::testing::Test {
         backend.Script(MoveEvent(row, col));
         backend.Script(PressEvent(row, col, button));
     }
+    void Type(const std::string& keys) {
+        for (char key : keys) backend.Script(KeyEvent(key));
+    }
+    void TypeLine(const std::string& line) {
+        Type(line);
+        backend.Script(KeyEvent('\r'));
+    }
 
     MemoryBackend backend;
     VirtualClock clock;
