@@ -179,6 +179,8 @@ AreaOutcome SelectArea(Context& context) {
         if (first == FirstCorner::Request) return AreaOutcome::Request;
         if (first == FirstCorner::Nothing) return AreaOutcome::Nothing;
         if (WaitSecondCorner(context, phaseSnapshot)) break;
+        // A dropped corner leaves no area for the tool phase to act on.
+        s.AreaTop = s.AreaBottom = s.AreaLeft = s.AreaRight = 0;
     }
     if (s.AreaTop > s.AreaBottom) s.AreaBottom = s.AreaTop;
     console.SetMouseEvents(kAllButtons, kPress | kDoubleClick);

@@ -104,6 +104,17 @@ TEST_F(SelectAreaTest, GoingThreeColumnsLeftDropsTheFirstCornerUntilANewClick) {
     EXPECT_EQ(state.AreaRight, 40);
 }
 
+TEST_F(SelectAreaTest, ARightClickAfterADroppedCornerLeavesNoArea) {
+    Click(5, 30);
+    backend.Script(MoveEvent(6, 27));
+    Click(20, 40, kRightButton);
+    ASSERT_EQ(SelectArea(context), AreaOutcome::Nothing);
+    EXPECT_EQ(state.AreaTop, 0);
+    EXPECT_EQ(state.AreaLeft, 0);
+    EXPECT_EQ(state.AreaBottom, 0);
+    EXPECT_EQ(state.AreaRight, 0);
+}
+
 TEST_F(SelectAreaTest, SecondCornerOneOrTwoColumnsLeftIsKept) {
     Click(5, 30);
     Click(8, 28);
