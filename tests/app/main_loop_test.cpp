@@ -127,6 +127,7 @@ TEST_F(MainLoopTest, ToolButtonBeforeAnyAreaDoesNothing) {
 
 TEST_F(MainLoopTest, ErrorTrapPausesRestoresTheSnapshotAndStartsAFreshPass) {
     std::string hintRowDuringPause;
+    std::uint8_t textAttr = 0;
     std::int64_t pauseStart = -1;
     backend.onPresent = [&](const ScreenState& s) {
         std::string row;
@@ -134,6 +135,7 @@ TEST_F(MainLoopTest, ErrorTrapPausesRestoresTheSnapshotAndStartsAFreshPass) {
             row += static_cast<char>(s.cells[(46 - 1) * 90 + col - 1].ch);
         if (row.find("Preview Button") != std::string::npos && pauseStart < 0) {
             hintRowDuringPause = row;
+            textAttr = s.cells[(46 - 1) * 90 + 2].attr;
             pauseStart = clock.TimeOfDayMs();
         }
     };
@@ -146,6 +148,7 @@ TEST_F(MainLoopTest, ErrorTrapPausesRestoresTheSnapshotAndStartsAFreshPass) {
         "  If you clicked on the Preview Button, there may already be a Graphic Screen running    "
         " ";
     EXPECT_EQ(hintRowDuringPause.substr(0, text.size()), text);
+    EXPECT_EQ(textAttr, 0x07);  // light grey on black
     EXPECT_GE(clock.TimeOfDayMs() - pauseStart, 3000);
     EXPECT_NE(console.CellAt(5, 20).ch, 0xDB);
     EXPECT_EQ(RowText(46, 1, 20), " Select an area for ");
