@@ -86,6 +86,13 @@ TEST_F(RecordUndoTest, FirstPaintIsTheBackgroundAndLaterPaintsAreNot) {
     EXPECT_EQ(state.paintCode, blocks[1]);
 }
 
+TEST_F(RecordUndoTest, APaintReplaceIsNeverTheBackground) {
+    Place(ObjectKind::PaintReplace, 10, 20, 'P');
+    EXPECT_EQ(state.objectNumber, 1);
+    EXPECT_EQ(state.backgroundPaintCode, "");
+    EXPECT_EQ(state.paintCode, blocks[0]);
+}
+
 TEST_F(RecordUndoTest, UndoWalksBackOneObjectAtATime) {
     const std::string beforeFirstBox = Place(ObjectKind::Box, 10, 20, 'B');
     const std::string beforeEllipse = Place(ObjectKind::Ellipse, 12, 22, 'E');
