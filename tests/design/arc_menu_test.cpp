@@ -68,6 +68,9 @@ TEST_F(ArcMenuTest, TheNumbersAreTypedAtTheEntryPanel) {
     EXPECT_THROW(ArcMenu(context), ScriptExhausted);
     EXPECT_EQ(RowText(15, 38, 54), "First number  0.5");
     EXPECT_EQ(RowText(17, 38, 52), "Second number 9");
+    // The typed numbers show in the panel's blue text, not light grey on light grey.
+    EXPECT_EQ(AttrAt(15, 54), 0x71);
+    EXPECT_EQ(AttrAt(17, 52), 0x71);
 }
 
 }  // namespace
