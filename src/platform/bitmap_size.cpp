@@ -1,5 +1,8 @@
 #include "platform/bitmap_size.h"
 
+#include <cstdlib>
+#include <fstream>
+
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wconversion"
 #pragma GCC diagnostic ignored "-Wsign-conversion"
@@ -14,11 +17,35 @@
 #pragma GCC diagnostic pop
 
 namespace gridlet {
+namespace {
 
+std::uint32_t LittleEndian(const unsigned char* bytes, int size) {
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i) value = value << 8 | bytes[i];
+    return value;
+}
+
+// stb_image reads no run-length encoded bitmap, so their size comes from the headers.
+BitmapSize RunLengthBitmapSize(const std::string& path) {
+    unsigned char header[34] = {};
+    std::ifstream file(path, std::ios::binary);
+    if (!file.read(reinterpret_cast<char*>(header), sizeof header)) return {};
+    const std::uint32_t compression = LittleEndian(header + 30, 4);
+    if (header[0] != 'B' || header[1] != 'M' || LittleEndian(header + 14, 4) < 40 ||
+        (compression != 1 && compression != 2)) {
+        return {};
+    }
+    return {static_cast<std::int32_t>(LittleEndian(header + 18, 4)),
+            std::abs(static_cast<std::int32_t>(LittleEndian(header + 22, 4)))};
+}
+
+}  // namespace
+
+// A bitmap stored top row first has a negative height in its header.
 BitmapSize ReadBitmapSize(const std::string& path) {
     int width = 0, height = 0, channels = 0;
-    if (stbi_info(path.c_str(), &width, &height, &channels) == 0) return {};
-    return {width, height};
+    if (stbi_info(path.c_str(), &width, &height, &channels) == 0) return RunLengthBitmapSize(path);
+    return {width, std::abs(height)};
 }
 
 }  // namespace gridlet

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "support/bmp_file.h"
 
 namespace gridlet {
@@ -22,6 +24,50 @@ TEST(ReadBitmapSize, ReadsTheHeaderAndGivesZeroForWhatItCannotRead) {
     } cases[] = {
         {"wide.bmp", 200, 50}, {"dot.bmp", 1, 1}, {"text.bmp", 0, 0}, {"missing.bmp", 0, 0}};
     for (const auto& c : cases) {
+        const BitmapSize size = ReadBitmapSize((folder / c.name).string());
+        EXPECT_EQ(size.width, c.width) << c.name;
+        EXPECT_EQ(size.height, c.height) << c.name;
+    }
+    fs::remove_all(folder);
+}
+
+// The file header and a 40-byte info header; the pixels do not matter for the size.
+std::string BmpHeaders(std::int32_t width, std::int32_t height, std::uint16_t bitsPerPixel,
+                       std::uint32_t compression) {
+    std::string bytes = "BM";
+    auto put = [&bytes](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    put(0, 4);
+    put(0, 4);
+    put(54, 4);
+    put(40, 4);
+    put(static_cast<std::uint32_t>(width), 4);
+    put(static_cast<std::uint32_t>(height), 4);
+    put(1, 2);
+    put(bitsPerPixel, 2);
+    put(compression, 4);
+    for (int i = 0; i < 5; ++i) put(0, 4);
+    return bytes;
+}
+
+// A bitmap stored top row first has a negative height in its header, and run-length encoded
+// bitmaps are bitmaps too: the loader reports both with their size.
+TEST(ReadBitmapSize, TopDownAndRunLengthBitmapsHaveTheirSize) {
+    const fs::path folder = fs::temp_directory_path() / "gridlet-bitmap-size-kinds";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::int32_t width, height;
+    } cases[] = {
+        {"topdown.bmp", BmpHeaders(3, -2, 24, 0) + std::string(24, '\x7F'), 3, 2},
+        {"rle8.bmp", BmpHeaders(30, 20, 8, 1) + std::string(1024, '\0') + "\0\x01", 30, 20},
+        {"rle4.bmp", BmpHeaders(7, 5, 4, 2) + std::string(64, '\0') + "\0\x01", 7, 5},
+    };
+    for (const auto& c : cases) {
+        std::ofstream(folder / c.name, std::ios::binary) << c.bytes;
         const BitmapSize size = ReadBitmapSize((folder / c.name).string());
         EXPECT_EQ(size.width, c.width) << c.name;
         EXPECT_EQ(size.height, c.height) << c.name;
