@@ -205,10 +205,16 @@ void PrintTo(const RefusalCase& c, std::ostream* out) {
 class DrawingToolWithoutWindow : public ToolFixture,
                                  public ::testing::WithParamInterface<RefusalCase> {};
 
+// The right strip's target flags stay set when their tool places nothing.
 TEST_P(DrawingToolWithoutWindow, SaysSoAndUsesUpANumber) {
     const RefusalCase& c = GetParam();
     Mark(4, 14, 6, 20);
     state.lineKeepFlag = true;
+    bool PropertiesTargets::*const stripTargets[] = {
+        &PropertiesTargets::star,    &PropertiesTargets::polygon, &PropertiesTargets::rectangle,
+        &PropertiesTargets::ellipse, &PropertiesTargets::line,    &PropertiesTargets::arc,
+        &PropertiesTargets::pie};
+    for (auto target : stripTargets) state.targets.*target = true;
     StartPass();
     backend.Script(KeyEvent('\r'));
 
@@ -225,6 +231,7 @@ TEST_P(DrawingToolWithoutWindow, SaysSoAndUsesUpANumber) {
     EXPECT_EQ(state.snapshot, "") << "the pass's save is discarded";
     EXPECT_TRUE(NothingRecorded());
     EXPECT_FALSE(state.lineKeepFlag);
+    for (auto target : stripTargets) EXPECT_TRUE(state.targets.*target);
 }
 
 INSTANTIATE_TEST_SUITE_P(
