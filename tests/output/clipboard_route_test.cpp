@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -120,6 +121,61 @@ TEST_F(ClipboardRouteTest, PreviewAndCodeViewRunNoRouteHere) {
         EXPECT_EQ(clipboard.text, "");
         EXPECT_EQ(backend.beeps, 0);
         *request = 0;
+    }
+}
+
+// Attribute runs: k black, d light magenta, w white, all on magenta; "k3 d40" is three k, forty d.
+std::string Attributes(const std::string& runs) {
+    std::string attributes;
+    std::istringstream in(runs);
+    for (std::string run; in >> run;) {
+        const char attribute = run[0] == 'k' ? '\x50' : run[0] == 'd' ? '\x5D' : '\x5F';
+        attributes.append(std::stoul(run.substr(1)), attribute);
+    }
+    return attributes;
+}
+
+// The ninth row's text is the program's own choice; its frame is not.
+TEST(CompletionPanel, FramesTextsAndColours) {
+    const std::string shade = "\xB2\xB1\xB0";
+    const std::string shadeBack = "\xB0\xB1\xB2";
+    const auto inner = [&](const std::string& text) {
+        return shade + "\xB3 \xB3" + text + "\xB3 \xB3" + shadeBack;
+    };
+    const std::string blank(35, ' ');
+    const std::string textRow = "k3 d1 w1 k1 w35 d1 w1 k4";
+    const struct {
+        std::string chars;  // empty: only the frame is fixed
+        std::string attributes;
+    } rows[] = {
+        {shade + "\xDA" + std::string(39, '\xC4') + "\xBF" + shadeBack, "k3 d40 k4"},
+        {shade + "\xB3 \xDA" + std::string(35, '\xC4') + "\xBF \xB3" + shadeBack,
+         "k3 d1 w1 k36 d1 w1 k4"},
+        {inner(blank), textRow},
+        {inner("      This Task is completed.      "), textRow},
+        {inner(blank), textRow},
+        {inner("  Plotworks has put your Code in   "), textRow},
+        {inner("      the Windows ClipBoard.       "), textRow},
+        {inner(blank), textRow},
+        {"", textRow},
+        {inner(blank), textRow},
+        {shade + "\xB3 \xC0" + std::string(35, '\xC4') + "\xD9 \xB3" + shadeBack,
+         "k3 d1 w1 k1 d36 w1 k4"},
+        {shade + "\xC0" + std::string(39, '\xC4') + "\xD9" + shadeBack, "k3 d1 k43"},
+    };
+    ASSERT_EQ(kCompletionPanel.bytes.size(), 2u * 12 * 47);
+    for (std::size_t row = 0; row < 12; ++row) {
+        std::string chars, attributes;
+        for (std::size_t i = 2 * row * 47; i < 2 * (row + 1) * 47; i += 2) {
+            chars += kCompletionPanel.bytes[i];
+            attributes += kCompletionPanel.bytes[i + 1];
+        }
+        if (rows[row].chars.empty()) {
+            EXPECT_EQ(chars.substr(0, 6) + chars.substr(41), inner("")) << "row " << row + 1;
+        } else {
+            EXPECT_EQ(chars, rows[row].chars) << "row " << row + 1;
+        }
+        EXPECT_EQ(attributes, Attributes(rows[row].attributes)) << "row " << row + 1;
     }
 }
 
