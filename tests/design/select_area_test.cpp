@@ -187,7 +187,7 @@ TEST_F(SelectAreaTest, StripClicksBeforeTheWindowAreIgnored) {
     EXPECT_EQ(state.AreaLeft, 20);
 }
 
-TEST_F(SelectAreaTest, WithAWindowOnlyCornersInsideItCountAndTheHintRowIsBlank) {
+TEST_F(SelectAreaTest, WithAWindowOnlyCornersInsideItCount) {
     MakeWindow(5, 20, 20, 50);
     Click(3, 25);
     Click(10, 60);
