@@ -1,6 +1,6 @@
 #include "platform/bitmap_size.h"
 
-#include <cstdlib>
+#include <cstdint>
 #include <fstream>
 
 #pragma GCC diagnostic push
@@ -19,6 +19,14 @@
 namespace gridlet {
 namespace {
 
+// A bitmap stored top row first has a negative height in its header; a corrupt header may give
+// sizes no bitmap has, which count as unreadable.
+BitmapSize Sized(std::int64_t width, std::int64_t height) {
+    height = height < 0 ? -height : height;
+    if (width <= 0 || height <= 0 || width > INT32_MAX || height > INT32_MAX) return {};
+    return {static_cast<std::int32_t>(width), static_cast<std::int32_t>(height)};
+}
+
 std::uint32_t LittleEndian(const unsigned char* bytes, int size) {
     std::uint32_t value = 0;
     for (int i = size - 1; i >= 0; --i) value = value << 8 | bytes[i];
@@ -35,17 +43,16 @@ BitmapSize RunLengthBitmapSize(const std::string& path) {
         (compression != 1 && compression != 2)) {
         return {};
     }
-    return {static_cast<std::int32_t>(LittleEndian(header + 18, 4)),
-            std::abs(static_cast<std::int32_t>(LittleEndian(header + 22, 4)))};
+    return Sized(static_cast<std::int32_t>(LittleEndian(header + 18, 4)),
+                 static_cast<std::int32_t>(LittleEndian(header + 22, 4)));
 }
 
 }  // namespace
 
-// A bitmap stored top row first has a negative height in its header.
 BitmapSize ReadBitmapSize(const std::string& path) {
     int width = 0, height = 0, channels = 0;
     if (stbi_info(path.c_str(), &width, &height, &channels) == 0) return RunLengthBitmapSize(path);
-    return {width, std::abs(height)};
+    return Sized(width, height);
 }
 
 }  // namespace gridlet

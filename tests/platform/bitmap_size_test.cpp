@@ -65,6 +65,9 @@ TEST(ReadBitmapSize, TopDownAndRunLengthBitmapsHaveTheirSize) {
         {"topdown.bmp", BmpHeaders(3, -2, 24, 0) + std::string(24, '\x7F'), 3, 2},
         {"rle8.bmp", BmpHeaders(30, 20, 8, 1) + std::string(1024, '\0') + "\0\x01", 30, 20},
         {"rle4.bmp", BmpHeaders(7, 5, 4, 2) + std::string(64, '\0') + "\0\x01", 7, 5},
+        // Corrupt headers: sizes no bitmap has count as unreadable.
+        {"negative-width.bmp", BmpHeaders(-7, 5, 8, 1) + std::string(64, '\0'), 0, 0},
+        {"lowest-height.bmp", BmpHeaders(7, INT32_MIN, 8, 1) + std::string(64, '\0'), 0, 0},
     };
     for (const auto& c : cases) {
         std::ofstream(folder / c.name, std::ios::binary) << c.bytes;
