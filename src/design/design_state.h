@@ -138,7 +138,6 @@ struct DesignState {
     bool lineKeepFlag = false;  // the line tool keeps its width and colour out of the reset
     PropertiesTargets targets;
     AreaRequests requests;
-    std::int16_t commandCode = 0;  // the main loop's pending command key
 
     // The move menu's pending object, as the composition places it.
     MoveMenuKinds moveMenuKinds;

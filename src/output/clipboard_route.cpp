@@ -28,7 +28,6 @@ void RunClipboardRoute(Context& context) {
     state.programText.clear();
 
     state.requests.previewRequest = 0;
-    state.commandCode = 0;
     state.requests.buildRequest = 0;
 }
 

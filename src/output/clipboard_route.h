@@ -13,8 +13,8 @@ namespace gridlet {
 std::string ClipboardText(const SectionTable& sections, int buildRequest);
 
 // Places ClipboardText of state.sections on the clipboard, beeps twice, shows the completion
-// panel for 1 s, restores the screen, and clears programText, the build and preview requests and
-// the pending command key.
+// panel for 1 s, restores the screen, and clears programText and the build and preview requests.
+// The main loop holds its command key only for the pass, so nothing else is pending.
 void RunClipboardRoute(Context& context);
 
 }  // namespace gridlet

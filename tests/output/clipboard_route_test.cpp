@@ -46,7 +46,6 @@ class ClipboardRouteTest : public ::testing::Test {
 
     std::string Build(int button) {
         state.requests.buildRequest = button;
-        state.commandCode = 4096;
         ComposeProgram(context);
         return clipboard.text;
     }
@@ -93,7 +92,6 @@ TEST_F(ClipboardRouteTest, BuildPutsTheRoutineOnTheClipboardAndShowsThePanel) {
     EXPECT_EQ(state.programText, "");
     EXPECT_EQ(state.requests.buildRequest, 0);
     EXPECT_EQ(state.requests.previewRequest, 0);
-    EXPECT_EQ(state.commandCode, 0);
 }
 
 TEST_F(ClipboardRouteTest, TwoBuildsGiveTheSameText) {
