@@ -9,13 +9,8 @@ expected=$(cd "$(dirname "$0")/expected" && pwd)
 
 start "$(realpath "$1")"
 e2e_tmux set -s set-clipboard on
-wait_for "God Bless Everybody"
-key x
-wait_for "Open a previous Window?"
-key n
-wait_for " Select an area for a Graphic Window"
+reach_empty_grid
 
-press() { move "$1" "$2"; click "$1" "$2"; }
 area() { press "$1" "$2"; press "$3" "$4"; }
 
 area 2 12 40 79

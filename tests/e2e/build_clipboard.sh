@@ -6,19 +6,12 @@ source "$(dirname "$0")/lib.sh"
 
 start "$(realpath "$1")"
 e2e_tmux set -s set-clipboard on
-wait_for "God Bless Everybody"
-key x
-wait_for "Open a previous Window?"
-key n
-wait_for " Select an area for a Graphic Window"
+reach_empty_grid
 
 # The window: rows 5-15, columns 20-39.
-move 5 20
-click 5 20
-move 15 39
-click 15 39
-move 35 5
-click 35 5
+press 5 20
+press 15 39
+press 35 5
 wait_for "│ Window│"
 
 clipboard_is() {
@@ -35,8 +28,7 @@ clipboard_is() {
 }
 
 e2e_tmux delete-buffer 2>/dev/null || true
-move 44 5
-click 44 5
+press 44 5
 window_code=$'\r\n SUB GraficWin ()\r\n\r\n   LOCAL hwin AS LONG \r\n\r\n   GRAPHIC WINDOW " Example for PBCC5 or PBwin9 ", 103, 115, 229, 258 TO hWin\r\n   GRAPHIC ATTACH hWin, 0 \r\n   GRAPHIC COLOR 0,%WHITE\r\n   GRAPHIC CLEAR\r\n\r\n END SUB\r\n'
 wait_for "This Task is completed."
 clipboard_is "$window_code" "graphic-window code"

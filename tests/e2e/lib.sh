@@ -8,6 +8,8 @@
 #   wait_flag NAME VALUE [TIMEOUT]   waits until a pane flag has the value
 #   click ROW COL                    a left press and release at the cell (1-based)
 #   move ROW COL                     the pointer moves to the cell
+#   press ROW COL                    move, then click: a click as a user makes it
+#   reach_empty_grid                 answers start-up until the empty grid waits for an area
 #   key KEY...                       tmux key names (Escape, F1, Up, Enter, C-c) or text
 #   pane_flag NAME                   a pane variable: mouse_any_flag, cursor_flag, alternate_on,
 #                                    pane_pid, pane_dead, ...
@@ -69,3 +71,15 @@ click() {
 move() { e2e_tmux send-keys -t e2e -l $'\e[<35;'"$2;$1M"; }
 
 key() { e2e_tmux send-keys -t e2e "$@"; }
+
+# A click as a user makes it: the pointer goes there first.
+press() { move "$1" "$2"; click "$1" "$2"; }
+
+# Past start-up: a key dismisses the opening screen and No answers "Open a previous Window?".
+reach_empty_grid() {
+    wait_for "God Bless Everybody"
+    key x
+    wait_for "Open a previous Window?"
+    key n
+    wait_for " Select an area for a Graphic Window"
+}

@@ -5,14 +5,9 @@
 source "$(dirname "$0")/lib.sh"
 
 start sh -c '"$0"; echo "ended with status $?"; exec sleep 600' "$(realpath "$1")"
-wait_for "God Bless Everybody"
-key x
-wait_for "Open a previous Window?"
-key n
-wait_for " Select an area for a Graphic Window"
+reach_empty_grid
 
-move 5 20
-click 5 20
+press 5 20
 move 15 39
 wait_for " 228 X 278"
 [[ $(screen | sed -n 5p) == *"█▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀█"* ]] || fail "no band on the top row"
@@ -33,8 +28,7 @@ done
 key Escape
 wait_for "E X I T"
 wait_for "Are you sure?"
-move 18 37
-click 18 37
+press 18 37
 wait_for " Save this Window?"
 key n
 wait_for "ended with status 0"
