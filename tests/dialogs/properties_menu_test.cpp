@@ -1,5 +1,7 @@
 #include "dialogs/properties_menu.h"
 
+#include <ostream>
+
 #include "dialogs/menu_fixture.h"
 
 namespace gridlet {
@@ -29,6 +31,11 @@ struct Availability {
     bool fill, edge, style, corner, thickness;
     int beeps;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const Availability& a, std::ostream* out) {
+    *out << a.target;
+}
 
 class PropertiesAvailability : public PropertiesMenuTest,
                                public ::testing::WithParamInterface<Availability> {};
