@@ -9,17 +9,10 @@
 #include "codegen/window_emitter.h"
 #include "output/clipboard_route.h"
 #include "output/compose_program.h"
+#include "support/place_object.h"
 
 namespace gridlet {
 namespace {
-
-void Place(DesignState& s, int n, int x1, int y1, int x2, int y2) {
-    s.objectNumber = n;
-    s.x1 = x1;
-    s.y1 = y1;
-    s.x2 = x2;
-    s.y2 = y2;
-}
 
 const char* const kTextBlock =
     "   FONT NEW \"Lucida console\", 10, 0, 255, 0, esc TO hFont\r\n\r\n"

@@ -6,16 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "support/place_object.h"
+
 namespace gridlet {
 namespace {
-
-void Place(DesignState& s, int n, int x1, int y1, int x2, int y2) {
-    s.objectNumber = n;
-    s.x1 = x1;
-    s.y1 = y1;
-    s.x2 = x2;
-    s.y2 = y2;
-}
 
 struct EmitCase {
     std::string name;
