@@ -18,19 +18,18 @@ ClickResult InputRoutine(Console& console) {
     ClickResult result;
     console.SetMouseEvents(kAllButtons, kMove | kDoubleClick | kPress);
     for (;;) {
-        const std::string event = console.ReadEvent();
-        const int buttons = MouseButtonsOf(event);
-        if (IsMouseEvent(event) && buttons == kLeftButton) {
+        const ConsoleEvent event = console.ReadEvent();
+        if (event.IsMouse() && event.buttons == kLeftButton) {
             result.leftClick = true;
             return result;
         }
-        if (IsMouseEvent(event) && buttons == kRightButton) {
+        if (event.IsMouse() && event.buttons == kRightButton) {
             result.rightClick = true;
             return result;
         }
-        if (IsMouseEvent(event) && buttons == 0) {
-            result.row = console.MouseRow();
-            result.col = console.MouseCol();
+        if (event.IsMouse() && event.buttons == 0) {
+            result.row = event.row;
+            result.col = event.col;
             console.Sleep(10);
             if (result.col >= 2 && result.col <= 8) {
                 ShowHint(console, LeftStripHint(result.row));
@@ -39,8 +38,7 @@ ClickResult InputRoutine(Console& console) {
             }
             continue;
         }
-        result.keyString = event;
-        result.commandCode = KeyCode(event + std::string(1, '\0'));
+        result.commandCode = KeyCode(event);
         return result;
     }
 }

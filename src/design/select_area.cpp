@@ -4,7 +4,7 @@
 #include <string>
 
 #include "design/pixel_mapping.h"
-#include "platform/input_events.h"
+#include "platform/keys.h"
 
 namespace gridlet {
 namespace {
@@ -21,10 +21,6 @@ std::string Readout(double value) {
     return " " + std::to_string(static_cast<long long>(std::floor(value)));
 }
 
-bool IsKey(const std::string& event, const std::string& key) {
-    return !IsMouseEvent(event) && event == key;
-}
-
 enum class FirstCorner { Taken, Request, Nothing };
 
 // Waits for the first corner; recognises the buttons that act without an area.
@@ -34,13 +30,11 @@ FirstCorner WaitFirstCorner(Context& context) {
     AreaRequests& requests = state.requests;
     const bool window = state.windowExists != 0;
     for (;;) {
-        const std::string event = console.PollEvent(1);
-        if (event.empty()) continue;
-        const int r = console.MouseRow();
-        const int c = console.MouseCol();
-        const int buttons = MouseButtonsOf(event);
-        const int kind = MouseEventKindOf(event);
-        if (IsMouseEvent(event) && kind != kMove && buttons == kLeftButton) {
+        const ConsoleEvent event = console.ReadEvent();
+        const int r = event.row;
+        const int c = event.col;
+        const bool click = event.IsMouse() && event.kind != EventKind::Move;
+        if (click && event.buttons == kLeftButton) {
             if (r >= 37 && r <= 39 && c >= 82) {
                 requests.previewRequest = 1;
             } else if (r >= 40 && r <= 42 && c >= 82) {
@@ -63,15 +57,15 @@ FirstCorner WaitFirstCorner(Context& context) {
             }
             return FirstCorner::Request;
         }
-        if (IsKey(event, std::string(1, kEscKey))) {
+        if (event.IsKey(kEscKey)) {
             requests.escape = true;
             return FirstCorner::Request;
         }
-        if (IsKey(event, ExtendedKeyEvent(kScanF1).code)) {
+        if (event.IsExtendedKey(kScanF1)) {
             requests.help = true;
             return FirstCorner::Request;
         }
-        if (IsMouseEvent(event) && kind != kMove && buttons == kRightButton) {
+        if (click && event.buttons == kRightButton) {
             if (r >= 43 && r <= 45 && c <= 9 && window) {
                 requests.buildRequest = 2;
             } else if (r >= 37 && r <= 39 && c >= 82) {
@@ -131,28 +125,37 @@ bool InsideBandRegion(const DesignState& s, int row, int col) {
     return row <= 45 && col >= 11 && col <= 80;
 }
 
-// Follows the pointer with the rubber band until a button is pressed. False when the pointer went
-// three or more columns left of the first corner, which drops it.
+// Draws the band for a pointer at the far corner's cell. False when the pointer went three or more
+// columns left of the first corner, which drops it.
+bool FollowPointer(Context& context, const std::string& phaseSnapshot, int row, int col) {
+    DesignState& s = context.state;
+    s.AreaBottom = row;
+    s.AreaRight = col;
+    context.screen.RestoreScreen(phaseSnapshot);
+    if (s.AreaBottom >= s.AreaTop - 1 && s.AreaLeft <= s.AreaRight) {
+        if (InsideBandRegion(s, s.AreaBottom, s.AreaRight)) DrawBand(context);
+    } else if (s.AreaRight < s.AreaLeft - 2) {
+        return false;
+    }
+    return true;
+}
+
+// Follows the pointer with the rubber band until a button is pressed, starting at the first
+// corner, where the pointer is. The band for the pointer's place is drawn before each wait, so it
+// shows at once. False when the first corner was dropped.
 bool WaitSecondCorner(Context& context, const std::string& phaseSnapshot) {
     Console& console = context.console;
-    DesignState& s = context.state;
     console.SetMouseEvents(kAllButtons, kMove | kPress);
-    int lastRow = 0, lastCol = 0;
+    int row = context.state.AreaTop, col = context.state.AreaLeft;
+    if (!FollowPointer(context, phaseSnapshot, row, col)) return false;
     for (;;) {
-        const std::string event = console.PollEvent(1);
-        s.AreaBottom = console.MouseRow();
-        s.AreaRight = console.MouseCol();
-        if (s.AreaBottom != lastRow || s.AreaRight != lastCol) {
-            context.screen.RestoreScreen(phaseSnapshot);
-            if (s.AreaBottom >= s.AreaTop - 1 && s.AreaLeft <= s.AreaRight) {
-                if (InsideBandRegion(s, s.AreaBottom, s.AreaRight)) DrawBand(context);
-            } else if (s.AreaRight < s.AreaLeft - 2) {
-                return false;
-            }
-            lastRow = s.AreaBottom;
-            lastCol = s.AreaRight;
+        const ConsoleEvent event = console.ReadEvent();
+        if (event.row != row || event.col != col) {
+            row = event.row;
+            col = event.col;
+            if (!FollowPointer(context, phaseSnapshot, row, col)) return false;
         }
-        if (MouseEventKindOf(event) == kPress) return true;
+        if (event.IsPress()) return true;
     }
 }
 

@@ -4,7 +4,7 @@
 #include <random>
 
 #include "dialogs/dialog_kit.h"
-#include "platform/input_events.h"
+#include "platform/keys.h"
 #include "screen/images.h"
 
 namespace gridlet {
@@ -90,8 +90,8 @@ class ColourChooser {
         PaintColourChooser(screen_);
         for (;;) {
             Draw();
-            const DialogInput input = ReadDialogInput(screen_.console());
-            if (input.click) {
+            const ConsoleEvent input = ReadDialogInput(screen_.console());
+            if (input.IsMouse()) {
                 if (const auto answer = Click(input.row, input.col)) return *answer;
             } else if (const auto answer = Key(input)) {
                 return *answer;
@@ -126,8 +126,8 @@ class ColourChooser {
         return std::nullopt;
     }
 
-    Answer Key(const DialogInput& input) {
-        if (input.IsKey(kEscapeKey)) return Cancel();
+    Answer Key(const ConsoleEvent& input) {
+        if (input.IsKey(kEscKey)) return Cancel();
         if (input.IsKey(kEnterKey)) return focus_ == Focus::Cancel ? Cancel() : Accept();
         if (input.IsKey(' ') && focus_ == Focus::Ok) return Accept();
         if (input.IsKey(' ') && focus_ == Focus::Cancel) return Cancel();
@@ -142,7 +142,7 @@ class ColourChooser {
         return std::nullopt;
     }
 
-    void MoveSelection(const DialogInput& input) {
+    void MoveSelection(const ConsoleEvent& input) {
         if (selected_ < 0) {
             if (input.IsExtendedKey(kScanUp) || input.IsExtendedKey(kScanDown) ||
                 input.IsExtendedKey(kScanLeft) || input.IsExtendedKey(kScanRight)) {
@@ -161,7 +161,7 @@ class ColourChooser {
     }
 
     // A field just entered is replaced by what is typed into it, as a selected text would be.
-    void EditField(std::size_t field, const DialogInput& input) {
+    void EditField(std::size_t field, const ConsoleEvent& input) {
         const bool digit = input.key.size() == 1 && input.key[0] >= '0' && input.key[0] <= '9';
         if (!digit && !input.IsKey(kBackspaceKey)) return;
         std::string& text = fields_[field];

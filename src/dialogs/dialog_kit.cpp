@@ -23,17 +23,9 @@ DialogCover::~DialogCover() {
     screen_.console().SetMouseEvents(mouseButtons_, mouseKinds_);
 }
 
-DialogInput ReadDialogInput(Console& console) {
+ConsoleEvent ReadDialogInput(Console& console) {
     console.SetMouseEvents(kLeftButton, kPress);
-    DialogInput input;
-    input.key = console.ReadEvent();
-    if (IsMouseEvent(input.key)) {
-        input.click = true;
-        input.row = console.MouseRow();
-        input.col = console.MouseCol();
-        input.key.clear();
-    }
-    return input;
+    return console.ReadEvent();
 }
 
 void PrintField(Screen& screen, int row, int col, int width, int attribute,

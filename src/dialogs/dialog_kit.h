@@ -4,14 +4,10 @@
 
 #include <string>
 
+#include "platform/keys.h"
 #include "screen/screen.h"
 
 namespace gridlet {
-
-constexpr char kEnterKey = 13;
-constexpr char kEscapeKey = 27;
-constexpr char kTabKey = 9;
-constexpr char kBackspaceKey = 8;
 
 // Keeps what a dialog covers or changes (the cells of its rectangle, the cursor and the mouse
 // event selection) and puts it back when the dialog goes, however it goes.
@@ -31,22 +27,8 @@ class DialogCover {
     int mouseButtons_, mouseKinds_;
 };
 
-// One thing the user did in a dialog: a left click on a cell, or a key.
-struct DialogInput {
-    bool click = false;
-    int row = 0;
-    int col = 0;
-    std::string key;
-
-    bool IsKey(char ch) const { return !click && key == std::string(1, ch); }
-    bool IsExtendedKey(int scanCode) const {
-        return !click && key.size() == 2 && key[0] == '\0' &&
-               static_cast<unsigned char>(key[1]) == scanCode;
-    }
-};
-
 // Waits for a left-button press or a key.
-DialogInput ReadDialogInput(Console& console);
+ConsoleEvent ReadDialogInput(Console& console);
 
 inline bool Inside(int row, int col, int topRow, int leftCol, int bottomRow, int rightCol) {
     return row >= topRow && row <= bottomRow && col >= leftCol && col <= rightCol;

@@ -104,8 +104,8 @@ class FileChooser {
         DrawFixedTexts();
         for (;;) {
             Draw();
-            const DialogInput input = ReadDialogInput(context_.console);
-            const Action action = input.click ? Click(input.row, input.col) : Key(input);
+            const ConsoleEvent input = ReadDialogInput(context_.console);
+            const Action action = input.IsMouse() ? Click(input.row, input.col) : Key(input);
             if (action == Action::Cancel) return std::nullopt;
             if (action == Action::Accept) {
                 if (auto chosen = Accept()) return chosen;
@@ -127,14 +127,14 @@ class FileChooser {
         return Action::None;
     }
 
-    Action Key(const DialogInput& input) {
-        if (input.IsKey(kEscapeKey)) return Action::Cancel;
+    Action Key(const ConsoleEvent& input) {
+        if (input.IsKey(kEscKey)) return Action::Cancel;
         if (input.IsKey(kEnterKey)) return Action::Accept;
         if (list_.MoveByKey(input)) {
             TakeEntry(false);
         } else if (input.IsKey(kBackspaceKey)) {
             if (!name_.empty()) name_.pop_back();
-        } else if (const auto typed = TypedCharacter(input.key);
+        } else if (const auto typed = TypedCharacter(input);
                    typed && name_.size() + 1 < setUp_.nameBuffer) {
             name_ += *typed;
         }

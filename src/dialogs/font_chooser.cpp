@@ -65,8 +65,8 @@ class FontChooser {
         PaintFontChooser(screen_);
         for (;;) {
             Draw();
-            const DialogInput input = ReadDialogInput(screen_.console());
-            const Answer answer = input.click ? Click(input.row, input.col) : Key(input);
+            const ConsoleEvent input = ReadDialogInput(screen_.console());
+            const Answer answer = input.IsMouse() ? Click(input.row, input.col) : Key(input);
             if (answer == Answer::Cancel) return;
             if (answer == Answer::Ok) {
                 if (Points() > 0) {
@@ -100,8 +100,8 @@ class FontChooser {
         return Answer::None;
     }
 
-    Answer Key(const DialogInput& input) {
-        if (input.IsKey(kEscapeKey)) return Answer::Cancel;
+    Answer Key(const ConsoleEvent& input) {
+        if (input.IsKey(kEscKey)) return Answer::Cancel;
         if (input.IsKey(kEnterKey)) return focus_ == Focus::Cancel ? Answer::Cancel : Answer::Ok;
         if (input.IsKey(kTabKey)) {
             MoveFocus(focus_ == Focus::Cancel ? Focus::List
@@ -133,7 +133,7 @@ class FontChooser {
     }
 
     // The size just entered is replaced by what is typed into it, as a selected text would be.
-    void EditSize(const DialogInput& input) {
+    void EditSize(const ConsoleEvent& input) {
         const bool digit =
             input.key.size() == 1 && std::isdigit(static_cast<unsigned char>(input.key[0]));
         if (!digit && !input.IsKey(kBackspaceKey)) return;

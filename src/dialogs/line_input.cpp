@@ -1,12 +1,10 @@
 #include "dialogs/line_input.h"
 
 #include "dialogs/typed_text.h"
+#include "platform/keys.h"
 
 namespace gridlet {
 namespace {
-
-constexpr char kEnter = 13;
-constexpr char kBackspace = 8;
 
 // The screen cell of the n-th character typed from the start place, counting along the rows.
 bool CellOfCharacter(int startRow, int startCol, std::size_t n, int& row, int& col) {
@@ -41,9 +39,9 @@ std::string ReadConsoleLine(Console& console) {
     const int startCol = console.CursorCol();
     std::string line;
     for (;;) {
-        const std::string event = console.ReadEvent();
-        if (event == std::string(1, kEnter)) return line;
-        if (event == std::string(1, kBackspace)) {
+        const ConsoleEvent event = console.ReadEvent();
+        if (event.IsKey(kEnterKey)) return line;
+        if (event.IsKey(kBackspaceKey)) {
             if (line.empty()) continue;
             line.pop_back();
             EraseLastCharacter(console, startRow, startCol, line.size());

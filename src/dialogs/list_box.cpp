@@ -4,7 +4,7 @@
 
 #include "dialogs/typed_text.h"
 #include "platform/cp1252.h"
-#include "platform/input_events.h"
+#include "platform/keys.h"
 
 namespace gridlet {
 
@@ -22,7 +22,7 @@ void ListBox::Select(int index) {
     if (selected_ >= first_ + rows_) first_ = selected_ - rows_ + 1;
 }
 
-bool ListBox::MoveByKey(const DialogInput& input) {
+bool ListBox::MoveByKey(const ConsoleEvent& input) {
     if (input.IsExtendedKey(kScanUp)) {
         Select(selected_ < 0 ? 0 : selected_ - 1);
         return true;

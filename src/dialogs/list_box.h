@@ -20,7 +20,7 @@ class ListBox {
     void Select(int index);
 
     // Up and Down move the selection; true when the key was one of them.
-    bool MoveByKey(const DialogInput& input);
+    bool MoveByKey(const ConsoleEvent& input);
     // A click on a name selects it (true); one on an arrow scrolls.
     bool Click(int row, int col);
     bool Holds(int row, int col) const {

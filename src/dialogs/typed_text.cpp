@@ -18,11 +18,11 @@ std::string CellText(std::string_view cp1252) {
     return cells;
 }
 
-std::optional<char> TypedCharacter(std::string_view event) {
-    if (event.size() != 1) return std::nullopt;
-    const auto byte = static_cast<unsigned char>(event[0]);
+std::optional<char> TypedCharacter(const ConsoleEvent& event) {
+    if (event.kind != EventKind::Key || event.key.size() != 1) return std::nullopt;
+    const auto byte = static_cast<unsigned char>(event.key[0]);
     if (byte < 32 || byte == 127) return std::nullopt;
-    return event[0];
+    return event.key[0];
 }
 
 }  // namespace gridlet

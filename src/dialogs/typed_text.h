@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/console_event.h"
+
 namespace gridlet {
 
 // The code page 437 cell byte that shows a Windows-1252 character ("?" when there is none).
@@ -14,6 +16,6 @@ std::string CellText(std::string_view cp1252);
 
 // The character a key event types, if it types one: control characters, extended keys and
 // mouse events type nothing.
-std::optional<char> TypedCharacter(std::string_view event);
+std::optional<char> TypedCharacter(const ConsoleEvent& event);
 
 }  // namespace gridlet

@@ -88,32 +88,16 @@ void Console::SetMouseEvents(int buttons, int kinds) {
     mouseKinds_ = kinds;
 }
 
-std::string Console::ReadEvent() {
-    return NextEvent(-1);
-}
-
-std::string Console::PollEvent(int timeoutMs) {
-    return NextEvent(std::max(0, timeoutMs));
-}
-
-std::string Console::NextEvent(int timeoutMs) {
+ConsoleEvent Console::ReadEvent() {
     Flush();
-    const std::int64_t deadline = clock_.TimeOfDayMs() + timeoutMs;
     for (;;) {
-        const int remaining =
-            timeoutMs < 0
-                ? -1
-                : static_cast<int>(std::max<std::int64_t>(0, deadline - clock_.TimeOfDayMs()));
-        const auto event = backend_.NextInput(remaining);
-        if (!event) return {};
-        if (Accepts(*event)) {
-            if (IsMouseEvent(event->code)) {
-                mouseRow_ = event->row;
-                mouseCol_ = event->col;
-            }
-            return event->code;
+        const auto event = backend_.NextInput(-1);
+        if (!event || !Accepts(*event)) continue;
+        if (IsMouseEvent(event->code)) {
+            pointerRow_ = event->row;
+            pointerCol_ = event->col;
         }
-        if (timeoutMs >= 0 && remaining == 0) return {};
+        return ParseEvent(event->code, pointerRow_, pointerCol_);
     }
 }
 
@@ -135,12 +119,6 @@ void Console::Sleep(int milliseconds) {
 
 void Console::Flush() {
     backend_.Present(ScreenState{cells_, cursorRow_, cursorCol_, cursorVisible_});
-}
-
-std::int16_t KeyCode(std::string_view event) {
-    const auto low = event.empty() ? 0 : static_cast<unsigned char>(event[0]);
-    const auto high = event.size() < 2 ? 0 : static_cast<unsigned char>(event[1]);
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(low | (high << 8)));
 }
 
 bool IsMouseEvent(std::string_view event) {

@@ -9,15 +9,12 @@
 
 #include "platform/clock.h"
 #include "platform/console_backend.h"
+#include "platform/console_event.h"
 
 namespace gridlet {
 
 constexpr int kScreenWidth = 90;
 constexpr int kScreenHeight = 46;
-
-// Mouse buttons and event kinds as the input encoding numbers them.
-enum MouseButton : int { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4, kAllButtons = 7 };
-enum MouseEventKind : int { kMove = 1, kDoubleClick = 2, kPress = 4, kRelease = 8 };
 
 class Console {
   public:
@@ -51,13 +48,10 @@ class Console {
     int MouseButtons() const { return mouseButtons_; }
     int MouseKinds() const { return mouseKinds_; }
 
-    // Next input event in the program's encoding: a 1-byte key, a 2-byte extended key (zero, scan
-    // code) or a 4-byte mouse event (255, 255, kind, buttons). ReadEvent blocks; PollEvent waits
-    // at most timeoutMs and gives the empty string when nothing came.
-    std::string ReadEvent();
-    std::string PollEvent(int timeoutMs);
-    int MouseRow() const { return mouseRow_; }
-    int MouseCol() const { return mouseCol_; }
+    // Shows pending changes, then blocks until the next event that the mouse event selection
+    // lets through. Every event carries the pointer's cell: a mouse event its own, a key the cell
+    // of the last mouse event.
+    ConsoleEvent ReadEvent();
 
     void Beep();
     // Shows pending changes, then waits; every pause of the program goes through here.
@@ -68,7 +62,6 @@ class Console {
     ConsoleBackend& backend() { return backend_; }
 
   private:
-    std::string NextEvent(int timeoutMs);
     bool Accepts(const InputEvent& event) const;
     int Index(int row, int col) const { return (row - 1) * kScreenWidth + (col - 1); }
 
@@ -82,13 +75,12 @@ class Console {
     std::string title_;
     int mouseButtons_ = kAllButtons;
     int mouseKinds_ = kPress;
-    int mouseRow_ = 0;
-    int mouseCol_ = 0;
+    int pointerRow_ = 0;
+    int pointerCol_ = 0;
 };
 
-// The signed 16-bit command code of a key event: its first two bytes, first byte low.
-std::int16_t KeyCode(std::string_view event);
-
+// The backend's byte encoding of events: a 1-byte key, a 2-byte extended key (zero, scan code) or
+// a 4-byte mouse event (255, 255, kind, buttons).
 bool IsMouseEvent(std::string_view event);
 int MouseEventKindOf(std::string_view event);
 int MouseButtonsOf(std::string_view event);

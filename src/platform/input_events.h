@@ -1,19 +1,12 @@
 #pragma once
-// Builders for input events in the program's encoding.
+// Builders for input events in the backend's encoding.
 
 #include <string>
 
 #include "platform/console_backend.h"
+#include "platform/keys.h"
 
 namespace gridlet {
-
-// Extended key scan codes.
-constexpr int kScanF1 = 59;
-constexpr int kScanUp = 72;
-constexpr int kScanLeft = 75;
-constexpr int kScanRight = 77;
-constexpr int kScanDown = 80;
-constexpr char kEscKey = 27;
 
 inline InputEvent KeyEvent(char key) {
     return InputEvent{std::string(1, key), 0, 0};

@@ -8,6 +8,7 @@
 
 #include "platform/cp1252.h"
 #include "platform/cp437.h"
+#include "platform/keys.h"
 
 namespace gridlet {
 namespace {
@@ -218,10 +219,10 @@ Panel Draw(const Layout& layout, MessageIcon icon) {
 }
 
 // The answer of the button under a left press, or 0.
-int AnswerOfClick(const Layout& layout, const std::string& event, int row, int col) {
-    if (MouseEventKindOf(event) != kPress || (MouseButtonsOf(event) & kLeftButton) == 0) return 0;
-    const int panelRow = row - layout.top + 1;
-    const int panelCol = col - layout.left + 1;
+int AnswerOfClick(const Layout& layout, const ConsoleEvent& event) {
+    if (!event.IsPress() || (event.buttons & kLeftButton) == 0) return 0;
+    const int panelRow = event.row - layout.top + 1;
+    const int panelCol = event.col - layout.left + 1;
     if (panelRow < layout.buttonRow || panelRow > layout.buttonRow + 2) return 0;
     for (const auto& button : layout.buttons) {
         if (panelCol >= button.left && panelCol < button.left + kButtonWidth) return button.answer;
@@ -230,10 +231,10 @@ int AnswerOfClick(const Layout& layout, const std::string& event, int row, int c
 }
 
 // Enter takes the first button; a button's letter, in either case, takes that button.
-int AnswerOfKey(const Layout& layout, const std::string& event) {
-    if (event.size() != 1) return 0;
-    if (event[0] == '\r') return layout.buttons.front().answer;
-    const char key = static_cast<char>(std::toupper(static_cast<unsigned char>(event[0])));
+int AnswerOfKey(const Layout& layout, const ConsoleEvent& event) {
+    if (event.kind != EventKind::Key || event.key.size() != 1) return 0;
+    if (event.IsKey(kEnterKey)) return layout.buttons.front().answer;
+    const char key = static_cast<char>(std::toupper(static_cast<unsigned char>(event.key[0])));
     for (const auto& button : layout.buttons) {
         if (key == button.accelerator) return button.answer;
     }
@@ -251,10 +252,9 @@ int ShowMessageBox(Console& console, const std::string& text, const std::string&
     console.WriteBlock(layout.top, layout.left, bottom, right, Draw(layout, icon).cells());
     console.SetMouseEvents(kLeftButton, kPress);
     for (;;) {
-        const std::string event = console.ReadEvent();
-        const int answer = IsMouseEvent(event) ? AnswerOfClick(layout, event, console.MouseRow(),
-                                                               console.MouseCol())
-                                               : AnswerOfKey(layout, event);
+        const ConsoleEvent event = console.ReadEvent();
+        const int answer =
+            event.IsMouse() ? AnswerOfClick(layout, event) : AnswerOfKey(layout, event);
         if (answer != 0) return answer;
     }
 }

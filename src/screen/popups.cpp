@@ -7,18 +7,12 @@
 
 namespace gridlet {
 
-namespace {
-// Waits for input in slices of this length; the user sees no difference from a 1 ms poll.
-constexpr int kPollSliceMs = 50;
-}  // namespace
-
 void AreaNeededMessage(Console& console, Screen& screen) {
     console.Beep();
     std::string beneath;
     screen.SaveScreen(beneath);
     PaintAreaNeededPanel(screen);
-    while (console.PollEvent(kPollSliceMs).empty()) {
-    }
+    console.ReadEvent();
     screen.RestoreScreen(beneath);
 }
 

@@ -6,21 +6,19 @@ ClickResult WaitClick(Console& console) {
     ClickResult result;
     console.SetMouseEvents(kAllButtons, kMove | kDoubleClick | kPress);
     for (;;) {
-        const std::string event = console.ReadEvent();
-        if (MouseEventKindOf(event) == kMove) {
-            result.row = console.MouseRow();
-            result.col = console.MouseCol();
+        const ConsoleEvent event = console.ReadEvent();
+        if (event.kind == EventKind::Move) {
+            result.row = event.row;
+            result.col = event.col;
             console.Sleep(10);
             continue;
         }
-        const int buttons = MouseButtonsOf(event);
-        if (buttons & kLeftButton) {
+        if (event.IsMouse() && (event.buttons & kLeftButton) != 0) {
             result.leftClick = true;
-        } else if (buttons & kRightButton) {
+        } else if (event.IsMouse() && (event.buttons & kRightButton) != 0) {
             result.rightClick = true;
         } else {
             result.commandCode = KeyCode(event);
-            result.keyString = event;
         }
         return result;
     }

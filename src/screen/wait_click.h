@@ -2,7 +2,6 @@
 // Waiting for one click or key, without hints.
 
 #include <cstdint>
-#include <string>
 
 #include "platform/console.h"
 
@@ -10,7 +9,6 @@ namespace gridlet {
 
 struct ClickResult {
     std::int16_t commandCode = 0;  // the key's code when a key ended the wait
-    std::string keyString;
     bool rightClick = false;
     bool leftClick = false;
     int row = 0;  // of the last move received in the same call; 0 if none

@@ -61,6 +61,17 @@ TEST_F(SelectAreaTest, OneCellAreaIsOneShadeWithoutReadout) {
     EXPECT_EQ(RowText(46), hintRow);
 }
 
+// The band's first cell is on the terminal while the program waits for the pointer to move.
+TEST_F(SelectAreaTest, FirstCornerShowsBeforeTheNextEvent) {
+    Cell shown{};
+    backend.onPresent = [&shown](const ScreenState& screenShown) {
+        shown = screenShown.cells[(5 - 1) * kScreenWidth + (20 - 1)];
+    };
+    Click(5, 20);
+    EXPECT_THROW(SelectArea(context), ScriptExhausted);
+    EXPECT_EQ(shown, (Cell{0xB2, 0x81}));
+}
+
 TEST_F(SelectAreaTest, OneColumnBandWithWindowMarksBothEnds) {
     MakeWindow(2, 15, 40, 70);
     Click(5, 20);

@@ -17,24 +17,19 @@ struct WaitCase {
 };
 
 TEST(WaitClick, EndsOnTheFirstClickOrKeyWithThePlaceOfTheLastMove) {
-    const std::string middlePress = PressEvent(5, 6, kMiddleButton).code;
     const WaitCase cases[] = {
         {"left click after moves",
          {MoveEvent(3, 4), MoveEvent(10, 20), PressEvent(11, 21)},
-         {0, "", false, true, 10, 20}},
-        {"right click without a move",
-         {PressEvent(7, 8, kRightButton)},
-         {0, "", true, false, 0, 0}},
+         {0, false, true, 10, 20}},
+        {"right click without a move", {PressEvent(7, 8, kRightButton)}, {0, true, false, 0, 0}},
         {"releases are not waited for",
          {ReleaseEvent(7, 8), MoveEvent(2, 2), PressEvent(2, 2, kRightButton)},
-         {0, "", true, false, 2, 2}},
-        {"a key", {MoveEvent(30, 40), KeyEvent('a')}, {97, "a", false, false, 30, 40}},
-        {"an extended key",
-         {ExtendedKeyEvent(kScanF1)},
-         {15104, std::string{'\0', 59}, false, false, 0, 0}},
+         {0, true, false, 2, 2}},
+        {"a key", {MoveEvent(30, 40), KeyEvent('a')}, {97, false, false, 30, 40}},
+        {"an extended key", {ExtendedKeyEvent(kScanF1)}, {15104, false, false, 0, 0}},
         {"the middle button counts as a key",
          {PressEvent(5, 6, kMiddleButton)},
-         {-1, middlePress, false, false, 0, 0}},
+         {-1, false, false, 0, 0}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -47,7 +42,6 @@ TEST(WaitClick, EndsOnTheFirstClickOrKeyWithThePlaceOfTheLastMove) {
         const ClickResult result = WaitClick(console);
 
         EXPECT_EQ(result.commandCode, c.expected.commandCode);
-        EXPECT_EQ(result.keyString, c.expected.keyString);
         EXPECT_EQ(result.rightClick, c.expected.rightClick);
         EXPECT_EQ(result.leftClick, c.expected.leftClick);
         EXPECT_EQ(result.row, c.expected.row);
