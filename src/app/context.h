@@ -1,7 +1,9 @@
 #pragma once
-// What every command works with: the console, its screen kit, the design and the services.
+// What every command works with: the console, its screen kit, the design, the pass in progress
+// and the services.
 
-#include "design/design_state.h"
+#include "model/design.h"
+#include "model/pass_state.h"
 #include "platform/clipboard.h"
 #include "platform/console.h"
 #include "screen/screen.h"
@@ -11,7 +13,8 @@ namespace gridlet {
 struct Context {
     Console& console;
     Screen& screen;
-    DesignState& state;
+    Design& design;
+    PassState& pass;
     Clipboard& clipboard;
 };
 

@@ -29,7 +29,7 @@ ExitChoice ExitCommand(Context& context) {
         PaintExitNoPressed(screen);
         context.console.Sleep(200);
     }
-    screen.RestoreScreen(context.state.snapshot);
+    screen.RestoreScreen(context.pass.snapshot);
     return ExitChoice::Stay;
 }
 

@@ -23,9 +23,10 @@ int main() {
     RealClock clock;
     Console console(*backend, clock);
     Screen screen(console);
-    auto state = std::make_unique<DesignState>();
+    auto design = std::make_unique<Design>();
+    PassState pass;
     SystemClipboard clipboard(*backend, DesktopClipboardTool());
-    Context context{console, screen, *state, clipboard};
+    Context context{console, screen, *design, pass, clipboard};
 
     StartUp(context);
     MainLoop(context).Run();

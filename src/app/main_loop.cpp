@@ -2,7 +2,6 @@
 
 #include <exception>
 
-#include "app/command_codes.h"
 #include "app/exit_command.h"
 #include "app/input_routine.h"
 #include "design/drawing_tools.h"
@@ -11,6 +10,7 @@
 #include "design/undo.h"
 #include "design/window_command.h"
 #include "dialogs/properties_menu.h"
+#include "model/command_codes.h"
 #include "output/compose_program.h"
 #include "platform/basic_error.h"
 #include "screen/images.h"
@@ -22,14 +22,14 @@ constexpr char kPermissionDeniedText[] =
     "  If you clicked on the Preview Button, there may already be a Graphic Screen running     ";
 
 // The properties last for one command; the line tool may keep its width and colour.
-void RestorePropertyDefaults(DesignState& state) {
+void RestorePropertyDefaults(PassState& pass) {
     const Properties defaults;
-    Properties& p = state.properties;
+    Properties& p = pass.properties;
     p.fillColor = defaults.fillColor;
     p.fillStyle = defaults.fillStyle;
     p.polyFillMode = defaults.polyFillMode;
     p.cornerSidesPoints = defaults.cornerSidesPoints;
-    if (!state.lineKeepFlag) {
+    if (!pass.lineKeepFlag) {
         p.lineWidth = defaults.lineWidth;
         p.edgeColor = defaults.edgeColor;
     }
@@ -52,13 +52,13 @@ void MainLoop::Run() {
 MainLoop::PassEnd MainLoop::RunPass() {
     Console& console = context_.console;
     Screen& screen = context_.screen;
-    DesignState& state = context_.state;
+    PassState& pass = context_.pass;
 
     PaintRightStrip(screen);
     PaintLeftStrip(screen);
-    RestorePropertyDefaults(state);
+    RestorePropertyDefaults(pass);
     console.SetColor(10, 8);
-    screen.SaveScreen(state.snapshot);
+    screen.SaveScreen(pass.snapshot);
 
     const AreaOutcome area = SelectArea(context_);
     std::int16_t command = kNoCommand;
@@ -66,7 +66,7 @@ MainLoop::PassEnd MainLoop::RunPass() {
         command = ActOnRequest();
     } else {
         const ClickResult click = InputRoutine(console);
-        screen.RestoreScreen(state.snapshot);
+        screen.RestoreScreen(pass.snapshot);
         if (!click.leftClick) return PassEnd::Continue;
         command = TranslateLeftClick(click);
     }
@@ -76,7 +76,7 @@ MainLoop::PassEnd MainLoop::RunPass() {
 std::int16_t MainLoop::ActOnRequest() {
     Screen& screen = context_.screen;
     Console& console = context_.console;
-    AreaRequests& requests = context_.state.requests;
+    AreaRequests& requests = context_.pass.requests;
     if (requests.exit || requests.escape) {
         requests.exit = requests.escape = false;
         PaintRightExitPressed(screen);
@@ -122,15 +122,15 @@ std::int16_t MainLoop::TranslateLeftClick(const ClickResult& click) {
         if (button == 8) {
             PaintLeftPaintRPPressed(context_.screen);
             context_.console.Sleep(200);
-            context_.state.targets.paintReplace = true;
+            context_.pass.targets.paintReplace = true;
             PaintReplaceTool(context_);
-            context_.state.targets.paintReplace = false;
+            context_.pass.targets.paintReplace = false;
             return kNoCommand;
         }
         return kLeftStripCommands[button];
     }
     if (click.col < 82) return kNoCommand;
-    DesignState& state = context_.state;
+    PassState& pass = context_.pass;
     switch (button) {
         case 0:
             return OpenRightStripProperties(PaintRightTextPressed, &PropertiesTargets::text,
@@ -157,11 +157,11 @@ std::int16_t MainLoop::TranslateLeftClick(const ClickResult& click) {
             context_.console.Sleep(200);
             return kAddStrCommand;
         case 9:
-            state.targets.arc = true;
+            pass.targets.arc = true;
             PaintRightArcPressed(context_.screen);
             return kArcCommand;
         case 10:
-            state.targets.pie = true;
+            pass.targets.pie = true;
             PaintRightPiePressed(context_.screen);
             return kPieCommand;
         default:
@@ -174,7 +174,7 @@ std::int16_t MainLoop::OpenRightStripProperties(void (*paintPressed)(Screen&),
                                                 std::int16_t command) {
     paintPressed(context_.screen);
     context_.console.Sleep(200);
-    if (target != nullptr) context_.state.targets.*target = true;
+    if (target != nullptr) context_.pass.targets.*target = true;
     OpenPropertiesMenu(context_);
     return command;
 }
@@ -192,8 +192,8 @@ MainLoop::PassEnd MainLoop::Dispatch(std::int16_t command) {
         case kCodeOutputCommand:
             ComposeProgram(context_);
             // Preview and code view have no route yet; their requests end here.
-            context_.state.requests.previewRequest = 0;
-            context_.state.requests.codeViewRequest = 0;
+            context_.pass.requests.previewRequest = 0;
+            context_.pass.requests.codeViewRequest = 0;
             break;
         default:
             RunDrawingTool(context_, command);
@@ -208,7 +208,7 @@ void MainLoop::ErrorTrap(int errorNumber) {
     console.Locate(46, 1);
     if (errorNumber == kErrorPermissionDenied) console.Print(kPermissionDeniedText);
     console.Sleep(3000);
-    context_.screen.RestoreScreen(context_.state.snapshot);
+    context_.screen.RestoreScreen(context_.pass.snapshot);
 }
 
 }  // namespace gridlet

@@ -1,7 +1,5 @@
 #include "codegen/local_decls.h"
 
-#include <string>
-
 namespace gridlet {
 namespace {
 
@@ -10,21 +8,22 @@ constexpr std::string_view kSinglePointsProbe = "LOCAL sPts AS SINGLE";
 
 }  // namespace
 
-void AddLocal(DesignState& state, std::string_view line, std::string_view probe) {
-    if (state.localDecls.find(probe) != std::string::npos) return;
-    state.localDecls.append(line);
-    state.localDecls.append("\r\n");
+std::string AddLocal(std::string localDecls, std::string_view line, std::string_view probe) {
+    if (localDecls.find(probe) != std::string::npos) return localDecls;
+    localDecls.append(line);
+    localDecls.append("\r\n");
+    return localDecls;
 }
 
-void AddStarLocals(DesignState& state) {
-    AddLocal(state, "  LOCAL RR1, RR2 AS EXT", "RR1");
-    AddLocal(state, kSinglePointsLine, kSinglePointsProbe);
+std::string AddStarLocals(std::string localDecls) {
+    localDecls = AddLocal(std::move(localDecls), "  LOCAL RR1, RR2 AS EXT", "RR1");
+    return AddLocal(std::move(localDecls), kSinglePointsLine, kSinglePointsProbe);
 }
 
 // The polygon's RR line has four leading blanks where the star's has two.
-void AddPolygonLocals(DesignState& state) {
-    AddLocal(state, "    LOCAL RR1, RR2 AS EXT", "RR1");
-    AddLocal(state, kSinglePointsLine, kSinglePointsProbe);
+std::string AddPolygonLocals(std::string localDecls) {
+    localDecls = AddLocal(std::move(localDecls), "    LOCAL RR1, RR2 AS EXT", "RR1");
+    return AddLocal(std::move(localDecls), kSinglePointsLine, kSinglePointsProbe);
 }
 
 }  // namespace gridlet

@@ -1,17 +1,16 @@
 #pragma once
 // The LOCAL declarations of the generated routine; each line goes in at most once.
 
+#include <string>
 #include <string_view>
-
-#include "design/design_state.h"
 
 namespace gridlet {
 
-// Appends line + CR LF to localDecls unless localDecls already contains the probe.
-void AddLocal(DesignState& state, std::string_view line, std::string_view probe);
+// localDecls with line + CR LF appended, unless it already contains the probe.
+std::string AddLocal(std::string localDecls, std::string_view line, std::string_view probe);
 
-// The RR1, RR2 and sPts locals that the star and polygon statements use.
-void AddStarLocals(DesignState& state);
-void AddPolygonLocals(DesignState& state);
+// localDecls with the RR1, RR2 and sPts locals that the star and polygon statements use.
+std::string AddStarLocals(std::string localDecls);
+std::string AddPolygonLocals(std::string localDecls);
 
 }  // namespace gridlet

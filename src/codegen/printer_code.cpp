@@ -37,7 +37,7 @@ constexpr Replacement kReplacements[] = {
 
 }  // namespace
 
-void ConvertToPrinterCode(SectionTable& sections) {
+SectionTable ConvertToPrinterCode(SectionTable sections) {
     sections[8].clear();
     sections[9].clear();
     sections[10].clear();
@@ -51,6 +51,7 @@ void ConvertToPrinterCode(SectionTable& sections) {
     sections[36] = "   XPRINT CLOSE\r\n";
     sections[37].clear();
     sections[38] = " END SUB\r\n\r\n";
+    return sections;
 }
 
 }  // namespace gridlet

@@ -3,10 +3,10 @@
 // printer attach and scale, paints are dropped, GRAPHIC becomes XPRINT, and the routine ends with
 // a form feed and close.
 
-#include "design/design_state.h"
+#include "model/design.h"
 
 namespace gridlet {
 
-void ConvertToPrinterCode(SectionTable& sections);
+SectionTable ConvertToPrinterCode(SectionTable sections);
 
 }  // namespace gridlet

@@ -10,15 +10,12 @@
 namespace gridlet {
 namespace {
 
-// Whether the block is the tool's first one or the move menu's rebuilt one.
-enum class Build { Placement, Rebuild };
-
 // Placement blocks carry their tag after eight blanks, rebuilt ones after nine.
 int TagBlanks(Build build) {
     return build == Build::Placement ? 8 : 9;
 }
 
-std::string Rectangle(const DesignState& s) {
+std::string Rectangle(const StatementValues& s) {
     return Corners(s.x1, s.y1, s.x2, s.y2);
 }
 
@@ -32,7 +29,7 @@ std::int32_t InnerPoint(std::int32_t origin, std::int32_t size, float fraction) 
     return static_cast<std::int32_t>(std::floor(origin + static_cast<double>(size) * fraction));
 }
 
-std::string PaintBlock(const DesignState& s, Build build) {
+std::string PaintBlock(const StatementValues& s, Build build) {
     const Properties& p = s.properties;
     Block block;
     block.Line("   GRAPHIC PAINT (" + T(s.x1) + "," + S(s.y1) + ")," + p.fillColor + "," +
@@ -41,7 +38,7 @@ std::string PaintBlock(const DesignState& s, Build build) {
     return block.text;
 }
 
-std::string PaintReplaceBlock(const DesignState& s) {
+std::string PaintReplaceBlock(const StatementValues& s) {
     const Properties& p = s.properties;
     Block block;
     block.Line("   GRAPHIC GET PIXEL (" + S(s.x1) + ", " + S(s.y1) + ") TO lRes& ");
@@ -52,7 +49,7 @@ std::string PaintReplaceBlock(const DesignState& s) {
     return block.text;
 }
 
-std::string StarBlock(const DesignState& s, Build build) {
+std::string StarBlock(const StatementValues& s, Build build) {
     const Properties& p = s.properties;
     const std::int32_t ix1 = InnerPoint(s.x1, s.starWidth, 0.275f);
     const std::int32_t iy1 = InnerPoint(s.y1, s.starHeight, 0.275f);
@@ -76,7 +73,7 @@ std::string StarBlock(const DesignState& s, Build build) {
     return block.text;
 }
 
-std::string ArcBlock(const DesignState& s, Build build) {
+std::string ArcBlock(const StatementValues& s, Build build) {
     const Properties& p = s.properties;
     Block block;
     block.Line(WidthLine(p));
@@ -86,7 +83,7 @@ std::string ArcBlock(const DesignState& s, Build build) {
     return block.text;
 }
 
-std::string PieBlock(const DesignState& s, Build build) {
+std::string PieBlock(const StatementValues& s, Build build) {
     const Properties& p = s.properties;
     Block block;
     block.Line(WidthLine(p));
@@ -98,7 +95,7 @@ std::string PieBlock(const DesignState& s, Build build) {
 }
 
 // A rebuilt line step has seven blanks before its tag, one fewer than at placement.
-std::string LineStepBlock(const DesignState& s, Build build) {
+std::string LineStepBlock(const StatementValues& s, Build build) {
     Block block;
     block.Line("   GRAPHIC LINE STEP - (" + T(s.x1) + "," + S(s.y1) + ")" +
                Tag(s.objectNumber, build == Build::Placement ? 8 : 7));
@@ -106,7 +103,7 @@ std::string LineStepBlock(const DesignState& s, Build build) {
     return block.text;
 }
 
-std::string StretchedBitmapBlock(const DesignState& s) {
+std::string StretchedBitmapBlock(const StatementValues& s) {
     Block block;
     block.Line("   GRAPHIC RENDER \"" + s.bitmapPath + "\", " + Rectangle(s) +
                Tag(s.objectNumber, 8));
@@ -115,7 +112,7 @@ std::string StretchedBitmapBlock(const DesignState& s) {
 }
 
 // x2 and y2 hold the bitmap's own width and height here, not a far corner.
-std::string NaturalBitmapBlock(const DesignState& s) {
+std::string NaturalBitmapBlock(const StatementValues& s) {
     Block block;
     block.Line(" GRAPHIC RENDER \"" + s.bitmapPath + "\", " + Rectangle(s) +
                Tag(s.objectNumber, 9));
@@ -124,7 +121,7 @@ std::string NaturalBitmapBlock(const DesignState& s) {
 }
 
 // The point array is named after the object, so every polygon's array is distinct.
-std::string PolygonBlock(const DesignState& s, Build build) {
+std::string PolygonBlock(const StatementValues& s, Build build) {
     const Properties& p = s.properties;
     const std::string points = "tPpts" + T(s.objectNumber);
     Block block;
@@ -140,7 +137,7 @@ std::string PolygonBlock(const DesignState& s, Build build) {
     return block.text;
 }
 
-std::string BoxBlock(const DesignState& s, Build build) {
+std::string BoxBlock(const StatementValues& s, Build build) {
     Block block;
     block.Line(WidthLine(s.properties));
     block.Line(
@@ -149,7 +146,7 @@ std::string BoxBlock(const DesignState& s, Build build) {
     return block.text;
 }
 
-std::string EllipseBlock(const DesignState& s, Build build) {
+std::string EllipseBlock(const StatementValues& s, Build build) {
     const Properties& p = s.properties;
     Block block;
     block.Line(WidthLine(p));
@@ -161,7 +158,7 @@ std::string EllipseBlock(const DesignState& s, Build build) {
 
 // At placement a line is always black and two pixels wide; the chosen colour and width reach it
 // only when the move menu rebuilds it.
-std::string LinePlacementBlock(const DesignState& s) {
+std::string LinePlacementBlock(const StatementValues& s) {
     Block block;
     block.Line("   GRAPHIC COLOR 0");
     block.Line("   GRAPHIC WIDTH 2");
@@ -171,7 +168,7 @@ std::string LinePlacementBlock(const DesignState& s) {
 }
 
 // The rebuilt line has an apostrophe of its own before the tag's.
-std::string LineRebuiltBlock(const DesignState& s) {
+std::string LineRebuiltBlock(const StatementValues& s) {
     const Properties& p = s.properties;
     Block block;
     if (!p.edgeColor.empty()) block.Line("   GRAPHIC COLOR " + p.edgeColor);
@@ -181,7 +178,9 @@ std::string LineRebuiltBlock(const DesignState& s) {
     return block.text;
 }
 
-std::string StatementBlock(const DesignState& s, ObjectKind kind, Build build) {
+}  // namespace
+
+std::string StatementBlock(const StatementValues& s, ObjectKind kind, Build build) {
     switch (kind) {
         case ObjectKind::Paint:
             return PaintBlock(s, build);
@@ -211,53 +210,32 @@ std::string StatementBlock(const DesignState& s, ObjectKind kind, Build build) {
     return {};
 }
 
+std::optional<ObjectKind> MoveMenuKind(const PropertiesTargets& t, const MoveMenuKinds& kinds) {
+    if (t.text) return std::nullopt;
+    if (t.paint) return ObjectKind::Paint;
+    if (kinds.stringTool) return std::nullopt;
+    if (t.star) return ObjectKind::Star;
+    if (t.arc) return ObjectKind::Arc;
+    if (t.pie) return ObjectKind::Pie;
+    if (t.rectangle) return ObjectKind::Box;
+    if (t.polygon) return ObjectKind::Polygon;
+    if (kinds.naturalBitmap) return ObjectKind::NaturalBitmap;
+    if (t.ellipse) return ObjectKind::Ellipse;
+    if (kinds.lineStep) return ObjectKind::LineStep;
+    if (t.line) return ObjectKind::Line;
+    return std::nullopt;
+}
+
+void DefaultStarPoints(Properties& p) {
+    if (p.cornerSidesPoints == "0") p.cornerSidesPoints = " 5 ";
+}
+
 void DefaultStarEdge(Properties& p) {
     if (p.edgeColor.empty()) p.edgeColor = "%BLACK";
 }
 
 void DefaultPolygonSides(Properties& p) {
     if (p.cornerSidesPoints == "0") p.cornerSidesPoints = " 8 ";
-}
-
-// The kind of the move menu's pending object: the first set flag in this order. Right-strip
-// text and the string tool are rebuilt by the text code, so they give no kind here.
-std::optional<ObjectKind> PendingKind(const DesignState& s) {
-    const PropertiesTargets& t = s.targets;
-    if (t.text) return std::nullopt;
-    if (t.paint) return ObjectKind::Paint;
-    if (s.moveMenuKinds.stringTool) return std::nullopt;
-    if (t.star) return ObjectKind::Star;
-    if (t.arc) return ObjectKind::Arc;
-    if (t.pie) return ObjectKind::Pie;
-    if (t.rectangle) return ObjectKind::Box;
-    if (t.polygon) return ObjectKind::Polygon;
-    if (s.moveMenuKinds.naturalBitmap) return ObjectKind::NaturalBitmap;
-    if (t.ellipse) return ObjectKind::Ellipse;
-    if (s.moveMenuKinds.lineStep) return ObjectKind::LineStep;
-    if (t.line) return ObjectKind::Line;
-    return std::nullopt;
-}
-
-}  // namespace
-
-void EmitStatement(DesignState& state, ObjectKind kind) {
-    Properties& p = state.properties;
-    if (kind == ObjectKind::Star) {
-        if (p.cornerSidesPoints == "0") p.cornerSidesPoints = " 5 ";
-        DefaultStarEdge(p);
-    }
-    if (kind == ObjectKind::Polygon) DefaultPolygonSides(p);
-    state.pendingStatement = StatementBlock(state, kind, Build::Placement);
-}
-
-// A rebuilt star keeps the point count it was placed with but still gets a black edge when none
-// is chosen.
-void RegenerateStatement(DesignState& state) {
-    const std::optional<ObjectKind> kind = PendingKind(state);
-    if (!kind) return;
-    if (*kind == ObjectKind::Star) DefaultStarEdge(state.properties);
-    if (*kind == ObjectKind::Polygon) DefaultPolygonSides(state.properties);
-    state.pendingStatement = StatementBlock(state, *kind, Build::Rebuild);
 }
 
 }  // namespace gridlet

@@ -2,19 +2,43 @@
 // The statement block of every object kind, as a tool first builds it and as the move menu's
 // Preview rebuilds it from the shifted coordinates.
 
-#include "codegen/object_kind.h"
-#include "design/design_state.h"
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/object_kind.h"
+#include "model/pass_state.h"
 
 namespace gridlet {
 
-// Builds pendingStatement for a tool at placement from x1, y1, x2, y2, objectNumber, the current
-// properties and the tool's own values. A star stores " 5 " for a cornerSidesPoints of "0" and
-// "%BLACK" for an empty edgeColor back into the properties; a polygon stores " 8 ".
-void EmitStatement(DesignState& state, ObjectKind kind);
+// What a block is built from: the object's number, its pixel corners, the current properties and
+// the values of its own tool.
+struct StatementValues {
+    std::int32_t objectNumber = 0;
+    std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    std::int32_t starWidth = 0;  // the star's size as placed, for its inner points
+    std::int32_t starHeight = 0;
+    std::string arcStart;
+    std::string arcEnd;
+    std::string bitmapPath;
+    Properties properties;
+};
 
-// Rebuilds pendingStatement for the move menu's Preview; the kind comes from the first set flag.
-// Right-strip text and the string tool rebuild their own text, so for them, and when no flag is
-// set, pendingStatement stays as it is.
-void RegenerateStatement(DesignState& state);
+// A tool's first block, or the move menu's rebuilt one; their blanks and comments differ.
+enum class Build { Placement, Rebuild };
+
+std::string StatementBlock(const StatementValues& values, ObjectKind kind, Build build);
+
+// The kind of the move menu's pending object: the first set flag in a fixed order. Right-strip
+// text and the string tool rebuild their own text, so for them, and when no flag is set, there is
+// none.
+std::optional<ObjectKind> MoveMenuKind(const PropertiesTargets& targets,
+                                       const MoveMenuKinds& kinds);
+
+// The defaults that a star and a polygon store back into the properties before their block is
+// built: a star has 5 points and a black edge unless chosen otherwise, a polygon 8 sides.
+void DefaultStarPoints(Properties& properties);
+void DefaultStarEdge(Properties& properties);
+void DefaultPolygonSides(Properties& properties);
 
 }  // namespace gridlet

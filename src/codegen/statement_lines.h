@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "design/design_state.h"
+#include "model/pass_state.h"
 
 namespace gridlet {
 

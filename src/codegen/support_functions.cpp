@@ -11,29 +11,31 @@ void AddChunk(std::string& accumulator, std::string_view marker, std::string_vie
     if (accumulator.find(marker) == std::string::npos) accumulator.append(chunk);
 }
 
-void AddPolyPointType(DesignState& s) {
-    AddChunk(s.typeDecls, "TYPE PolyPoint", kPolyPointType);
+void AddPolyPointType(SupportTexts& texts) {
+    AddChunk(texts.typeDecls, "TYPE PolyPoint", kPolyPointType);
 }
 
-void AddDegreeToRadian(DesignState& s) {
-    AddChunk(s.supportFunctions, "FUNCTION fDegree2Radian", kDegreeToRadianFunction);
+void AddDegreeToRadian(SupportTexts& texts) {
+    AddChunk(texts.supportFunctions, "FUNCTION fDegree2Radian", kDegreeToRadianFunction);
 }
 
 }  // namespace
 
-void AddStarSupport(DesignState& state) {
-    AddPolyPointType(state);
-    AddChunk(state.supportFunctions, "FUNCTION fPolygonPoints", kPolygonPointsFunction);
-    AddChunk(state.supportFunctions, "FUNCTION GRAPHIC_Star", kStarFunction);
-    AddDegreeToRadian(state);
+SupportTexts AddStarSupport(SupportTexts texts) {
+    AddPolyPointType(texts);
+    AddChunk(texts.supportFunctions, "FUNCTION fPolygonPoints", kPolygonPointsFunction);
+    AddChunk(texts.supportFunctions, "FUNCTION GRAPHIC_Star", kStarFunction);
+    AddDegreeToRadian(texts);
+    return texts;
 }
 
 // The marker's trailing blank keeps fPolygonPoints from passing for fPolygon.
-void AddPolygonSupport(DesignState& state) {
-    AddPolyPointType(state);
-    AddChunk(state.typeDecls, "TYPE PolyArray", kPolyArrayType);
-    AddChunk(state.supportFunctions, "FUNCTION fPolygon ", kPolygonFunction);
-    AddDegreeToRadian(state);
+SupportTexts AddPolygonSupport(SupportTexts texts) {
+    AddPolyPointType(texts);
+    AddChunk(texts.typeDecls, "TYPE PolyArray", kPolyArrayType);
+    AddChunk(texts.supportFunctions, "FUNCTION fPolygon ", kPolygonFunction);
+    AddDegreeToRadian(texts);
+    return texts;
 }
 
 }  // namespace gridlet

@@ -1,14 +1,20 @@
 #pragma once
-// Adds the TYPE and FUNCTION blocks that stars and polygons need, each once per design.
+// The TYPE and FUNCTION blocks that stars and polygons need, each once per design.
 
-#include "design/design_state.h"
+#include <string>
 
 namespace gridlet {
 
-// PolyPoint; fPolygonPoints, GRAPHIC_Star, fDegree2Radian: whichever are still missing.
-void AddStarSupport(DesignState& state);
+// The design's TYPE declarations and support functions.
+struct SupportTexts {
+    std::string typeDecls;
+    std::string supportFunctions;
+};
 
-// PolyPoint, PolyArray; fPolygon, fDegree2Radian: whichever are still missing.
-void AddPolygonSupport(DesignState& state);
+// Adds PolyPoint; fPolygonPoints, GRAPHIC_Star, fDegree2Radian: whichever are still missing.
+SupportTexts AddStarSupport(SupportTexts texts);
+
+// Adds PolyPoint, PolyArray; fPolygon, fDegree2Radian: whichever are still missing.
+SupportTexts AddPolygonSupport(SupportTexts texts);
 
 }  // namespace gridlet

@@ -2,7 +2,7 @@
 
 #include "codegen/number_form.h"
 #include "codegen/statement_lines.h"
-#include "design/pixel_mapping.h"
+#include "model/pixel_mapping.h"
 
 namespace gridlet {
 namespace {
@@ -13,39 +13,33 @@ double Columns(int count) {
 
 // Without a fill colour the window is white; with style "0" it is cleared to the chosen colours;
 // any other style draws a frame box over the whole window instead.
-void EmitBackground(DesignState& s) {
-    const Properties& p = s.properties;
-    if (p.fillColor.empty()) {
-        s.windowBackgroundCode = "   GRAPHIC COLOR %BLACK, %WHITE\r\n   GRAPHIC CLEAR\r\n\r\n";
-    } else if (p.fillStyle == "0") {
-        s.windowBackgroundCode =
-            "   GRAPHIC COLOR " + p.edgeColor + "," + p.fillColor + "\r\n   GRAPHIC CLEAR\r\n\r\n";
-    } else {
-        const std::int32_t x2 = Nearest(Columns(s.AreaRight - s.AreaLeft) + 7);
-        const std::int32_t y2 = kRowHeight * (s.AreaBottom - s.AreaTop) + 23;
-        s.windowBackgroundCode += BoxLine(3, 4, x2, y2, p, Tag(s.objectNumber, 8)) + "\r\n\r\n";
+std::string Background(const CellRect& area, const Properties& p, std::int32_t objectNumber,
+                       const std::string& windowBackgroundCode) {
+    if (p.fillColor.empty()) return "   GRAPHIC COLOR %BLACK, %WHITE\r\n   GRAPHIC CLEAR\r\n\r\n";
+    if (p.fillStyle == "0") {
+        return "   GRAPHIC COLOR " + p.edgeColor + "," + p.fillColor +
+               "\r\n   GRAPHIC CLEAR\r\n\r\n";
     }
+    const std::int32_t x2 = Nearest(Columns(area.right - area.left) + 7);
+    const std::int32_t y2 = kRowHeight * (area.bottom - area.top) + 23;
+    return windowBackgroundCode + BoxLine(3, 4, x2, y2, p, Tag(objectNumber, 8)) + "\r\n\r\n";
 }
 
 }  // namespace
 
-bool EmitWindow(DesignState& s) {
-    if (s.windowExists == 1) return false;
-    s.windowExists = 1;
-    s.windowLeftCol = s.AreaLeft;
-    s.windowTopRow = s.AreaTop;
-
-    s.windowX = Nearest(Columns(s.AreaLeft) - 126);
-    s.windowY = kRowHeight * s.AreaTop;
-    s.windowWidth = Nearest(Columns(s.AreaRight - s.AreaLeft + 1));
-    s.windowHeight = kRowHeight * (s.AreaBottom - s.AreaTop + 2) - 18;
-
-    s.subHeader = " SUB GraficWin ()\r\n\r\n";
-    s.windowCode = "   GRAPHIC WINDOW \" Example for PBCC5 or PBwin9 \"," + S(s.windowX) + "," +
-                   S(s.windowY) + "," + S(s.windowWidth) + "," + S(s.windowHeight) +
+WindowTexts EmitWindow(const CellRect& area, const Properties& properties,
+                       std::int32_t objectNumber, const std::string& windowBackgroundCode) {
+    WindowTexts w;
+    w.windowX = Nearest(Columns(area.left) - 126);
+    w.windowY = kRowHeight * area.top;
+    w.windowWidth = Nearest(Columns(area.right - area.left + 1));
+    w.windowHeight = kRowHeight * (area.bottom - area.top + 2) - 18;
+    w.subHeader = " SUB GraficWin ()\r\n\r\n";
+    w.windowCode = "   GRAPHIC WINDOW \" Example for PBCC5 or PBwin9 \"," + S(w.windowX) + "," +
+                   S(w.windowY) + "," + S(w.windowWidth) + "," + S(w.windowHeight) +
                    " TO hWin\r\n   GRAPHIC ATTACH hWin, 0 \r\n";
-    EmitBackground(s);
-    return true;
+    w.windowBackgroundCode = Background(area, properties, objectNumber, windowBackgroundCode);
+    return w;
 }
 
 }  // namespace gridlet

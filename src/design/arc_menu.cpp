@@ -58,14 +58,14 @@ bool OnTypeIn(int row, int col) {
 
 void TypeBothNumbers(Context& context) {
     PaintArcEntryPanel(context.screen);
-    context.state.arcStart = InputField(context.console, 15, 52);
-    context.state.arcEnd = InputField(context.console, 17, 52);
+    context.pass.arcStart = InputField(context.console, 15, 52);
+    context.pass.arcEnd = InputField(context.console, 17, 52);
 }
 
 void TakePreset(Context& context, const Preset& preset) {
     preset.paintPressed(context.screen);
     context.console.Sleep(kPresetPause);
-    (context.state.arcStart.empty() ? context.state.arcStart : context.state.arcEnd) = preset.value;
+    (context.pass.arcStart.empty() ? context.pass.arcStart : context.pass.arcEnd) = preset.value;
 }
 
 }  // namespace
@@ -75,7 +75,7 @@ void ArcMenu(Context& context) {
         PaintArcMenu(context.screen);
         const ClickResult click = InputRoutine(context.console);
         if (OnTypeIn(click.row, click.col)) {
-            if (context.state.arcStart.empty()) {
+            if (context.pass.arcStart.empty()) {
                 TypeBothNumbers(context);
                 return;
             }

@@ -1,10 +1,10 @@
 #include "design/drawing_tools.h"
 
-#include "app/command_codes.h"
 #include "design/tool_arc_pie.h"
 #include "design/tool_bitmaps.h"
 #include "design/tool_lines.h"
 #include "design/tool_shapes.h"
+#include "model/command_codes.h"
 
 namespace gridlet {
 

@@ -39,17 +39,17 @@ void DrawLeftEdge(Screen& screen, int top, int bottom, int left) {
 
 }  // namespace
 
-void DrawLetterP(Screen& screen, const DesignState& state) {
+void DrawLetterP(Screen& screen, const CellRect& area) {
     const std::uint8_t attribute = screen.console().Attribute();
-    screen.PrintAt(state.AreaTop, state.AreaLeft, attribute & 15, attribute >> 4, "P");
+    screen.PrintAt(area.top, area.left, attribute & 15, attribute >> 4, "P");
 }
 
-void DrawOutline(Screen& screen, const DesignState& state) {
-    const int top = state.AreaTop;
-    const int left = state.AreaLeft;
-    const int right = state.AreaRight;
+void DrawOutline(Screen& screen, const CellRect& area) {
+    const int top = area.top;
+    const int left = area.left;
+    const int right = area.right;
     // A one-row area closes on the row below it.
-    const int bottom = std::max(state.AreaBottom, top + 1);
+    const int bottom = std::max(area.bottom, top + 1);
     if (right <= left) {
         DrawLeftEdge(screen, top, bottom, left);
         return;
@@ -65,25 +65,25 @@ void DrawOutline(Screen& screen, const DesignState& state) {
     Dark(screen, bottom, left + 1, dashes + kBottomRight);
 }
 
-void DrawOutlineAndName(Screen& screen, const DesignState& state) {
-    DrawOutline(screen, state);
-    const std::string& name = state.bitmapName;
+void DrawOutlineAndName(Screen& screen, const CellRect& area, const std::string& bitmapName) {
+    DrawOutline(screen, area);
+    const std::string& name = bitmapName;
     if (name.size() <= kExtensionLength) return;
-    Dark(screen, state.AreaTop + 1, state.AreaLeft + 1,
+    Dark(screen, area.top + 1, area.left + 1,
          CellText(name.substr(0, name.size() - kExtensionLength)));
 }
 
-void DrawLineMarker(Screen& screen, const DesignState& state) {
-    if (state.AreaBottom == state.AreaTop) {
-        const int length = state.AreaRight - state.AreaLeft + 1;
+void DrawLineMarker(Screen& screen, const CellRect& area) {
+    if (area.bottom == area.top) {
+        const int length = area.right - area.left + 1;
         if (length > 0) {
-            screen.PrintAt(state.AreaTop, state.AreaLeft, kYellow, kDarkGrey,
+            screen.PrintAt(area.top, area.left, kYellow, kDarkGrey,
                            std::string(static_cast<std::size_t>(length), kHorizontal));
         }
         return;
     }
-    for (int row = state.AreaTop; row <= state.AreaBottom; ++row)
-        screen.PrintAt(row, state.AreaLeft, kYellow, kDarkGrey, std::string(1, kVertical));
+    for (int row = area.top; row <= area.bottom; ++row)
+        screen.PrintAt(row, area.left, kYellow, kDarkGrey, std::string(1, kVertical));
 }
 
 }  // namespace gridlet

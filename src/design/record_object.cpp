@@ -1,70 +1,71 @@
 #include "design/record_object.h"
 
-#include "design/history.h"
+#include "model/history.h"
 
 namespace gridlet {
 namespace {
 
-std::string& AccumulatorOf(DesignState& s, ObjectKind kind) {
+std::string& AccumulatorOf(Design& design, ObjectKind kind) {
     switch (kind) {
         case ObjectKind::Paint:
         case ObjectKind::PaintReplace:
-            return s.paintCode;
+            return design.paintCode;
         case ObjectKind::Star:
-            return s.starCode;
+            return design.starCode;
         case ObjectKind::Arc:
-            return s.arcCode;
+            return design.arcCode;
         case ObjectKind::Pie:
-            return s.pieCode;
+            return design.pieCode;
         case ObjectKind::LineStep:
         case ObjectKind::Line:
-            return s.lineCode;
+            return design.lineCode;
         case ObjectKind::StretchedBitmap:
         case ObjectKind::NaturalBitmap:
-            return s.bitmapCode;
+            return design.bitmapCode;
         case ObjectKind::Polygon:
-            return s.polygonCode;
+            return design.polygonCode;
         case ObjectKind::Box:
-            return s.boxCode;
+            return design.boxCode;
         case ObjectKind::Ellipse:
-            return s.ellipseCode;
+            return design.ellipseCode;
     }
-    return s.paintCode;
+    return design.paintCode;
 }
 
 // The design's first object, when it is a paint, fills the window as its background.
-void Accumulate(DesignState& s, ObjectKind kind) {
-    if (kind == ObjectKind::Paint && s.objectNumber == 1) {
-        s.backgroundPaintCode = s.pendingStatement;
+void Accumulate(Design& design, const std::string& pendingStatement, ObjectKind kind) {
+    if (kind == ObjectKind::Paint && design.objectNumber == 1) {
+        design.backgroundPaintCode = pendingStatement;
     } else {
-        AccumulatorOf(s, kind) += s.pendingStatement;
+        AccumulatorOf(design, kind) += pendingStatement;
     }
 }
 
-void ClearToolValues(DesignState& s, ObjectKind kind) {
-    s.lineKeepFlag = false;
+void ClearToolValues(PassState& pass, ObjectKind kind) {
+    pass.lineKeepFlag = false;
     if (kind == ObjectKind::Arc || kind == ObjectKind::Pie) {
-        s.arcStart.clear();
-        s.arcEnd.clear();
+        pass.arcStart.clear();
+        pass.arcEnd.clear();
     }
     if (kind == ObjectKind::Line) {
-        s.properties.lineWidth.clear();
-        s.properties.edgeColor.clear();
+        pass.properties.lineWidth.clear();
+        pass.properties.edgeColor.clear();
     }
 }
 
 }  // namespace
 
 void RecordObject(Context& context, ObjectKind kind, const GridMarker& drawMarker) {
-    DesignState& s = context.state;
-    Accumulate(s, kind);
-    context.screen.RestoreScreen(s.snapshot);
-    context.screen.SaveScreen(s.pendingSnapshot);
+    Design& design = context.design;
+    PassState& pass = context.pass;
+    Accumulate(design, pass.pendingStatement, kind);
+    context.screen.RestoreScreen(pass.snapshot);
+    context.screen.SaveScreen(pass.pendingSnapshot);
     drawMarker();
-    PushHistory(s, std::move(s.pendingStatement), std::move(s.pendingSnapshot));
-    s.pendingStatement.clear();
-    s.pendingSnapshot.clear();
-    ClearToolValues(s, kind);
+    PushHistory(design, std::move(pass.pendingStatement), std::move(pass.pendingSnapshot));
+    pass.pendingStatement.clear();
+    pass.pendingSnapshot.clear();
+    ClearToolValues(pass, kind);
 }
 
 }  // namespace gridlet

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "app/context.h"
-#include "codegen/object_kind.h"
+#include "model/object_kind.h"
 
 namespace gridlet {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "design/pixel_mapping.h"
+#include "model/pixel_mapping.h"
 #include "platform/keys.h"
 
 namespace gridlet {
@@ -26,9 +26,10 @@ enum class FirstCorner { Taken, Request, Nothing };
 // Waits for the first corner; recognises the buttons that act without an area.
 FirstCorner WaitFirstCorner(Context& context) {
     Console& console = context.console;
-    DesignState& state = context.state;
-    AreaRequests& requests = state.requests;
-    const bool window = state.windowExists != 0;
+    Design& design = context.design;
+    PassState& pass = context.pass;
+    AreaRequests& requests = pass.requests;
+    const bool window = design.windowExists != 0;
     for (;;) {
         const ConsoleEvent event = console.ReadEvent();
         const int r = event.row;
@@ -47,10 +48,10 @@ FirstCorner WaitFirstCorner(Context& context) {
                 requests.buildRequest = 1;
             } else if (!window && (c <= 9 || c >= 82)) {
                 continue;
-            } else if (r >= state.windowTopRow && r <= state.windowBottomRow &&
-                       c >= state.windowLeftCol && c <= state.windowRightCol) {
-                state.AreaTop = r;
-                state.AreaLeft = c;
+            } else if (r >= design.windowTopRow && r <= design.windowBottomRow &&
+                       c >= design.windowLeftCol && c <= design.windowRightCol) {
+                pass.AreaTop = r;
+                pass.AreaLeft = c;
                 return FirstCorner::Taken;
             } else {
                 continue;
@@ -83,8 +84,10 @@ FirstCorner WaitFirstCorner(Context& context) {
 void DrawBand(Context& context) {
     Console& console = context.console;
     Screen& screen = context.screen;
-    const DesignState& s = context.state;
-    const int top = s.AreaTop, bottom = s.AreaBottom, left = s.AreaLeft, right = s.AreaRight;
+    const Design& design = context.design;
+    const PassState& pass = context.pass;
+    const int top = pass.AreaTop, bottom = pass.AreaBottom, left = pass.AreaLeft,
+              right = pass.AreaRight;
     if (top == bottom) {
         console.SetColor(1, 8);
         screen.PrintAt(top, left, 1, 8,
@@ -103,7 +106,7 @@ void DrawBand(Context& context) {
         }
         const double columns = static_cast<double>(kColumnWidth) * (right - left + 1);
         std::string readout;
-        if (s.windowExists == 0) {
+        if (design.windowExists == 0) {
             console.SetColor(1, 8);
             readout = Readout(columns) + " X" + Readout(23.0 * (bottom - top + 2) + 2);
         } else {
@@ -113,28 +116,29 @@ void DrawBand(Context& context) {
         console.Locate(46, 1);
         console.Print(readout + std::string(79, ' '));
     }
-    if (s.windowExists != 0 && left == right) {
+    if (design.windowExists != 0 && left == right) {
         const std::uint8_t attr = console.Attribute();
         screen.PrintAt(top, left, attr & 15, attr >> 4, std::string(1, kDarkShade));
         screen.PrintAt(bottom, left, attr & 15, attr >> 4, std::string(1, kDarkShade));
     }
 }
 
-bool InsideBandRegion(const DesignState& s, int row, int col) {
-    if (s.windowExists != 0) return row <= s.windowBottomRow && col <= s.windowRightCol;
+bool InsideBandRegion(const Design& design, int row, int col) {
+    if (design.windowExists != 0)
+        return row <= design.windowBottomRow && col <= design.windowRightCol;
     return row <= 45 && col >= 11 && col <= 80;
 }
 
 // Draws the band for a pointer at the far corner's cell. False when the pointer went three or more
 // columns left of the first corner, which drops it.
 bool FollowPointer(Context& context, const std::string& phaseSnapshot, int row, int col) {
-    DesignState& s = context.state;
-    s.AreaBottom = row;
-    s.AreaRight = col;
+    PassState& pass = context.pass;
+    pass.AreaBottom = row;
+    pass.AreaRight = col;
     context.screen.RestoreScreen(phaseSnapshot);
-    if (s.AreaBottom >= s.AreaTop - 1 && s.AreaLeft <= s.AreaRight) {
-        if (InsideBandRegion(s, s.AreaBottom, s.AreaRight)) DrawBand(context);
-    } else if (s.AreaRight < s.AreaLeft - 2) {
+    if (pass.AreaBottom >= pass.AreaTop - 1 && pass.AreaLeft <= pass.AreaRight) {
+        if (InsideBandRegion(context.design, pass.AreaBottom, pass.AreaRight)) DrawBand(context);
+    } else if (pass.AreaRight < pass.AreaLeft - 2) {
         return false;
     }
     return true;
@@ -146,7 +150,7 @@ bool FollowPointer(Context& context, const std::string& phaseSnapshot, int row, 
 bool WaitSecondCorner(Context& context, const std::string& phaseSnapshot) {
     Console& console = context.console;
     console.SetMouseEvents(kAllButtons, kMove | kPress);
-    int row = context.state.AreaTop, col = context.state.AreaLeft;
+    int row = context.pass.AreaTop, col = context.pass.AreaLeft;
     if (!FollowPointer(context, phaseSnapshot, row, col)) return false;
     for (;;) {
         const ConsoleEvent event = console.ReadEvent();
@@ -163,15 +167,16 @@ bool WaitSecondCorner(Context& context, const std::string& phaseSnapshot) {
 
 AreaOutcome SelectArea(Context& context) {
     Console& console = context.console;
-    DesignState& s = context.state;
-    s.AreaTop = s.AreaBottom = s.AreaLeft = s.AreaRight = 0;
+    Design& design = context.design;
+    PassState& pass = context.pass;
+    pass.AreaTop = pass.AreaBottom = pass.AreaLeft = pass.AreaRight = 0;
     std::string phaseSnapshot;
     context.screen.SaveScreen(phaseSnapshot);
     console.Locate(46, 1);
     console.SetColor(0, 7);
-    if (s.windowExists == 0) {
-        s.windowBottomRow = 47;
-        s.windowRightCol = 80;
+    if (design.windowExists == 0) {
+        design.windowBottomRow = 47;
+        design.windowRightCol = 80;
         console.Print(kAreaPrompt);
     } else {
         console.Print(std::string(90, ' '));
@@ -183,9 +188,9 @@ AreaOutcome SelectArea(Context& context) {
         if (first == FirstCorner::Nothing) return AreaOutcome::Nothing;
         if (WaitSecondCorner(context, phaseSnapshot)) break;
         // A dropped corner leaves no area for the tool phase to act on.
-        s.AreaTop = s.AreaBottom = s.AreaLeft = s.AreaRight = 0;
+        pass.AreaTop = pass.AreaBottom = pass.AreaLeft = pass.AreaRight = 0;
     }
-    if (s.AreaTop > s.AreaBottom) s.AreaBottom = s.AreaTop;
+    if (pass.AreaTop > pass.AreaBottom) pass.AreaBottom = pass.AreaTop;
     console.SetMouseEvents(kAllButtons, kPress | kDoubleClick);
     return AreaOutcome::Marked;
 }

@@ -7,7 +7,7 @@ namespace gridlet {
 
 enum class AreaOutcome { Marked, Request, Nothing };
 
-// Sets state.AreaTop/Bottom/Left/Right, or one of state.requests.
+// Sets pass.AreaTop/Bottom/Left/Right, or one of pass.requests.
 AreaOutcome SelectArea(Context& context);
 
 }  // namespace gridlet

@@ -1,6 +1,5 @@
 #include "design/tool_arc_pie.h"
 
-#include "codegen/statement_emitter.h"
 #include "design/arc_menu.h"
 #include "design/grid_markers.h"
 #include "design/record_object.h"
@@ -14,18 +13,20 @@ namespace {
 // The pressed button shows only once the window is known to exist, and without a pause.
 void PlaceArcOrPie(Context& context, ObjectKind kind, void (*paintPressed)(Screen&),
                    bool PropertiesTargets::*target) {
-    DesignState& s = context.state;
-    ++s.objectNumber;
+    Design& design = context.design;
+    PassState& pass = context.pass;
+    ++design.objectNumber;
     if (!GraphicWindowExists(context)) return;
     paintPressed(context.screen);
     ArcMenu(context);
     OpenPropertiesMenu(context);
-    MapFirstPoint(s);
-    MapSecondPoint(s, kNearOffset);
-    LiftNegativeY1(s);
-    EmitStatement(s, kind);
-    s.targets.*target = false;
-    RecordObject(context, kind, [&context] { DrawOutline(context.screen, context.state); });
+    MapFirstPoint(design, pass);
+    MapSecondPoint(design, pass, kNearOffset);
+    LiftNegativeY1(pass);
+    BuildPendingStatement(context, kind);
+    pass.targets.*target = false;
+    RecordObject(context, kind,
+                 [&context] { DrawOutline(context.screen, context.pass.MarkedArea()); });
 }
 
 }  // namespace

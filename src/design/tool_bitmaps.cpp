@@ -3,12 +3,11 @@
 #include <string>
 
 #include "codegen/number_form.h"
-#include "codegen/statement_emitter.h"
 #include "design/grid_markers.h"
-#include "design/pixel_mapping.h"
 #include "design/record_object.h"
 #include "design/tool_course.h"
 #include "dialogs/file_chooser.h"
+#include "model/pixel_mapping.h"
 #include "platform/bitmap_size.h"
 #include "platform/cp1252.h"
 #include "platform/message_box.h"
@@ -43,29 +42,29 @@ std::string UpperCase(std::string text) {
 
 // False, with the pass's screen written back, when the user chose no file.
 bool TakeBitmapFile(Context& context) {
-    DesignState& s = context.state;
+    PassState& pass = context.pass;
     const FileChoice choice = ChooseFile(context, FileMode::OpenBitmap);
     if (choice.result == 0) {
         AbandonCommand(context);
         return false;
     }
-    s.bitmapPath = choice.path;
-    s.bitmapName = FileNameOf(s.bitmapPath);
-    const BitmapSize size = ReadBitmapSize(Cp1252ToUtf8(s.bitmapPath));
-    s.bitmapWidth = size.width;
-    s.bitmapHeight = size.height;
+    pass.bitmapPath = choice.path;
+    pass.bitmapName = FileNameOf(pass.bitmapPath);
+    const BitmapSize size = ReadBitmapSize(Cp1252ToUtf8(pass.bitmapPath));
+    pass.bitmapWidth = size.width;
+    pass.bitmapHeight = size.height;
     return true;
 }
 
 // False, after telling the user, when the bitmap could not be read or has no width.
 bool BitmapHasWidth(Context& context) {
-    DesignState& s = context.state;
-    if (s.bitmapWidth != 0) return true;
+    PassState& pass = context.pass;
+    if (pass.bitmapWidth != 0) return true;
     ShowMessageBox(context.console,
                    "Something seems to be wrong with your BMP file. \r\n\r\n"
                    "Is it located in the Program's directory?\r\n\r\n"
                    "The name might be spelled wrong.         \r\n\r\n" +
-                       UpperCase(s.bitmapName) + " is reporting zero for width.",
+                       UpperCase(pass.bitmapName) + " is reporting zero for width.",
                    kQuestionCaption, MessageButtons::Ok, MessageIcon::None);
     AbandonCommand(context);
     return false;
@@ -82,9 +81,10 @@ bool AgreesToFit(Context& context, const std::string& question) {
 }
 
 bool FitHeight(Context& context) {
-    DesignState& s = context.state;
-    if (s.windowHeight >= s.bitmapHeight) return true;
-    const std::int32_t up = s.y1 + kRowHeight - (s.windowHeight - s.bitmapHeight);
+    Design& design = context.design;
+    PassState& pass = context.pass;
+    if (design.windowHeight >= pass.bitmapHeight) return true;
+    const std::int32_t up = pass.y1 + kRowHeight - (design.windowHeight - pass.bitmapHeight);
     if (!AgreesToFit(context,
                      "Not enough height to contain the full BMP \r\n\r\n"
                      "Do you want to adjust it to fit?\r\n\r\n"
@@ -92,15 +92,17 @@ bool FitHeight(Context& context) {
                          S(up) + " pixels if you do.\r\n")) {
         return false;
     }
-    s.y1 = s.windowHeight - s.bitmapHeight - 21;
-    s.AreaTop = Nearest(static_cast<double>(kRowHeight * s.windowTopRow + s.y1) / kRowHeight);
+    pass.y1 = design.windowHeight - pass.bitmapHeight - 21;
+    pass.AreaTop =
+        Nearest(static_cast<double>(kRowHeight * design.windowTopRow + pass.y1) / kRowHeight);
     return true;
 }
 
 bool FitWidth(Context& context) {
-    DesignState& s = context.state;
-    if (s.windowWidth >= s.bitmapWidth) return true;
-    const std::int32_t left = s.x1 - (s.windowWidth - s.bitmapWidth);
+    Design& design = context.design;
+    PassState& pass = context.pass;
+    if (design.windowWidth >= pass.bitmapWidth) return true;
+    const std::int32_t left = pass.x1 - (design.windowWidth - pass.bitmapWidth);
     if (!AgreesToFit(context,
                      "Not enough width to contain the full BMP \r\n\r\n"
                      "Do you want to adjust it to fit?\r\n\r\n"
@@ -108,55 +110,59 @@ bool FitWidth(Context& context) {
                          S(left) + " pixels if you do.\r\n")) {
         return false;
     }
-    s.x1 = s.windowWidth - s.bitmapWidth;
-    s.y1 = PixelY(s.AreaTop, s.windowTopRow, kNearOffset.oy);
+    pass.x1 = design.windowWidth - pass.bitmapWidth;
+    pass.y1 = PixelY(pass.AreaTop, design.windowTopRow, kNearOffset.oy);
     const double column = static_cast<double>(kColumnWidth);
-    s.AreaLeft = Nearest((column * s.windowLeftCol + s.x1) / column);
+    pass.AreaLeft = Nearest((column * design.windowLeftCol + pass.x1) / column);
     return true;
 }
 
 // The marker covers the cells the bitmap itself covers, whatever area was marked.
-void CoverBitmapCells(DesignState& s) {
+void CoverBitmapCells(PassState& pass) {
     const double column = static_cast<double>(kColumnWidth);
-    const std::int32_t rows = Nearest(static_cast<double>(s.bitmapHeight) / kRowHeight - 1);
-    const std::int32_t columns = Nearest(s.bitmapWidth / column - 1);
-    s.AreaBottom = s.AreaTop + rows + (kRowHeight * (1 + rows) < s.bitmapHeight ? 1 : 0);
-    s.AreaRight = s.AreaLeft + columns + (column * (1 + columns) < s.bitmapWidth ? 1 : 0);
+    const std::int32_t rows = Nearest(static_cast<double>(pass.bitmapHeight) / kRowHeight - 1);
+    const std::int32_t columns = Nearest(pass.bitmapWidth / column - 1);
+    pass.AreaBottom = pass.AreaTop + rows + (kRowHeight * (1 + rows) < pass.bitmapHeight ? 1 : 0);
+    pass.AreaRight = pass.AreaLeft + columns + (column * (1 + columns) < pass.bitmapWidth ? 1 : 0);
 }
 
 void RecordBitmap(Context& context, ObjectKind kind) {
-    RecordObject(context, kind, [&context] { DrawOutlineAndName(context.screen, context.state); });
+    RecordObject(context, kind, [&context] {
+        DrawOutlineAndName(context.screen, context.pass.MarkedArea(), context.pass.bitmapName);
+    });
 }
 
 bool StartBitmapTool(Context& context, void (*paintPressed)(Screen&)) {
     paintPressed(context.screen);
     context.console.Sleep(kToolStartPause);
-    ++context.state.objectNumber;
+    ++context.design.objectNumber;
     return GraphicWindowExists(context) && AreaHasTwoColumns(context) && TakeBitmapFile(context);
 }
 
 }  // namespace
 
 void StretchedBitmapTool(Context& context) {
-    DesignState& s = context.state;
+    Design& design = context.design;
+    PassState& pass = context.pass;
     if (!StartBitmapTool(context, PaintLeftBmpStrhPressed) || !BitmapHasWidth(context)) return;
-    MapFirstPoint(s);
-    MapSecondPoint(s, kNearOffset);
-    LiftNegativeY1(s);
-    EmitStatement(s, ObjectKind::StretchedBitmap);
+    MapFirstPoint(design, pass);
+    MapSecondPoint(design, pass, kNearOffset);
+    LiftNegativeY1(pass);
+    BuildPendingStatement(context, ObjectKind::StretchedBitmap);
     RecordBitmap(context, ObjectKind::StretchedBitmap);
 }
 
 void NaturalBitmapTool(Context& context) {
-    DesignState& s = context.state;
+    Design& design = context.design;
+    PassState& pass = context.pass;
     if (!StartBitmapTool(context, PaintLeftBmpPressed)) return;
-    MapFirstPoint(s);
-    s.x2 = s.bitmapWidth;
-    s.y2 = s.bitmapHeight;
+    MapFirstPoint(design, pass);
+    pass.x2 = pass.bitmapWidth;
+    pass.y2 = pass.bitmapHeight;
     if (!FitHeight(context) || !FitWidth(context)) return;
-    LiftNegativeY1(s);
-    EmitStatement(s, ObjectKind::NaturalBitmap);
-    CoverBitmapCells(s);
+    LiftNegativeY1(pass);
+    BuildPendingStatement(context, ObjectKind::NaturalBitmap);
+    CoverBitmapCells(pass);
     RecordBitmap(context, ObjectKind::NaturalBitmap);
 }
 

@@ -1,44 +1,61 @@
 #include "design/tool_course.h"
 
-#include "design/pixel_mapping.h"
+#include "codegen/statement_emitter.h"
+#include "model/pixel_mapping.h"
 #include "screen/popups.h"
 
 namespace gridlet {
 
 void AbandonCommand(Context& context) {
-    DesignState& s = context.state;
-    context.screen.RestoreScreen(s.snapshot);
-    s.snapshot.clear();
+    PassState& pass = context.pass;
+    context.screen.RestoreScreen(pass.snapshot);
+    pass.snapshot.clear();
     // A refused line must not keep its width and colour for the next command.
-    s.lineKeepFlag = false;
+    pass.lineKeepFlag = false;
 }
 
 bool GraphicWindowExists(Context& context) {
-    if (context.state.windowExists != 0) return true;
+    if (context.design.windowExists != 0) return true;
     WindowNeededMessage(context.console);
     AbandonCommand(context);
     return false;
 }
 
 bool AreaHasTwoColumns(Context& context) {
-    if (context.state.AreaLeft != context.state.AreaRight) return true;
+    if (context.pass.AreaLeft != context.pass.AreaRight) return true;
     AreaNeededMessage(context.console, context.screen);
     AbandonCommand(context);
     return false;
 }
 
-void MapFirstPoint(DesignState& state) {
-    state.x1 = PixelX(state.AreaLeft, state.windowLeftCol, kNearOffset.ox);
-    state.y1 = PixelY(state.AreaTop, state.windowTopRow, kNearOffset.oy);
+void MapFirstPoint(const Design& design, PassState& pass) {
+    pass.x1 = PixelX(pass.AreaLeft, design.windowLeftCol, kNearOffset.ox);
+    pass.y1 = PixelY(pass.AreaTop, design.windowTopRow, kNearOffset.oy);
 }
 
-void MapSecondPoint(DesignState& state, PixelOffset offset) {
-    state.x2 = PixelX(state.AreaRight, state.windowLeftCol, offset.ox);
-    state.y2 = PixelY(state.AreaBottom, state.windowTopRow, offset.oy);
+void MapSecondPoint(const Design& design, PassState& pass, PixelOffset offset) {
+    pass.x2 = PixelX(pass.AreaRight, design.windowLeftCol, offset.ox);
+    pass.y2 = PixelY(pass.AreaBottom, design.windowTopRow, offset.oy);
 }
 
-void LiftNegativeY1(DesignState& state) {
-    if (state.y1 < 0) state.y1 = 3;
+void LiftNegativeY1(PassState& pass) {
+    if (pass.y1 < 0) pass.y1 = 3;
+}
+
+void BuildPendingStatement(Context& context, ObjectKind kind) {
+    const PassState& pass = context.pass;
+    const StatementValues values{context.design.objectNumber,
+                                 pass.x1,
+                                 pass.y1,
+                                 pass.x2,
+                                 pass.y2,
+                                 pass.starWidth,
+                                 pass.starHeight,
+                                 pass.arcStart,
+                                 pass.arcEnd,
+                                 pass.bitmapPath,
+                                 pass.properties};
+    context.pass.pendingStatement = StatementBlock(values, kind, Build::Placement);
 }
 
 }  // namespace gridlet

@@ -3,6 +3,7 @@
 // the rule that keeps y1 inside the window.
 
 #include "app/context.h"
+#include "model/object_kind.h"
 
 namespace gridlet {
 
@@ -29,10 +30,14 @@ bool GraphicWindowExists(Context& context);
 bool AreaHasTwoColumns(Context& context);
 
 // x1, y1 from the area's first corner; x2, y2 from its second corner.
-void MapFirstPoint(DesignState& state);
-void MapSecondPoint(DesignState& state, PixelOffset offset);
+void MapFirstPoint(const Design& design, PassState& pass);
+void MapSecondPoint(const Design& design, PassState& pass, PixelOffset offset);
 
 // A point above the window is put back inside it.
-void LiftNegativeY1(DesignState& state);
+void LiftNegativeY1(PassState& pass);
+
+// Sets pendingStatement to the block of a placed object of this kind: the design's object
+// number with the pass's corners, properties and tool values.
+void BuildPendingStatement(Context& context, ObjectKind kind);
 
 }  // namespace gridlet

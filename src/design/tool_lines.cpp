@@ -1,6 +1,5 @@
 #include "design/tool_lines.h"
 
-#include "codegen/statement_emitter.h"
 #include "design/grid_markers.h"
 #include "design/record_object.h"
 #include "design/tool_course.h"
@@ -10,35 +9,38 @@ namespace gridlet {
 namespace {
 
 void RecordLine(Context& context, ObjectKind kind) {
-    RecordObject(context, kind, [&context] { DrawLineMarker(context.screen, context.state); });
+    RecordObject(context, kind,
+                 [&context] { DrawLineMarker(context.screen, context.pass.MarkedArea()); });
 }
 
 }  // namespace
 
 void LineTool(Context& context) {
-    DesignState& s = context.state;
+    Design& design = context.design;
+    PassState& pass = context.pass;
     PaintLeftLinePressed(context.screen);
     context.console.Sleep(kToolStartPause);
-    s.lineKeepFlag = true;
-    ++s.objectNumber;
+    pass.lineKeepFlag = true;
+    ++design.objectNumber;
     if (!GraphicWindowExists(context)) return;
-    MapFirstPoint(s);
-    MapSecondPoint(s, kNearOffset);
-    LiftNegativeY1(s);
-    EmitStatement(s, ObjectKind::Line);
-    s.targets.line = false;
+    MapFirstPoint(design, pass);
+    MapSecondPoint(design, pass, kNearOffset);
+    LiftNegativeY1(pass);
+    BuildPendingStatement(context, ObjectKind::Line);
+    pass.targets.line = false;
     RecordLine(context, ObjectKind::Line);
 }
 
 void LineStepTool(Context& context) {
-    DesignState& s = context.state;
+    Design& design = context.design;
+    PassState& pass = context.pass;
     PaintLeftLineStpPressed(context.screen);
     context.console.Sleep(kToolStartPause);
-    ++s.objectNumber;
+    ++design.objectNumber;
     if (!GraphicWindowExists(context)) return;
-    MapFirstPoint(s);
-    LiftNegativeY1(s);
-    EmitStatement(s, ObjectKind::LineStep);
+    MapFirstPoint(design, pass);
+    LiftNegativeY1(pass);
+    BuildPendingStatement(context, ObjectKind::LineStep);
     RecordLine(context, ObjectKind::LineStep);
 }
 

@@ -1,6 +1,5 @@
 #include "design/tool_paint.h"
 
-#include "codegen/statement_emitter.h"
 #include "design/grid_markers.h"
 #include "design/record_object.h"
 #include "design/tool_course.h"
@@ -10,38 +9,41 @@
 namespace gridlet {
 namespace {
 
-void MapPaintPoints(DesignState& s) {
-    MapFirstPoint(s);
-    MapSecondPoint(s, kFarOffset);
-    LiftNegativeY1(s);
+void MapPaintPoints(const Design& design, PassState& pass) {
+    MapFirstPoint(design, pass);
+    MapSecondPoint(design, pass, kFarOffset);
+    LiftNegativeY1(pass);
 }
 
 void RecordPaint(Context& context, ObjectKind kind) {
-    RecordObject(context, kind, [&context] { DrawLetterP(context.screen, context.state); });
+    RecordObject(context, kind,
+                 [&context] { DrawLetterP(context.screen, context.pass.MarkedArea()); });
 }
 
 }  // namespace
 
 void PaintTool(Context& context) {
-    DesignState& s = context.state;
-    ++s.objectNumber;
+    Design& design = context.design;
+    PassState& pass = context.pass;
+    ++design.objectNumber;
     PaintLeftPaintBoPressed(context.screen);
     if (!GraphicWindowExists(context)) return;
-    s.targets.paint = true;
+    pass.targets.paint = true;
     OpenPropertiesMenu(context);
-    MapPaintPoints(s);
-    EmitStatement(s, ObjectKind::Paint);
-    s.targets.paint = false;
+    MapPaintPoints(design, pass);
+    BuildPendingStatement(context, ObjectKind::Paint);
+    pass.targets.paint = false;
     RecordPaint(context, ObjectKind::Paint);
 }
 
 void PaintReplaceTool(Context& context) {
-    DesignState& s = context.state;
-    ++s.objectNumber;
+    Design& design = context.design;
+    PassState& pass = context.pass;
+    ++design.objectNumber;
     if (!GraphicWindowExists(context)) return;
     OpenPropertiesMenu(context);
-    MapPaintPoints(s);
-    EmitStatement(s, ObjectKind::PaintReplace);
+    MapPaintPoints(design, pass);
+    BuildPendingStatement(context, ObjectKind::PaintReplace);
     RecordPaint(context, ObjectKind::PaintReplace);
 }
 

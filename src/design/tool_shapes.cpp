@@ -18,61 +18,75 @@ void StartWithPressedButton(Context& context, void (*paintPressed)(Screen&)) {
 
 // Builds the block, lets go of the right strip's target and records the object with its outline.
 void PlaceOutlined(Context& context, ObjectKind kind, bool PropertiesTargets::*target) {
-    DesignState& s = context.state;
-    EmitStatement(s, kind);
-    s.targets.*target = false;
-    RecordObject(context, kind, [&context] { DrawOutline(context.screen, context.state); });
+    BuildPendingStatement(context, kind);
+    context.pass.targets.*target = false;
+    RecordObject(context, kind,
+                 [&context] { DrawOutline(context.screen, context.pass.MarkedArea()); });
 }
 
 }  // namespace
 
 void StarTool(Context& context) {
-    DesignState& s = context.state;
+    Design& design = context.design;
+    PassState& pass = context.pass;
     StartWithPressedButton(context, PaintLeftStarPressed);
-    ++s.objectNumber;
+    ++design.objectNumber;
     if (!GraphicWindowExists(context) || !AreaHasTwoColumns(context)) return;
-    MapFirstPoint(s);
-    MapSecondPoint(s, kFarOffset);
+    MapFirstPoint(design, pass);
+    MapSecondPoint(design, pass, kFarOffset);
     // The inner points keep the size the star was placed with, whatever the move menu does.
-    s.starWidth = s.x2 - s.x1;
-    s.starHeight = s.y2 - s.y1;
-    AddStarSupport(s);
-    AddStarLocals(s);
+    pass.starWidth = pass.x2 - pass.x1;
+    pass.starHeight = pass.y2 - pass.y1;
+    const SupportTexts support = AddStarSupport({design.typeDecls, design.supportFunctions});
+    design.typeDecls = support.typeDecls;
+    design.supportFunctions = support.supportFunctions;
+    design.localDecls = AddStarLocals(design.localDecls);
+    // A star without a chosen point count has five points, and without an edge colour a black
+    // edge; the properties keep these for the rest of the command.
+    DefaultStarPoints(pass.properties);
+    DefaultStarEdge(pass.properties);
     PlaceOutlined(context, ObjectKind::Star, &PropertiesTargets::star);
 }
 
 void PolygonTool(Context& context) {
-    DesignState& s = context.state;
+    Design& design = context.design;
+    PassState& pass = context.pass;
     StartWithPressedButton(context, PaintLeftPolyPressed);
-    ++s.objectNumber;
+    ++design.objectNumber;
     if (!GraphicWindowExists(context) || !AreaHasTwoColumns(context)) return;
-    MapFirstPoint(s);
-    MapSecondPoint(s, kNearOffset);
-    LiftNegativeY1(s);
-    AddPolygonSupport(s);
-    AddPolygonLocals(s);
+    MapFirstPoint(design, pass);
+    MapSecondPoint(design, pass, kNearOffset);
+    LiftNegativeY1(pass);
+    const SupportTexts support = AddPolygonSupport({design.typeDecls, design.supportFunctions});
+    design.typeDecls = support.typeDecls;
+    design.supportFunctions = support.supportFunctions;
+    design.localDecls = AddPolygonLocals(design.localDecls);
+    // A polygon without a chosen side count has eight sides.
+    DefaultPolygonSides(pass.properties);
     PlaceOutlined(context, ObjectKind::Polygon, &PropertiesTargets::polygon);
 }
 
 void BoxTool(Context& context) {
-    DesignState& s = context.state;
+    Design& design = context.design;
+    PassState& pass = context.pass;
     StartWithPressedButton(context, PaintLeftRectangPressed);
-    ++s.objectNumber;
+    ++design.objectNumber;
     if (!GraphicWindowExists(context)) return;
-    MapFirstPoint(s);
-    MapSecondPoint(s, kNearOffset);
-    LiftNegativeY1(s);
+    MapFirstPoint(design, pass);
+    MapSecondPoint(design, pass, kNearOffset);
+    LiftNegativeY1(pass);
     PlaceOutlined(context, ObjectKind::Box, &PropertiesTargets::rectangle);
 }
 
 void EllipseTool(Context& context) {
-    DesignState& s = context.state;
-    ++s.objectNumber;
+    Design& design = context.design;
+    PassState& pass = context.pass;
+    ++design.objectNumber;
     StartWithPressedButton(context, PaintLeftEllipsePressed);
     if (!GraphicWindowExists(context)) return;
-    MapFirstPoint(s);
-    MapSecondPoint(s, kNearOffset);
-    LiftNegativeY1(s);
+    MapFirstPoint(design, pass);
+    MapSecondPoint(design, pass, kNearOffset);
+    LiftNegativeY1(pass);
     PlaceOutlined(context, ObjectKind::Ellipse, &PropertiesTargets::ellipse);
 }
 

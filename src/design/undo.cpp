@@ -4,7 +4,7 @@
 #include <string>
 
 #include "codegen/text_replace.h"
-#include "design/history.h"
+#include "model/history.h"
 #include "screen/images.h"
 
 namespace gridlet {
@@ -16,28 +16,29 @@ bool Contains(const std::string& text, const std::string& part) {
 
 // The texts that hold recorded blocks, in search order. The background paint is searched last so
 // that a paint placed as the first object can be undone like any other.
-std::array<std::string*, 12> SearchedTexts(DesignState& s) {
-    return {&s.lineCode,    &s.bitmapCode, &s.boxCode,      &s.ellipseCode,
-            &s.polygonCode, &s.textCode,   &s.starCode,     &s.paintCode,
-            &s.arcCode,     &s.pieCode,    &s.doStringBody, &s.backgroundPaintCode};
+std::array<std::string*, 12> SearchedTexts(Design& design) {
+    return {&design.lineCode,    &design.bitmapCode,   &design.boxCode,
+            &design.ellipseCode, &design.polygonCode,  &design.textCode,
+            &design.starCode,    &design.paintCode,    &design.arcCode,
+            &design.pieCode,     &design.doStringBody, &design.backgroundPaintCode};
 }
 
 }  // namespace
 
 void Undo(Context& context) {
-    DesignState& s = context.state;
-    if (s.screenHistory[0].empty()) return;
+    Design& design = context.design;
+    if (design.screenHistory[0].empty()) return;
     PaintRightUndoPressed(context.screen);
     context.console.Sleep(200);
 
     // An entry without code (an object sent to the back, a string variable never previewed) has
     // nothing to remove; its screen still comes back, so Undo can go on to older objects.
-    const std::string block = s.codeHistory[0];
+    const std::string block = design.codeHistory[0];
     if (block.empty()) {
         PopHistory(context);
         return;
     }
-    for (std::string* text : SearchedTexts(s)) {
+    for (std::string* text : SearchedTexts(design)) {
         if (!Contains(*text, block)) continue;
         ReplaceAll(*text, block, "");
         if (!Contains(*text, block)) PopHistory(context);
@@ -46,10 +47,11 @@ void Undo(Context& context) {
 }
 
 void PopHistory(Context& context) {
-    DesignState& s = context.state;
-    context.screen.RestoreScreen(s.screenHistory[0]);
-    DropNewestHistory(s);
-    s.lineKeepFlag = false;
+    Design& design = context.design;
+    PassState& pass = context.pass;
+    context.screen.RestoreScreen(design.screenHistory[0]);
+    DropNewestHistory(design);
+    pass.lineKeepFlag = false;
 }
 
 }  // namespace gridlet

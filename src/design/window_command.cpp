@@ -5,21 +5,37 @@
 
 namespace gridlet {
 
+bool CreateWindow(Design& design, const CellRect& area, const Properties& properties) {
+    if (design.windowExists != 0) return false;
+    const WindowTexts window =
+        EmitWindow(area, properties, design.objectNumber, design.windowBackgroundCode);
+    design.windowExists = 1;
+    design.windowLeftCol = area.left;
+    design.windowTopRow = area.top;
+    design.windowRightCol = area.right;
+    design.windowBottomRow = area.bottom;
+    design.windowX = window.windowX;
+    design.windowY = window.windowY;
+    design.windowWidth = window.windowWidth;
+    design.windowHeight = window.windowHeight;
+    design.subHeader = window.subHeader;
+    design.windowCode = window.windowCode;
+    design.windowBackgroundCode = window.windowBackgroundCode;
+    return true;
+}
+
 void WindowCommand(Context& context) {
-    DesignState& s = context.state;
+    Design& design = context.design;
+    PassState& pass = context.pass;
     Screen& screen = context.screen;
     PaintLeftWindowPressed(screen);
     context.console.Sleep(300);
-    screen.RestoreScreen(s.snapshot);
-    if (s.windowExists != 0) return;
-
-    EmitWindow(s);
-    s.windowRightCol = s.AreaRight;
-    s.windowBottomRow = s.AreaBottom;
+    screen.RestoreScreen(pass.snapshot);
+    if (!CreateWindow(design, pass.MarkedArea(), pass.properties)) return;
 
     // Keep only the window area of the grid on screen.
     context.console.SetColor(0, 7);
-    int top = s.AreaTop, left = s.AreaLeft, bottom = s.AreaBottom, right = s.AreaRight;
+    int top = pass.AreaTop, left = pass.AreaLeft, bottom = pass.AreaBottom, right = pass.AreaRight;
     std::string area;
     screen.ReadCellBlock(top, left, bottom, right, area);
     context.console.ClearScreen();

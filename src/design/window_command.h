@@ -1,8 +1,13 @@
 #pragma once
+// The Window command: the graphic window made from the marked area.
 
 #include "app/context.h"
 
 namespace gridlet {
+
+// Makes the design's graphic window for the area: its place, size and code, its background from
+// the properties. False, with nothing changed, once the window exists.
+bool CreateWindow(Design& design, const CellRect& area, const Properties& properties);
 
 // Turns the area of the pass into the graphic window: everything outside it is cleared, and from
 // then on every area must start inside it. Does nothing once the window exists.

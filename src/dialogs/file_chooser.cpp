@@ -256,9 +256,9 @@ bool MatchesFilter(std::string_view name, std::string_view pattern) {
 }
 
 FileChoice ChooseFile(Context& context, FileMode mode) {
-    context.console.SetTitle(kTitlePrefix + CellText(context.state.lastChosenPath));
+    context.console.SetTitle(kTitlePrefix + CellText(context.pass.lastChosenPath));
     context.console.Sleep(kTitlePause);
-    context.state.lastChosenPath.clear();
+    context.pass.lastChosenPath.clear();
     FileChoice choice;
     {
         const DialogCover cover(context.screen, kFileChooser.topRow, kFileChooser.leftCol,
@@ -269,7 +269,7 @@ FileChoice ChooseFile(Context& context, FileMode mode) {
             choice.result = 1;
         }
     }
-    context.state.lastChosenPath = choice.path;
+    context.pass.lastChosenPath = choice.path;
     return choice;
 }
 

@@ -3,7 +3,8 @@
 
 #include <string>
 
-#include "design/design_state.h"
+#include "model/design.h"
+#include "model/pass_state.h"
 #include "platform/font_catalog.h"
 #include "screen/screen.h"
 

@@ -50,7 +50,7 @@ void StyleEntry(Context& context) {
     context.screen.SaveScreen(beneath);
     PaintPropertiesStylePressed(context.screen);
     PaintStylePanel(context.screen);
-    context.state.properties.fillStyle = InputField(context.console, 23, 50);
+    context.pass.properties.fillStyle = InputField(context.console, 23, 50);
     context.screen.RestoreScreen(beneath);
 }
 
@@ -58,7 +58,7 @@ void NumberEntry(Context& context) {
     std::string beneath;
     context.screen.SaveScreen(beneath);
     PaintNumberPanel(context.screen);
-    context.state.properties.cornerSidesPoints = InputField(context.console, 16, 56);
+    context.pass.properties.cornerSidesPoints = InputField(context.console, 16, 56);
     context.screen.RestoreScreen(beneath);
 }
 
@@ -69,7 +69,7 @@ void PickThickness(Context& context, int col) {
     const int button = (col - 31) / 3;
     kThicknessPressed[static_cast<std::size_t>(button)](context.screen);
     context.console.Sleep(kPressedPause);
-    context.state.properties.lineWidth = std::to_string(2 * (button + 1));
+    context.pass.properties.lineWidth = std::to_string(2 * (button + 1));
 }
 
 bool OnOk(const ClickResult& click) {
@@ -78,8 +78,8 @@ bool OnOk(const ClickResult& click) {
 
 // A barred button beeps or stays silent as the menu has it; the values stay as they are.
 void TakeClick(Context& context, const ClickResult& click) {
-    const PropertiesTargets& targets = context.state.targets;
-    Properties& properties = context.state.properties;
+    const PropertiesTargets& targets = context.pass.targets;
+    Properties& properties = context.pass.properties;
     if (InsideArea(click, 6, 8, 38, 55)) {
         if (FillColourBarred(targets)) {
             context.console.Beep();

@@ -12,10 +12,11 @@ std::string ClipboardText(const SectionTable& sections, int buildRequest) {
 }
 
 void RunClipboardRoute(Context& context) {
-    DesignState& state = context.state;
-    state.programText = ClipboardText(state.sections, state.requests.buildRequest);
+    Design& design = context.design;
+    PassState& pass = context.pass;
+    design.programText = ClipboardText(design.sections, pass.requests.buildRequest);
     context.clipboard.Empty();
-    context.clipboard.SetText(state.programText);
+    context.clipboard.SetText(design.programText);
 
     context.console.Beep();
     context.console.Sleep(400);
@@ -25,10 +26,10 @@ void RunClipboardRoute(Context& context) {
     PaintCompletionPanel(context.screen);
     context.console.Sleep(1000);
     context.screen.RestoreScreen(saved);
-    state.programText.clear();
+    design.programText.clear();
 
-    state.requests.previewRequest = 0;
-    state.requests.buildRequest = 0;
+    pass.requests.previewRequest = 0;
+    pass.requests.buildRequest = 0;
 }
 
 }  // namespace gridlet

@@ -4,7 +4,8 @@
 #include <string>
 
 #include "app/context.h"
-#include "design/design_state.h"
+#include "model/design.h"
+#include "model/pass_state.h"
 
 namespace gridlet {
 
@@ -12,7 +13,7 @@ namespace gridlet {
 // is already closed by its section 38.
 std::string ClipboardText(const SectionTable& sections, int buildRequest);
 
-// Places ClipboardText of state.sections on the clipboard, beeps twice, shows the completion
+// Places ClipboardText of design.sections on the clipboard, beeps twice, shows the completion
 // panel for 1 s, restores the screen, and clears programText and the build and preview requests.
 // The main loop holds its command key only for the pass, so nothing else is pending.
 void RunClipboardRoute(Context& context);

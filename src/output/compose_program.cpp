@@ -14,16 +14,17 @@ std::string DoStringRoutine(const std::string& body) {
 
 // A block sent to the back goes in front of the earlier ones; a shifted line step is drawn with
 // the lines, any other shifted object after everything else.
-void PlaceMoveMenuStatements(const DesignState& s, SectionTable& sections) {
-    if (s.moveToBackRequest != 0) {
-        sections[11] = s.movePreviewStatement + s.backLayerCode;
+void PlaceMoveMenuStatements(const std::string& backLayerCode, int moveToBackRequest,
+                             const std::string& movePreviewStatement, SectionTable& sections) {
+    if (moveToBackRequest != 0) {
+        sections[11] = movePreviewStatement + backLayerCode;
         return;
     }
-    sections[11] = s.backLayerCode;
-    if (s.movePreviewStatement.find("GRAPHIC LINE STEP") != std::string::npos) {
-        sections[26] = s.movePreviewStatement;
+    sections[11] = backLayerCode;
+    if (movePreviewStatement.find("GRAPHIC LINE STEP") != std::string::npos) {
+        sections[26] = movePreviewStatement;
     } else {
-        sections[33] = s.movePreviewStatement;
+        sections[33] = movePreviewStatement;
     }
 }
 
@@ -33,43 +34,47 @@ bool AnyRequestIs(const AreaRequests& r, int value) {
 
 }  // namespace
 
-SectionTable ComposeSections(const DesignState& s) {
+SectionTable ComposeSections(const Design& design, const AreaRequests& requests,
+                             int moveToBackRequest, const std::string& movePreviewStatement) {
     SectionTable sections{};
-    sections[1] = s.globalDecls + "\r\n";
-    sections[2] = s.typeDecls;
-    sections[3] = DoStringRoutine(s.doStringBody);
-    sections[4] = s.supportFunctions;
-    sections[5] = s.subHeader;
+    sections[1] = design.globalDecls + "\r\n";
+    sections[2] = design.typeDecls;
+    sections[3] = DoStringRoutine(design.doStringBody);
+    sections[4] = design.supportFunctions;
+    sections[5] = design.subHeader;
     sections[6] = "   LOCAL hwin AS LONG \r\n\r\n";
-    sections[7] = s.localDecls;
-    sections[8] = s.windowCode;
-    sections[9] = s.windowBackgroundCode;
-    sections[10] = s.backgroundPaintCode;
-    PlaceMoveMenuStatements(s, sections);
-    sections[12] = s.boxCode;
-    sections[14] = s.polygonCode;
-    sections[16] = s.ellipseCode;
-    sections[18] = s.starCode;
-    sections[24] = s.lineCode;
-    sections[27] = s.arcCode;
-    sections[28] = s.pieCode;
-    sections[29] = s.paintCode;
-    sections[30] = s.bitmapCode;
-    sections[32] = s.textCode;
+    sections[7] = design.localDecls;
+    sections[8] = design.windowCode;
+    sections[9] = design.windowBackgroundCode;
+    sections[10] = design.backgroundPaintCode;
+    PlaceMoveMenuStatements(design.backLayerCode, moveToBackRequest, movePreviewStatement,
+                            sections);
+    sections[12] = design.boxCode;
+    sections[14] = design.polygonCode;
+    sections[16] = design.ellipseCode;
+    sections[18] = design.starCode;
+    sections[24] = design.lineCode;
+    sections[27] = design.arcCode;
+    sections[28] = design.pieCode;
+    sections[29] = design.paintCode;
+    sections[30] = design.bitmapCode;
+    sections[32] = design.textCode;
 
-    if (AnyRequestIs(s.requests, 1)) {
+    if (AnyRequestIs(requests, 1)) {
         sections[44] = " END SUB \r\n\r\n";
-    } else if (AnyRequestIs(s.requests, 2)) {
-        ConvertToPrinterCode(sections);
+    } else if (AnyRequestIs(requests, 2)) {
+        sections = ConvertToPrinterCode(std::move(sections));
     }
     return sections;
 }
 
 void ComposeProgram(Context& context) {
-    DesignState& state = context.state;
-    state.sections = ComposeSections(state);
-    if (state.requests.codeViewRequest != 0 || state.requests.previewRequest != 0) return;
-    if (state.requests.buildRequest != 0) RunClipboardRoute(context);
+    Design& design = context.design;
+    PassState& pass = context.pass;
+    design.sections =
+        ComposeSections(design, pass.requests, pass.moveToBackRequest, pass.movePreviewStatement);
+    if (pass.requests.codeViewRequest != 0 || pass.requests.previewRequest != 0) return;
+    if (pass.requests.buildRequest != 0) RunClipboardRoute(context);
 }
 
 }  // namespace gridlet

@@ -64,7 +64,7 @@ TEST_F(MainLoopTest, AKeyAfterAnAreaDropsIt) {
     backend.Script(KeyEvent('a'));
     Click(35, 5);  // Window: a strip click in the next area phase, ignored without a window
     EXPECT_FALSE(RunUntilScriptEnds());
-    EXPECT_EQ(state.windowExists, 0);
+    EXPECT_EQ(design.windowExists, 0);
     EXPECT_NE(console.CellAt(5, 20).ch, 0xDB);  // the band is gone
 }
 
@@ -75,11 +75,11 @@ TEST_F(MainLoopTest, WindowKeepsOnlyItsAreaAndLaterAreasStartInsideIt) {
     backend.Script(PressEvent(35, 5));  // Window
     Click(3, 15);                       // outside the window: ignored
     EXPECT_FALSE(RunUntilScriptEnds());
-    EXPECT_EQ(state.windowExists, 1);
-    EXPECT_EQ(state.windowTopRow, 5);
-    EXPECT_EQ(state.windowLeftCol, 20);
-    EXPECT_EQ(state.windowBottomRow, 15);
-    EXPECT_EQ(state.windowRightCol, 50);
+    EXPECT_EQ(design.windowExists, 1);
+    EXPECT_EQ(design.windowTopRow, 5);
+    EXPECT_EQ(design.windowLeftCol, 20);
+    EXPECT_EQ(design.windowBottomRow, 15);
+    EXPECT_EQ(design.windowRightCol, 50);
     EXPECT_EQ(RowText(3, 11, 80), std::string(70, ' '));
     EXPECT_EQ(AttrAt(3, 40), 0x70);
     EXPECT_EQ(console.CellAt(5, 23).ch, 0xFE);  // the grid inside the window
@@ -101,7 +101,7 @@ TEST_F(MainLoopTest, BuildWorksOnceTheWindowExistsWithEitherButton) {
             "   GRAPHIC WINDOW \" Example for PBCC5 or PBwin9 \", 103, 115, 229, 258 TO hWin\r\n"),
         std::string::npos);
     EXPECT_EQ(clipboard.text.substr(clipboard.text.size() - 12), "\r\n END SUB\r\n");
-    EXPECT_EQ(state.requests.buildRequest, 0);
+    EXPECT_EQ(pass.requests.buildRequest, 0);
 
     Click(44, 5, kRightButton);
     EXPECT_FALSE(RunUntilScriptEnds());
@@ -112,7 +112,7 @@ TEST_F(MainLoopTest, BuildWorksOnceTheWindowExistsWithEitherButton) {
 TEST_F(MainLoopTest, PreviewRequestWithoutItsRouteDoesNotLinger) {
     Click(38, 85);  // Preview: its route comes later
     EXPECT_FALSE(RunUntilScriptEnds());
-    EXPECT_EQ(state.requests.previewRequest, 0);
+    EXPECT_EQ(pass.requests.previewRequest, 0);
     EXPECT_TRUE(clipboard.text.empty());
 }
 
@@ -120,7 +120,7 @@ TEST_F(MainLoopTest, ToolButtonBeforeAnyAreaDoesNothing) {
     const std::string before = ScreenBytes();
     Click(11, 5);  // Rectang while the area phase waits for a first corner
     EXPECT_FALSE(RunUntilScriptEnds());
-    EXPECT_EQ(state.objectNumber, 0);
+    EXPECT_EQ(design.objectNumber, 0);
     EXPECT_EQ(ScreenBytes().substr(0, 45 * 90 * 4), before.substr(0, 45 * 90 * 4));
     EXPECT_EQ(RowText(46, 1, 20), " Select an area for ");
 }

@@ -6,7 +6,7 @@
 
 #include "codegen/statement_emitter.h"
 #include "codegen/support_functions.h"
-#include "codegen/window_emitter.h"
+#include "design/window_command.h"
 #include "output/clipboard_route.h"
 #include "output/compose_program.h"
 #include "support/place_object.h"
@@ -27,33 +27,23 @@ const char* const kTextBlock =
     "   FONT END hfont        ' [[  3  ]] \r\n\r\n";
 
 // Window, a background paint as object 1, a box, a text and a later paint.
-DesignState BoxPaintAndTextDesign() {
-    DesignState s;
-    s.AreaTop = 5;
-    s.AreaLeft = 20;
-    s.AreaBottom = 30;
-    s.AreaRight = 49;
-    EmitWindow(s);
-    Place(s, 1, 3, 4, 7, 23);
-    EmitStatement(s, ObjectKind::Paint);
-    s.backgroundPaintCode = s.pendingStatement;
-    Place(s, 2, 26, 4, 83, 50);
-    EmitStatement(s, ObjectKind::Box);
-    s.boxCode = s.pendingStatement;
-    s.localDecls =
+Design BoxPaintAndTextDesign() {
+    Design design;
+    CreateWindow(design, {5, 20, 30, 49}, Properties{});
+    design.backgroundPaintCode = PlacedBlock(ObjectKind::Paint, 1, 3, 4, 7, 23);
+    design.boxCode = PlacedBlock(ObjectKind::Box, 2, 26, 4, 83, 50);
+    design.localDecls =
         "   LOCAL esc, HFONT AS LONG\r\n   LOCAL nWidth, nHeight, Xs, Ys AS LONG\r\n\r\n";
-    s.textCode = kTextBlock;
-    Place(s, 4, 49, 27, 53, 46);
-    EmitStatement(s, ObjectKind::Paint);
-    s.paintCode = s.pendingStatement;
-    s.pendingStatement.clear();
-    return s;
+    design.textCode = kTextBlock;
+    design.paintCode = PlacedBlock(ObjectKind::Paint, 4, 49, 27, 53, 46);
+    return design;
 }
 
 TEST(PrinterCode, BoxBackgroundPaintAndTextOnTheClipboard) {
-    DesignState state = BoxPaintAndTextDesign();
-    state.requests.buildRequest = 2;
-    const std::string text = ClipboardText(ComposeSections(state), state.requests.buildRequest);
+    AreaRequests requests;
+    requests.buildRequest = 2;
+    const std::string text =
+        ClipboardText(ComposeSections(BoxPaintAndTextDesign(), requests, 0, ""), 2);
     EXPECT_EQ(text,
               "\r\n"
               " SUB GraficWin ()\r\n\r\n"
@@ -79,16 +69,20 @@ TEST(PrinterCode, BoxBackgroundPaintAndTextOnTheClipboard) {
 }
 
 TEST(PrinterCode, StarRoutineAndDoStringAreRenamed) {
-    DesignState state;
-    AddStarSupport(state);
-    state.doStringBody = "   GRAPHIC SET POS ( 14,  27)\r\n   GRAPHIC PRINT sName\r\n\r\n";
-    Place(state, 1, 26, 4, 66, 50);
-    EmitStatement(state, ObjectKind::Star);
-    state.starCode = state.pendingStatement;
-    state.requests.previewRequest = 2;
-    const SectionTable sections = ComposeSections(state);
+    Design design;
+    const SupportTexts support = AddStarSupport({});
+    design.typeDecls = support.typeDecls;
+    design.supportFunctions = support.supportFunctions;
+    design.doStringBody = "   GRAPHIC SET POS ( 14,  27)\r\n   GRAPHIC PRINT sName\r\n\r\n";
+    StatementValues star;
+    Place(star, 1, 26, 4, 66, 50);
+    DefaultStarPoints(star.properties);
+    design.starCode = StatementBlock(star, ObjectKind::Star, Build::Placement);
+    AreaRequests requests;
+    requests.previewRequest = 2;
+    const SectionTable sections = ComposeSections(design, requests, 0, "");
 
-    EXPECT_EQ(sections[2], state.typeDecls);
+    EXPECT_EQ(sections[2], design.typeDecls);
     EXPECT_EQ(sections[4].find("GRAPHIC"), std::string::npos);
     EXPECT_NE(sections[4].find("  FUNCTION XPRINT_Star ( BYVAL X1       AS SINGLE, _ \r\n"),
               std::string::npos);
@@ -104,7 +98,7 @@ TEST(PrinterCode, MoveMenuSectionsAreConvertedToo) {
     sections[26] = "   GRAPHIC LINE STEP shifted\r\n";
     sections[33] = "   GRAPHIC ELLIPSE shifted\r\n";
     sections[31] = "   GRAPHIC PAINT\r\n";
-    ConvertToPrinterCode(sections);
+    sections = ConvertToPrinterCode(sections);
     EXPECT_EQ(sections[11], "   XPRINT BOX back\r\n");
     EXPECT_EQ(sections[26], "   XPRINT LINE STEP shifted\r\n");
     EXPECT_EQ(sections[33], "   XPRINT ELLIPSE shifted\r\n");

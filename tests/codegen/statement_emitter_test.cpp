@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,24 +15,24 @@ namespace {
 struct EmitCase {
     std::string name;
     ObjectKind kind;
-    std::function<void(DesignState&)> setUp;
+    std::function<void(StatementValues&)> setUp;
     std::string expected;
 };
 
-TEST(EmitStatement, BuildsEveryKindsPlacementBlock) {
+TEST(StatementBlock, BuildsEveryKindsPlacementBlock) {
     const std::vector<EmitCase> cases = {
         {"box with default properties", ObjectKind::Box,
-         [](DesignState& s) { Place(s, 3, 26, 4, 83, 50); },
+         [](StatementValues& s) { Place(s, 3, 26, 4, 83, 50); },
          "   GRAPHIC WIDTH 2\r\n"
          "   GRAPHIC BOX (26, 4) - (83, 50),0,0,%WHITE,0        ' [[  3  ]] \r\n"
          "\r\n"},
         {"box with negative x and y", ObjectKind::Box,
-         [](DesignState& s) { Place(s, 4, -12, -7, 0, -1); },
+         [](StatementValues& s) { Place(s, 4, -12, -7, 0, -1); },
          "   GRAPHIC WIDTH 2\r\n"
          "   GRAPHIC BOX (-12,-7) - (0,-1),0,0,%WHITE,0        ' [[  4  ]] \r\n"
          "\r\n"},
         {"paint", ObjectKind::Paint,
-         [](DesignState& s) {
+         [](StatementValues& s) {
              Place(s, 1, 3, 4, 7, 23);
              s.properties.fillColor = "%RED";
              s.properties.fillStyle = "2";
@@ -39,17 +40,19 @@ TEST(EmitStatement, BuildsEveryKindsPlacementBlock) {
          "   GRAPHIC PAINT (3, 4),%RED,0,2        ' [[  1  ]] \r\n"
          "\r\n"},
         {"paint replace", ObjectKind::PaintReplace,
-         [](DesignState& s) { Place(s, 9, 49, 27, 53, 46); },
+         [](StatementValues& s) { Place(s, 9, 49, 27, 53, 46); },
          "   GRAPHIC GET PIXEL ( 49,  27) TO lRes& \r\n"
          "\r\n"
          "   GRAPHIC PAINT REPLACE (49, 27),%WHITE, lRes&, 0        ' 9 ENDPAINT\r\n"
          "\r\n"},
         {"star 40 by 46: inner points 11, 12, 29 and 33 in", ObjectKind::Star,
-         [](DesignState& s) {
+         [](StatementValues& s) {
              Place(s, 5, 26, 4, 66, 50);
              s.starWidth = 40;
              s.starHeight = 46;
              s.properties.edgeColor = "";
+             DefaultStarPoints(s.properties);
+             DefaultStarEdge(s.properties);
          },
          "   GRAPHIC WIDTH 2\r\n"
          "   sPts =  5 \r\n"
@@ -60,7 +63,7 @@ TEST(EmitStatement, BuildsEveryKindsPlacementBlock) {
          " 5  ]] \r\n"
          "\r\n"},
         {"star with its own points and colour", ObjectKind::Star,
-         [](DesignState& s) {
+         [](StatementValues& s) {
              Place(s, 6, -4, -8, 6, 2);
              s.starWidth = 10;
              s.starHeight = 10;
@@ -76,7 +79,7 @@ TEST(EmitStatement, BuildsEveryKindsPlacementBlock) {
          "\r\n"
          "\r\n"},
         {"arc", ObjectKind::Arc,
-         [](DesignState& s) {
+         [](StatementValues& s) {
              Place(s, 7, 3, 4, 60, 50);
              s.arcStart = "0";
              s.arcEnd = "3.14";
@@ -86,7 +89,7 @@ TEST(EmitStatement, BuildsEveryKindsPlacementBlock) {
          "   GRAPHIC ARC (3, 4) - (60, 50),0,3.14,0        ' [[  7  ]] \r\n"
          "\r\n"},
         {"pie", ObjectKind::Pie,
-         [](DesignState& s) {
+         [](StatementValues& s) {
              Place(s, 8, 3, 4, 60, 50);
              s.arcStart = "1";
              s.arcEnd = "2";
@@ -94,24 +97,28 @@ TEST(EmitStatement, BuildsEveryKindsPlacementBlock) {
          "   GRAPHIC WIDTH 2\r\n"
          "   GRAPHIC PIE (3, 4) - (60, 50),1,2,0,%WHITE,0        ' [[  8  ]] \r\n"
          "\r\n"},
-        {"line step", ObjectKind::LineStep, [](DesignState& s) { Place(s, 10, 72, 96, 0, 0); },
+        {"line step", ObjectKind::LineStep, [](StatementValues& s) { Place(s, 10, 72, 96, 0, 0); },
          "   GRAPHIC LINE STEP - (72, 96)        ' [[  10  ]] \r\n"
          "\r\n"},
         {"stretched bitmap", ObjectKind::StretchedBitmap,
-         [](DesignState& s) {
+         [](StatementValues& s) {
              Place(s, 11, 3, 4, 83, 50);
              s.bitmapPath = "C:\\pics\\cat.bmp";
          },
          "   GRAPHIC RENDER \"C:\\pics\\cat.bmp\", (3, 4) - (83, 50)        ' [[  11  ]] \r\n"
          "\r\n"},
         {"bitmap at natural size writes its width and height", ObjectKind::NaturalBitmap,
-         [](DesignState& s) {
+         [](StatementValues& s) {
              Place(s, 12, 14, 4, 200, 50);
              s.bitmapPath = "cat.bmp";
          },
          " GRAPHIC RENDER \"cat.bmp\", (14, 4) - (200, 50)         ' [[  12  ]] \r\n"
          "\r\n"},
-        {"polygon", ObjectKind::Polygon, [](DesignState& s) { Place(s, 13, 26, 4, 83, 50); },
+        {"polygon", ObjectKind::Polygon,
+         [](StatementValues& s) {
+             Place(s, 13, 26, 4, 83, 50);
+             DefaultPolygonSides(s.properties);
+         },
          "   GRAPHIC WIDTH 2\r\n"
          "   sPts =  8 \r\n"
          "   RR1  = fDegree2Radian(180/sPts)\r\n"
@@ -120,7 +127,7 @@ TEST(EmitStatement, BuildsEveryKindsPlacementBlock) {
          "   GRAPHIC POLYGON tPpts13,0,%WHITE,0,0        ' [[  13  ]] \r\n"
          "\r\n"},
         {"ellipse", ObjectKind::Ellipse,
-         [](DesignState& s) {
+         [](StatementValues& s) {
              Place(s, 14, 26, 4, 83, 50);
              s.properties.fillColor = "";
          },
@@ -129,53 +136,70 @@ TEST(EmitStatement, BuildsEveryKindsPlacementBlock) {
          "\r\n"},
     };
     for (const auto& c : cases) {
-        DesignState state;
-        c.setUp(state);
-        EmitStatement(state, c.kind);
-        EXPECT_EQ(state.pendingStatement, c.expected) << c.name;
+        StatementValues values;
+        c.setUp(values);
+        EXPECT_EQ(StatementBlock(values, c.kind, Build::Placement), c.expected) << c.name;
     }
 }
 
-TEST(EmitStatement, StarAndPolygonDefaultsStayInTheProperties) {
-    DesignState star;
-    star.properties.edgeColor = "";
-    EmitStatement(star, ObjectKind::Star);
-    EXPECT_EQ(star.properties.cornerSidesPoints, " 5 ");
-    EXPECT_EQ(star.properties.edgeColor, "%BLACK");
+// Only the values the defaults stand for are replaced.
+TEST(PropertyDefaults, StarPointsAndEdgePolygonSides) {
+    Properties chosen;
+    chosen.cornerSidesPoints = "7";
+    chosen.edgeColor = "255";
+    Properties star = chosen;
+    DefaultStarPoints(star);
+    DefaultStarEdge(star);
+    DefaultPolygonSides(star);
+    EXPECT_EQ(star.cornerSidesPoints, "7");
+    EXPECT_EQ(star.edgeColor, "255");
 
-    DesignState polygon;
-    polygon.properties.edgeColor = "";
-    EmitStatement(polygon, ObjectKind::Polygon);
-    EXPECT_EQ(polygon.properties.cornerSidesPoints, " 8 ");
-    EXPECT_EQ(polygon.properties.edgeColor, "");
-
-    DesignState box;
-    EmitStatement(box, ObjectKind::Box);
-    EXPECT_EQ(box.properties.cornerSidesPoints, "0");
+    Properties unset;
+    unset.edgeColor = "";
+    Properties polygon = unset;
+    DefaultPolygonSides(polygon);
+    EXPECT_EQ(polygon.cornerSidesPoints, " 8 ");
+    EXPECT_EQ(polygon.edgeColor, "");
+    DefaultStarPoints(unset);
+    DefaultStarEdge(unset);
+    EXPECT_EQ(unset.cornerSidesPoints, " 5 ");
+    EXPECT_EQ(unset.edgeColor, "%BLACK");
 }
 
 // A star marked right to left has a negative size; the single-precision fractions then reach just
 // past the whole numbers 11 and 29, and floor takes them one further.
-TEST(EmitStatement, StarInnerPointsUseTheSinglePrecisionFractions) {
-    DesignState state;
-    Place(state, 1, 100, 100, 60, 54);
-    state.starWidth = -40;
-    state.starHeight = -46;
-    EmitStatement(state, ObjectKind::Star);
-    EXPECT_NE(state.pendingStatement.find("RR1,  88,  87,  70,  66, RR2"), std::string::npos)
-        << state.pendingStatement;
+TEST(StatementBlock, StarInnerPointsUseTheSinglePrecisionFractions) {
+    StatementValues values;
+    Place(values, 1, 100, 100, 60, 54);
+    values.starWidth = -40;
+    values.starHeight = -46;
+    const std::string block = StatementBlock(values, ObjectKind::Star, Build::Placement);
+    EXPECT_NE(block.find("RR1,  88,  87,  70,  66, RR2"), std::string::npos) << block;
+}
+
+// The move menu's pending object: its values and the flags that name its kind.
+struct Pending : StatementValues {
+    PropertiesTargets targets;
+    MoveMenuKinds moveMenuKinds;
+};
+
+// The block the move menu's Preview rebuilds, for the kind the flags name.
+std::optional<std::string> Rebuilt(const Pending& pending) {
+    const std::optional<ObjectKind> kind = MoveMenuKind(pending.targets, pending.moveMenuKinds);
+    if (!kind) return std::nullopt;
+    return StatementBlock(pending, *kind, Build::Rebuild);
 }
 
 struct RegenerateCase {
     std::string name;
-    std::function<void(DesignState&)> setUp;
+    std::function<void(Pending&)> setUp;
     std::string expected;
 };
 
-TEST(RegenerateStatement, RebuildsFromTheShiftedCoordinates) {
+TEST(MoveMenuRebuild, RebuildsFromTheShiftedCoordinates) {
     const std::vector<RegenerateCase> cases = {
         {"box after two steps right",
-         [](DesignState& s) {
+         [](Pending& s) {
              Place(s, 3, 32, 4, 89, 50);
              s.targets.rectangle = true;
          },
@@ -183,19 +207,20 @@ TEST(RegenerateStatement, RebuildsFromTheShiftedCoordinates) {
          "   GRAPHIC BOX (32, 4) - (89, 50),0,0,%WHITE,0         ' [[  3  ]] \r\n"
          "\r\n"},
         {"paint",
-         [](DesignState& s) {
+         [](Pending& s) {
              Place(s, 2, 5, 6, 0, 0);
              s.targets.paint = true;
          },
          "   GRAPHIC PAINT (5, 6),%WHITE,0,0         ' [[  2  ]] \r\n"
          "\r\n"},
         {"star keeps its placed size and drops the RR comments",
-         [](DesignState& s) {
+         [](Pending& s) {
              Place(s, 5, 26, 4, 70, 53);
              s.starWidth = 40;
              s.starHeight = 46;
              s.properties.cornerSidesPoints = " 5 ";
              s.properties.edgeColor = "";
+             DefaultStarEdge(s.properties);
              s.targets.star = true;
          },
          "   GRAPHIC WIDTH 2\r\n"
@@ -207,7 +232,7 @@ TEST(RegenerateStatement, RebuildsFromTheShiftedCoordinates) {
          "[[  5  ]] \r\n"
          "\r\n"},
         {"arc",
-         [](DesignState& s) {
+         [](Pending& s) {
              Place(s, 7, 3, 4, 60, 50);
              s.arcStart = "0";
              s.arcEnd = "1";
@@ -217,7 +242,7 @@ TEST(RegenerateStatement, RebuildsFromTheShiftedCoordinates) {
          "   GRAPHIC ARC (3, 4) - (60, 50),0,1,0         ' [[  7  ]] \r\n"
          "\r\n"},
         {"pie",
-         [](DesignState& s) {
+         [](Pending& s) {
              Place(s, 8, 3, 4, 60, 50);
              s.arcStart = "0";
              s.arcEnd = "1";
@@ -227,7 +252,7 @@ TEST(RegenerateStatement, RebuildsFromTheShiftedCoordinates) {
          "   GRAPHIC PIE (3, 4) - (60, 50),0,1,0,%WHITE,0         ' [[  8  ]] \r\n"
          "\r\n"},
         {"polygon",
-         [](DesignState& s) {
+         [](Pending& s) {
              Place(s, 13, 26, 4, 83, 50);
              s.properties.cornerSidesPoints = "6";
              s.targets.polygon = true;
@@ -240,7 +265,7 @@ TEST(RegenerateStatement, RebuildsFromTheShiftedCoordinates) {
          "   GRAPHIC POLYGON tPpts13,0,%WHITE,0,0         ' [[  13  ]] \r\n"
          "\r\n"},
         {"ellipse",
-         [](DesignState& s) {
+         [](Pending& s) {
              Place(s, 14, 26, 4, 83, 50);
              s.targets.ellipse = true;
          },
@@ -248,7 +273,7 @@ TEST(RegenerateStatement, RebuildsFromTheShiftedCoordinates) {
          "   GRAPHIC ELLIPSE (26, 4) - (83, 50),0,%WHITE,0         ' [[  14  ]] \r\n"
          "\r\n"},
         {"bitmap at natural size is written as at placement",
-         [](DesignState& s) {
+         [](Pending& s) {
              Place(s, 12, 15, 4, 200, 50);
              s.bitmapPath = "cat.bmp";
              s.moveMenuKinds.naturalBitmap = true;
@@ -256,14 +281,14 @@ TEST(RegenerateStatement, RebuildsFromTheShiftedCoordinates) {
          " GRAPHIC RENDER \"cat.bmp\", (15, 4) - (200, 50)         ' [[  12  ]] \r\n"
          "\r\n"},
         {"line step has seven blanks before its tag",
-         [](DesignState& s) {
+         [](Pending& s) {
              Place(s, 10, 73, 96, 0, 0);
              s.moveMenuKinds.lineStep = true;
          },
          "   GRAPHIC LINE STEP - (73, 96)       ' [[  10  ]] \r\n"
          "\r\n"},
         {"line without colour and width",
-         [](DesignState& s) {
+         [](Pending& s) {
              Place(s, 16, 3, 4, 117, 96);
              s.properties.edgeColor = "";
              s.properties.lineWidth = "";
@@ -273,114 +298,110 @@ TEST(RegenerateStatement, RebuildsFromTheShiftedCoordinates) {
          "\r\n"},
     };
     for (const auto& c : cases) {
-        DesignState state;
-        c.setUp(state);
-        RegenerateStatement(state);
-        EXPECT_EQ(state.pendingStatement, c.expected) << c.name;
+        Pending pending;
+        c.setUp(pending);
+        EXPECT_EQ(Rebuilt(pending), c.expected) << c.name;
     }
 }
 
-TEST(RegenerateStatement, LinePlacedThenRebuiltWithTheMenuChoice) {
-    DesignState state;
-    Place(state, 4, 3, 4, 49, 4);
-    state.properties.edgeColor = "255";
-    state.properties.lineWidth = "6";
-    state.targets.line = true;
-    EmitStatement(state, ObjectKind::Line);
-    EXPECT_EQ(state.pendingStatement,
+TEST(MoveMenuRebuild, LinePlacedThenRebuiltWithTheMenuChoice) {
+    Pending line;
+    Place(line, 4, 3, 4, 49, 4);
+    line.properties.edgeColor = "255";
+    line.properties.lineWidth = "6";
+    line.targets.line = true;
+    EXPECT_EQ(StatementBlock(line, ObjectKind::Line, Build::Placement),
               "   GRAPHIC COLOR 0\r\n   GRAPHIC WIDTH 2\r\n   GRAPHIC LINE (3, 4) - (49, 4)        "
               "   ' [[  4  ]] \r\n\r\n");
-    RegenerateStatement(state);
-    EXPECT_EQ(state.pendingStatement,
+    EXPECT_EQ(Rebuilt(line),
               "   GRAPHIC COLOR 255\r\n   GRAPHIC WIDTH 6\r\n   GRAPHIC LINE (3, 4) - (49, 4)      "
               "  ' ' [[  4  ]] \r\n\r\n");
 }
 
-TEST(RegenerateStatement, TakesTheKindFromTheFirstSetFlag) {
+TEST(MoveMenuRebuild, TakesTheKindFromTheFirstSetFlag) {
     struct FlagCase {
         std::string name;
-        std::function<void(DesignState&)> setFlags;
-        std::string expectedStart;  // empty: pendingStatement left as it was
+        std::function<void(Pending&)> setFlags;
+        std::string expectedStart;  // empty: no block to rebuild
     };
     const std::vector<FlagCase> cases = {
-        {"no flag", [](DesignState&) {}, ""},
+        {"no flag", [](Pending&) {}, ""},
         {"right-strip text before paint",
-         [](DesignState& s) {
+         [](Pending& s) {
              s.targets.text = true;
              s.targets.paint = true;
          },
          ""},
         {"paint before the string tool",
-         [](DesignState& s) {
+         [](Pending& s) {
              s.targets.paint = true;
              s.moveMenuKinds.stringTool = true;
          },
          "   GRAPHIC PAINT"},
         {"string tool before star",
-         [](DesignState& s) {
+         [](Pending& s) {
              s.moveMenuKinds.stringTool = true;
              s.targets.star = true;
          },
          ""},
         {"star before arc",
-         [](DesignState& s) {
+         [](Pending& s) {
              s.targets.star = true;
              s.targets.arc = true;
          },
          "   GRAPHIC WIDTH 2\r\n   sPts"},
         {"arc before pie",
-         [](DesignState& s) {
+         [](Pending& s) {
              s.targets.arc = true;
              s.targets.pie = true;
          },
          "   GRAPHIC WIDTH 2\r\n   GRAPHIC ARC"},
         {"pie before box",
-         [](DesignState& s) {
+         [](Pending& s) {
              s.targets.pie = true;
              s.targets.rectangle = true;
          },
          "   GRAPHIC WIDTH 2\r\n   GRAPHIC PIE"},
         {"box before polygon",
-         [](DesignState& s) {
+         [](Pending& s) {
              s.targets.rectangle = true;
              s.targets.polygon = true;
          },
          "   GRAPHIC WIDTH 2\r\n   GRAPHIC BOX"},
         {"polygon before the natural-size bitmap",
-         [](DesignState& s) {
+         [](Pending& s) {
              s.targets.polygon = true;
              s.moveMenuKinds.naturalBitmap = true;
          },
          "   GRAPHIC WIDTH 2\r\n   sPts"},
         {"natural-size bitmap before ellipse",
-         [](DesignState& s) {
+         [](Pending& s) {
              s.moveMenuKinds.naturalBitmap = true;
              s.targets.ellipse = true;
          },
          " GRAPHIC RENDER"},
         {"ellipse before line step",
-         [](DesignState& s) {
+         [](Pending& s) {
              s.targets.ellipse = true;
              s.moveMenuKinds.lineStep = true;
          },
          "   GRAPHIC WIDTH 2\r\n   GRAPHIC ELLIPSE"},
         {"line step before line",
-         [](DesignState& s) {
+         [](Pending& s) {
              s.moveMenuKinds.lineStep = true;
              s.targets.line = true;
          },
          "   GRAPHIC LINE STEP"},
     };
     for (const auto& c : cases) {
-        DesignState state;
-        state.pendingStatement = "kept";
-        c.setFlags(state);
-        RegenerateStatement(state);
+        Pending pending;
+        c.setFlags(pending);
+        const std::optional<std::string> block = Rebuilt(pending);
         if (c.expectedStart.empty()) {
-            EXPECT_EQ(state.pendingStatement, "kept") << c.name;
+            EXPECT_EQ(block, std::nullopt) << c.name;
         } else {
-            EXPECT_EQ(state.pendingStatement.substr(0, c.expectedStart.size()), c.expectedStart)
-                << c.name;
+            ASSERT_TRUE(block.has_value()) << c.name;
+            EXPECT_EQ(block->substr(0, c.expectedStart.size()), c.expectedStart) << c.name;
         }
     }
 }

@@ -66,56 +66,45 @@ TEST(SupportChunks, HaveTheirLinesAndBlanks) {
 }
 
 TEST(SupportFunctions, StarFirstThenPolygon) {
-    DesignState state;
-    AddStarSupport(state);
-    EXPECT_EQ(state.typeDecls, std::string(kPolyPointType));
-    EXPECT_EQ(state.supportFunctions, std::string(kPolygonPointsFunction) +
+    SupportTexts texts = AddStarSupport({});
+    EXPECT_EQ(texts.typeDecls, std::string(kPolyPointType));
+    EXPECT_EQ(texts.supportFunctions, std::string(kPolygonPointsFunction) +
                                           std::string(kStarFunction) +
                                           std::string(kDegreeToRadianFunction));
 
-    AddStarSupport(state);
-    EXPECT_EQ(Count(state.supportFunctions, "FUNCTION GRAPHIC_Star"), 1u);
+    texts = AddStarSupport(texts);
+    EXPECT_EQ(Count(texts.supportFunctions, "FUNCTION GRAPHIC_Star"), 1u);
 
-    const std::string starFunctions = state.supportFunctions;
-    AddPolygonSupport(state);
-    EXPECT_EQ(state.typeDecls, std::string(kPolyPointType) + std::string(kPolyArrayType));
-    EXPECT_EQ(state.supportFunctions, starFunctions + std::string(kPolygonFunction));
-    EXPECT_EQ(Count(state.supportFunctions, "FUNCTION fDegree2Radian"), 1u);
+    const std::string starFunctions = texts.supportFunctions;
+    texts = AddPolygonSupport(texts);
+    EXPECT_EQ(texts.typeDecls, std::string(kPolyPointType) + std::string(kPolyArrayType));
+    EXPECT_EQ(texts.supportFunctions, starFunctions + std::string(kPolygonFunction));
+    EXPECT_EQ(Count(texts.supportFunctions, "FUNCTION fDegree2Radian"), 1u);
 }
 
 TEST(SupportFunctions, PolygonFirstThenStar) {
-    DesignState state;
-    AddPolygonSupport(state);
-    AddPolygonSupport(state);
-    EXPECT_EQ(state.typeDecls, std::string(kPolyPointType) + std::string(kPolyArrayType));
-    EXPECT_EQ(state.supportFunctions,
+    SupportTexts texts = AddPolygonSupport(AddPolygonSupport({}));
+    EXPECT_EQ(texts.typeDecls, std::string(kPolyPointType) + std::string(kPolyArrayType));
+    EXPECT_EQ(texts.supportFunctions,
               std::string(kPolygonFunction) + std::string(kDegreeToRadianFunction));
 
-    AddStarSupport(state);
-    EXPECT_EQ(state.typeDecls, std::string(kPolyPointType) + std::string(kPolyArrayType));
-    EXPECT_EQ(state.supportFunctions,
+    texts = AddStarSupport(texts);
+    EXPECT_EQ(texts.typeDecls, std::string(kPolyPointType) + std::string(kPolyArrayType));
+    EXPECT_EQ(texts.supportFunctions,
               std::string(kPolygonFunction) + std::string(kDegreeToRadianFunction) +
                   std::string(kPolygonPointsFunction) + std::string(kStarFunction));
 }
 
 TEST(LocalDecls, StarAndPolygonLinesGoInOnce) {
-    DesignState star;
-    AddStarLocals(star);
-    AddPolygonLocals(star);
-    AddStarLocals(star);
-    EXPECT_EQ(star.localDecls, "  LOCAL RR1, RR2 AS EXT\r\n  LOCAL sPts AS SINGLE\r\n");
-
-    DesignState polygon;
-    AddPolygonLocals(polygon);
-    AddStarLocals(polygon);
-    EXPECT_EQ(polygon.localDecls, "    LOCAL RR1, RR2 AS EXT\r\n  LOCAL sPts AS SINGLE\r\n");
+    EXPECT_EQ(AddStarLocals(AddPolygonLocals(AddStarLocals(""))),
+              "  LOCAL RR1, RR2 AS EXT\r\n  LOCAL sPts AS SINGLE\r\n");
+    EXPECT_EQ(AddStarLocals(AddPolygonLocals("")),
+              "    LOCAL RR1, RR2 AS EXT\r\n  LOCAL sPts AS SINGLE\r\n");
 }
 
 TEST(LocalDecls, ProbeIsCaseSensitive) {
-    DesignState state;
-    state.localDecls = "   LOCAL rr1 AS LONG\r\n";
-    AddLocal(state, "  LOCAL RR1, RR2 AS EXT", "RR1");
-    EXPECT_EQ(state.localDecls, "   LOCAL rr1 AS LONG\r\n  LOCAL RR1, RR2 AS EXT\r\n");
+    EXPECT_EQ(AddLocal("   LOCAL rr1 AS LONG\r\n", "  LOCAL RR1, RR2 AS EXT", "RR1"),
+              "   LOCAL rr1 AS LONG\r\n  LOCAL RR1, RR2 AS EXT\r\n");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
-#include "app/command_codes.h"
 #include "design/drawing_tools.h"
 #include "design/tool_fixture.h"
 #include "design/undo.h"
+#include "model/command_codes.h"
 
 namespace gridlet {
 namespace {
@@ -16,10 +16,10 @@ class BitmapToolTest : public ToolFixture {
     }
     void ExpectNothingPlaced() {
         EXPECT_EQ(backend.Pending(), 0u);
-        EXPECT_EQ(state.objectNumber, 1);
+        EXPECT_EQ(design.objectNumber, 1);
         EXPECT_TRUE(NothingRecorded());
         EXPECT_EQ(ScreenBytes(), passScreen);
-        EXPECT_EQ(state.snapshot, "");
+        EXPECT_EQ(pass.snapshot, "");
     }
 };
 
@@ -31,7 +31,7 @@ TEST_F(BitmapToolTest, ANaturalSizeBitmapIsMarkedOverTheCellsItCovers) {
     ChooseBitmap("pic.bmp");
     RunDrawingTool(context, kBmpCommand);
 
-    EXPECT_EQ((std::array{state.AreaTop, state.AreaLeft, state.AreaBottom, state.AreaRight}),
+    EXPECT_EQ((std::array{pass.AreaTop, pass.AreaLeft, pass.AreaBottom, pass.AreaRight}),
               (std::array{4, 14, 6, 31}));
     EXPECT_EQ(CellsAt(4, 14, 18), "\xDA" + std::string(16, '\xC4') + "\xBF");
     EXPECT_EQ(CellsAt(5, 14, 4), "\xB3pic");
@@ -39,8 +39,8 @@ TEST_F(BitmapToolTest, ANaturalSizeBitmapIsMarkedOverTheCellsItCovers) {
     EXPECT_EQ(AttrAt(5, 15), kDark);
     EXPECT_EQ(AttrAt(5, 31), kDark);
     EXPECT_EQ(AttrAt(5, 14), kLight);
-    EXPECT_EQ(state.bitmapName, "pic.bmp");
-    EXPECT_EQ((std::array{state.bitmapWidth, state.bitmapHeight}), (std::array{200, 50}));
+    EXPECT_EQ(pass.bitmapName, "pic.bmp");
+    EXPECT_EQ((std::array{pass.bitmapWidth, pass.bitmapHeight}), (std::array{200, 50}));
 }
 
 TEST_F(BitmapToolTest, AStretchedBitmapIsMarkedOverTheAreaWithItsName) {
@@ -53,7 +53,7 @@ TEST_F(BitmapToolTest, AStretchedBitmapIsMarkedOverTheAreaWithItsName) {
     EXPECT_EQ(CellsAt(4, 14, 7), "\xDA\xC4\xC4\xC4\xC4\xC4\xBF");
     EXPECT_EQ(CellsAt(5, 14, 7), "\xB3pic" + RowText(5, 18, 19) + "\xB3");
     EXPECT_EQ(CellsAt(6, 14, 7), "\xC0\xC4\xC4\xC4\xC4\xC4\xD9");
-    EXPECT_EQ(state.codeHistory[0], state.bitmapCode);
+    EXPECT_EQ(design.codeHistory[0], design.bitmapCode);
 }
 
 TEST_F(BitmapToolTest, AStretchedBitmapWithoutWidthIsRefusedWithItsNameInCapitals) {
@@ -77,7 +77,7 @@ TEST_F(BitmapToolTest, AStretchedBitmapWithoutWidthIsRefusedWithItsNameInCapital
 TEST_F(BitmapToolTest, NoFileChosenEndsEitherToolSilently) {
     MakeWindow(2, 12, 40, 70);
     for (std::int16_t command : {kBmpCommand, kBmpStretchedCommand}) {
-        state.objectNumber = 0;
+        design.objectNumber = 0;
         Mark(4, 14, 6, 20);
         StartPass();
         backend.Script(KeyEvent(kEscKey));
@@ -98,10 +98,10 @@ TEST_F(BitmapToolTest, YesToTheWidthQuestionMovesTheBitmapToTheWindowsRightEdge)
 
     EXPECT_TRUE(EverShown("Not enough width to contain the full BMP "));
     EXPECT_TRUE(EverShown("It will move left about  97 pixels if you do."));
-    EXPECT_EQ(state.bitmapCode, " GRAPHIC RENDER \"" + InFolder("wide.bmp") +
-                                    "\", (-71, 50) - (300, 50)         ' [[  1  ]] \r\n\r\n");
+    EXPECT_EQ(design.bitmapCode, " GRAPHIC RENDER \"" + InFolder("wide.bmp") +
+                                     "\", (-71, 50) - (300, 50)         ' [[  1  ]] \r\n\r\n");
     // x1 = -71 maps back to column 24; 300 pixels cover 27 columns from there.
-    EXPECT_EQ(state.AreaLeft, 24);
+    EXPECT_EQ(pass.AreaLeft, 24);
     EXPECT_EQ(CellsAt(4, 24, 27), "\xDA" + std::string(25, '\xC4') + "\xBF");
     EXPECT_EQ(CellsAt(5, 25, 4), "wide");
 }
@@ -131,9 +131,9 @@ TEST_F(BitmapToolTest, YesToTheHeightQuestionMovesTheBitmapUp) {
     EXPECT_TRUE(EverShown("Not enough height to contain the full BMP "));
     EXPECT_TRUE(EverShown("It will move up about  107 pixels if you do."));
     EXPECT_FALSE(EverShown("Not enough width"));
-    EXPECT_EQ(state.bitmapCode, " GRAPHIC RENDER \"" + InFolder("tall.bmp") +
-                                    "\", (26, 3) - (40, 200)         ' [[  1  ]] \r\n\r\n");
-    EXPECT_EQ((std::array{state.AreaTop, state.AreaLeft, state.AreaBottom, state.AreaRight}),
+    EXPECT_EQ(design.bitmapCode, " GRAPHIC RENDER \"" + InFolder("tall.bmp") +
+                                     "\", (26, 3) - (40, 200)         ' [[  1  ]] \r\n\r\n");
+    EXPECT_EQ((std::array{pass.AreaTop, pass.AreaLeft, pass.AreaBottom, pass.AreaRight}),
               (std::array{8, 32, 16, 35}));
     EXPECT_EQ(CellsAt(8, 32, 4), "\xDA\xC4\xC4\xBF");
     EXPECT_EQ(CellsAt(16, 32, 4), "\xC0\xC4\xC4\xD9");
@@ -151,7 +151,7 @@ TEST_F(BitmapToolTest, ANarrowOrUnreadableBitmapGetsAOneColumnOutline) {
     } cases[] = {{"tiny.bmp", "(10, 10)", "tiny"}, {"broken.bmp", "(0, 0)", "broken"}};
     MakeWindow(2, 12, 40, 70);
     for (const auto& c : cases) {
-        state.objectNumber = 0;
+        design.objectNumber = 0;
         Mark(4, 14, 6, 20);
         StartPass();
         ChooseBitmap(c.file);
@@ -159,16 +159,16 @@ TEST_F(BitmapToolTest, ANarrowOrUnreadableBitmapGetsAOneColumnOutline) {
 
         const std::string block = " GRAPHIC RENDER \"" + InFolder(c.file) + "\", (26, 50) - " +
                                   c.corner + "         ' [[  1  ]] \r\n\r\n";
-        EXPECT_EQ(state.bitmapCode, block);
-        EXPECT_EQ(state.codeHistory[0], block);
-        EXPECT_EQ(state.screenHistory[0], passScreen);
+        EXPECT_EQ(design.bitmapCode, block);
+        EXPECT_EQ(design.codeHistory[0], block);
+        EXPECT_EQ(design.screenHistory[0], passScreen);
         EXPECT_EQ(CellsAt(4, 14, 2), "\xDA" + RowText(4, 15, 15)) << c.file;
         const std::string name = c.name;
         EXPECT_EQ(CellsAt(5, 14, 1 + static_cast<int>(name.size())), "\xC0" + name);
         EXPECT_EQ(AttrAt(4, 14), kLight);
 
         Undo(context);
-        EXPECT_EQ(state.bitmapCode, "");
+        EXPECT_EQ(design.bitmapCode, "");
         EXPECT_EQ(ScreenBytes(), passScreen);
     }
 }

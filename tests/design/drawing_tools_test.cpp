@@ -1,7 +1,7 @@
 #include "design/drawing_tools.h"
 
-#include "app/command_codes.h"
 #include "design/tool_fixture.h"
+#include "model/command_codes.h"
 
 namespace gridlet {
 namespace {
@@ -17,7 +17,7 @@ struct PlacementCase {
     Dialogs dialogs;
     bool PropertiesTargets::*target;  // set before the tool, as the right strip does
     bool clearsTarget;
-    std::string DesignState::*accumulator;
+    std::string Design::*accumulator;
     const char* block;  // {path} stands for the chosen bitmap's full path
     const char* localDecls;
     const char* supportMarker;  // nullptr: no support functions
@@ -54,8 +54,8 @@ TEST_P(DrawingToolPlacement, BuildsTheExactBlockAndRecordsIt) {
     const PlacementCase& c = GetParam();
     MakeWindow(2, 12, 40, 70);
     Mark(4, 14, 6, 20);
-    state.objectNumber = 6;
-    if (c.target != nullptr) state.targets.*c.target = true;
+    design.objectNumber = 6;
+    if (c.target != nullptr) pass.targets.*c.target = true;
     StartPass();
     switch (c.dialogs) {
         case Dialogs::None:
@@ -83,15 +83,15 @@ TEST_P(DrawingToolPlacement, BuildsTheExactBlockAndRecordsIt) {
     const std::size_t path = block.find("{path}");
     if (path != std::string::npos) block.replace(path, 6, InFolder("pic.bmp"));
     EXPECT_EQ(backend.Pending(), 0u);
-    EXPECT_EQ(state.*c.accumulator, block);
-    EXPECT_EQ(state.codeHistory[0], block);
-    EXPECT_EQ(state.screenHistory[0], passScreen);
-    EXPECT_EQ(state.objectNumber, 7);
-    EXPECT_EQ(state.localDecls, c.localDecls);
+    EXPECT_EQ(design.*c.accumulator, block);
+    EXPECT_EQ(design.codeHistory[0], block);
+    EXPECT_EQ(design.screenHistory[0], passScreen);
+    EXPECT_EQ(design.objectNumber, 7);
+    EXPECT_EQ(design.localDecls, c.localDecls);
     if (c.supportMarker == nullptr) {
-        EXPECT_EQ(state.supportFunctions, "");
+        EXPECT_EQ(design.supportFunctions, "");
     } else {
-        EXPECT_NE(state.supportFunctions.find(c.supportMarker), std::string::npos);
+        EXPECT_NE(design.supportFunctions.find(c.supportMarker), std::string::npos);
     }
     if (c.dialogs == Dialogs::None) {
         EXPECT_EQ(clock.TimeOfDayMs(), c.dialogMs);
@@ -106,9 +106,9 @@ TEST_P(DrawingToolPlacement, BuildsTheExactBlockAndRecordsIt) {
         EXPECT_EQ(frame->objectNumber, c.numberFirst ? 7 : 6);
     }
     if (c.clearsTarget) {
-        EXPECT_FALSE(state.targets.*c.target);
+        EXPECT_FALSE(pass.targets.*c.target);
     }
-    EXPECT_FALSE(state.targets.paint);
+    EXPECT_FALSE(pass.targets.paint);
 }
 
 constexpr const char* kNoLocals = "";
@@ -119,17 +119,17 @@ INSTANTIATE_TEST_SUITE_P(
     Tools, DrawingToolPlacement,
     ::testing::Values(
         PlacementCase{"Paint", kPaintCommand, &kLeftPaintBoPressed, true, Dialogs::Properties,
-                      nullptr, false, &DesignState::paintCode,
+                      nullptr, false, &Design::paintCode,
                       "   GRAPHIC PAINT (26, 50),%WHITE,0,0        ' [[  7  ]] \r\n\r\n", kNoLocals,
                       nullptr, 0},
         PlacementCase{
             "PaintReplace", kNoCommand, nullptr, false, Dialogs::Properties,
-            &PropertiesTargets::paintReplace, false, &DesignState::paintCode,
+            &PropertiesTargets::paintReplace, false, &Design::paintCode,
             "   GRAPHIC GET PIXEL ( 26,  50) TO lRes& \r\n\r\n"
             "   GRAPHIC PAINT REPLACE (26, 50),%WHITE, lRes&, 0        ' 7 ENDPAINT\r\n\r\n",
             kNoLocals, nullptr, 0},
         PlacementCase{"Star", kStarCommand, &kLeftStarPressed, false, Dialogs::None,
-                      &PropertiesTargets::star, true, &DesignState::starCode,
+                      &PropertiesTargets::star, true, &Design::starCode,
                       "   GRAPHIC WIDTH 2\r\n"
                       "   sPts =  5 \r\n"
                       "   RR1  = fDegree2Radian(180/sPts)    ' Change to (0/sPts) and \r\n"
@@ -139,32 +139,32 @@ INSTANTIATE_TEST_SUITE_P(
                       "        ' [[  7  ]] \r\n\r\n",
                       kStarLocals, "FUNCTION GRAPHIC_Star", 300},
         PlacementCase{"Arc", kArcCommand, &kLeftArcPressed, true, Dialogs::ArcThenProperties,
-                      &PropertiesTargets::arc, true, &DesignState::arcCode,
+                      &PropertiesTargets::arc, true, &Design::arcCode,
                       "   GRAPHIC WIDTH 2\r\n"
                       "   GRAPHIC ARC (26, 50) - (95, 96),2.355,4.71,0        ' [[  7  ]] \r\n\r\n",
                       kNoLocals, nullptr, 0},
         PlacementCase{"Pie", kPieCommand, &kLeftPiePressed, true, Dialogs::ArcThenProperties,
-                      &PropertiesTargets::pie, true, &DesignState::pieCode,
+                      &PropertiesTargets::pie, true, &Design::pieCode,
                       "   GRAPHIC WIDTH 2\r\n"
                       "   GRAPHIC PIE (26, 50) - (95, 96),2.355,4.71,0,%WHITE,0"
                       "        ' [[  7  ]] \r\n\r\n",
                       kNoLocals, nullptr, 0},
         PlacementCase{"LineStep", kLineStepCommand, &kLeftLineStpPressed, false, Dialogs::None,
-                      nullptr, false, &DesignState::lineCode,
+                      nullptr, false, &Design::lineCode,
                       "   GRAPHIC LINE STEP - (26, 50)        ' [[  7  ]] \r\n\r\n", kNoLocals,
                       nullptr, 300},
         PlacementCase{
             "StretchedBitmap", kBmpStretchedCommand, &kLeftBmpStrhPressed, false,
-            Dialogs::BitmapFile, nullptr, false, &DesignState::bitmapCode,
+            Dialogs::BitmapFile, nullptr, false, &Design::bitmapCode,
             "   GRAPHIC RENDER \"{path}\", (26, 50) - (95, 96)        ' [[  7  ]] \r\n\r\n",
             kNoLocals, nullptr, 500},
         PlacementCase{
             "NaturalBitmap", kBmpCommand, &kLeftBmpPressed, false, Dialogs::BitmapFile, nullptr,
-            false, &DesignState::bitmapCode,
+            false, &Design::bitmapCode,
             " GRAPHIC RENDER \"{path}\", (26, 50) - (200, 50)         ' [[  7  ]] \r\n\r\n",
             kNoLocals, nullptr, 500},
         PlacementCase{"Polygon", kPolygonCommand, &kLeftPolyPressed, false, Dialogs::None,
-                      &PropertiesTargets::polygon, true, &DesignState::polygonCode,
+                      &PropertiesTargets::polygon, true, &Design::polygonCode,
                       "   GRAPHIC WIDTH 2\r\n"
                       "   sPts =  8 \r\n"
                       "   RR1  = fDegree2Radian(180/sPts)\r\n"
@@ -173,18 +173,18 @@ INSTANTIATE_TEST_SUITE_P(
                       "   GRAPHIC POLYGON tPpts7,0,%WHITE,0,0        ' [[  7  ]] \r\n\r\n",
                       kPolygonLocals, "FUNCTION fPolygon ", 300},
         PlacementCase{"Box", kRectangleCommand, &kLeftRectangPressed, false, Dialogs::None,
-                      &PropertiesTargets::rectangle, true, &DesignState::boxCode,
+                      &PropertiesTargets::rectangle, true, &Design::boxCode,
                       "   GRAPHIC WIDTH 2\r\n"
                       "   GRAPHIC BOX (26, 50) - (95, 96),0,0,%WHITE,0        ' [[  7  ]] \r\n\r\n",
                       kNoLocals, nullptr, 300},
         PlacementCase{
             "Ellipse", kEllipseCommand, &kLeftEllipsePressed, true, Dialogs::None,
-            &PropertiesTargets::ellipse, true, &DesignState::ellipseCode,
+            &PropertiesTargets::ellipse, true, &Design::ellipseCode,
             "   GRAPHIC WIDTH 2\r\n"
             "   GRAPHIC ELLIPSE (26, 50) - (95, 96),0,%WHITE,0        ' [[  7  ]] \r\n\r\n",
             kNoLocals, nullptr, 300},
         PlacementCase{"Line", kLineCommand, &kLeftLinePressed, false, Dialogs::None,
-                      &PropertiesTargets::line, true, &DesignState::lineCode,
+                      &PropertiesTargets::line, true, &Design::lineCode,
                       "   GRAPHIC COLOR 0\r\n"
                       "   GRAPHIC WIDTH 2\r\n"
                       "   GRAPHIC LINE (26, 50) - (95, 96)           ' [[  7  ]] \r\n\r\n",
@@ -209,12 +209,12 @@ class DrawingToolWithoutWindow : public ToolFixture,
 TEST_P(DrawingToolWithoutWindow, SaysSoAndUsesUpANumber) {
     const RefusalCase& c = GetParam();
     Mark(4, 14, 6, 20);
-    state.lineKeepFlag = true;
+    pass.lineKeepFlag = true;
     bool PropertiesTargets::*const stripTargets[] = {
         &PropertiesTargets::star,    &PropertiesTargets::polygon, &PropertiesTargets::rectangle,
         &PropertiesTargets::ellipse, &PropertiesTargets::line,    &PropertiesTargets::arc,
         &PropertiesTargets::pie};
-    for (auto target : stripTargets) state.targets.*target = true;
+    for (auto target : stripTargets) pass.targets.*target = true;
     StartPass();
     backend.Script(KeyEvent('\r'));
 
@@ -226,12 +226,12 @@ TEST_P(DrawingToolWithoutWindow, SaysSoAndUsesUpANumber) {
 
     EXPECT_EQ(backend.Pending(), 0u);
     EXPECT_TRUE(EverShown("You should create your Graphic Window first. "));
-    EXPECT_EQ(state.objectNumber, 1);
+    EXPECT_EQ(design.objectNumber, 1);
     EXPECT_EQ(ScreenBytes(), passScreen);
-    EXPECT_EQ(state.snapshot, "") << "the pass's save is discarded";
+    EXPECT_EQ(pass.snapshot, "") << "the pass's save is discarded";
     EXPECT_TRUE(NothingRecorded());
-    EXPECT_FALSE(state.lineKeepFlag);
-    for (auto target : stripTargets) EXPECT_TRUE(state.targets.*target);
+    EXPECT_FALSE(pass.lineKeepFlag);
+    for (auto target : stripTargets) EXPECT_TRUE(pass.targets.*target);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -254,7 +254,7 @@ class DrawingToolOnOneColumn : public ToolFixture,
 TEST_P(DrawingToolOnOneColumn, AsksForTwoCornersAgain) {
     MakeWindow(2, 12, 40, 70);
     Mark(4, 14, 6, 14);
-    state.objectNumber = 6;
+    design.objectNumber = 6;
     StartPass();
     backend.Script(KeyEvent(' '));
 
@@ -263,9 +263,9 @@ TEST_P(DrawingToolOnOneColumn, AsksForTwoCornersAgain) {
     EXPECT_EQ(backend.Pending(), 0u);
     EXPECT_NE(FirstFrameShowing(kAreaNeededPanel), nullptr);
     EXPECT_EQ(backend.beeps, 1);
-    EXPECT_EQ(state.objectNumber, 7);
+    EXPECT_EQ(design.objectNumber, 7);
     EXPECT_EQ(ScreenBytes(), passScreen);
-    EXPECT_EQ(state.snapshot, "");
+    EXPECT_EQ(pass.snapshot, "");
     EXPECT_TRUE(NothingRecorded());
 }
 
@@ -289,7 +289,7 @@ TEST_F(DrawingToolTest, ARefusedStarLeavesAGapInTheNumbers) {
     MakeWindow(2, 12, 40, 70);
     StartPass();
     RunDrawingTool(context, kRectangleCommand);
-    EXPECT_NE(state.boxCode.find("' [[  2  ]] "), std::string::npos) << state.boxCode;
+    EXPECT_NE(design.boxCode.find("' [[  2  ]] "), std::string::npos) << design.boxCode;
 }
 
 TEST_F(DrawingToolTest, TheFirstPaintIsTheBackgroundAndTheSecondAPaint) {
@@ -302,11 +302,11 @@ TEST_F(DrawingToolTest, TheFirstPaintIsTheBackgroundAndTheSecondAPaint) {
     RunDrawingTool(context, kPaintCommand);
 
     EXPECT_EQ(backend.beeps, 1) << "the paint target was set for the menu";
-    EXPECT_FALSE(state.targets.paint);
-    EXPECT_EQ(state.backgroundPaintCode,
+    EXPECT_FALSE(pass.targets.paint);
+    EXPECT_EQ(design.backgroundPaintCode,
               "   GRAPHIC PAINT (3, 4),%WHITE,0,0        ' [[  1  ]] \r\n\r\n");
-    EXPECT_EQ(state.paintCode, "");
-    EXPECT_EQ((std::array{state.x1, state.y1, state.x2, state.y2}), (std::array{3, 4, 7, 23}));
+    EXPECT_EQ(design.paintCode, "");
+    EXPECT_EQ((std::array{pass.x1, pass.y1, pass.x2, pass.y2}), (std::array{3, 4, 7, 23}));
     EXPECT_EQ(console.CellAt(2, 12).ch, 'P');
     EXPECT_EQ(AttrAt(2, 12), 0x8A);
 
@@ -314,8 +314,8 @@ TEST_F(DrawingToolTest, TheFirstPaintIsTheBackgroundAndTheSecondAPaint) {
     StartPass();
     ClickPropertiesOk();
     RunDrawingTool(context, kPaintCommand);
-    EXPECT_EQ(state.paintCode, "   GRAPHIC PAINT (95, 73),%WHITE,0,0        ' [[  2  ]] \r\n\r\n");
-    EXPECT_EQ(state.backgroundPaintCode,
+    EXPECT_EQ(design.paintCode, "   GRAPHIC PAINT (95, 73),%WHITE,0,0        ' [[  2  ]] \r\n\r\n");
+    EXPECT_EQ(design.backgroundPaintCode,
               "   GRAPHIC PAINT (3, 4),%WHITE,0,0        ' [[  1  ]] \r\n\r\n");
     EXPECT_EQ(console.CellAt(5, 20).ch, 'P');
 }
@@ -323,19 +323,38 @@ TEST_F(DrawingToolTest, TheFirstPaintIsTheBackgroundAndTheSecondAPaint) {
 TEST_F(DrawingToolTest, ALineIsBlackAndTwoWideWhateverTheMenuChose) {
     MakeWindow(2, 12, 40, 70);
     Mark(4, 14, 6, 20);
-    state.properties.edgeColor = "255";
-    state.properties.lineWidth = "6";
-    state.targets.line = true;
+    pass.properties.edgeColor = "255";
+    pass.properties.lineWidth = "6";
+    pass.targets.line = true;
     StartPass();
     RunDrawingTool(context, kLineCommand);
 
-    EXPECT_EQ(state.lineCode,
+    EXPECT_EQ(design.lineCode,
               "   GRAPHIC COLOR 0\r\n   GRAPHIC WIDTH 2\r\n"
               "   GRAPHIC LINE (26, 50) - (95, 96)           ' [[  1  ]] \r\n\r\n");
-    EXPECT_EQ(state.properties.edgeColor, "");
-    EXPECT_EQ(state.properties.lineWidth, "");
-    EXPECT_FALSE(state.lineKeepFlag);
-    EXPECT_FALSE(state.targets.line);
+    EXPECT_EQ(pass.properties.edgeColor, "");
+    EXPECT_EQ(pass.properties.lineWidth, "");
+    EXPECT_FALSE(pass.lineKeepFlag);
+    EXPECT_FALSE(pass.targets.line);
+}
+
+// The defaults a star and a polygon are written with stay in the properties for the command.
+TEST_F(DrawingToolTest, StarAndPolygonKeepTheirDefaultsInTheProperties) {
+    MakeWindow(2, 12, 40, 70);
+    Mark(4, 14, 6, 20);
+    pass.properties.edgeColor = "";
+    StartPass();
+    RunDrawingTool(context, kStarCommand);
+    EXPECT_EQ(pass.properties.cornerSidesPoints, " 5 ");
+    EXPECT_EQ(pass.properties.edgeColor, "%BLACK");
+    EXPECT_NE(design.starCode.find("sPts,%BLACK"), std::string::npos) << design.starCode;
+
+    pass.properties = Properties{};
+    pass.properties.edgeColor = "";
+    StartPass();
+    RunDrawingTool(context, kPolygonCommand);
+    EXPECT_EQ(pass.properties.cornerSidesPoints, " 8 ");
+    EXPECT_EQ(pass.properties.edgeColor, "");
 }
 
 // The first corner lies one row above the window: y1 maps to -19.
@@ -349,7 +368,7 @@ TEST_F(DrawingToolTest, OnlyTheStarKeepsAPointAboveTheWindow) {
         Mark(1, 14, 3, 20);
         StartPass();
         RunDrawingTool(context, c.command);
-        EXPECT_EQ(state.y1, c.y1) << c.command;
+        EXPECT_EQ(pass.y1, c.y1) << c.command;
     }
 }
 
@@ -361,7 +380,7 @@ TEST_F(DrawingToolTest, OtherCommandsAreNotDrawingTools) {
                                  kUndoCommand, kCodeOutputCommand, kExitCommand, kHelpCommand}) {
         EXPECT_FALSE(RunDrawingTool(context, command)) << command;
     }
-    EXPECT_EQ(state.objectNumber, 0);
+    EXPECT_EQ(design.objectNumber, 0);
     EXPECT_EQ(ScreenBytes(), passScreen);
 }
 

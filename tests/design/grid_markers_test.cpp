@@ -1,9 +1,9 @@
 #include "design/grid_markers.h"
 
-#include "app/command_codes.h"
 #include "design/drawing_tools.h"
 #include "design/tool_fixture.h"
 #include "design/undo.h"
+#include "model/command_codes.h"
 
 namespace gridlet {
 namespace {
@@ -60,11 +60,11 @@ TEST_P(GridMarker, IsDrawnOverTheMarkedArea) {
         EXPECT_EQ(console.CellAt(row, col), PassCell(row, col))
             << "row " << row << ", column " << col;
     }
-    ASSERT_NE(state.codeHistory[0], "");
-    EXPECT_EQ(state.screenHistory[0], passScreen);
+    ASSERT_NE(design.codeHistory[0], "");
+    EXPECT_EQ(design.screenHistory[0], passScreen);
 
     Undo(context);
-    EXPECT_EQ(state.codeHistory[0], "");
+    EXPECT_EQ(design.codeHistory[0], "");
     EXPECT_EQ(ScreenBytes(), passScreen);
 }
 

@@ -11,11 +11,11 @@ class SelectAreaTest : public ConsoleFixture {
     void SetUp() override { PaintMainScreen(screen); }
 
     void MakeWindow(int top, int left, int bottom, int right) {
-        state.windowExists = 1;
-        state.windowTopRow = top;
-        state.windowLeftCol = left;
-        state.windowBottomRow = bottom;
-        state.windowRightCol = right;
+        design.windowExists = 1;
+        design.windowTopRow = top;
+        design.windowLeftCol = left;
+        design.windowBottomRow = bottom;
+        design.windowRightCol = right;
     }
 };
 
@@ -30,7 +30,7 @@ TEST_F(SelectAreaTest, ReadoutHoldsTheColumnWidthInSinglePrecision) {
         ASSERT_EQ(SelectArea(context), AreaOutcome::Marked);
         EXPECT_EQ(RowText(46, 1, 9), c.readout);
         EXPECT_EQ(AttrAt(46, 2), 0x81);
-        EXPECT_EQ(state.AreaRight, c.right);
+        EXPECT_EQ(pass.AreaRight, c.right);
         PaintMainScreen(screen);
     }
 }
@@ -53,8 +53,8 @@ TEST_F(SelectAreaTest, OneCellAreaIsOneShadeWithoutReadout) {
     Click(5, 20);
     backend.Script(PressEvent(5, 20));
     ASSERT_EQ(SelectArea(context), AreaOutcome::Marked);
-    EXPECT_EQ(state.AreaTop, state.AreaBottom);
-    EXPECT_EQ(state.AreaLeft, state.AreaRight);
+    EXPECT_EQ(pass.AreaTop, pass.AreaBottom);
+    EXPECT_EQ(pass.AreaLeft, pass.AreaRight);
     EXPECT_EQ(RowText(5, 20, 21),
               std::string("\xB2") + static_cast<char>(console.CellAt(5, 21).ch));
     EXPECT_EQ(AttrAt(5, 20), 0x81);
@@ -87,19 +87,19 @@ TEST_F(SelectAreaTest, UpwardDragBecomesOneRow) {
     Click(10, 20);
     Click(5, 25);
     ASSERT_EQ(SelectArea(context), AreaOutcome::Marked);
-    EXPECT_EQ(state.AreaTop, 10);
-    EXPECT_EQ(state.AreaBottom, 10);
+    EXPECT_EQ(pass.AreaTop, 10);
+    EXPECT_EQ(pass.AreaBottom, 10);
 }
 
 TEST_F(SelectAreaTest, BeforeTheWindowColumnTenAndRowFortySixTakeAFirstCorner) {
     Click(5, 10);
     Click(6, 20);
     ASSERT_EQ(SelectArea(context), AreaOutcome::Marked);
-    EXPECT_EQ(state.AreaLeft, 10);
+    EXPECT_EQ(pass.AreaLeft, 10);
     Click(46, 30);
     Click(46, 40);
     ASSERT_EQ(SelectArea(context), AreaOutcome::Marked);
-    EXPECT_EQ(state.AreaTop, 46);
+    EXPECT_EQ(pass.AreaTop, 46);
 }
 
 TEST_F(SelectAreaTest, GoingThreeColumnsLeftDropsTheFirstCornerUntilANewClick) {
@@ -109,10 +109,10 @@ TEST_F(SelectAreaTest, GoingThreeColumnsLeftDropsTheFirstCornerUntilANewClick) {
     backend.Script(PressEvent(7, 35));  // the new first corner
     Click(9, 40);
     ASSERT_EQ(SelectArea(context), AreaOutcome::Marked);
-    EXPECT_EQ(state.AreaTop, 7);
-    EXPECT_EQ(state.AreaLeft, 35);
-    EXPECT_EQ(state.AreaBottom, 9);
-    EXPECT_EQ(state.AreaRight, 40);
+    EXPECT_EQ(pass.AreaTop, 7);
+    EXPECT_EQ(pass.AreaLeft, 35);
+    EXPECT_EQ(pass.AreaBottom, 9);
+    EXPECT_EQ(pass.AreaRight, 40);
 }
 
 TEST_F(SelectAreaTest, ARightClickAfterADroppedCornerLeavesNoArea) {
@@ -120,17 +120,17 @@ TEST_F(SelectAreaTest, ARightClickAfterADroppedCornerLeavesNoArea) {
     backend.Script(MoveEvent(6, 27));
     Click(20, 40, kRightButton);
     ASSERT_EQ(SelectArea(context), AreaOutcome::Nothing);
-    EXPECT_EQ(state.AreaTop, 0);
-    EXPECT_EQ(state.AreaLeft, 0);
-    EXPECT_EQ(state.AreaBottom, 0);
-    EXPECT_EQ(state.AreaRight, 0);
+    EXPECT_EQ(pass.AreaTop, 0);
+    EXPECT_EQ(pass.AreaLeft, 0);
+    EXPECT_EQ(pass.AreaBottom, 0);
+    EXPECT_EQ(pass.AreaRight, 0);
 }
 
 TEST_F(SelectAreaTest, SecondCornerOneOrTwoColumnsLeftIsKept) {
     Click(5, 30);
     Click(8, 28);
     ASSERT_EQ(SelectArea(context), AreaOutcome::Marked);
-    EXPECT_EQ(state.AreaRight, 28);
+    EXPECT_EQ(pass.AreaRight, 28);
 }
 
 TEST_F(SelectAreaTest, ButtonsThatNeedNoArea) {
@@ -165,11 +165,12 @@ TEST_F(SelectAreaTest, ButtonsThatNeedNoArea) {
         {20, 40, kRightButton, false, AreaOutcome::Nothing, none},
     };
     for (const Case& c : cases) {
-        state = DesignState{};
+        design = Design{};
+        pass = PassState{};
         if (c.window) MakeWindow(2, 15, 40, 70);
         Click(c.row, c.col, c.button);
         EXPECT_EQ(SelectArea(context), c.outcome) << c.row << "," << c.col;
-        const AreaRequests& r = state.requests;
+        const AreaRequests& r = pass.requests;
         EXPECT_EQ(r.previewRequest, c.expected.previewRequest) << c.row << "," << c.col;
         EXPECT_EQ(r.buildRequest, c.expected.buildRequest) << c.row << "," << c.col;
         EXPECT_EQ(r.codeViewRequest, c.expected.codeViewRequest) << c.row << "," << c.col;
@@ -182,10 +183,10 @@ TEST_F(SelectAreaTest, KeysEscAndF1AreRequestsOtherKeysAreIgnored) {
     backend.Script(KeyEvent('x'));
     backend.Script(KeyEvent(kEscKey));
     EXPECT_EQ(SelectArea(context), AreaOutcome::Request);
-    EXPECT_TRUE(state.requests.escape);
+    EXPECT_TRUE(pass.requests.escape);
     backend.Script(ExtendedKeyEvent(kScanF1));
     EXPECT_EQ(SelectArea(context), AreaOutcome::Request);
-    EXPECT_TRUE(state.requests.help);
+    EXPECT_TRUE(pass.requests.help);
 }
 
 TEST_F(SelectAreaTest, StripClicksBeforeTheWindowAreIgnored) {
@@ -194,8 +195,8 @@ TEST_F(SelectAreaTest, StripClicksBeforeTheWindowAreIgnored) {
     Click(5, 20);
     Click(6, 22);
     ASSERT_EQ(SelectArea(context), AreaOutcome::Marked);
-    EXPECT_EQ(state.AreaTop, 5);
-    EXPECT_EQ(state.AreaLeft, 20);
+    EXPECT_EQ(pass.AreaTop, 5);
+    EXPECT_EQ(pass.AreaLeft, 20);
 }
 
 TEST_F(SelectAreaTest, WithAWindowOnlyCornersInsideItCount) {
@@ -205,8 +206,8 @@ TEST_F(SelectAreaTest, WithAWindowOnlyCornersInsideItCount) {
     Click(6, 25);
     Click(8, 30);
     ASSERT_EQ(SelectArea(context), AreaOutcome::Marked);
-    EXPECT_EQ(state.AreaTop, 6);
-    EXPECT_EQ(state.AreaLeft, 25);
+    EXPECT_EQ(pass.AreaTop, 6);
+    EXPECT_EQ(pass.AreaLeft, 25);
 }
 
 TEST_F(SelectAreaTest, PromptBeforeTheWindowBlankRowAfter) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "design/pixel_mapping.h"
+#include "model/pixel_mapping.h"
 #include "screen/images.h"
 #include "support/bmp_file.h"
 #include "support/console_fixture.h"
@@ -34,7 +34,7 @@ class ToolFixture : public ConsoleFixture {
 
         PaintMainScreen(screen);
         backend.onPresent = [this](const ScreenState& shown) {
-            frames.push_back({shown.cells, clock.TimeOfDayMs(), state.objectNumber});
+            frames.push_back({shown.cells, clock.TimeOfDayMs(), design.objectNumber});
         };
     }
     void TearDown() override {
@@ -44,24 +44,24 @@ class ToolFixture : public ConsoleFixture {
 
     // The window as the Window command leaves it for the area of these corners.
     void MakeWindow(int top, int left, int bottom, int right) {
-        state.windowExists = 1;
-        state.windowTopRow = top;
-        state.windowLeftCol = left;
-        state.windowBottomRow = bottom;
-        state.windowRightCol = right;
-        state.windowWidth = Nearest(static_cast<double>(kColumnWidth) * (right - left + 1));
-        state.windowHeight = 23 * (bottom - top + 2) - 18;
+        design.windowExists = 1;
+        design.windowTopRow = top;
+        design.windowLeftCol = left;
+        design.windowBottomRow = bottom;
+        design.windowRightCol = right;
+        design.windowWidth = Nearest(static_cast<double>(kColumnWidth) * (right - left + 1));
+        design.windowHeight = 23 * (bottom - top + 2) - 18;
     }
     void Mark(int top, int left, int bottom, int right) {
-        state.AreaTop = top;
-        state.AreaLeft = left;
-        state.AreaBottom = bottom;
-        state.AreaRight = right;
+        pass.AreaTop = top;
+        pass.AreaLeft = left;
+        pass.AreaBottom = bottom;
+        pass.AreaRight = right;
     }
     // The pass's snapshot, taken by the main loop before anything of the pass is drawn.
     void StartPass() {
-        state.snapshot = ScreenBytes();
-        passScreen = state.snapshot;
+        pass.snapshot = ScreenBytes();
+        passScreen = pass.snapshot;
     }
     void ClickPropertiesOk() { Click(25, 45); }
     void ChooseBitmap(const std::string& name) {
@@ -108,12 +108,12 @@ class ToolFixture : public ConsoleFixture {
     }
     bool EverShown(const std::string& text) const { return FirstFrameWithText(text) != nullptr; }
     bool NothingRecorded() const {
-        return state.paintCode.empty() && state.backgroundPaintCode.empty() &&
-               state.starCode.empty() && state.arcCode.empty() && state.pieCode.empty() &&
-               state.lineCode.empty() && state.bitmapCode.empty() && state.polygonCode.empty() &&
-               state.boxCode.empty() && state.ellipseCode.empty() &&
-               state.screenHistory[0].empty() && state.localDecls.empty() &&
-               state.supportFunctions.empty();
+        return design.paintCode.empty() && design.backgroundPaintCode.empty() &&
+               design.starCode.empty() && design.arcCode.empty() && design.pieCode.empty() &&
+               design.lineCode.empty() && design.bitmapCode.empty() && design.polygonCode.empty() &&
+               design.boxCode.empty() && design.ellipseCode.empty() &&
+               design.screenHistory[0].empty() && design.localDecls.empty() &&
+               design.supportFunctions.empty();
     }
 
     std::filesystem::path folder;

@@ -89,7 +89,7 @@ TEST_F(FileChooserTest, AClickedFileIsChosenWithItsFullPath) {
     const FileChoice choice = ChooseFile(context, FileMode::OpenDesign);
     EXPECT_EQ(choice.path, InFolder("Two.GDL"));
     EXPECT_EQ(choice.result, 1);
-    EXPECT_EQ(state.lastChosenPath, choice.path);
+    EXPECT_EQ(pass.lastChosenPath, choice.path);
 }
 
 TEST_F(FileChooserTest, FoldersAreEnteredByMouseAndByKeyboard) {
@@ -170,7 +170,7 @@ TEST_F(FileChooserTest, TheTitleNamesThePreviousChoice) {
 
     EXPECT_EQ(cancelled.path, "");
     EXPECT_EQ(cancelled.result, 0);
-    EXPECT_EQ(state.lastChosenPath, "");
+    EXPECT_EQ(pass.lastChosenPath, "");
     EXPECT_EQ(backend.titles,
               (std::vector<std::string>{kTitle, kTitle + InFolder("one.gdl"), kTitle}));
     EXPECT_EQ(ScreenBytes(), before);

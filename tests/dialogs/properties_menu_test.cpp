@@ -44,7 +44,7 @@ class PropertiesAvailability : public PropertiesMenuTest,
 // when it should not (or the reverse) leaves the wrong values, beeps or script behind.
 TEST_P(PropertiesAvailability, OnlyTheTargetsButtonsRespond) {
     const Availability& a = GetParam();
-    if (a.flag != nullptr) state.targets.*a.flag = true;
+    if (a.flag != nullptr) pass.targets.*a.flag = true;
     Click(kFillRow, kButtonCol);
     if (a.fill) ChooseSwatch(kPinkSwatchRow);
     Click(kEdgeRow, kButtonCol);
@@ -60,7 +60,7 @@ TEST_P(PropertiesAvailability, OnlyTheTargetsButtonsRespond) {
 
     EXPECT_EQ(backend.Pending(), 0u);
     EXPECT_EQ(backend.beeps, a.beeps);
-    const Properties& p = state.properties;
+    const Properties& p = pass.properties;
     EXPECT_EQ(p.fillColor, a.fill ? kPink : "%WHITE");
     EXPECT_EQ(p.edgeColor, a.edge ? kRed : "0");
     EXPECT_EQ(p.fillStyle, a.style ? "3" : "0");
@@ -88,8 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST_F(PropertiesMenuTest, TwoFlagsLeftSetBothRestrictTheMenu) {
-    state.targets.line = true;
-    state.targets.text = true;
+    pass.targets.line = true;
+    pass.targets.text = true;
     Click(kDigitRow, 35);  // barred by text, silently
     Click(kEdgeRow, kButtonCol);
     ChooseSwatch(kRedSwatchRow);
@@ -97,8 +97,8 @@ TEST_F(PropertiesMenuTest, TwoFlagsLeftSetBothRestrictTheMenu) {
     ClickOk();
     OpenPropertiesMenu(context);
     EXPECT_EQ(backend.beeps, 1);
-    EXPECT_EQ(state.properties.lineWidth, "2");
-    EXPECT_EQ(state.properties.edgeColor, kRed);
+    EXPECT_EQ(pass.properties.lineWidth, "2");
+    EXPECT_EQ(pass.properties.edgeColor, kRed);
 }
 
 TEST_F(PropertiesMenuTest, ThicknessButtonsSetTwiceTheirLabel) {
@@ -107,11 +107,11 @@ TEST_F(PropertiesMenuTest, ThicknessButtonsSetTwiceTheirLabel) {
         const char* width;
     } cases[] = {{31, "2"}, {33, "2"}, {34, "4"}, {44, "10"}, {57, "18"}, {58, "20"}, {60, "20"}};
     for (const auto& c : cases) {
-        state.properties.lineWidth = "x";
+        pass.properties.lineWidth = "x";
         Click(kDigitRow, c.col);
         ClickOk();
         OpenPropertiesMenu(context);
-        EXPECT_EQ(state.properties.lineWidth, c.width) << c.col;
+        EXPECT_EQ(pass.properties.lineWidth, c.width) << c.col;
     }
 }
 
@@ -130,7 +130,7 @@ TEST_F(PropertiesMenuTest, AClickBesideTheButtonsUnpressesTheRowAndKeepsTheWidth
     Click(kDigitRow, 61);  // the last column of the 10 frame
     Click(22, 62);
     EXPECT_THROW(OpenPropertiesMenu(context), ScriptExhausted);
-    EXPECT_EQ(state.properties.lineWidth, "10");
+    EXPECT_EQ(pass.properties.lineWidth, "10");
     EXPECT_TRUE(Shows(kThicknessRow));
 }
 
@@ -139,13 +139,13 @@ TEST_F(PropertiesMenuTest, StyleTakesTheFirstFieldAndABareEnterEmptiesIt) {
     TypeLine("  7 , 9");
     ClickOk();
     OpenPropertiesMenu(context);
-    EXPECT_EQ(state.properties.fillStyle, "7");
+    EXPECT_EQ(pass.properties.fillStyle, "7");
 
     Click(kStyleRow, kButtonCol);
     TypeLine("");
     ClickOk();
     OpenPropertiesMenu(context);
-    EXPECT_EQ(state.properties.fillStyle, "");
+    EXPECT_EQ(pass.properties.fillStyle, "");
 }
 
 TEST_F(PropertiesMenuTest, EntriesEchoAtTheirPrompts) {
@@ -166,7 +166,7 @@ TEST_F(PropertiesMenuTest, AnEntryGivesTheMenuBackAndTheCornerFramesEdgesDoNothi
     Click(kCornerRow, 34);
     Click(kCornerRow, 58);
     EXPECT_THROW(OpenPropertiesMenu(context), ScriptExhausted);
-    EXPECT_EQ(state.properties.cornerSidesPoints, "12");
+    EXPECT_EQ(pass.properties.cornerSidesPoints, "12");
     EXPECT_TRUE(Shows(kPropertiesMenu));
     EXPECT_EQ(backend.beeps, 0);
 }
@@ -197,15 +197,15 @@ TEST_F(PropertiesMenuTest, TheScreenAfterOkIsTheScreenBefore) {
 }
 
 TEST_F(PropertiesMenuTest, CancellingTheColourChooserKeepsTheColour) {
-    state.properties.fillColor = "65280";
+    pass.properties.fillColor = "65280";
     Click(kFillRow, kButtonCol);
     Click(kChooserButtonRow, kChooserCancelCol);
     Click(kEdgeRow, kButtonCol);
     backend.Script(KeyEvent(27));
     ClickOk();
     OpenPropertiesMenu(context);
-    EXPECT_EQ(state.properties.fillColor, "65280");
-    EXPECT_EQ(state.properties.edgeColor, "0");
+    EXPECT_EQ(pass.properties.fillColor, "65280");
+    EXPECT_EQ(pass.properties.edgeColor, "0");
 }
 
 TEST_F(PropertiesMenuTest, AColourButtonStaysPressedAfterItsChooser) {
@@ -213,7 +213,7 @@ TEST_F(PropertiesMenuTest, AColourButtonStaysPressedAfterItsChooser) {
     ChooseSwatch(kPinkSwatchRow);
     EXPECT_THROW(OpenPropertiesMenu(context), ScriptExhausted);
     EXPECT_TRUE(Shows(kPropertiesFillPressed));
-    EXPECT_EQ(state.properties.fillColor, kPink);
+    EXPECT_EQ(pass.properties.fillColor, kPink);
 }
 
 }  // namespace

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "codegen/statement_emitter.h"
-#include "codegen/window_emitter.h"
+#include "design/window_command.h"
 #include "output/compose_program.h"
 #include "platform/memory_backend.h"
 #include "screen/images.h"
+#include "support/place_object.h"
 
 namespace gridlet {
 namespace {
@@ -28,24 +28,14 @@ class RecordingBackend : public MemoryBackend {
 class ClipboardRouteTest : public ::testing::Test {
   protected:
     ClipboardRouteTest() {
-        state.AreaTop = 5;
-        state.AreaLeft = 20;
-        state.AreaBottom = 30;
-        state.AreaRight = 49;
-        EmitWindow(state);
-        state.objectNumber = 1;
-        state.x1 = 26;
-        state.y1 = 4;
-        state.x2 = 83;
-        state.y2 = 50;
-        EmitStatement(state, ObjectKind::Box);
-        state.boxCode = state.pendingStatement;
-        state.pendingStatement.clear();
+        CreateWindow(design, {5, 20, 30, 49}, Properties{});
+        design.objectNumber = 1;
+        design.boxCode = PlacedBlock(ObjectKind::Box, 1, 26, 4, 83, 50);
         screen.PrintAt(10, 30, 14, 8, "design on screen");
     }
 
     std::string Build(int button) {
-        state.requests.buildRequest = button;
+        pass.requests.buildRequest = button;
         ComposeProgram(context);
         return clipboard.text;
     }
@@ -69,8 +59,9 @@ class ClipboardRouteTest : public ::testing::Test {
     Console console{backend, clock};
     Screen screen{console};
     MemoryClipboard clipboard;
-    DesignState state;
-    Context context{console, screen, state, clipboard};
+    Design design;
+    PassState pass;
+    Context context{console, screen, design, pass, clipboard};
 };
 
 TEST_F(ClipboardRouteTest, BuildPutsTheRoutineOnTheClipboardAndShowsThePanel) {
@@ -79,7 +70,7 @@ TEST_F(ClipboardRouteTest, BuildPutsTheRoutineOnTheClipboardAndShowsThePanel) {
 
     const std::string text = Build(1);
 
-    EXPECT_EQ(text, ClipboardText(state.sections, 1));
+    EXPECT_EQ(text, ClipboardText(design.sections, 1));
     const std::string end = ",0,0,%WHITE,0        ' [[  1  ]] \r\n\r\n END SUB\r\n";
     EXPECT_EQ(text.substr(text.size() - end.size()), end);
     EXPECT_EQ(backend.beeps, 2);
@@ -89,9 +80,9 @@ TEST_F(ClipboardRouteTest, BuildPutsTheRoutineOnTheClipboardAndShowsThePanel) {
     std::string after;
     screen.SaveScreen(after);
     EXPECT_EQ(after, before);
-    EXPECT_EQ(state.programText, "");
-    EXPECT_EQ(state.requests.buildRequest, 0);
-    EXPECT_EQ(state.requests.previewRequest, 0);
+    EXPECT_EQ(design.programText, "");
+    EXPECT_EQ(pass.requests.buildRequest, 0);
+    EXPECT_EQ(pass.requests.previewRequest, 0);
 }
 
 TEST_F(ClipboardRouteTest, TwoBuildsGiveTheSameText) {
@@ -108,14 +99,14 @@ TEST_F(ClipboardRouteTest, PrinterCodeIsClosedOnceAndLeavesNoTrace) {
     const std::string graphic = Build(1);
     EXPECT_EQ(graphic.find("XPRINT"), std::string::npos);
     EXPECT_NE(graphic.find("   GRAPHIC WINDOW "), std::string::npos);
-    EXPECT_TRUE(state.sections[38].empty());
+    EXPECT_TRUE(design.sections[38].empty());
 }
 
 TEST_F(ClipboardRouteTest, PreviewAndCodeViewRunNoRouteHere) {
-    for (int* request : {&state.requests.previewRequest, &state.requests.codeViewRequest}) {
+    for (int* request : {&pass.requests.previewRequest, &pass.requests.codeViewRequest}) {
         *request = 1;
         ComposeProgram(context);
-        EXPECT_EQ(state.sections[44], " END SUB \r\n\r\n");
+        EXPECT_EQ(design.sections[44], " END SUB \r\n\r\n");
         EXPECT_EQ(clipboard.text, "");
         EXPECT_EQ(backend.beeps, 0);
         *request = 0;

@@ -5,26 +5,27 @@
 #include <string>
 #include <vector>
 
-#include "codegen/window_emitter.h"
+#include "design/window_command.h"
 #include "output/clipboard_route.h"
 
 namespace gridlet {
 namespace {
 
-DesignState WindowOnlyDesign() {
-    DesignState s;
-    s.AreaTop = 5;
-    s.AreaLeft = 20;
-    s.AreaBottom = 30;
-    s.AreaRight = 49;
-    EmitWindow(s);
-    s.requests.buildRequest = 1;
-    return s;
+Design WindowOnlyDesign() {
+    Design design;
+    CreateWindow(design, {5, 20, 30, 49}, Properties{});
+    return design;
+}
+
+// The sections for Build with graphic-window code, without a move menu object.
+SectionTable BuildSections(const Design& design) {
+    AreaRequests requests;
+    requests.buildRequest = 1;
+    return ComposeSections(design, requests, 0, "");
 }
 
 TEST(ComposeSections, WindowOnlyDesign) {
-    const DesignState state = WindowOnlyDesign();
-    EXPECT_EQ(ClipboardText(ComposeSections(state), 1),
+    EXPECT_EQ(ClipboardText(BuildSections(WindowOnlyDesign()), 1),
               "\r\n"
               " SUB GraficWin ()\r\n\r\n"
               "   LOCAL hwin AS LONG \r\n\r\n"
@@ -36,36 +37,37 @@ TEST(ComposeSections, WindowOnlyDesign) {
 }
 
 TEST(ComposeSections, EachTextGoesToItsSection) {
-    DesignState s;
+    Design design;
     struct Placement {
         std::string* text;
         std::size_t section;
     };
     const std::vector<Placement> placements = {
-        {&s.typeDecls, 2},
-        {&s.supportFunctions, 4},
-        {&s.subHeader, 5},
-        {&s.localDecls, 7},
-        {&s.windowCode, 8},
-        {&s.windowBackgroundCode, 9},
-        {&s.backgroundPaintCode, 10},
-        {&s.backLayerCode, 11},
-        {&s.boxCode, 12},
-        {&s.polygonCode, 14},
-        {&s.ellipseCode, 16},
-        {&s.starCode, 18},
-        {&s.lineCode, 24},
-        {&s.arcCode, 27},
-        {&s.pieCode, 28},
-        {&s.paintCode, 29},
-        {&s.bitmapCode, 30},
-        {&s.textCode, 32},
+        {&design.typeDecls, 2},
+        {&design.supportFunctions, 4},
+        {&design.subHeader, 5},
+        {&design.localDecls, 7},
+        {&design.windowCode, 8},
+        {&design.windowBackgroundCode, 9},
+        {&design.backgroundPaintCode, 10},
+        {&design.backLayerCode, 11},
+        {&design.boxCode, 12},
+        {&design.polygonCode, 14},
+        {&design.ellipseCode, 16},
+        {&design.starCode, 18},
+        {&design.lineCode, 24},
+        {&design.arcCode, 27},
+        {&design.pieCode, 28},
+        {&design.paintCode, 29},
+        {&design.bitmapCode, 30},
+        {&design.textCode, 32},
     };
     for (const auto& p : placements) *p.text = "[" + std::to_string(p.section) + "]\r\n";
-    s.globalDecls = "  GLOBAL sName AS STRING\r\n";
-    s.requests.previewRequest = 1;
+    design.globalDecls = "  GLOBAL sName AS STRING\r\n";
+    AreaRequests requests;
+    requests.previewRequest = 1;
 
-    const SectionTable sections = ComposeSections(s);
+    const SectionTable sections = ComposeSections(design, requests, 0, "");
     for (const auto& p : placements)
         EXPECT_EQ(sections[p.section], *p.text) << "section " << p.section;
     EXPECT_EQ(sections[1], "  GLOBAL sName AS STRING\r\n\r\n");
@@ -78,20 +80,20 @@ TEST(ComposeSections, EachTextGoesToItsSection) {
 }
 
 TEST(ComposeSections, ObjectsComeOutGroupedByKind) {
-    DesignState state = WindowOnlyDesign();
-    state.ellipseCode = "   GRAPHIC ELLIPSE placed first\r\n\r\n";
-    state.boxCode = "   GRAPHIC BOX placed second\r\n\r\n";
-    const std::string text = ClipboardText(ComposeSections(state), 1);
+    Design design = WindowOnlyDesign();
+    design.ellipseCode = "   GRAPHIC ELLIPSE placed first\r\n\r\n";
+    design.boxCode = "   GRAPHIC BOX placed second\r\n\r\n";
+    const std::string text = ClipboardText(BuildSections(design), 1);
     EXPECT_LT(text.find("GRAPHIC BOX"), text.find("GRAPHIC ELLIPSE"));
 }
 
 TEST(ComposeSections, DoStringRoutineOnlyForStringVariables) {
-    DesignState state = WindowOnlyDesign();
-    state.textCode = "   GRAPHIC PRINT \"text\"\r\n\r\n";
-    EXPECT_EQ(ClipboardText(ComposeSections(state), 1).find("SUB DoString"), std::string::npos);
+    Design design = WindowOnlyDesign();
+    design.textCode = "   GRAPHIC PRINT \"text\"\r\n\r\n";
+    EXPECT_EQ(ClipboardText(BuildSections(design), 1).find("SUB DoString"), std::string::npos);
 
-    state.doStringBody = "   GRAPHIC PRINT sName\r\n\r\n";
-    EXPECT_EQ(ComposeSections(state)[3],
+    design.doStringBody = "   GRAPHIC PRINT sName\r\n\r\n";
+    EXPECT_EQ(BuildSections(design)[3],
               " SUB DoString\r\n"
               "   LOCAL esc, hfont, Xs, Ys AS LONG\r\n\r\n"
               "   GRAPHIC PRINT sName\r\n\r\n"
@@ -116,11 +118,11 @@ TEST(ComposeSections, MoveMenuPreviewPlacement) {
         {"sent to the back in front of the back layer", box, 1, box + back, "", ""},
     };
     for (const auto& c : cases) {
-        DesignState state = WindowOnlyDesign();
-        state.backLayerCode = back;
-        state.movePreviewStatement = c.preview;
-        state.moveToBackRequest = c.moveToBack;
-        const SectionTable sections = ComposeSections(state);
+        Design design = WindowOnlyDesign();
+        design.backLayerCode = back;
+        AreaRequests requests;
+        requests.buildRequest = 1;
+        const SectionTable sections = ComposeSections(design, requests, c.moveToBack, c.preview);
         EXPECT_EQ(sections[11], c.section11) << c.name;
         EXPECT_EQ(sections[26], c.section26) << c.name;
         EXPECT_EQ(sections[33], c.section33) << c.name;

@@ -44,9 +44,10 @@ class ConsoleFixture : public ::testing::Test {
     VirtualClock clock;
     Console console{backend, clock};
     Screen screen{console};
-    DesignState state;
+    Design design;
+    PassState pass;
     MemoryClipboard clipboard;
-    Context context{console, screen, state, clipboard};
+    Context context{console, screen, design, pass, clipboard};
 };
 
 }  // namespace gridlet

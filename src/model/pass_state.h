@@ -1,17 +1,15 @@
 #pragma once
-// Everything a design is made of, plus the state of the pass in progress. One object of this type
-// is owned by the main loop and passed by reference; nothing else holds mutable state.
+// The state of the pass or command in progress: the marked area, the current object's pixel
+// corners and values, the current properties and their targets, the requests of the area phase,
+// the pending block and screens, and what the dialogs remember from one use to the next. Owned by
+// the main loop; no design file keeps it.
 
-#include <array>
 #include <cstdint>
 #include <string>
 
+#include "platform/cell_rect.h"
+
 namespace gridlet {
-
-constexpr int kHistorySize = 801;
-
-// The composition's sections, indexed from 1; index 0 is unused.
-using SectionTable = std::array<std::string, 101>;
 
 // The six properties put into statements as they stand, with their per-command defaults.
 struct Properties {
@@ -75,53 +73,13 @@ struct AreaRequests {
     bool undo = false;
 };
 
-struct DesignState {
-    // Kind accumulators.
-    std::string backgroundPaintCode;
-    std::string boxCode;
-    std::string polygonCode;
-    std::string ellipseCode;
-    std::string starCode;
-    std::string lineCode;
-    std::string arcCode;
-    std::string pieCode;
-    std::string paintCode;
-    std::string bitmapCode;
-    std::string textCode;
-    std::string backLayerCode;
-
-    // Routine-level texts.
-    std::string subHeader;
-    std::string localDecls;
-    std::string windowCode;
-    std::string windowBackgroundCode;
-    std::string typeDecls;
-    std::string supportFunctions;
-    std::string globalDecls;
-    std::string doStringBody;
-
-    std::int32_t objectNumber = 0;
-    std::string pendingStatement;
-    std::string pendingSnapshot;
-    std::array<std::string, kHistorySize> codeHistory;
-    std::array<std::string, kHistorySize> screenHistory;
-
-    // Window state.
-    int windowExists = 0;
-    std::int32_t windowTopRow = 0;
-    std::int32_t windowLeftCol = 0;
-    std::int32_t windowBottomRow = 47;
-    std::int32_t windowRightCol = 80;
-    std::int32_t windowX = 0;
-    std::int32_t windowY = 0;
-    std::int32_t windowWidth = 0;
-    std::int32_t windowHeight = 0;
-
+struct PassState {
     // The area marked in the current pass.
     std::int32_t AreaTop = 0;
     std::int32_t AreaBottom = 0;
     std::int32_t AreaLeft = 0;
     std::int32_t AreaRight = 0;
+    CellRect MarkedArea() const { return {AreaTop, AreaLeft, AreaBottom, AreaRight}; }
 
     // The current object's pixel coordinates and per-tool values.
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -139,13 +97,14 @@ struct DesignState {
     PropertiesTargets targets;
     AreaRequests requests;
 
+    // The block and screen of the object being recorded.
+    std::string pendingStatement;
+    std::string pendingSnapshot;
+
     // The move menu's pending object, as the composition places it.
     MoveMenuKinds moveMenuKinds;
     int moveToBackRequest = 0;
     std::string movePreviewStatement;
-
-    SectionTable sections;
-    std::string programText;
 
     LogicalFont fontRecord;
     std::string lastChosenPath;  // the file chooser's latest result, named in the next title

@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "design/design_state.h"
+#include "model/design.h"
 
 namespace gridlet {
 
 // Inserts at index 0; the entry at the last index falls off.
-void PushHistory(DesignState& state, std::string code, std::string screen);
+void PushHistory(Design& design, std::string code, std::string screen);
 
 // Removes index 0; the last index becomes empty.
-void DropNewestHistory(DesignState& state);
+void DropNewestHistory(Design& design);
 
 }  // namespace gridlet

@@ -1,4 +1,4 @@
-#include "design/history.h"
+#include "model/history.h"
 
 #include <algorithm>
 
@@ -19,14 +19,14 @@ void Pop(Stack& stack) {
 
 }  // namespace
 
-void PushHistory(DesignState& state, std::string code, std::string screen) {
-    Push(state.codeHistory, std::move(code));
-    Push(state.screenHistory, std::move(screen));
+void PushHistory(Design& design, std::string code, std::string screen) {
+    Push(design.codeHistory, std::move(code));
+    Push(design.screenHistory, std::move(screen));
 }
 
-void DropNewestHistory(DesignState& state) {
-    Pop(state.codeHistory);
-    Pop(state.screenHistory);
+void DropNewestHistory(Design& design) {
+    Pop(design.codeHistory);
+    Pop(design.screenHistory);
 }
 
 }  // namespace gridlet

@@ -1,4 +1,4 @@
-#include "design/pixel_mapping.h"
+#include "model/pixel_mapping.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,61 @@
+#pragma once
+// What a design is: the code of its objects and of its routines, the undo history, the object
+// number, the graphic window and the sections of the last composition. Owned by the main loop;
+// this is what a design file keeps and what Build reads.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace gridlet {
+
+constexpr int kHistorySize = 801;
+
+// The composition's sections, indexed from 1; index 0 is unused.
+using SectionTable = std::array<std::string, 101>;
+
+struct Design {
+    // Kind accumulators.
+    std::string backgroundPaintCode;
+    std::string boxCode;
+    std::string polygonCode;
+    std::string ellipseCode;
+    std::string starCode;
+    std::string lineCode;
+    std::string arcCode;
+    std::string pieCode;
+    std::string paintCode;
+    std::string bitmapCode;
+    std::string textCode;
+    std::string backLayerCode;
+
+    // Routine-level texts.
+    std::string subHeader;
+    std::string localDecls;
+    std::string windowCode;
+    std::string windowBackgroundCode;
+    std::string typeDecls;
+    std::string supportFunctions;
+    std::string globalDecls;
+    std::string doStringBody;
+
+    std::int32_t objectNumber = 0;
+    std::array<std::string, kHistorySize> codeHistory;
+    std::array<std::string, kHistorySize> screenHistory;
+
+    // Window state.
+    int windowExists = 0;
+    std::int32_t windowTopRow = 0;
+    std::int32_t windowLeftCol = 0;
+    std::int32_t windowBottomRow = 47;
+    std::int32_t windowRightCol = 80;
+    std::int32_t windowX = 0;
+    std::int32_t windowY = 0;
+    std::int32_t windowWidth = 0;
+    std::int32_t windowHeight = 0;
+
+    SectionTable sections;
+    std::string programText;
+};
+
+}  // namespace gridlet
