@@ -1,15 +1,21 @@
-# make build: the executable at build/gridlet; make run: start it; make test: the whole suite,
-# plain and under AddressSanitizer and UndefinedBehaviorSanitizer.
-.PHONY: deps build run test clean
+# make build: the executable at build/gridlet, optimised (Release); make run: build and start it
+# (GoogleTest not needed); make test: the whole suite, on the Release build and under
+# AddressSanitizer and UndefinedBehaviorSanitizer; make install: gridlet into PREFIX/bin.
+.PHONY: deps configure build run test install clean
+
+PREFIX ?= /usr/local
 
 deps:
 	@scripts/install-deps
 
-build: deps
-	@cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+configure: deps
+	@cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+build: configure
 	@cmake --build build
 
-run: build
+run: configure
+	@cmake --build build --target gridlet
 	@build/gridlet
 
 test: build
@@ -17,6 +23,10 @@ test: build
 	@cmake --build build-asan
 	cd build && ctest --output-on-failure
 	cd build-asan && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure
+
+install: configure
+	@cmake --build build --target gridlet
+	cmake --install build --prefix $(PREFIX)
 
 clean:
 	rm -rf build build-asan

@@ -1,8 +1,8 @@
 #include "app/exit_command.h"
 
+#include "app/exit_dialog_art.h"
+#include "interact/wait_click.h"
 #include "platform/message_box.h"
-#include "screen/images.h"
-#include "screen/wait_click.h"
 
 namespace gridlet {
 namespace {

@@ -4,9 +4,9 @@
 #include <exception>
 #include <memory>
 
-#include "app/context.h"
 #include "app/main_loop.h"
 #include "app/startup.h"
+#include "interact/context.h"
 #include "platform/clock.h"
 #include "platform/system_clipboard.h"
 #include "platform/tty_backend.h"

@@ -3,17 +3,18 @@
 #include <exception>
 
 #include "app/exit_command.h"
-#include "app/input_routine.h"
 #include "design/drawing_tools.h"
 #include "design/select_area.h"
 #include "design/tool_paint.h"
 #include "design/undo.h"
 #include "design/window_command.h"
 #include "dialogs/properties_menu.h"
+#include "interact/input_routine.h"
+#include "interact/strip_pressed_art.h"
+#include "interact/strips_art.h"
 #include "model/command_codes.h"
 #include "output/compose_program.h"
 #include "platform/basic_error.h"
-#include "screen/images.h"
 
 namespace gridlet {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "app/context.h"
-#include "screen/wait_click.h"
+#include "interact/context.h"
+#include "interact/wait_click.h"
 
 namespace gridlet {
 

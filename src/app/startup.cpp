@@ -1,7 +1,9 @@
 #include "app/startup.h"
 
+#include "app/main_screen_art.h"
+#include "app/opening_screen_art.h"
+#include "app/title_panel_art.h"
 #include "platform/message_box.h"
-#include "screen/images.h"
 
 namespace gridlet {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/context.h"
+#include "interact/context.h"
 
 namespace gridlet {
 

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "app/input_routine.h"
+#include "design/arc_menu_art.h"
 #include "dialogs/line_input.h"
-#include "screen/images.h"
+#include "interact/input_routine.h"
 
 namespace gridlet {
 namespace {

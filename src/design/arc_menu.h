@@ -1,7 +1,7 @@
 #pragma once
 // The arc and pie menu: sets the start and end angles from two presets or two typed numbers.
 
-#include "app/context.h"
+#include "interact/context.h"
 
 namespace gridlet {
 

@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "app/context.h"
 #include "design/tool_paint.h"
+#include "interact/context.h"
 
 namespace gridlet {
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/context.h"
+#include "interact/context.h"
 #include "model/object_kind.h"
 
 namespace gridlet {

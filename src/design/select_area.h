@@ -1,7 +1,7 @@
 #pragma once
 // The area phase: marking two corners on the design grid, or a button that needs no area.
 
-#include "app/context.h"
+#include "interact/context.h"
 
 namespace gridlet {
 

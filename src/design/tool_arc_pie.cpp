@@ -5,7 +5,7 @@
 #include "design/record_object.h"
 #include "design/tool_course.h"
 #include "dialogs/properties_menu.h"
-#include "screen/images.h"
+#include "interact/strip_pressed_art.h"
 
 namespace gridlet {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // Arc and pie: the angles come from the arc menu, then the properties menu opens.
 
-#include "app/context.h"
+#include "interact/context.h"
 
 namespace gridlet {
 

@@ -7,11 +7,11 @@
 #include "design/record_object.h"
 #include "design/tool_course.h"
 #include "dialogs/file_chooser.h"
+#include "interact/strip_pressed_art.h"
 #include "model/pixel_mapping.h"
 #include "platform/bitmap_size.h"
 #include "platform/cp1252.h"
 #include "platform/message_box.h"
-#include "screen/images.h"
 
 namespace gridlet {
 namespace {

@@ -2,7 +2,7 @@
 // The bitmap tools: a bitmap file rendered stretched to the marked area, or at its own size from
 // the area's top left corner.
 
-#include "app/context.h"
+#include "interact/context.h"
 
 namespace gridlet {
 

@@ -2,7 +2,7 @@
 // The steps every drawing tool shares: the refusals, the pixel mapping of the marked corners and
 // the rule that keeps y1 inside the window.
 
-#include "app/context.h"
+#include "interact/context.h"
 #include "model/object_kind.h"
 
 namespace gridlet {

@@ -3,7 +3,7 @@
 #include "design/grid_markers.h"
 #include "design/record_object.h"
 #include "design/tool_course.h"
-#include "screen/images.h"
+#include "interact/strip_pressed_art.h"
 
 namespace gridlet {
 namespace {

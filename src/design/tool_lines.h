@@ -1,7 +1,7 @@
 #pragma once
 // Line and line step, both marked on the grid with a yellow run.
 
-#include "app/context.h"
+#include "interact/context.h"
 
 namespace gridlet {
 

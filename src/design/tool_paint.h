@@ -1,7 +1,7 @@
 #pragma once
 // The two paint tools: paint up to a border, and paint replacing the colour under the point.
 
-#include "app/context.h"
+#include "interact/context.h"
 
 namespace gridlet {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The outlined shapes drawn over the marked rectangle: star, polygon, box and ellipse.
 
-#include "app/context.h"
+#include "interact/context.h"
 
 namespace gridlet {
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "codegen/text_replace.h"
+#include "interact/strip_pressed_art.h"
 #include "model/history.h"
-#include "screen/images.h"
 
 namespace gridlet {
 namespace {

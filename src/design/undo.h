@@ -1,7 +1,7 @@
 #pragma once
 // The Undo command: the newest recorded object leaves the code and the grid.
 
-#include "app/context.h"
+#include "interact/context.h"
 
 namespace gridlet {
 

@@ -1,7 +1,7 @@
 #include "design/window_command.h"
 
 #include "codegen/window_emitter.h"
-#include "screen/images.h"
+#include "interact/strip_pressed_art.h"
 
 namespace gridlet {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The Window command: the graphic window made from the marked area.
 
-#include "app/context.h"
+#include "interact/context.h"
 
 namespace gridlet {
 

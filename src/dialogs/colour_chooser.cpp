@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <random>
 
-#include "dialogs/dialog_kit.h"
+#include "dialogs/colour_chooser_art.h"
+#include "interact/dialog_kit.h"
 #include "platform/keys.h"
-#include "screen/images.h"
 
 namespace gridlet {
 namespace {

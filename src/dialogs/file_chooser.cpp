@@ -7,12 +7,12 @@
 #include <system_error>
 #include <vector>
 
-#include "dialogs/dialog_kit.h"
+#include "dialogs/file_chooser_art.h"
 #include "dialogs/list_box.h"
 #include "dialogs/typed_text.h"
+#include "interact/dialog_kit.h"
 #include "platform/cp1252.h"
 #include "platform/message_box.h"
-#include "screen/images.h"
 
 namespace gridlet {
 namespace fs = std::filesystem;

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/context.h"
+#include "interact/context.h"
 
 namespace gridlet {
 

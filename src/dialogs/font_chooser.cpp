@@ -5,10 +5,10 @@
 #include <cctype>
 #include <cmath>
 
-#include "dialogs/dialog_kit.h"
+#include "dialogs/font_chooser_art.h"
 #include "dialogs/list_box.h"
+#include "interact/dialog_kit.h"
 #include "platform/cp1252.h"
-#include "screen/images.h"
 
 namespace gridlet {
 namespace {

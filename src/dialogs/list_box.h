@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/dialog_kit.h"
+#include "interact/dialog_kit.h"
 
 namespace gridlet {
 

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "app/input_routine.h"
 #include "dialogs/colour_chooser.h"
 #include "dialogs/line_input.h"
-#include "screen/images.h"
+#include "dialogs/properties_menu_art.h"
+#include "interact/input_routine.h"
 
 namespace gridlet {
 namespace {

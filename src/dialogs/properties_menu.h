@@ -1,7 +1,7 @@
 #pragma once
 // The properties menu: sets the current properties for the object placed next.
 
-#include "app/context.h"
+#include "interact/context.h"
 
 namespace gridlet {
 

@@ -1,6 +1,6 @@
 #include "output/clipboard_route.h"
 
-#include "screen/images.h"
+#include "output/completion_panel_art.h"
 
 namespace gridlet {
 

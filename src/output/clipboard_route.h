@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/context.h"
+#include "interact/context.h"
 #include "model/design.h"
 #include "model/pass_state.h"
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/context.h"
+#include "interact/context.h"
 #include "model/design.h"
 #include "model/pass_state.h"
 

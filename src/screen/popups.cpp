@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/message_box.h"
-#include "screen/images.h"
+#include "screen/area_needed_art.h"
 
 namespace gridlet {
 

@@ -4,7 +4,9 @@
 #include <string>
 #include <string_view>
 
+#include "platform/cell_rect.h"
 #include "platform/console.h"
+#include "screen/image_info.h"
 
 namespace gridlet {
 
@@ -12,13 +14,11 @@ class Screen {
   public:
     explicit Screen(Console& console) : console_(console) {}
 
-    // Work area of the panel procedures: each assembles its image here and hands it on.
-    std::string PanelImage;
-
-    // Paints an image of 2 bytes a cell (character, attribute) into the inclusive rectangle,
-    // then empties the image. An image of the wrong length paints only the whole cells it holds,
-    // row by row, and never anything outside the rectangle.
-    void PaintPanel(int leftCol, int rightCol, int topRow, int bottomRow, std::string& image);
+    // Paints an image of 2 bytes a cell (character, attribute) into the rectangle. An image of
+    // the wrong length paints only the whole cells it holds, row by row, and never anything
+    // outside the rectangle.
+    void PaintPanel(const CellRect& rect, std::string_view image);
+    void PaintImage(const ImageInfo& image) { PaintPanel(image.Rect(), image.bytes); }
 
     // Cell block buffers hold 4 bytes a cell: character, 0, attribute, 0.
     void ReadCellBlock(int& topRow, int& leftCol, int& bottomRow, int& rightCol,

@@ -1,7 +1,7 @@
 #include "app/main_loop.h"
 
+#include "all_images.h"
 #include "platform/basic_error.h"
-#include "screen/images.h"
 #include "support/console_fixture.h"
 
 namespace gridlet {

@@ -1,6 +1,6 @@
 #include "design/select_area.h"
 
-#include "screen/images.h"
+#include "all_images.h"
 #include "support/console_fixture.h"
 
 namespace gridlet {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "all_images.h"
 #include "model/pixel_mapping.h"
-#include "screen/images.h"
 #include "support/bmp_file.h"
 #include "support/console_fixture.h"
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "screen/images.h"
+#include "all_images.h"
 #include "support/console_fixture.h"
 
 namespace gridlet {

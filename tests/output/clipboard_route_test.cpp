@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "all_images.h"
 #include "design/window_command.h"
 #include "output/compose_program.h"
 #include "platform/memory_backend.h"
-#include "screen/images.h"
 #include "support/place_object.h"
 
 namespace gridlet {

@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "all_images.h"
 #include "platform/looking_backend.h"
-#include "screen/images.h"
 
 namespace gridlet {
 namespace {

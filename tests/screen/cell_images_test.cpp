@@ -8,7 +8,7 @@
 #include <string_view>
 #include <utility>
 
-#include "screen/images.h"
+#include "all_images.h"
 
 namespace gridlet {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "all_images.h"
 #include "platform/looking_backend.h"
-#include "screen/images.h"
 
 namespace gridlet {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/context.h"
+#include "interact/context.h"
 #include "platform/clock.h"
 #include "platform/input_events.h"
 #include "platform/memory_backend.h"

@@ -1,4 +1,4 @@
-#include "app/hints.h"
+#include "interact/hints.h"
 
 #include <array>
 #include <string_view>

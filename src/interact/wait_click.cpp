@@ -1,4 +1,4 @@
-#include "screen/wait_click.h"
+#include "interact/wait_click.h"
 
 namespace gridlet {
 

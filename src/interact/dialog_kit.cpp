@@ -1,4 +1,4 @@
-#include "dialogs/dialog_kit.h"
+#include "interact/dialog_kit.h"
 
 namespace gridlet {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The tool phase's wait for a click or key, with the strip hints on the hint row.
 
-#include "screen/wait_click.h"
+#include "interact/wait_click.h"
 
 namespace gridlet {
 

@@ -1,6 +1,6 @@
-#include "app/input_routine.h"
+#include "interact/input_routine.h"
 
-#include "app/hints.h"
+#include "interact/hints.h"
 
 namespace gridlet {
 namespace {
