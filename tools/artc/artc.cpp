@@ -214,6 +214,8 @@ int main(int argc, char** argv) {
     ReadFile(file, images);
     const std::string header = HeaderOf(file);
     const std::string stem = std::string(argv[1]) + "/" + header.substr(0, header.size() - 2);
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(stem).parent_path(), error);
     const std::string source = header.substr(0, header.size() - 6) + ".art";
     const bool written = WriteIfChanged(stem + ".h", Header(source, images)) &&
                          WriteIfChanged(stem + ".cpp", Source(source, header, images));
