@@ -10,7 +10,7 @@
 #include "design/window_command.h"
 #include "dialogs/properties_menu.h"
 #include "interact/input_routine.h"
-#include "interact/strip_pressed_art.h"
+#include "interact/strip_buttons.h"
 #include "interact/strips_art.h"
 #include "model/command_codes.h"
 #include "output/compose_program.h"
@@ -74,110 +74,62 @@ MainLoop::PassEnd MainLoop::RunPass() {
     return Dispatch(command);
 }
 
+// The requests in the order they are taken; each but help shows its button pressed first.
 std::int16_t MainLoop::ActOnRequest() {
-    Screen& screen = context_.screen;
-    Console& console = context_.console;
     AreaRequests& requests = context_.pass.requests;
     if (requests.exit || requests.escape) {
         requests.exit = requests.escape = false;
-        PaintRightExitPressed(screen);
-        console.Sleep(200);
-        return kExitCommand;
+        return Press(AreaRequest::Exit);
     }
-    if (requests.codeViewRequest != 0) {
-        PaintRightCodViewPressed(screen);
-        console.Sleep(200);
-        return kCodeOutputCommand;
-    }
-    if (requests.buildRequest != 0) {
-        PaintLeftBuildPressed(screen);
-        console.Sleep(300);
-        return kCodeOutputCommand;
-    }
+    if (requests.codeViewRequest != 0) return Press(AreaRequest::CodeView);
+    if (requests.buildRequest != 0) return Press(AreaRequest::Build);
     if (requests.help) {
         requests.help = false;
         return kHelpCommand;
     }
-    if (requests.previewRequest != 0) {
-        PaintRightPreviewPressed(screen);
-        console.Sleep(200);
-        return kCodeOutputCommand;
-    }
+    if (requests.previewRequest != 0) return Press(AreaRequest::Preview);
     if (requests.undo) {
         requests.undo = false;
-        return kUndoCommand;
+        return kUndoCommand;  // Undo shows its pressed button only when there is something to undo
     }
     return kNoCommand;
 }
 
-std::int16_t MainLoop::TranslateLeftClick(const ClickResult& click) {
-    static constexpr std::int16_t kLeftStripCommands[] = {
-        kTextCommand,         kStarCommand,     kPolygonCommand, kRectangleCommand, kEllipseCommand,
-        kLineCommand,         kLineStepCommand, kPaintCommand,   kNoCommand,        kBmpCommand,
-        kBmpStretchedCommand, kWindowCommand,   kArcCommand,     kPieCommand,
-    };
-    const int button = (click.row - 1) / 3;  // 0 for the top button
-    if (click.row < 1 || click.row > 45) return kNoCommand;
-    if (click.col >= 2 && click.col <= 8) {
-        if (button >= 14) return kNoCommand;  // Build acts only through the area phase
-        if (button == 8) {
-            PaintLeftPaintRPPressed(context_.screen);
-            context_.console.Sleep(200);
-            context_.pass.targets.paintReplace = true;
-            PaintReplaceTool(context_);
-            context_.pass.targets.paintReplace = false;
-            return kNoCommand;
-        }
-        return kLeftStripCommands[button];
-    }
-    if (click.col < 82) return kNoCommand;
-    PassState& pass = context_.pass;
-    switch (button) {
-        case 0:
-            return OpenRightStripProperties(PaintRightTextPressed, &PropertiesTargets::text,
-                                            kTextCommand);
-        case 1:
-            return OpenRightStripProperties(PaintRightStarPressed, &PropertiesTargets::star,
-                                            kStarCommand);
-        case 2:
-            return OpenRightStripProperties(PaintRightPolyPressed, &PropertiesTargets::polygon,
-                                            kPolygonCommand);
-        case 3:
-            return OpenRightStripProperties(PaintRightRectangPressed, &PropertiesTargets::rectangle,
-                                            kRectangleCommand);
-        case 4:
-            return OpenRightStripProperties(PaintRightEllipsePressed, &PropertiesTargets::ellipse,
-                                            kEllipseCommand);
-        case 5:
-            return OpenRightStripProperties(PaintRightLinePressed, &PropertiesTargets::line,
-                                            kLineCommand);
-        case 7:
-            return OpenRightStripProperties(PaintRightWindowPressed, nullptr, kWindowCommand);
-        case 8:
-            PaintRightAddStrPressed(context_.screen);
-            context_.console.Sleep(200);
-            return kAddStrCommand;
-        case 9:
-            pass.targets.arc = true;
-            PaintRightArcPressed(context_.screen);
-            return kArcCommand;
-        case 10:
-            pass.targets.pie = true;
-            PaintRightPiePressed(context_.screen);
-            return kPieCommand;
-        default:
-            return kNoCommand;
-    }
+std::int16_t MainLoop::Press(AreaRequest request) {
+    const StripButton& button = RequestButton(request);
+    PressButton(context_.screen, button);
+    return button.command;
 }
 
-std::int16_t MainLoop::OpenRightStripProperties(void (*paintPressed)(Screen&),
-                                                bool PropertiesTargets::*target,
-                                                std::int16_t command) {
-    paintPressed(context_.screen);
-    context_.console.Sleep(200);
-    if (target != nullptr) context_.pass.targets.*target = true;
-    OpenPropertiesMenu(context_);
-    return command;
+std::int16_t MainLoop::TranslateLeftClick(const ClickResult& click) {
+    const StripButton* button = ToolPhaseButtonAt(click.row, click.col);
+    if (button == nullptr) return kNoCommand;
+    PropertiesTargets& targets = context_.pass.targets;
+    switch (button->toolAction) {
+        case ToolAction::None:
+            return kNoCommand;
+        case ToolAction::Command:
+            return button->command;
+        case ToolAction::PaintReplace:
+            PressButton(context_.screen, *button);
+            targets.*button->target = true;
+            PaintReplaceTool(context_);
+            targets.*button->target = false;
+            return kNoCommand;
+        case ToolAction::Properties:
+            PressButton(context_.screen, *button);
+            if (button->target != nullptr) targets.*button->target = true;
+            OpenPropertiesMenu(context_);
+            return button->command;
+        case ToolAction::Pressed:
+            PressButton(context_.screen, *button);
+            return button->command;
+        case ToolAction::Target:
+            targets.*button->target = true;
+            PressButton(context_.screen, *button);
+            return button->command;
+    }
+    return kNoCommand;
 }
 
 MainLoop::PassEnd MainLoop::Dispatch(std::int16_t command) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "interact/context.h"
+#include "interact/strip_buttons.h"
 #include "interact/wait_click.h"
 
 namespace gridlet {
@@ -20,9 +21,8 @@ class MainLoop {
 
     PassEnd RunPass();
     std::int16_t ActOnRequest();
+    std::int16_t Press(AreaRequest request);
     std::int16_t TranslateLeftClick(const ClickResult& click);
-    std::int16_t OpenRightStripProperties(void (*paintPressed)(Screen&),
-                                          bool PropertiesTargets::*target, std::int16_t command);
     PassEnd Dispatch(std::int16_t command);
     void ErrorTrap(int errorNumber);
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "interact/strip_buttons.h"
 #include "model/pixel_mapping.h"
 #include "platform/keys.h"
 
@@ -23,60 +24,66 @@ std::string Readout(double value) {
 
 enum class FirstCorner { Taken, Request, Nothing };
 
+// The request of a click on a strip button: 1 for a left click, 2 (printer code) for a right
+// one. False when the button asks for nothing, or for something that needs the window first.
+bool TakeRequest(AreaRequests& requests, const StripButton* button, bool rightClick, bool window) {
+    if (button == nullptr || (button->needsWindow && !window)) return false;
+    if (rightClick && !button->rightPrinter) return false;
+    const int value = rightClick ? 2 : 1;
+    switch (button->areaRequest) {
+        case AreaRequest::None:
+            return false;
+        case AreaRequest::Preview:
+            requests.previewRequest = value;
+            break;
+        case AreaRequest::Undo:
+            requests.undo = true;
+            break;
+        case AreaRequest::Exit:
+            requests.exit = true;
+            break;
+        case AreaRequest::CodeView:
+            requests.codeViewRequest = value;
+            break;
+        case AreaRequest::Build:
+            requests.buildRequest = value;
+            break;
+    }
+    return true;
+}
+
 // Waits for the first corner; recognises the buttons that act without an area.
 FirstCorner WaitFirstCorner(Context& context) {
     Console& console = context.console;
     Design& design = context.design;
     PassState& pass = context.pass;
-    AreaRequests& requests = pass.requests;
     const bool window = design.windowExists != 0;
+    const CellRect windowArea{design.windowTopRow, design.windowLeftCol, design.windowBottomRow,
+                              design.windowRightCol};
     for (;;) {
         const ConsoleEvent event = console.ReadEvent();
-        const int r = event.row;
-        const int c = event.col;
         const bool click = event.IsMouse() && event.kind != EventKind::Move;
+        const StripButton* button = AreaPhaseButtonAt(event.row, event.col);
         if (click && event.buttons == kLeftButton) {
-            if (r >= 37 && r <= 39 && c >= 82) {
-                requests.previewRequest = 1;
-            } else if (r >= 40 && r <= 42 && c >= 82) {
-                requests.undo = true;
-            } else if (r >= 43 && r <= 45 && c >= 82) {
-                requests.exit = true;
-            } else if (r >= 34 && r <= 36 && c >= 82 && window) {
-                requests.codeViewRequest = 1;
-            } else if (r >= 43 && r <= 45 && c <= 9 && window) {
-                requests.buildRequest = 1;
-            } else if (!window && (c <= 9 || c >= 82)) {
-                continue;
-            } else if (r >= design.windowTopRow && r <= design.windowBottomRow &&
-                       c >= design.windowLeftCol && c <= design.windowRightCol) {
-                pass.AreaTop = r;
-                pass.AreaLeft = c;
-                return FirstCorner::Taken;
-            } else {
-                continue;
-            }
-            return FirstCorner::Request;
+            if (TakeRequest(pass.requests, button, false, window)) return FirstCorner::Request;
+            // Before the window exists, the strips are no place for a corner.
+            if (!window && OnAreaPhaseStrip(event.col)) continue;
+            if (!windowArea.Contains(event.row, event.col)) continue;
+            pass.AreaTop = event.row;
+            pass.AreaLeft = event.col;
+            return FirstCorner::Taken;
         }
         if (event.IsKey(kEscKey)) {
-            requests.escape = true;
+            pass.requests.escape = true;
             return FirstCorner::Request;
         }
         if (event.IsExtendedKey(kScanF1)) {
-            requests.help = true;
+            pass.requests.help = true;
             return FirstCorner::Request;
         }
         if (click && event.buttons == kRightButton) {
-            if (r >= 43 && r <= 45 && c <= 9 && window) {
-                requests.buildRequest = 2;
-            } else if (r >= 37 && r <= 39 && c >= 82) {
-                requests.previewRequest = 2;
-            } else if (r >= 34 && r <= 36 && c >= 82 && window) {
-                requests.codeViewRequest = 2;
-            } else {
-                return FirstCorner::Nothing;
-            }
-            return FirstCorner::Request;
+            return TakeRequest(pass.requests, button, true, window) ? FirstCorner::Request
+                                                                    : FirstCorner::Nothing;
         }
     }
 }

@@ -5,19 +5,19 @@
 #include "design/record_object.h"
 #include "design/tool_course.h"
 #include "dialogs/properties_menu.h"
-#include "interact/strip_pressed_art.h"
+#include "model/command_codes.h"
 
 namespace gridlet {
 namespace {
 
 // The pressed button shows only once the window is known to exist, and without a pause.
-void PlaceArcOrPie(Context& context, ObjectKind kind, void (*paintPressed)(Screen&),
+void PlaceArcOrPie(Context& context, ObjectKind kind, std::int16_t command,
                    bool PropertiesTargets::*target) {
     Design& design = context.design;
     PassState& pass = context.pass;
     ++design.objectNumber;
     if (!GraphicWindowExists(context)) return;
-    paintPressed(context.screen);
+    PressToolButton(context, command);
     ArcMenu(context);
     OpenPropertiesMenu(context);
     MapFirstPoint(design, pass);
@@ -32,11 +32,11 @@ void PlaceArcOrPie(Context& context, ObjectKind kind, void (*paintPressed)(Scree
 }  // namespace
 
 void ArcTool(Context& context) {
-    PlaceArcOrPie(context, ObjectKind::Arc, PaintLeftArcPressed, &PropertiesTargets::arc);
+    PlaceArcOrPie(context, ObjectKind::Arc, kArcCommand, &PropertiesTargets::arc);
 }
 
 void PieTool(Context& context) {
-    PlaceArcOrPie(context, ObjectKind::Pie, PaintLeftPiePressed, &PropertiesTargets::pie);
+    PlaceArcOrPie(context, ObjectKind::Pie, kPieCommand, &PropertiesTargets::pie);
 }
 
 }  // namespace gridlet

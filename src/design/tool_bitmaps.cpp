@@ -7,7 +7,7 @@
 #include "design/record_object.h"
 #include "design/tool_course.h"
 #include "dialogs/file_chooser.h"
-#include "interact/strip_pressed_art.h"
+#include "model/command_codes.h"
 #include "model/pixel_mapping.h"
 #include "platform/bitmap_size.h"
 #include "platform/cp1252.h"
@@ -132,9 +132,8 @@ void RecordBitmap(Context& context, ObjectKind kind) {
     });
 }
 
-bool StartBitmapTool(Context& context, void (*paintPressed)(Screen&)) {
-    paintPressed(context.screen);
-    context.console.Sleep(kToolStartPause);
+bool StartBitmapTool(Context& context, std::int16_t command) {
+    PressToolButton(context, command);
     ++context.design.objectNumber;
     return GraphicWindowExists(context) && AreaHasTwoColumns(context) && TakeBitmapFile(context);
 }
@@ -144,7 +143,7 @@ bool StartBitmapTool(Context& context, void (*paintPressed)(Screen&)) {
 void StretchedBitmapTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
-    if (!StartBitmapTool(context, PaintLeftBmpStrhPressed) || !BitmapHasWidth(context)) return;
+    if (!StartBitmapTool(context, kBmpStretchedCommand) || !BitmapHasWidth(context)) return;
     MapFirstPoint(design, pass);
     MapSecondPoint(design, pass, kNearOffset);
     LiftNegativeY1(pass);
@@ -155,7 +154,7 @@ void StretchedBitmapTool(Context& context) {
 void NaturalBitmapTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
-    if (!StartBitmapTool(context, PaintLeftBmpPressed)) return;
+    if (!StartBitmapTool(context, kBmpCommand)) return;
     MapFirstPoint(design, pass);
     pass.x2 = pass.bitmapWidth;
     pass.y2 = pass.bitmapHeight;

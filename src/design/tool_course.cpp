@@ -1,10 +1,15 @@
 #include "design/tool_course.h"
 
 #include "codegen/statement_emitter.h"
+#include "interact/strip_buttons.h"
 #include "model/pixel_mapping.h"
 #include "screen/popups.h"
 
 namespace gridlet {
+
+void PressToolButton(Context& context, std::int16_t command) {
+    PressButton(context.screen, CommandButton(Strip::Left, command));
+}
 
 void AbandonCommand(Context& context) {
     PassState& pass = context.pass;

@@ -2,13 +2,12 @@
 // The steps every drawing tool shares: the refusals, the pixel mapping of the marked corners and
 // the rule that keeps y1 inside the window.
 
+#include <cstdint>
+
 #include "interact/context.h"
 #include "model/object_kind.h"
 
 namespace gridlet {
-
-// The pause after the pressed image of most tools.
-constexpr int kToolStartPause = 300;
 
 // Where a grid cell's point lies inside the cell, in pixels.
 struct PixelOffset {
@@ -19,6 +18,9 @@ struct PixelOffset {
 constexpr PixelOffset kNearOffset{3, 4};
 // The second corner of paint, paint replace and star: the cell's far side.
 constexpr PixelOffset kFarOffset{7, 23};
+
+// Shows the left strip's button of the tool pressed, with the button's pause.
+void PressToolButton(Context& context, std::int16_t command);
 
 // Ends a command that places nothing: the pass's screen comes back and its save is dropped.
 void AbandonCommand(Context& context);

@@ -3,7 +3,7 @@
 #include "design/grid_markers.h"
 #include "design/record_object.h"
 #include "design/tool_course.h"
-#include "interact/strip_pressed_art.h"
+#include "model/command_codes.h"
 
 namespace gridlet {
 namespace {
@@ -18,8 +18,7 @@ void RecordLine(Context& context, ObjectKind kind) {
 void LineTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
-    PaintLeftLinePressed(context.screen);
-    context.console.Sleep(kToolStartPause);
+    PressToolButton(context, kLineCommand);
     pass.lineKeepFlag = true;
     ++design.objectNumber;
     if (!GraphicWindowExists(context)) return;
@@ -34,8 +33,7 @@ void LineTool(Context& context) {
 void LineStepTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
-    PaintLeftLineStpPressed(context.screen);
-    context.console.Sleep(kToolStartPause);
+    PressToolButton(context, kLineStepCommand);
     ++design.objectNumber;
     if (!GraphicWindowExists(context)) return;
     MapFirstPoint(design, pass);

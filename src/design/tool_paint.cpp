@@ -4,7 +4,7 @@
 #include "design/record_object.h"
 #include "design/tool_course.h"
 #include "dialogs/properties_menu.h"
-#include "interact/strip_pressed_art.h"
+#include "model/command_codes.h"
 
 namespace gridlet {
 namespace {
@@ -26,7 +26,7 @@ void PaintTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
     ++design.objectNumber;
-    PaintLeftPaintBoPressed(context.screen);
+    PressToolButton(context, kPaintCommand);
     if (!GraphicWindowExists(context)) return;
     pass.targets.paint = true;
     OpenPropertiesMenu(context);

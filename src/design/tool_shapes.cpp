@@ -6,15 +6,10 @@
 #include "design/grid_markers.h"
 #include "design/record_object.h"
 #include "design/tool_course.h"
-#include "interact/strip_pressed_art.h"
+#include "model/command_codes.h"
 
 namespace gridlet {
 namespace {
-
-void StartWithPressedButton(Context& context, void (*paintPressed)(Screen&)) {
-    paintPressed(context.screen);
-    context.console.Sleep(kToolStartPause);
-}
 
 // Builds the block, lets go of the right strip's target and records the object with its outline.
 void PlaceOutlined(Context& context, ObjectKind kind, bool PropertiesTargets::*target) {
@@ -29,7 +24,7 @@ void PlaceOutlined(Context& context, ObjectKind kind, bool PropertiesTargets::*t
 void StarTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
-    StartWithPressedButton(context, PaintLeftStarPressed);
+    PressToolButton(context, kStarCommand);
     ++design.objectNumber;
     if (!GraphicWindowExists(context) || !AreaHasTwoColumns(context)) return;
     MapFirstPoint(design, pass);
@@ -51,7 +46,7 @@ void StarTool(Context& context) {
 void PolygonTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
-    StartWithPressedButton(context, PaintLeftPolyPressed);
+    PressToolButton(context, kPolygonCommand);
     ++design.objectNumber;
     if (!GraphicWindowExists(context) || !AreaHasTwoColumns(context)) return;
     MapFirstPoint(design, pass);
@@ -69,7 +64,7 @@ void PolygonTool(Context& context) {
 void BoxTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
-    StartWithPressedButton(context, PaintLeftRectangPressed);
+    PressToolButton(context, kRectangleCommand);
     ++design.objectNumber;
     if (!GraphicWindowExists(context)) return;
     MapFirstPoint(design, pass);
@@ -82,7 +77,7 @@ void EllipseTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
     ++design.objectNumber;
-    StartWithPressedButton(context, PaintLeftEllipsePressed);
+    PressToolButton(context, kEllipseCommand);
     if (!GraphicWindowExists(context)) return;
     MapFirstPoint(design, pass);
     MapSecondPoint(design, pass, kNearOffset);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "codegen/text_replace.h"
-#include "interact/strip_pressed_art.h"
+#include "interact/strip_buttons.h"
 #include "model/history.h"
 
 namespace gridlet {
@@ -28,8 +28,7 @@ std::array<std::string*, 12> SearchedTexts(Design& design) {
 void Undo(Context& context) {
     Design& design = context.design;
     if (design.screenHistory[0].empty()) return;
-    PaintRightUndoPressed(context.screen);
-    context.console.Sleep(200);
+    PressButton(context.screen, RequestButton(AreaRequest::Undo));
 
     // An entry without code (an object sent to the back, a string variable never previewed) has
     // nothing to remove; its screen still comes back, so Undo can go on to older objects.

@@ -1,7 +1,8 @@
 #include "design/window_command.h"
 
 #include "codegen/window_emitter.h"
-#include "interact/strip_pressed_art.h"
+#include "design/tool_course.h"
+#include "model/command_codes.h"
 
 namespace gridlet {
 
@@ -28,8 +29,7 @@ void WindowCommand(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
     Screen& screen = context.screen;
-    PaintLeftWindowPressed(screen);
-    context.console.Sleep(300);
+    PressToolButton(context, kWindowCommand);
     screen.RestoreScreen(pass.snapshot);
     if (!CreateWindow(design, pass.MarkedArea(), pass.properties)) return;
 

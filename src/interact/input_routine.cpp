@@ -1,6 +1,6 @@
 #include "interact/input_routine.h"
 
-#include "interact/hints.h"
+#include "interact/strip_buttons.h"
 
 namespace gridlet {
 namespace {
@@ -31,11 +31,7 @@ ClickResult InputRoutine(Console& console) {
             result.row = event.row;
             result.col = event.col;
             console.Sleep(10);
-            if (result.col >= 2 && result.col <= 8) {
-                ShowHint(console, LeftStripHint(result.row));
-            } else if (result.col >= 82) {
-                ShowHint(console, RightStripHint(result.row));
-            }
+            ShowHint(console, HintAt(result.row, result.col));
             continue;
         }
         result.commandCode = KeyCode(event);
