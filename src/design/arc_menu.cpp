@@ -12,24 +12,21 @@ namespace {
 constexpr int kPresetPause = 300;
 
 struct Preset {
-    int topRow, bottomRow, leftCol, rightCol;
+    CellRect button;
     const char* value;
-    void (*paintPressed)(Screen&);
+    const ImageInfo* pressed;
 };
 
-constexpr Preset kRight{15, 17, 61, 73, "0", PaintArcRightPressed};
-constexpr Preset kRTop{9, 11, 58, 70, ".785", PaintArcRTopPressed};
-constexpr Preset kTop{7, 9, 41, 53, "1.57", PaintArcTopPressed};
-constexpr Preset kLTop{9, 11, 24, 36, "2.355", PaintArcLTopPressed};
-constexpr Preset kLeft{15, 17, 20, 32, "3.14", PaintArcLeftPressed};
-constexpr Preset kLBottom{21, 23, 24, 36, "3.925", PaintArcLBottomPressed};
-constexpr Preset kBottom{23, 25, 41, 53, "4.71", PaintArcBottomPressed};
-constexpr Preset kRBottom{21, 23, 58, 70, "5.495", PaintArcRBottomPressed};
+constexpr Preset kRight{{15, 61, 17, 73}, "0", &kArcRightPressed};
+constexpr Preset kRTop{{9, 58, 11, 70}, ".785", &kArcRTopPressed};
+constexpr Preset kTop{{7, 41, 9, 53}, "1.57", &kArcTopPressed};
+constexpr Preset kLTop{{9, 24, 11, 36}, "2.355", &kArcLTopPressed};
+constexpr Preset kLeft{{15, 20, 17, 32}, "3.14", &kArcLeftPressed};
+constexpr Preset kLBottom{{21, 24, 23, 36}, "3.925", &kArcLBottomPressed};
+constexpr Preset kBottom{{23, 41, 25, 53}, "4.71", &kArcBottomPressed};
+constexpr Preset kRBottom{{21, 58, 23, 70}, "5.495", &kArcRBottomPressed};
 
-bool Hits(const Preset& preset, int row, int col) {
-    return row >= preset.topRow && row <= preset.bottomRow && col >= preset.leftCol &&
-           col <= preset.rightCol;
-}
+constexpr CellRect kTypeIn{12, 35, 20, 59};
 
 // The bands are tested in order and the first band that holds the click decides, so a click in a
 // band but beside its buttons does nothing.
@@ -47,13 +44,9 @@ const Preset* PresetAt(int row, int col) {
         return nullptr;
     }
     for (const Preset* preset : candidates) {
-        if (Hits(*preset, row, col)) return preset;
+        if (preset->button.Contains(row, col)) return preset;
     }
     return nullptr;
-}
-
-bool OnTypeIn(int row, int col) {
-    return row >= 12 && row <= 20 && col >= 35 && col <= 59;
 }
 
 void TypeBothNumbers(Context& context) {
@@ -63,7 +56,7 @@ void TypeBothNumbers(Context& context) {
 }
 
 void TakePreset(Context& context, const Preset& preset) {
-    preset.paintPressed(context.screen);
+    context.screen.PaintImage(*preset.pressed);
     context.console.Sleep(kPresetPause);
     (context.pass.arcStart.empty() ? context.pass.arcStart : context.pass.arcEnd) = preset.value;
 }
@@ -74,7 +67,7 @@ void ArcMenu(Context& context) {
     for (int clicksLeft = 2; clicksLeft != 0; --clicksLeft) {
         PaintArcMenu(context.screen);
         const ClickResult click = InputRoutine(context.console);
-        if (OnTypeIn(click.row, click.col)) {
+        if (kTypeIn.Contains(click.row, click.col)) {
             if (context.pass.arcStart.empty()) {
                 TypeBothNumbers(context);
                 return;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "dialogs/typed_text.h"
+#include "platform/cell_text.h"
 
 namespace gridlet {
 namespace {

@@ -20,9 +20,7 @@ void PlaceArcOrPie(Context& context, ObjectKind kind, std::int16_t command,
     PressToolButton(context, command);
     ArcMenu(context);
     OpenPropertiesMenu(context);
-    MapFirstPoint(design, pass);
-    MapSecondPoint(design, pass, kNearOffset);
-    LiftNegativeY1(pass);
+    MapCorners(design, pass, kNearOffset);
     BuildPendingStatement(context, kind);
     pass.targets.*target = false;
     RecordObject(context, kind,

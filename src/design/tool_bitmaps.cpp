@@ -144,9 +144,7 @@ void StretchedBitmapTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
     if (!StartBitmapTool(context, kBmpStretchedCommand) || !BitmapHasWidth(context)) return;
-    MapFirstPoint(design, pass);
-    MapSecondPoint(design, pass, kNearOffset);
-    LiftNegativeY1(pass);
+    MapCorners(design, pass, kNearOffset);
     BuildPendingStatement(context, ObjectKind::StretchedBitmap);
     RecordBitmap(context, ObjectKind::StretchedBitmap);
 }

@@ -47,6 +47,12 @@ void LiftNegativeY1(PassState& pass) {
     if (pass.y1 < 0) pass.y1 = 3;
 }
 
+void MapCorners(const Design& design, PassState& pass, PixelOffset second) {
+    MapFirstPoint(design, pass);
+    MapSecondPoint(design, pass, second);
+    LiftNegativeY1(pass);
+}
+
 void BuildPendingStatement(Context& context, ObjectKind kind) {
     const PassState& pass = context.pass;
     const StatementValues values{context.design.objectNumber,

@@ -38,6 +38,9 @@ void MapSecondPoint(const Design& design, PassState& pass, PixelOffset offset);
 // A point above the window is put back inside it.
 void LiftNegativeY1(PassState& pass);
 
+// Both corners mapped, the second with the offset, and y1 then kept inside the window.
+void MapCorners(const Design& design, PassState& pass, PixelOffset second);
+
 // Sets pendingStatement to the block of a placed object of this kind: the design's object
 // number with the pass's corners, properties and tool values.
 void BuildPendingStatement(Context& context, ObjectKind kind);

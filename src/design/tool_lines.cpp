@@ -22,9 +22,7 @@ void LineTool(Context& context) {
     pass.lineKeepFlag = true;
     ++design.objectNumber;
     if (!GraphicWindowExists(context)) return;
-    MapFirstPoint(design, pass);
-    MapSecondPoint(design, pass, kNearOffset);
-    LiftNegativeY1(pass);
+    MapCorners(design, pass, kNearOffset);
     BuildPendingStatement(context, ObjectKind::Line);
     pass.targets.line = false;
     RecordLine(context, ObjectKind::Line);

@@ -9,12 +9,6 @@
 namespace gridlet {
 namespace {
 
-void MapPaintPoints(const Design& design, PassState& pass) {
-    MapFirstPoint(design, pass);
-    MapSecondPoint(design, pass, kFarOffset);
-    LiftNegativeY1(pass);
-}
-
 void RecordPaint(Context& context, ObjectKind kind) {
     RecordObject(context, kind,
                  [&context] { DrawLetterP(context.screen, context.pass.MarkedArea()); });
@@ -30,7 +24,7 @@ void PaintTool(Context& context) {
     if (!GraphicWindowExists(context)) return;
     pass.targets.paint = true;
     OpenPropertiesMenu(context);
-    MapPaintPoints(design, pass);
+    MapCorners(design, pass, kFarOffset);
     BuildPendingStatement(context, ObjectKind::Paint);
     pass.targets.paint = false;
     RecordPaint(context, ObjectKind::Paint);
@@ -42,7 +36,7 @@ void PaintReplaceTool(Context& context) {
     ++design.objectNumber;
     if (!GraphicWindowExists(context)) return;
     OpenPropertiesMenu(context);
-    MapPaintPoints(design, pass);
+    MapCorners(design, pass, kFarOffset);
     BuildPendingStatement(context, ObjectKind::PaintReplace);
     RecordPaint(context, ObjectKind::PaintReplace);
 }

@@ -11,6 +11,13 @@
 namespace gridlet {
 namespace {
 
+// The design's TYPE declarations and support functions with what a kind of object needs added.
+void AddSupport(Design& design, SupportTexts (*add)(SupportTexts)) {
+    const SupportTexts support = add({design.typeDecls, design.supportFunctions});
+    design.typeDecls = support.typeDecls;
+    design.supportFunctions = support.supportFunctions;
+}
+
 // Builds the block, lets go of the right strip's target and records the object with its outline.
 void PlaceOutlined(Context& context, ObjectKind kind, bool PropertiesTargets::*target) {
     BuildPendingStatement(context, kind);
@@ -32,9 +39,7 @@ void StarTool(Context& context) {
     // The inner points keep the size the star was placed with, whatever the move menu does.
     pass.starWidth = pass.x2 - pass.x1;
     pass.starHeight = pass.y2 - pass.y1;
-    const SupportTexts support = AddStarSupport({design.typeDecls, design.supportFunctions});
-    design.typeDecls = support.typeDecls;
-    design.supportFunctions = support.supportFunctions;
+    AddSupport(design, AddStarSupport);
     design.localDecls = AddStarLocals(design.localDecls);
     // A star without a chosen point count has five points, and without an edge colour a black
     // edge; the properties keep these for the rest of the command.
@@ -49,12 +54,8 @@ void PolygonTool(Context& context) {
     PressToolButton(context, kPolygonCommand);
     ++design.objectNumber;
     if (!GraphicWindowExists(context) || !AreaHasTwoColumns(context)) return;
-    MapFirstPoint(design, pass);
-    MapSecondPoint(design, pass, kNearOffset);
-    LiftNegativeY1(pass);
-    const SupportTexts support = AddPolygonSupport({design.typeDecls, design.supportFunctions});
-    design.typeDecls = support.typeDecls;
-    design.supportFunctions = support.supportFunctions;
+    MapCorners(design, pass, kNearOffset);
+    AddSupport(design, AddPolygonSupport);
     design.localDecls = AddPolygonLocals(design.localDecls);
     // A polygon without a chosen side count has eight sides.
     DefaultPolygonSides(pass.properties);
@@ -67,9 +68,7 @@ void BoxTool(Context& context) {
     PressToolButton(context, kRectangleCommand);
     ++design.objectNumber;
     if (!GraphicWindowExists(context)) return;
-    MapFirstPoint(design, pass);
-    MapSecondPoint(design, pass, kNearOffset);
-    LiftNegativeY1(pass);
+    MapCorners(design, pass, kNearOffset);
     PlaceOutlined(context, ObjectKind::Box, &PropertiesTargets::rectangle);
 }
 
@@ -79,9 +78,7 @@ void EllipseTool(Context& context) {
     ++design.objectNumber;
     PressToolButton(context, kEllipseCommand);
     if (!GraphicWindowExists(context)) return;
-    MapFirstPoint(design, pass);
-    MapSecondPoint(design, pass, kNearOffset);
-    LiftNegativeY1(pass);
+    MapCorners(design, pass, kNearOffset);
     PlaceOutlined(context, ObjectKind::Ellipse, &PropertiesTargets::ellipse);
 }
 

@@ -35,11 +35,10 @@ void WindowCommand(Context& context) {
 
     // Keep only the window area of the grid on screen.
     context.console.SetColor(0, 7);
-    int top = pass.AreaTop, left = pass.AreaLeft, bottom = pass.AreaBottom, right = pass.AreaRight;
-    std::string area;
-    screen.ReadCellBlock(top, left, bottom, right, area);
+    CellRect window = pass.MarkedArea();
+    const std::string cells = screen.ReadCellBlock(window);
     context.console.ClearScreen();
-    screen.WriteCellBlock(top, left, bottom, right, area);
+    screen.WriteCellBlock(window, cells);
 }
 
 }  // namespace gridlet

@@ -5,6 +5,7 @@
 
 #include "dialogs/colour_chooser_art.h"
 #include "interact/dialog_kit.h"
+#include "platform/dialog_cover.h"
 #include "platform/keys.h"
 
 namespace gridlet {
@@ -49,14 +50,8 @@ constexpr std::array<int, 3> kFieldCols = {31, 44, 57};
 constexpr int kFieldWidth = 3;
 constexpr int kPreviewRow = 25;
 constexpr int kPreviewCol = 31;
-constexpr int kButtonTop = 27;
-constexpr int kOkLeft = 30, kOkRight = 39;
-constexpr int kCancelLeft = 48, kCancelRight = 57;
-
-constexpr int kPanelAttribute = 0x70;
-constexpr int kFieldAttribute = 0xF0;
-constexpr int kFocusedFieldAttribute = 0x1F;
-constexpr int kFocusAttribute = 0x7C;
+constexpr CellRect kOkButton{27, 30, 29, 39};
+constexpr CellRect kCancelButton{27, 48, 29, 57};
 
 enum class Focus { Swatches, Red, Green, Blue, Ok, Cancel };
 
@@ -115,14 +110,13 @@ class ColourChooser {
             }
         }
         for (std::size_t f = 0; f < kFieldCols.size(); ++f) {
-            if (Inside(row, col, kFieldRow, kFieldCols[f] - 1, kFieldRow,
-                       kFieldCols[f] + kFieldWidth)) {
+            if (CellRect{kFieldRow, kFieldCols[f] - 1, kFieldRow, kFieldCols[f] + kFieldWidth}
+                    .Contains(row, col)) {
                 MoveFocus(static_cast<Focus>(static_cast<int>(Focus::Red) + static_cast<int>(f)));
             }
         }
-        if (Inside(row, col, kButtonTop, kOkLeft, kButtonTop + 2, kOkRight)) return Accept();
-        if (Inside(row, col, kButtonTop, kCancelLeft, kButtonTop + 2, kCancelRight))
-            return Cancel();
+        if (kOkButton.Contains(row, col)) return Accept();
+        if (kCancelButton.Contains(row, col)) return Cancel();
         return std::nullopt;
     }
 
@@ -160,19 +154,11 @@ class ColourChooser {
         Select(row * kSwatchColumns + col);
     }
 
-    // A field just entered is replaced by what is typed into it, as a selected text would be.
+    // A typed value is no longer a swatch's.
     void EditField(std::size_t field, const ConsoleEvent& input) {
-        const bool digit = input.key.size() == 1 && input.key[0] >= '0' && input.key[0] <= '9';
-        if (!digit && !input.IsKey(kBackspaceKey)) return;
-        std::string& text = fields_[field];
-        if (freshField_) text.clear();
-        freshField_ = false;
-        if (digit && text.size() < static_cast<std::size_t>(kFieldWidth)) {
-            text += input.key;
-        } else if (!digit && !text.empty()) {
-            text.pop_back();
-        }
-        selected_ = -1;
+        if (EditNumberField(fields_[field], static_cast<std::size_t>(kFieldWidth), freshField_,
+                            input))
+            selected_ = -1;
     }
 
     void MoveFocus(Focus focus) {
@@ -226,9 +212,9 @@ class ColourChooser {
                    kPanelAttribute | NearestConsoleColour(current), std::string(12, '\xDB'));
         PrintField(screen_, kPreviewRow, kPreviewCol + 14, 20, kPanelAttribute,
                    ColourReferenceText(current));
-        PrintField(screen_, kButtonTop + 1, kOkLeft + 4, 2,
+        PrintField(screen_, kOkButton.top + 1, kOkButton.left + 4, 2,
                    focus_ == Focus::Ok ? kFocusAttribute : kPanelAttribute, "OK");
-        PrintField(screen_, kButtonTop + 1, kCancelLeft + 2, 6,
+        PrintField(screen_, kCancelButton.top + 1, kCancelButton.left + 2, 6,
                    focus_ == Focus::Cancel ? kFocusAttribute : kPanelAttribute, "Cancel");
         if (const int field = FieldIndex(); field >= 0) {
             const auto col = kFieldCols[static_cast<std::size_t>(field)] +
@@ -291,8 +277,7 @@ std::array<std::uint32_t, 16> CustomColours(std::int64_t timeOfDayMs) {
 }
 
 std::optional<std::string> ChooseColour(Screen& screen) {
-    const DialogCover cover(screen, kColourChooser.topRow, kColourChooser.leftCol,
-                            kColourChooser.bottomRow, kColourChooser.rightCol);
+    const DialogCover cover(screen.console(), kColourChooser.Rect());
     ColourChooser chooser(screen, CustomColours(screen.console().clock().TimeOfDayMs()));
     return chooser.Run();
 }

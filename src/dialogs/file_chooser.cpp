@@ -1,7 +1,6 @@
 #include "dialogs/file_chooser.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -9,10 +8,12 @@
 
 #include "dialogs/file_chooser_art.h"
 #include "dialogs/list_box.h"
-#include "dialogs/typed_text.h"
 #include "interact/dialog_kit.h"
+#include "platform/cell_text.h"
 #include "platform/cp1252.h"
+#include "platform/dialog_cover.h"
 #include "platform/message_box.h"
+#include "platform/text_case.h"
 
 namespace gridlet {
 namespace fs = std::filesystem;
@@ -30,13 +31,8 @@ constexpr int kNameCol = 27;
 constexpr int kNameWidth = 38;
 constexpr int kTypeRow = 35;
 constexpr int kTypeCol = 27;
-constexpr int kButtonLeft = 68, kButtonRight = 78;
-constexpr int kOkTop = 31;
-constexpr int kCancelTop = 34;
-
-constexpr int kPanelAttribute = 0x70;
-constexpr int kFieldAttribute = 0xF0;
-constexpr int kSelectedAttribute = 0x1F;
+constexpr CellRect kOkButton{31, 68, 33, 78};
+constexpr CellRect kCancelButton{34, 68, 36, 78};
 
 struct ModeSetUp {
     const char* title;
@@ -59,11 +55,8 @@ ModeSetUp SetUpFor(FileMode mode) {
     return {"Save As", "  Save   ", "Save Window   (*.GDL)", "*.GDL", true, 260};
 }
 
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) <
-               std::tolower(static_cast<unsigned char>(y));
-    });
+bool NameBefore(const std::string& a, const std::string& b) {
+    return LessIgnoringCase(a, b);
 }
 
 // The sub-directories, then the files that match the pattern; hidden names are left out.
@@ -80,8 +73,8 @@ std::vector<std::string> ListFolder(const fs::path& folder, const std::string& p
             files.push_back(name);
         }
     }
-    std::sort(directories.begin(), directories.end(), LessIgnoringCase);
-    std::sort(files.begin(), files.end(), LessIgnoringCase);
+    std::sort(directories.begin(), directories.end(), NameBefore);
+    std::sort(files.begin(), files.end(), NameBefore);
     std::vector<std::string> shown;
     if (folder.has_relative_path()) shown.push_back("../");
     shown.insert(shown.end(), directories.begin(), directories.end());
@@ -119,9 +112,9 @@ class FileChooser {
     Action Click(int row, int col) {
         if (list_.Holds(row, col)) {
             if (list_.Click(row, col)) TakeEntry(true);
-        } else if (Inside(row, col, kOkTop, kButtonLeft, kOkTop + 2, kButtonRight)) {
+        } else if (kOkButton.Contains(row, col)) {
             return Action::Accept;
-        } else if (Inside(row, col, kCancelTop, kButtonLeft, kCancelTop + 2, kButtonRight)) {
+        } else if (kCancelButton.Contains(row, col)) {
             return Action::Cancel;
         }
         return Action::None;
@@ -205,7 +198,7 @@ class FileChooser {
     void DrawFixedTexts() {
         const std::string title = std::string(" ") + setUp_.title + " ";
         context_.screen.PrintAt(kTitleRow, 45 - static_cast<int>(title.size()) / 2, 0, 7, title);
-        PrintField(context_.screen, kOkTop + 1, kButtonLeft + 1, 9, kPanelAttribute,
+        PrintField(context_.screen, kOkButton.top + 1, kOkButton.left + 1, 9, kPanelAttribute,
                    setUp_.okLabel);
         PrintField(context_.screen, kTypeRow, kTypeCol, 40, kPanelAttribute,
                    setUp_.filterDescription);
@@ -218,7 +211,7 @@ class FileChooser {
                 "..." + folder.substr(folder.size() - static_cast<std::size_t>(kFolderWidth) + 3);
         }
         PrintField(context_.screen, kFolderRow, kFolderCol, kFolderWidth, kPanelAttribute, folder);
-        list_.Draw(context_.screen, kFieldAttribute, kSelectedAttribute);
+        list_.Draw(context_.screen, kFieldAttribute, kFocusedFieldAttribute);
         // The end of a long name stays in view.
         const std::string name = CellText(name_);
         const std::size_t visible = static_cast<std::size_t>(kNameWidth) - 1;
@@ -244,8 +237,7 @@ bool MatchesFrom(std::string_view name, std::string_view pattern) {
         return false;
     }
     if (name.empty()) return false;
-    const bool same = pattern[0] == '?' || std::tolower(static_cast<unsigned char>(pattern[0])) ==
-                                               std::tolower(static_cast<unsigned char>(name[0]));
+    const bool same = pattern[0] == '?' || SameIgnoringCase(pattern[0], name[0]);
     return same && MatchesFrom(name.substr(1), pattern.substr(1));
 }
 
@@ -261,8 +253,7 @@ FileChoice ChooseFile(Context& context, FileMode mode) {
     context.pass.lastChosenPath.clear();
     FileChoice choice;
     {
-        const DialogCover cover(context.screen, kFileChooser.topRow, kFileChooser.leftCol,
-                                kFileChooser.bottomRow, kFileChooser.rightCol);
+        const DialogCover cover(context.screen.console(), kFileChooser.Rect());
         FileChooser chooser(context, SetUpFor(mode));
         if (const auto chosen = chooser.Run()) {
             choice.path = Utf8ToCp1252(chosen->string());

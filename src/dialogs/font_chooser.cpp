@@ -2,13 +2,14 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
 
 #include "dialogs/font_chooser_art.h"
 #include "dialogs/list_box.h"
 #include "interact/dialog_kit.h"
 #include "platform/cp1252.h"
+#include "platform/dialog_cover.h"
+#include "platform/text_case.h"
 
 namespace gridlet {
 namespace {
@@ -24,15 +25,14 @@ constexpr int kSizeWidth = 3;
 constexpr int kFirstEffectRow = 12;
 constexpr int kEffectCol = 55;
 constexpr int kEffectWidth = 14;
-constexpr int kButtonLeft = 55, kButtonRight = 64;
-constexpr int kOkTop = 24;
-constexpr int kCancelTop = 27;
+// The size field with a cell on each side, and the four effect lines.
+constexpr CellRect kSizeField{kSizeRow, kSizeCol - 1, kSizeRow, kSizeCol + kSizeWidth};
+constexpr CellRect kEffects{kFirstEffectRow, kEffectCol, kFirstEffectRow + 3,
+                            kEffectCol + kEffectWidth - 1};
+constexpr CellRect kOkButton{24, 55, 26, 64};
+constexpr CellRect kCancelButton{27, 55, 29, 64};
 
-constexpr int kPanelAttribute = 0x70;
-constexpr int kFieldAttribute = 0xF0;
-constexpr int kFocusedAttribute = 0x1F;
-constexpr int kSelectedAttribute = 0x8F;
-constexpr int kFocusAttribute = 0x7C;
+constexpr int kSelectedAttribute = 0x8F;  // white on dark grey: the chosen effects
 
 enum class Focus { List, Size, Bold, Italic, Underline, StrikeOut, Ok, Cancel };
 constexpr std::array<const char*, 4> kEffectNames = {"Bold", "Italic", "Underline", "Strikeout"};
@@ -43,10 +43,6 @@ std::int32_t HeightOfPoints(int points) {
 
 std::string FaceName(const std::string& family) {
     return Utf8ToCp1252(family).substr(0, kMaxFaceName);
-}
-
-char Lower(char ch) {
-    return static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
 }
 
 class FontChooser {
@@ -86,15 +82,14 @@ class FontChooser {
         if (list_.Holds(row, col)) {
             MoveFocus(Focus::List);
             list_.Click(row, col);
-        } else if (Inside(row, col, kSizeRow, kSizeCol - 1, kSizeRow, kSizeCol + kSizeWidth)) {
+        } else if (kSizeField.Contains(row, col)) {
             MoveFocus(Focus::Size);
-        } else if (Inside(row, col, kFirstEffectRow, kEffectCol, kFirstEffectRow + 3,
-                          kEffectCol + kEffectWidth - 1)) {
+        } else if (kEffects.Contains(row, col)) {
             MoveFocus(static_cast<Focus>(static_cast<int>(Focus::Bold) + row - kFirstEffectRow));
             Toggle();
-        } else if (Inside(row, col, kOkTop, kButtonLeft, kOkTop + 2, kButtonRight)) {
+        } else if (kOkButton.Contains(row, col)) {
             return Answer::Ok;
-        } else if (Inside(row, col, kCancelTop, kButtonLeft, kCancelTop + 2, kButtonRight)) {
+        } else if (kCancelButton.Contains(row, col)) {
             return Answer::Cancel;
         }
         return Answer::None;
@@ -125,25 +120,15 @@ class FontChooser {
         for (int step = 1; step <= count; ++step) {
             const int index = (list_.Selected() + step) % count;
             const std::string& name = items[static_cast<std::size_t>(index)];
-            if (!name.empty() && Lower(name[0]) == Lower(letter)) {
+            if (!name.empty() && SameIgnoringCase(name[0], letter)) {
                 list_.Select(index);
                 return;
             }
         }
     }
 
-    // The size just entered is replaced by what is typed into it, as a selected text would be.
     void EditSize(const ConsoleEvent& input) {
-        const bool digit =
-            input.key.size() == 1 && std::isdigit(static_cast<unsigned char>(input.key[0]));
-        if (!digit && !input.IsKey(kBackspaceKey)) return;
-        if (freshSize_) size_.clear();
-        freshSize_ = false;
-        if (digit && size_.size() < static_cast<std::size_t>(kSizeWidth)) {
-            size_ += input.key;
-        } else if (!digit && !size_.empty()) {
-            size_.pop_back();
-        }
+        EditNumberField(size_, static_cast<std::size_t>(kSizeWidth), freshSize_, input);
     }
 
     void MoveFocus(Focus focus) {
@@ -171,9 +156,9 @@ class FontChooser {
 
     void Draw() {
         list_.Draw(screen_, kFieldAttribute,
-                   focus_ == Focus::List ? kFocusedAttribute : kSelectedAttribute);
+                   focus_ == Focus::List ? kFocusedFieldAttribute : kSelectedAttribute);
         PrintField(screen_, kSizeRow, kSizeCol, kSizeWidth,
-                   focus_ == Focus::Size ? kFocusedAttribute : kFieldAttribute, size_);
+                   focus_ == Focus::Size ? kFocusedFieldAttribute : kFieldAttribute, size_);
         for (std::size_t i = 0; i < effects_.size(); ++i) {
             const bool focused =
                 static_cast<int>(focus_) == static_cast<int>(Focus::Bold) + static_cast<int>(i);
@@ -181,9 +166,9 @@ class FontChooser {
                        focused ? kFocusAttribute : kPanelAttribute,
                        std::string(effects_[i] ? "[x] " : "[ ] ") + kEffectNames[i]);
         }
-        PrintField(screen_, kOkTop + 1, kButtonLeft + 4, 2,
+        PrintField(screen_, kOkButton.top + 1, kOkButton.left + 4, 2,
                    focus_ == Focus::Ok ? kFocusAttribute : kPanelAttribute, "OK");
-        PrintField(screen_, kCancelTop + 1, kButtonLeft + 2, 6,
+        PrintField(screen_, kCancelButton.top + 1, kCancelButton.left + 2, 6,
                    focus_ == Focus::Cancel ? kFocusAttribute : kPanelAttribute, "Cancel");
         Console& console = screen_.console();
         if (focus_ == Focus::Size) {
@@ -219,8 +204,7 @@ LogicalFont DefaultGuiFont(const FontCatalog& fonts) {
 
 void ChooseTextFont(Screen& screen, LogicalFont& record, const FontCatalog& fonts) {
     record = DefaultGuiFont(fonts);
-    const DialogCover cover(screen, kFontChooser.topRow, kFontChooser.leftCol,
-                            kFontChooser.bottomRow, kFontChooser.rightCol);
+    const DialogCover cover(screen.console(), kFontChooser.Rect());
     FontChooser chooser(screen, fonts);
     chooser.Run(record);
 }

@@ -1,6 +1,6 @@
 #include "dialogs/line_input.h"
 
-#include "dialogs/typed_text.h"
+#include "platform/cell_text.h"
 #include "platform/keys.h"
 
 namespace gridlet {

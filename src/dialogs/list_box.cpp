@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "dialogs/typed_text.h"
+#include "platform/cell_text.h"
 #include "platform/cp1252.h"
 #include "platform/keys.h"
 

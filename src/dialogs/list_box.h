@@ -24,7 +24,7 @@ class ListBox {
     // A click on a name selects it (true); one on an arrow scrolls.
     bool Click(int row, int col);
     bool Holds(int row, int col) const {
-        return Inside(row, col, top_, left_, top_ + rows_ - 1, right_);
+        return CellRect{top_, left_, top_ + rows_ - 1, right_}.Contains(row, col);
     }
 
     // Names are UTF-8; they are shown in code page 437.

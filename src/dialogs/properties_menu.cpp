@@ -19,9 +19,15 @@ constexpr std::array<PaintProcedure, 10> kThicknessPressed = {
     PaintThickness5Pressed, PaintThickness6Pressed, PaintThickness7Pressed, PaintThickness8Pressed,
     PaintThickness9Pressed, PaintThickness10Pressed};
 
-bool InsideArea(const ClickResult& click, int topRow, int bottomRow, int leftCol, int rightCol) {
-    return click.row >= topRow && click.row <= bottomRow && click.col >= leftCol &&
-           click.col <= rightCol;
+// The menu's buttons.
+constexpr CellRect kFillColourButton{6, 38, 8, 55};
+constexpr CellRect kEdgeColourButton{9, 38, 11, 55};
+constexpr CellRect kStyleButton{12, 38, 14, 55};
+constexpr CellRect kNumberButton{15, 38, 17, 55};
+constexpr CellRect kOkButton{24, 43, 26, 50};
+
+bool OnButton(const ClickResult& click, const CellRect& button) {
+    return button.Contains(click.row, click.col);
 }
 
 bool FillColourBarred(const PropertiesTargets& t) {
@@ -73,31 +79,31 @@ void PickThickness(Context& context, int col) {
 }
 
 bool OnOk(const ClickResult& click) {
-    return InsideArea(click, 24, 26, 43, 50);
+    return OnButton(click, kOkButton);
 }
 
 // A barred button beeps or stays silent as the menu has it; the values stay as they are.
 void TakeClick(Context& context, const ClickResult& click) {
     const PropertiesTargets& targets = context.pass.targets;
     Properties& properties = context.pass.properties;
-    if (InsideArea(click, 6, 8, 38, 55)) {
+    if (OnButton(click, kFillColourButton)) {
         if (FillColourBarred(targets)) {
             context.console.Beep();
             return;
         }
         PaintPropertiesFillPressed(context.screen);
         ChooseColourInto(context.screen, properties.fillColor);
-    } else if (InsideArea(click, 9, 11, 38, 55)) {
+    } else if (OnButton(click, kEdgeColourButton)) {
         if (EdgeColourBarred(targets)) return;
         PaintPropertiesEdgePressed(context.screen);
         ChooseColourInto(context.screen, properties.edgeColor);
-    } else if (InsideArea(click, 12, 14, 38, 55)) {
+    } else if (OnButton(click, kStyleButton)) {
         if (StyleBarred(targets)) {
             context.console.Beep();
             return;
         }
         StyleEntry(context);
-    } else if (InsideArea(click, 15, 17, 38, 55)) {
+    } else if (OnButton(click, kNumberButton)) {
         if (CornerBarred(targets)) {
             context.console.Beep();
             return;

@@ -1,41 +1,32 @@
 #pragma once
-// Pieces shared by the dialogs drawn in the console: keeping the cells they cover, reading a
-// click or a key, and the keys they answer to.
+// Pieces shared by the dialogs drawn in the console: reading a click or a key, writing a field,
+// and editing a number field.
 
+#include <cstddef>
 #include <string>
 
+#include "platform/console_event.h"
 #include "platform/keys.h"
 #include "screen/screen.h"
 
 namespace gridlet {
 
-// Keeps what a dialog covers or changes (the cells of its rectangle, the cursor and the mouse
-// event selection) and puts it back when the dialog goes, however it goes.
-class DialogCover {
-  public:
-    DialogCover(Screen& screen, int topRow, int leftCol, int bottomRow, int rightCol);
-    ~DialogCover();
-    DialogCover(const DialogCover&) = delete;
-    DialogCover& operator=(const DialogCover&) = delete;
-
-  private:
-    Screen& screen_;
-    int topRow_, leftCol_, bottomRow_, rightCol_;
-    std::string cells_;
-    int cursorRow_, cursorCol_;
-    bool cursorVisible_;
-    int mouseButtons_, mouseKinds_;
-};
+// The colours of the dialogs drawn in the console.
+constexpr int kPanelAttribute = 0x70;         // black on light grey
+constexpr int kFieldAttribute = 0xF0;         // black on white
+constexpr int kFocusedFieldAttribute = 0x1F;  // white on blue: the field or line in focus
+constexpr int kFocusAttribute = 0x7C;         // red on light grey: the button or swatch in focus
 
 // Waits for a left-button press or a key.
 ConsoleEvent ReadDialogInput(Console& console);
 
-inline bool Inside(int row, int col, int topRow, int leftCol, int bottomRow, int rightCol) {
-    return row >= topRow && row <= bottomRow && col >= leftCol && col <= rightCol;
-}
-
 // Writes a text into a field of the given width, cut or padded with blanks.
 void PrintField(Screen& screen, int row, int col, int width, int attribute,
                 const std::string& text);
+
+// Edits a number field of the given width with a key: a digit is added while there is room,
+// Backspace removes the last one. A field just entered (fresh) is replaced by what is typed into
+// it, as a selected text would be. False, with nothing changed, for any other key.
+bool EditNumberField(std::string& text, std::size_t width, bool& fresh, const ConsoleEvent& key);
 
 }  // namespace gridlet

@@ -7,31 +7,30 @@ namespace gridlet {
 Console::Console(ConsoleBackend& backend, Clock& clock)
     : backend_(backend), clock_(clock), cells_(kScreenWidth * kScreenHeight) {}
 
-void Console::WriteBlock(int topRow, int leftCol, int bottomRow, int rightCol,
-                         const std::vector<Cell>& cells) {
-    const int width = rightCol - leftCol + 1;
-    const int height = bottomRow - topRow + 1;
+void Console::WriteBlock(const CellRect& rect, const std::vector<Cell>& cells) {
+    const int width = rect.Width();
+    const int height = rect.Height();
     if (width <= 0 || height <= 0) return;
     if (cells.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) return;
     for (int r = 0; r < height; ++r) {
-        const int row = topRow + r;
+        const int row = rect.top + r;
         if (row < 1 || row > kScreenHeight) continue;
         for (int c = 0; c < width; ++c) {
-            const int col = leftCol + c;
+            const int col = rect.left + c;
             if (col < 1 || col > kScreenWidth) continue;
             cells_[Index(row, col)] = cells[static_cast<std::size_t>(r * width + c)];
         }
     }
 }
 
-std::vector<Cell> Console::ReadBlock(int topRow, int leftCol, int bottomRow, int rightCol) const {
-    const int width = std::max(0, rightCol - leftCol + 1);
-    const int height = std::max(0, bottomRow - topRow + 1);
+std::vector<Cell> Console::ReadBlock(const CellRect& rect) const {
+    const int width = std::max(0, rect.Width());
+    const int height = std::max(0, rect.Height());
     std::vector<Cell> block(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     for (int r = 0; r < height; ++r) {
         for (int c = 0; c < width; ++c) {
-            const int row = topRow + r;
-            const int col = leftCol + c;
+            const int row = rect.top + r;
+            const int col = rect.left + c;
             if (row < 1 || row > kScreenHeight || col < 1 || col > kScreenWidth) continue;
             block[static_cast<std::size_t>(r * width + c)] = cells_[Index(row, col)];
         }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/cell_rect.h"
 #include "platform/clock.h"
 #include "platform/console_backend.h"
 #include "platform/console_event.h"
@@ -20,11 +21,10 @@ class Console {
   public:
     Console(ConsoleBackend& backend, Clock& clock);
 
-    // Block write and read of a 1-based inclusive rectangle. Cells outside the screen are skipped;
-    // a buffer shorter than the rectangle writes nothing.
-    void WriteBlock(int topRow, int leftCol, int bottomRow, int rightCol,
-                    const std::vector<Cell>& cells);
-    std::vector<Cell> ReadBlock(int topRow, int leftCol, int bottomRow, int rightCol) const;
+    // Block write and read of a rectangle. Cells outside the screen are skipped; a buffer shorter
+    // than the rectangle writes nothing.
+    void WriteBlock(const CellRect& rect, const std::vector<Cell>& cells);
+    std::vector<Cell> ReadBlock(const CellRect& rect) const;
     Cell CellAt(int row, int col) const;
 
     void SetColor(int foreground, int background);

@@ -33,6 +33,13 @@ int ConsoleEvent::MouseKindBit() const {
     }
 }
 
+std::optional<char> TypedCharacter(const ConsoleEvent& event) {
+    if (event.kind != EventKind::Key || event.key.size() != 1) return std::nullopt;
+    const auto byte = static_cast<unsigned char>(event.key[0]);
+    if (byte < 32 || byte == 127) return std::nullopt;
+    return event.key[0];
+}
+
 std::int16_t KeyCode(const ConsoleEvent& event) {
     if (event.IsMouse()) return -1;
     const auto low = event.key.empty() ? 0 : static_cast<unsigned char>(event.key[0]);

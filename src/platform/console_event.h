@@ -2,6 +2,7 @@
 // One input event as the console hands it on: what happened, and where the pointer was.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace gridlet {
@@ -28,6 +29,10 @@ struct ConsoleEvent {
     // The MouseEventKind bit of a mouse event, 0 for a key.
     int MouseKindBit() const;
 };
+
+// The character a key event types, if it types one: control characters, extended keys and
+// mouse events type nothing.
+std::optional<char> TypedCharacter(const ConsoleEvent& event);
 
 // The signed 16-bit command code of an event: a key's bytes, first byte low; a mouse event's
 // encoding opens with two 255 bytes, so its code is -1.

@@ -3,8 +3,9 @@
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
-#include <cctype>
 #include <memory>
+
+#include "platform/text_case.h"
 
 namespace gridlet {
 namespace {
@@ -35,13 +36,8 @@ std::vector<std::string> FontconfigCatalog::Families() const {
             if (!family.empty()) families.push_back(std::move(family));
         }
     }
-    std::sort(families.begin(), families.end(), [](const std::string& a, const std::string& b) {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                            [](char x, char y) {
-                                                return std::tolower(static_cast<unsigned char>(x)) <
-                                                       std::tolower(static_cast<unsigned char>(y));
-                                            });
-    });
+    std::sort(families.begin(), families.end(),
+              [](const std::string& a, const std::string& b) { return LessIgnoringCase(a, b); });
     families.erase(std::unique(families.begin(), families.end()), families.end());
     return families;
 }

@@ -1,14 +1,14 @@
 #include "platform/message_box.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
-#include "platform/cp1252.h"
-#include "platform/cp437.h"
+#include "platform/cell_text.h"
+#include "platform/dialog_cover.h"
 #include "platform/keys.h"
+#include "platform/text_case.h"
 
 namespace gridlet {
 namespace {
@@ -34,22 +34,6 @@ struct Button {
     int left = 0;  // panel column of the button's left edge
 };
 
-// Windows-1252 bytes as cells: ASCII as it is, other characters by their code page 437 form.
-std::string ToCp437(std::string_view text) {
-    std::string cells;
-    for (char byte : text) {
-        if (static_cast<unsigned char>(byte) < 0x80) {
-            cells += byte;
-            continue;
-        }
-        const std::string utf8 = Cp1252ToUtf8(std::string_view(&byte, 1));
-        std::size_t pos = 0;
-        const auto cp437 = UnicodeToCp437(DecodeUtf8(utf8, pos));
-        cells += cp437 ? static_cast<char>(*cp437) : '?';
-    }
-    return cells;
-}
-
 // Breaks a line longer than the box allows at its last blank within the limit, or hard.
 void AppendWrapped(std::vector<std::string>& lines, std::string line) {
     while (static_cast<int>(line.size()) > kMaxTextWidth) {
@@ -68,7 +52,7 @@ std::vector<std::string> TextLines(const std::string& text) {
     while (start < text.size()) {
         const std::size_t end = text.find("\r\n", start);
         const std::size_t stop = end == std::string::npos ? text.size() : end;
-        AppendWrapped(lines, ToCp437(std::string_view(text).substr(start, stop - start)));
+        AppendWrapped(lines, CellText(std::string_view(text).substr(start, stop - start)));
         start = end == std::string::npos ? text.size() : end + 2;
     }
     if (lines.empty()) lines.emplace_back();
@@ -126,40 +110,6 @@ class Panel {
     std::vector<Cell> cells_;
 };
 
-// Keeps what the box covers and changes, and puts it all back when the box closes.
-class CoveredState {
-  public:
-    CoveredState(Console& console, int top, int left, int bottom, int right)
-        : console_(console),
-          top_(top),
-          left_(left),
-          bottom_(bottom),
-          right_(right),
-          cells_(console.ReadBlock(top, left, bottom, right)),
-          mouseButtons_(console.MouseButtons()),
-          mouseKinds_(console.MouseKinds()),
-          attribute_(console.Attribute()),
-          cursorRow_(console.CursorRow()),
-          cursorCol_(console.CursorCol()) {}
-    CoveredState(const CoveredState&) = delete;
-    CoveredState& operator=(const CoveredState&) = delete;
-
-    ~CoveredState() {
-        console_.WriteBlock(top_, left_, bottom_, right_, cells_);
-        console_.SetMouseEvents(mouseButtons_, mouseKinds_);
-        console_.SetColor(attribute_ & 15, attribute_ >> 4);
-        console_.Locate(cursorRow_, cursorCol_);
-    }
-
-  private:
-    Console& console_;
-    int top_, left_, bottom_, right_;
-    std::vector<Cell> cells_;
-    int mouseButtons_, mouseKinds_;
-    std::uint8_t attribute_;
-    int cursorRow_, cursorCol_;
-};
-
 struct Layout {
     std::vector<std::string> lines;
     std::string caption;
@@ -185,7 +135,7 @@ Layout LayOut(const std::string& text, const std::string& caption, MessageButton
     const int inner = std::max({iconSpace + textWidth, buttonsWidth, captionWidth});
     layout.width = std::min(inner + 2 * (kMargin + 1), kScreenWidth);
     layout.height = static_cast<int>(layout.lines.size()) + kFixedRows;
-    layout.caption = ToCp437(caption).substr(0, static_cast<std::size_t>(layout.width - 2));
+    layout.caption = CellText(caption).substr(0, static_cast<std::size_t>(layout.width - 2));
     layout.left = (kScreenWidth - layout.width) / 2 + 1;
     layout.top = (kScreenHeight - layout.height) / 2 + 1;
     layout.textCol = 2 + kMargin + iconSpace;
@@ -234,7 +184,7 @@ int AnswerOfClick(const Layout& layout, const ConsoleEvent& event) {
 int AnswerOfKey(const Layout& layout, const ConsoleEvent& event) {
     if (event.kind != EventKind::Key || event.key.size() != 1) return 0;
     if (event.IsKey(kEnterKey)) return layout.buttons.front().answer;
-    const char key = static_cast<char>(std::toupper(static_cast<unsigned char>(event.key[0])));
+    const char key = UpperCase(event.key[0]);
     for (const auto& button : layout.buttons) {
         if (key == button.accelerator) return button.answer;
     }
@@ -248,8 +198,9 @@ int ShowMessageBox(Console& console, const std::string& text, const std::string&
     const Layout layout = LayOut(text, caption, buttons, icon);
     const int bottom = layout.top + layout.height - 1;
     const int right = layout.left + layout.width - 1;
-    const CoveredState covered(console, layout.top, layout.left, bottom, right);
-    console.WriteBlock(layout.top, layout.left, bottom, right, Draw(layout, icon).cells());
+    const CellRect rect{layout.top, layout.left, bottom, right};
+    const DialogCover cover(console, rect);
+    console.WriteBlock(rect, Draw(layout, icon).cells());
     console.SetMouseEvents(kLeftButton, kPress);
     for (;;) {
         const ConsoleEvent event = console.ReadEvent();

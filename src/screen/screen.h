@@ -21,10 +21,9 @@ class Screen {
     void PaintImage(const ImageInfo& image) { PaintPanel(image.Rect(), image.bytes); }
 
     // Cell block buffers hold 4 bytes a cell: character, 0, attribute, 0.
-    void ReadCellBlock(int& topRow, int& leftCol, int& bottomRow, int& rightCol,
-                       std::string& buffer);
-    void WriteCellBlock(int topRow, int leftCol, int bottomRow, int rightCol,
-                        const std::string& buffer);
+    // Reading first brings the rectangle's bottom and right edges onto the screen.
+    std::string ReadCellBlock(CellRect& rect);
+    void WriteCellBlock(const CellRect& rect, const std::string& buffer);
     void SaveScreen(std::string& buffer);
     void RestoreScreen(const std::string& buffer);
 

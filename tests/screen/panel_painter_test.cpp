@@ -26,11 +26,11 @@ class PainterTest : public ::testing::Test {
             cells.push_back(
                 Cell{static_cast<std::uint8_t>(i % 251), static_cast<std::uint8_t>(i % 13)});
         }
-        console.WriteBlock(1, 1, kScreenHeight, kScreenWidth, cells);
+        console.WriteBlock({1, 1, kScreenHeight, kScreenWidth}, cells);
         before = Snapshot();
     }
     std::vector<Cell> Snapshot() const {
-        return console.ReadBlock(1, 1, kScreenHeight, kScreenWidth);
+        return console.ReadBlock({1, 1, kScreenHeight, kScreenWidth});
     }
     static std::size_t Index(int row, int col) {
         return static_cast<std::size_t>((row - 1) * kScreenWidth + col - 1);
@@ -99,12 +99,10 @@ TEST_F(PainterTest, PaintingAPanelAgainGivesTheSameScreen) {
     EXPECT_EQ(Snapshot(), once);
 }
 
-TEST_F(PainterTest, ReadCellBlockClampsTheBottomAndRightIntoTheCallersVariables) {
-    int top = 44, left = 88, bottom = 50, right = 95;
-    std::string buffer;
-    screen.ReadCellBlock(top, left, bottom, right, buffer);
-    EXPECT_EQ(bottom, 46);
-    EXPECT_EQ(right, 90);
+TEST_F(PainterTest, ReadCellBlockClampsTheBottomAndRightIntoTheCallersRectangle) {
+    CellRect rect{44, 88, 50, 95};
+    const std::string buffer = screen.ReadCellBlock(rect);
+    EXPECT_EQ(rect, (CellRect{44, 88, 46, 90}));
     ASSERT_EQ(buffer.size(), 3u * 3u * 4u);
     for (int i = 0; i < 9; ++i) {
         const Cell cell = before[Index(44 + i / 3, 88 + i % 3)];
@@ -116,11 +114,10 @@ TEST_F(PainterTest, ReadCellBlockClampsTheBottomAndRightIntoTheCallersVariables)
 }
 
 TEST_F(PainterTest, ABufferShorterThanItsRectangleWritesNothing) {
-    std::string block;
-    int top = 10, left = 10, bottom = 12, right = 12;
-    screen.ReadCellBlock(top, left, bottom, right, block);
+    CellRect rect{10, 10, 12, 12};
+    std::string block = screen.ReadCellBlock(rect);
     block.pop_back();
-    screen.WriteCellBlock(1, 1, 3, 3, block);
+    screen.WriteCellBlock({1, 1, 3, 3}, block);
     screen.RestoreScreen("");
     EXPECT_EQ(Snapshot(), before);
 }

@@ -1,4 +1,4 @@
-#include "dialogs/typed_text.h"
+#include "platform/cell_text.h"
 
 #include "platform/cp1252.h"
 #include "platform/cp437.h"
@@ -16,13 +16,6 @@ std::string CellText(std::string_view cp1252) {
     std::string cells;
     for (char ch : cp1252) cells += static_cast<char>(CellCharacter(ch));
     return cells;
-}
-
-std::optional<char> TypedCharacter(const ConsoleEvent& event) {
-    if (event.kind != EventKind::Key || event.key.size() != 1) return std::nullopt;
-    const auto byte = static_cast<unsigned char>(event.key[0]);
-    if (byte < 32 || byte == 127) return std::nullopt;
-    return event.key[0];
 }
 
 }  // namespace gridlet

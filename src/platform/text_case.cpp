@@ -1,0 +1,26 @@
+#include "platform/text_case.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace gridlet {
+
+char LowerCase(char ch) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+}
+
+char UpperCase(char ch) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+}
+
+bool SameIgnoringCase(char a, char b) {
+    return LowerCase(a) == LowerCase(b);
+}
+
+bool LessIgnoringCase(std::string_view a, std::string_view b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(LowerCase(x)) < static_cast<unsigned char>(LowerCase(y));
+    });
+}
+
+}  // namespace gridlet

@@ -1,0 +1,13 @@
+#pragma once
+// Comparing names without regard to case: ASCII letters fold, other bytes stand as they are.
+
+#include <string_view>
+
+namespace gridlet {
+
+char LowerCase(char ch);
+char UpperCase(char ch);
+bool SameIgnoringCase(char a, char b);
+bool LessIgnoringCase(std::string_view a, std::string_view b);
+
+}  // namespace gridlet
