@@ -61,7 +61,7 @@ TEST(ComposeSections, EachTextGoesToItsSection) {
         {&s.bitmapCode, 30},
         {&s.textCode, 32},
     };
-    for (const auto& p : placements) *p.text = "[" + std::to_string(p.section) + "]\r\n";
+    for (const auto& p : placements) *p.text = '[' + std::to_string(p.section) + "]\r\n";
     s.globalDecls = "  GLOBAL sName AS STRING\r\n";
     s.requests.previewRequest = 1;
 

@@ -12,7 +12,8 @@ std::string Describe(const InputEvent& event) {
     std::string text;
     for (unsigned char byte : event.code) text += std::to_string(byte) + " ";
     if (event.row != 0 || event.col != 0) {
-        text += "@" + std::to_string(event.row) + "," + std::to_string(event.col);
+        text += '@';
+        text += std::to_string(event.row) + "," + std::to_string(event.col);
     }
     return text;
 }
