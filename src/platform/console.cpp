@@ -13,6 +13,7 @@ void Console::WriteBlock(int topRow, int leftCol, int bottomRow, int rightCol,
     const int height = bottomRow - topRow + 1;
     if (width <= 0 || height <= 0) return;
     if (cells.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) return;
+    Damage(topRow, bottomRow);
     for (int r = 0; r < height; ++r) {
         const int row = topRow + r;
         if (row < 1 || row > kScreenHeight) continue;
@@ -60,6 +61,7 @@ void Console::SetCursorVisible(bool visible) {
 void Console::Print(std::string_view text) {
     for (char ch : text) {
         if (cursorRow_ > kScreenHeight) return;
+        dirtyRows_ |= RowBit(cursorRow_);
         cells_[Index(cursorRow_, cursorCol_)] = Cell{static_cast<std::uint8_t>(ch), attribute_};
         if (cursorCol_ < kScreenWidth) {
             ++cursorCol_;
@@ -74,6 +76,7 @@ void Console::Print(std::string_view text) {
 
 void Console::ClearScreen() {
     std::fill(cells_.begin(), cells_.end(), Cell{' ', attribute_});
+    dirtyRows_ = kAllRows;
     cursorRow_ = 1;
     cursorCol_ = 1;
 }
@@ -98,12 +101,12 @@ std::string Console::PollEvent(int timeoutMs) {
 
 std::string Console::NextEvent(int timeoutMs) {
     Flush();
-    const std::int64_t deadline = clock_.TimeOfDayMs() + timeoutMs;
+    const std::int64_t deadline = clock_.MonotonicMs() + timeoutMs;
     for (;;) {
         const int remaining =
             timeoutMs < 0
                 ? -1
-                : static_cast<int>(std::max<std::int64_t>(0, deadline - clock_.TimeOfDayMs()));
+                : static_cast<int>(std::max<std::int64_t>(0, deadline - clock_.MonotonicMs()));
         const auto event = backend_.NextInput(remaining);
         if (!event) return {};
         if (Accepts(*event)) {
@@ -134,7 +137,14 @@ void Console::Sleep(int milliseconds) {
 }
 
 void Console::Flush() {
-    backend_.Present(ScreenState{cells_, cursorRow_, cursorCol_, cursorVisible_});
+    backend_.Present(ScreenState{cells_, cursorRow_, cursorCol_, cursorVisible_, dirtyRows_});
+    dirtyRows_ = 0;
+}
+
+void Console::Damage(int topRow, int bottomRow) {
+    for (int row = std::max(topRow, 1); row <= std::min(bottomRow, kScreenHeight); ++row) {
+        dirtyRows_ |= RowBit(row);
+    }
 }
 
 std::int16_t KeyCode(std::string_view event) {

@@ -71,10 +71,12 @@ class Console {
     std::string NextEvent(int timeoutMs);
     bool Accepts(const InputEvent& event) const;
     int Index(int row, int col) const { return (row - 1) * kScreenWidth + (col - 1); }
+    void Damage(int topRow, int bottomRow);
 
     ConsoleBackend& backend_;
     Clock& clock_;
     std::vector<Cell> cells_;
+    RowDamage dirtyRows_ = kAllRows;
     std::uint8_t attribute_ = 0x07;
     int cursorRow_ = 1;
     int cursorCol_ = 1;

@@ -3,6 +3,7 @@
 #include <poll.h>
 #include <sys/ioctl.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -81,7 +82,7 @@ void TtyBackend::Resume() {
     TakeTerminal();
     ReadSize();
     if (TooSmall()) WaitForRoom();
-    PaintChanges();
+    PaintChanges(kAllRows);
 }
 
 void TtyBackend::ReadSize() {
@@ -97,18 +98,32 @@ bool TtyBackend::TooSmall() const {
 }
 
 void TtyBackend::Present(const ScreenState& screen) {
-    cells_ = screen.cells;
+    RowDamage damage = screen.dirtyRows;
+    if (cells_.size() != screen.cells.size()) {
+        cells_ = screen.cells;
+        damage = kAllRows;
+    } else {
+        CopyRows(screen.cells, damage);
+    }
     cursorRow_ = screen.cursorRow;
     cursorCol_ = screen.cursorCol;
     cursorVisible_ = screen.cursorVisible;
     if (TooSmall()) WaitForRoom();
-    PaintChanges();
+    PaintChanges(damage);
 }
 
-void TtyBackend::PaintChanges() {
+void TtyBackend::CopyRows(const std::vector<Cell>& cells, RowDamage damage) {
+    for (int row = 1; row <= kScreenHeight; ++row) {
+        if ((damage & RowBit(row)) == 0) continue;
+        const auto offset = static_cast<std::ptrdiff_t>((row - 1) * kScreenWidth);
+        std::copy_n(cells.begin() + offset, kScreenWidth, cells_.begin() + offset);
+    }
+}
+
+void TtyBackend::PaintChanges(RowDamage damage) {
     if (cells_.empty()) return;  // nothing presented yet
-    ScreenUpdate update =
-        RenderScreenUpdate(shown_, ScreenState{cells_, cursorRow_, cursorCol_, cursorVisible_});
+    ScreenUpdate update = RenderScreenUpdate(
+        std::move(shown_), ScreenState{cells_, cursorRow_, cursorCol_, cursorVisible_, damage});
     if (!update.bytes.empty()) Write(update.bytes);
     shown_ = std::move(update.shown);
 }
@@ -137,7 +152,7 @@ void TtyBackend::OnResize() {
     ReadSize();
     shown_.reset();  // terminals differ in what a resize keeps, so everything is painted again
     if (TooSmall()) WaitForRoom();
-    PaintChanges();
+    PaintChanges(kAllRows);
 }
 
 std::optional<InputEvent> TtyBackend::NextInput(int timeoutMs) {

@@ -48,8 +48,8 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     void TakeTerminal();
     void ReadSize();
     bool TooSmall() const;
-    void Repaint();
-    void PaintChanges();
+    void CopyRows(const std::vector<Cell>& cells, RowDamage damage);
+    void PaintChanges(RowDamage damage);
     void WaitForRoom();
     void OnResize();
     std::array<pollfd, 2> PollSet() const;

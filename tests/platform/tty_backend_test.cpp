@@ -82,6 +82,11 @@ TEST(TtyBackend, PresentPaintsTheScreenThenOnlyItsChanges) {
     backend.Present(ScreenState{cells, 1, 1, false});
     ASSERT_TRUE(pty.WaitForOutput("x", before));
     EXPECT_EQ(pty.Output().substr(before), "\x1b[3;5Hx");
+
+    const std::size_t unchanged = pty.OutputSize();
+    backend.Present(ScreenState{cells, 1, 1, false, 0});
+    backend.Present(ScreenState{cells, 1, 1, false});
+    EXPECT_FALSE(pty.WaitForOutput("\x1b", unchanged, 50)) << "an unchanged flush writes nothing";
 }
 
 TEST(TtyBackend, TitleBellAndControlStringsGoOutAsTheyAre) {
