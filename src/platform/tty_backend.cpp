@@ -66,9 +66,9 @@ TtyBackend::~TtyBackend() {
 }
 
 void TtyBackend::TakeTerminal() {
-    ArmTerminalRestore(inFd_, outFd_, original_, restoreBytes_);
     termios raw = original_;
     cfmakeraw(&raw);  // no echo, no line editing, no signals from keys
+    ArmTerminalRestore(inFd_, outFd_, TerminalModes{original_, raw, enterBytes_, restoreBytes_});
     tcsetattr(inFd_, TCSANOW, &raw);
     Write(enterBytes_);
     shown_.reset();
@@ -129,17 +129,20 @@ void TtyBackend::PaintChanges(RowDamage damage) {
 }
 
 // Shows the size notice until the terminal is large enough; what the user types meanwhile was
-// meant for a screen they could not see, so it is dropped.
+// meant for a screen they could not see, so it is dropped. After a continue the notice is shown
+// again, since the terminal was handed back meanwhile.
 void TtyBackend::WaitForRoom() {
     while (TooSmall()) {
         Write(SizeNotice(columns_, rows_));
         shown_.reset();
-        bool resized = false;
-        while (!resized) {
-            std::array<pollfd, 2> fds = PollSet();
+        bool changed = false;
+        while (!changed) {
+            std::array<pollfd, 3> fds = PollSet();
             if (poll(fds.data(), fds.size(), -1) < 0) continue;  // interrupted by a signal
             if (fds[0].revents != 0) ReadAvailable();
-            resized = (fds[1].revents & POLLIN) != 0 && resizeSignal_.Consume();
+            const bool resized = (fds[1].revents & POLLIN) != 0 && resizeSignal_.Consume();
+            const bool continued = (fds[2].revents & POLLIN) != 0 && jobControl_.Consume();
+            changed = resized || continued;
         }
         ReadSize();
     }
@@ -148,9 +151,11 @@ void TtyBackend::WaitForRoom() {
     events_.clear();
 }
 
-void TtyBackend::OnResize() {
+// After a resize or a continue: terminals differ in what a resize keeps, and a continued program
+// finds the screen as the shell left it, so everything is painted again.
+void TtyBackend::PaintAnew() {
     ReadSize();
-    shown_.reset();  // terminals differ in what a resize keeps, so everything is painted again
+    shown_.reset();
     if (TooSmall()) WaitForRoom();
     PaintChanges(kAllRows);
 }
@@ -164,11 +169,13 @@ std::optional<InputEvent> TtyBackend::NextInput(int timeoutMs) {
             events_.pop_front();
             return event;
         }
-        std::array<pollfd, 2> fds = PollSet();
+        std::array<pollfd, 3> fds = PollSet();
         const int ready = poll(fds.data(), fds.size(), PollTimeout(deadline));
         if (ready < 0 && errno != EINTR)
             throw std::runtime_error("waiting for terminal input failed");
-        if (ready > 0 && (fds[1].revents & POLLIN) != 0 && resizeSignal_.Consume()) OnResize();
+        const bool resized = ready > 0 && (fds[1].revents & POLLIN) != 0 && resizeSignal_.Consume();
+        const bool continued = ready > 0 && (fds[2].revents & POLLIN) != 0 && jobControl_.Consume();
+        if (resized || continued) PaintAnew();
         if (ready > 0 && fds[0].revents != 0) ReadInput();
         const Instant now = steady_clock::now();
         if (escapeSince_ && now - *escapeSince_ >= kEscapeDelay) {
@@ -193,8 +200,9 @@ int TtyBackend::PollTimeout(const std::optional<Instant>& deadline) const {
     return timeout;
 }
 
-std::array<pollfd, 2> TtyBackend::PollSet() const {
-    return {pollfd{inFd_, POLLIN, 0}, pollfd{resizeSignal_.fd(), POLLIN, 0}};
+std::array<pollfd, 3> TtyBackend::PollSet() const {
+    return {pollfd{inFd_, POLLIN, 0}, pollfd{resizeSignal_.fd(), POLLIN, 0},
+            pollfd{jobControl_.fd(), POLLIN, 0}};
 }
 
 std::string TtyBackend::ReadAvailable() {

@@ -111,5 +111,30 @@ TEST(TerminalRestore, EveryWayOutRestoresTheTerminalAndDrainsInput) {
     }
 }
 
+// Over a slow link the release of the last click can arrive well after tracking stopped.
+TEST(TerminalRestore, AReportArrivingLateOnTheWayOutIsDrainedToo) {
+    Pty pty(90, 46);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        {
+            TtyBackend backend(pty.slave, pty.slave);
+            const std::vector<Cell> cells(kScreenWidth * kScreenHeight, Cell{'#', 0x1F});
+            backend.Present(ScreenState{cells, 1, 1, false});
+        }
+        _exit(0);
+    }
+    ASSERT_TRUE(pty.WaitForOutput(kRestored));
+    std::this_thread::sleep_for(milliseconds(100));
+    pty.Send("\x1b[<0;48;25m");
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    termios raw = pty.original;
+    cfmakeraw(&raw);  // a line being edited becomes readable only outside line editing
+    tcsetattr(pty.slave, TCSANOW, &raw);
+    pollfd leftover{pty.slave, POLLIN, 0};
+    EXPECT_EQ(poll(&leftover, 1, 200), 0) << "the release was left for the shell";
+}
+
 }  // namespace
 }  // namespace gridlet
