@@ -12,6 +12,7 @@
 
 #include "platform/console.h"
 #include "platform/cp437.h"
+#include "platform/motion_coalescing.h"
 #include "platform/size_notice.h"
 #include "platform/terminal_description.h"
 #include "platform/terminal_restore.h"
@@ -165,9 +166,8 @@ std::optional<InputEvent> TtyBackend::NextInput(int timeoutMs) {
     if (timeoutMs >= 0) deadline = steady_clock::now() + milliseconds(timeoutMs);
     for (;;) {
         if (!events_.empty()) {
-            InputEvent event = std::move(events_.front());
-            events_.pop_front();
-            return event;
+            if (IsPointerMove(events_.front())) ReadWaitingInput();
+            return TakeCoalesced(events_);
         }
         std::array<pollfd, 3> fds = PollSet();
         const int ready = poll(fds.data(), fds.size(), PollTimeout(deadline));
@@ -211,6 +211,14 @@ std::string TtyBackend::ReadAvailable() {
     if (count < 0 && (errno == EINTR || errno == EAGAIN)) return {};
     if (count <= 0) TerminalClosed();
     return std::string(buffer.data(), static_cast<std::size_t>(count));
+}
+
+// Everything the terminal has sent already, so a burst of motion is acted on at its latest move.
+// A terminal that never stops sending is left after a bounded number of reads.
+void TtyBackend::ReadWaitingInput() {
+    constexpr int kMaxReads = 64;
+    pollfd input{inFd_, POLLIN, 0};
+    for (int i = 0; i < kMaxReads && poll(&input, 1, 0) > 0; ++i) ReadInput();
 }
 
 void TtyBackend::ReadInput() {

@@ -58,6 +58,7 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     // What the terminal sent; ends the program when the terminal is gone.
     std::string ReadAvailable();
     void ReadInput();
+    void ReadWaitingInput();
     int PollTimeout(const std::optional<Instant>& deadline) const;
     void Write(std::string_view bytes);
     [[noreturn]] void TerminalClosed();

@@ -119,6 +119,26 @@ TEST(TtyBackend, ReportsThePointerCellOfMouseEvents) {
     EXPECT_EQ(event->col, 90);
 }
 
+// A fast pointer over a slow link: the reports pile up faster than the program acts on them. A
+// thousand of them fit in what a pty holds, so all are waiting before the first is read.
+TEST(TtyBackend, ABurstOfMotionIsDeliveredAtItsLatestMove) {
+    Pty pty(90, 46);
+    TtyBackend backend(pty.slave, pty.slave);
+    constexpr int kReports = 1000;
+    std::string burst;
+    for (int i = 0; i < kReports; ++i) {
+        burst += "\x1b[<35;" + std::to_string(1 + i % 9) + ";" + std::to_string(1 + i % 7) + "M";
+    }
+    pty.Send(burst + "\x1b[<0;3;4M");
+
+    const auto move = backend.NextInput(1000);
+    ASSERT_TRUE(move);
+    EXPECT_EQ(move->code, MoveEvent(1 + (kReports - 1) % 7, 1 + (kReports - 1) % 9).code);
+    EXPECT_EQ(move->row, 1 + (kReports - 1) % 7);
+    EXPECT_EQ(move->col, 1 + (kReports - 1) % 9);
+    EXPECT_EQ(Code(backend.NextInput(1000)), PressEvent(4, 3).code) << "one move, then the press";
+}
+
 TEST(TtyBackend, WaitsNoLongerThanItsTimeout) {
     Pty pty(90, 46);
     TtyBackend backend(pty.slave, pty.slave);
