@@ -16,7 +16,8 @@
 namespace gridlet {
 namespace {
 
-constexpr std::array<int, 8> kEndingSignals = {SIGTERM, SIGHUP,  SIGINT, SIGQUIT,
+// SIGPIPE too: a write to a terminal that has gone ends the program as its closing does.
+constexpr std::array<int, 9> kEndingSignals = {SIGTERM, SIGHUP,  SIGINT, SIGQUIT, SIGPIPE,
                                                SIGSEGV, SIGABRT, SIGBUS, SIGFPE};
 
 // Everything the handlers need, ready before any signal can arrive.

@@ -7,6 +7,7 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -44,8 +45,8 @@ bool OnScreen(const InputEvent& event) {
 }  // namespace
 
 TtyBackend::TtyBackend(int inFd, int outFd) : inFd_(inFd), outFd_(outFd) {
-    if (!isatty(inFd_) || tcgetattr(inFd_, &original_) != 0) {
-        throw std::runtime_error("Gridlet needs a terminal");
+    if (!isatty(inFd_) || !isatty(outFd_) || tcgetattr(inFd_, &original_) != 0) {
+        throw std::runtime_error("standard input and output must both be a terminal");
     }
     const TerminalDescription description = LoadTerminalDescription(outFd_);
     f1Key_ = description.f1Key;
@@ -129,9 +130,9 @@ void TtyBackend::PaintChanges(RowDamage damage) {
     shown_ = std::move(update.shown);
 }
 
-// Shows the size notice until the terminal is large enough; what the user types meanwhile was
-// meant for a screen they could not see, so it is dropped. After a continue the notice is shown
-// again, since the terminal was handed back meanwhile.
+// Shows the size notice until the terminal is large enough or the user quits there; anything else
+// typed meanwhile was meant for a screen they could not see, so it is dropped. After a continue
+// the notice is shown again, since the terminal was handed back meanwhile.
 void TtyBackend::WaitForRoom() {
     while (TooSmall()) {
         Write(SizeNotice(columns_, rows_));
@@ -140,7 +141,10 @@ void TtyBackend::WaitForRoom() {
         while (!changed) {
             std::array<pollfd, 3> fds = PollSet();
             if (poll(fds.data(), fds.size(), -1) < 0) continue;  // interrupted by a signal
-            if (fds[0].revents != 0) ReadAvailable();
+            if (fds[0].revents != 0) {
+                const std::vector<InputEvent> typed = decoder_.Feed(ReadAvailable());
+                if (std::any_of(typed.begin(), typed.end(), QuitsAtSizeNotice)) QuitAtSizeNotice();
+            }
             const bool resized = (fds[1].revents & POLLIN) != 0 && resizeSignal_.Consume();
             const bool continued = (fds[2].revents & POLLIN) != 0 && jobControl_.Consume();
             changed = resized || continued;
@@ -261,6 +265,13 @@ void TtyBackend::Write(std::string_view bytes) {
             TerminalClosed();
         }
     }
+}
+
+void TtyBackend::QuitAtSizeNotice() {
+    RestoreTerminal();
+    std::fprintf(stderr, "gridlet: the terminal has %d x %d characters, %d x %d are needed\n",
+                 columns_, rows_, kScreenWidth, kScreenHeight);
+    std::exit(1);
 }
 
 // The terminal went away: nothing is left to show the program to.

@@ -61,6 +61,7 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     void ReadWaitingInput();
     int PollTimeout(const std::optional<Instant>& deadline) const;
     void Write(std::string_view bytes);
+    [[noreturn]] void QuitAtSizeNotice();
     [[noreturn]] void TerminalClosed();
 
     int inFd_;

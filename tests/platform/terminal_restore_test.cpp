@@ -74,6 +74,7 @@ TEST(TerminalRestore, EveryWayOutRestoresTheTerminalAndDrainsInput) {
         {"SIGTERM", SIGTERM, WaitForever, SIGTERM},
         {"SIGHUP", SIGHUP, WaitForever, SIGHUP},
         {"SIGINT from another process", SIGINT, WaitForever, SIGINT},
+        {"SIGPIPE", SIGPIPE, WaitForever, SIGPIPE},
         {"SIGSEGV", 0, [](TtyBackend&) { raise(SIGSEGV); }, SIGSEGV},
         {"SIGABRT", 0, [](TtyBackend&) { std::abort(); }, SIGABRT},
         {"uncaught exception", 0,

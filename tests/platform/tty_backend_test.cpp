@@ -1,6 +1,7 @@
 #include "platform/tty_backend.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <future>
 
@@ -58,12 +59,19 @@ TEST(TtyBackend, AsksForTheScreenSizeAndAsksForTheOldOneBack) {
     EXPECT_TRUE(pty.WaitForOutput("\x1b[8;50;120t", pty.Output().find("\x1b[8;46;90t")));
 }
 
-TEST(TtyBackend, RefusesWhatIsNoTerminal) {
+TEST(TtyBackend, RefusesInputOrOutputThatIsNoTerminalAndWritesNothing) {
+    Pty pty(90, 46);
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
     EXPECT_THROW(TtyBackend(fds[0], fds[1]), std::runtime_error);
-    close(fds[0]);
+    EXPECT_THROW(TtyBackend(pty.slave, fds[1]), std::runtime_error);
+    EXPECT_THROW(TtyBackend(fds[0], pty.slave), std::runtime_error);
     close(fds[1]);
+    char byte = 0;
+    EXPECT_EQ(read(fds[0], &byte, 1), 0) << "something was written";
+    close(fds[0]);
+    EXPECT_EQ(pty.OutputSize(), 0u);
+    EXPECT_TRUE(SameMode(ModeOf(pty.slave), pty.original));
 }
 
 TEST(TtyBackend, PresentPaintsTheScreenThenOnlyItsChanges) {
@@ -191,6 +199,34 @@ TEST(TtyBackend, ATooSmallTerminalShowsTheNoticeUntilItIsLargeEnough) {
     pty.Send("k");
     ASSERT_EQ(input.wait_for(std::chrono::seconds(5)), std::future_status::ready);
     EXPECT_EQ(Code(input.get()), "k");
+}
+
+TEST(TtyBackend, QOrCtrlCAtTheSizeNoticeEndsTheProgramWithTheTerminalRestored) {
+    for (const char* key : {"q", "\x03"}) {
+        SCOPED_TRACE(key[0] == 'q' ? "q" : "Ctrl+C");
+        Pty pty(60, 20);
+        const pid_t pid = fork();
+        if (pid == 0) {
+            TtyBackend backend(pty.slave, pty.slave);
+            backend.Present(ScreenState{Blank(), 1, 1, false});
+            _exit(0);  // not reached while the terminal is too small
+        }
+        ASSERT_TRUE(pty.WaitForOutput("q or Ctrl+C quits"));
+        pty.Send("x");
+        pty.Send(key);
+        int status = 0;
+        bool ended = false;
+        for (int i = 0; i < 500 && !ended; ++i) {
+            pty.Output();
+            ended = waitpid(pid, &status, WNOHANG) == pid;
+            if (!ended) std::this_thread::sleep_for(milliseconds(10));
+        }
+        if (!ended) kill(pid, SIGKILL);
+        ASSERT_TRUE(ended) << "the program did not end";
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+        EXPECT_TRUE(pty.WaitForOutput(kRestore, pty.Output().find("quits")));
+        EXPECT_TRUE(SameMode(ModeOf(pty.slave), pty.original));
+    }
 }
 
 TEST(TtyBackend, PresentOnATooSmallTerminalWaitsForRoom) {
