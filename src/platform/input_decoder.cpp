@@ -12,6 +12,9 @@ namespace gridlet {
 namespace {
 
 constexpr unsigned char kEsc = 0x1B;
+constexpr unsigned char kBell = 0x07;
+// What follows an Esc to start a sequence of text, as terminals answer queries.
+constexpr std::string_view kTextIntroducers = "]P_^X";
 
 InputEvent PlainKey(unsigned char byte) {
     if (byte == '\n') return KeyEvent('\r');
@@ -127,6 +130,10 @@ void InputDecoder::Take(unsigned char byte, std::vector<InputEvent>& events) {
         case State::Character:
         case State::AltCharacter:
             return TakeInCharacter(byte, events);
+        case State::Text:
+            if (byte == kEsc) return Start(State::Escape, byte);  // ST, or a new sequence
+            if (byte == kBell) Finish(std::nullopt, events);
+            return;
     }
 }
 
@@ -141,6 +148,11 @@ void InputDecoder::TakeInGround(unsigned char byte, std::vector<InputEvent>& eve
 void InputDecoder::TakeAfterEscape(unsigned char byte, std::vector<InputEvent>& events) {
     if (byte == kEsc) {
         events.push_back(KeyEvent(kEscKey));  // the first one stood alone
+        return;
+    }
+    if (kTextIntroducers.find(static_cast<char>(byte)) != std::string_view::npos) {
+        sequence_.clear();  // its text is never needed, so none is kept
+        state_ = State::Text;
         return;
     }
     sequence_ += static_cast<char>(byte);

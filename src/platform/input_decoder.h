@@ -42,6 +42,8 @@ class InputDecoder {
         Character,        // a UTF-8 lead byte, then its continuation bytes
         AltCharacter,     // ESC and a UTF-8 character: Alt with a key
         Dropping,         // an overlong sequence, up to its final byte
+        Text,             // ESC ] (OSC), P (DCS), _ (APC), ^ or X: a terminal's answer, up to BEL
+                          // or ESC \ (ST)
     };
 
     void Take(unsigned char byte, std::vector<InputEvent>& events);

@@ -139,6 +139,15 @@ TEST(InputDecoder, OtherSequencesAreSwallowedWhole) {
         {"\x1bxz", {KeyEvent('z')}},      // Alt+x
         {"\x1b\xC3\xA9z", {KeyEvent('z')}},
         {"\x1b[12\rz", {KeyEvent('\r'), KeyEvent('z')}},  // cut short by a control byte
+        // Answers to the start-up queries that come too late, and other terminal reports.
+        {"\x1b[?64;1;2;4;6c"
+         "z",
+         {KeyEvent('z')}},
+        {"\x1b]52;c;QUJD\az", {KeyEvent('z')}},
+        {"\x1b]52;c;QUJD\x1b\\z", {KeyEvent('z')}},
+        {"\x1b_Gi=31;OK\x1b\\z", {KeyEvent('z')}},
+        {"\x1bP>|XTerm(379)\x1b\\z", {KeyEvent('z')}},
+        {"\x1b]11;rgb:0000/0000/0000\x1b[<0;12;5M", {PressEvent(5, 12)}},  // cut short by a report
     });
 }
 
@@ -196,14 +205,21 @@ TEST(InputDecoder, AnOverlongSequenceIsDroppedToItsEndAndNothingGrows) {
     }
     for (const InputEvent& event : decoder.Feed("\x1b[<0;12;5M")) events.push_back(event);
     EXPECT_EQ(DescribeAll(events), DescribeAll({PressEvent(5, 12)}));
+
+    EXPECT_TRUE(decoder.Feed("\x1b]52;c;").empty());
+    for (int i = 0; i < 256; ++i) {  // a megabyte of clipboard in an answer
+        ASSERT_TRUE(decoder.Feed(std::string(4096, 'Q')).empty());
+        ASSERT_LE(decoder.PendingBytes(), InputDecoder::kMaxSequence);
+    }
+    EXPECT_EQ(DescribeAll(decoder.Feed("\az")), DescribeAll({KeyEvent('z')}));
 }
 
 TEST(InputDecoder, RandomStreamsDecodeAlikeInAnyPieces) {
     // Pieces of what terminals send, so the streams reach deep into sequences.
-    const std::vector<std::string> parts = {"\x1b", "[",    "<",    "0",    "35",   ";",    "12",
-                                            "M",    "m",    "O",    "P",    "[",    "~",    "\xC3",
-                                            "\xA9", "\xE2", "\x82", "\xF0", "\x80", "\xC0", "a",
-                                            "\r",   "\x7f", "\x03", "\xFF", "A"};
+    const std::vector<std::string> parts = {
+        "\x1b", "[",  "<",    "0",    "35",   ";",    "12",   "M",    "m",    "O",
+        "P",    "[",  "~",    "\xC3", "\xA9", "\xE2", "\x82", "\xF0", "\x80", "\xC0",
+        "a",    "\r", "\x7f", "\x03", "\xFF", "A",    "]",    "_",    "\a",   "\\"};
     std::mt19937 random(11);
     for (int run = 0; run < 3000; ++run) {
         std::string stream;
