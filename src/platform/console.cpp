@@ -4,8 +4,11 @@
 
 namespace gridlet {
 
-Console::Console(ConsoleBackend& backend, Clock& clock)
-    : backend_(backend), clock_(clock), cells_(kScreenWidth * kScreenHeight) {}
+Console::Console(ConsoleBackend& backend, Clock& clock, TerminalCapabilities capabilities)
+    : backend_(backend),
+      clock_(clock),
+      capabilities_(capabilities),
+      cells_(kScreenWidth * kScreenHeight) {}
 
 void Console::WriteBlock(int topRow, int leftCol, int bottomRow, int rightCol,
                          const std::vector<Cell>& cells) {

@@ -9,6 +9,7 @@
 
 #include "platform/clock.h"
 #include "platform/console_backend.h"
+#include "platform/terminal_capabilities.h"
 
 namespace gridlet {
 
@@ -21,7 +22,7 @@ enum MouseEventKind : int { kMove = 1, kDoubleClick = 2, kPress = 4, kRelease = 
 
 class Console {
   public:
-    Console(ConsoleBackend& backend, Clock& clock);
+    Console(ConsoleBackend& backend, Clock& clock, TerminalCapabilities capabilities = {});
 
     // Block write and read of a 1-based inclusive rectangle. Cells outside the screen are skipped;
     // a buffer shorter than the rectangle writes nothing.
@@ -64,6 +65,8 @@ class Console {
     void Sleep(int milliseconds);
     void Flush();
 
+    // What the terminal can do beyond its cells.
+    const TerminalCapabilities& capabilities() const { return capabilities_; }
     Clock& clock() { return clock_; }
     ConsoleBackend& backend() { return backend_; }
 
@@ -75,6 +78,7 @@ class Console {
 
     ConsoleBackend& backend_;
     Clock& clock_;
+    TerminalCapabilities capabilities_;
     std::vector<Cell> cells_;
     RowDamage dirtyRows_ = kAllRows;
     std::uint8_t attribute_ = 0x07;

@@ -13,6 +13,8 @@
 #include <ctime>
 #include <stdexcept>
 
+#include "platform/write_all.h"
+
 namespace gridlet {
 namespace {
 
@@ -35,16 +37,6 @@ struct RestoreState {
 };
 
 RestoreState state;
-
-void WriteAll(int fd, const char* data, std::size_t length) {
-    while (length > 0) {
-        const ssize_t written = write(fd, data, length);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return;
-        data += written;
-        length -= static_cast<std::size_t>(written);
-    }
-}
 
 std::int64_t MonotonicMs() {
     timespec now{};

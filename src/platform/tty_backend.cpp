@@ -16,6 +16,7 @@
 #include "platform/motion_coalescing.h"
 #include "platform/size_notice.h"
 #include "platform/terminal_description.h"
+#include "platform/terminal_probe.h"
 #include "platform/terminal_restore.h"
 
 namespace gridlet {
@@ -46,7 +47,7 @@ bool OnScreen(const InputEvent& event) {
 
 TtyBackend::TtyBackend(int inFd, int outFd) : inFd_(inFd), outFd_(outFd) {
     if (!isatty(inFd_) || !isatty(outFd_) || tcgetattr(inFd_, &original_) != 0) {
-        throw std::runtime_error("standard input and output must both be a terminal");
+        throw std::runtime_error(kNotATerminal);
     }
     const TerminalDescription description = LoadTerminalDescription(outFd_);
     f1Key_ = description.f1Key;
