@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Ways in and out of the real program: at the size notice of a terminal too small, q ends it with
-# the terminal restored; without a terminal on standard input or output it says so in one line
-# and ends with status 1, having written nothing else.
+# the terminal restored; without a terminal on standard input or output, or in a terminal that
+# cannot report the mouse, it says so in one line and ends with status 1, having written nothing
+# else.
 # Usage: ways_in_and_out.sh PATH/TO/gridlet
 source "$(dirname "$0")/lib.sh"
 
@@ -31,4 +32,14 @@ wait_for "to a pipe: status 1"
 wait_for "to a file: status 1"
 [[ $(screen | grep -c "^$refusal\$") == 2 ]] || fail "the refusal is not shown once for each"
 [[ ! -s "$E2E_DIR/out" ]] || fail "something was written to the file"
-echo "left at the size notice, refused without a terminal"
+
+e2e_tmux respawn-pane -k -t e2e bash -c 'clear; TERM=dumb "$0"; echo "dumb: status $?"
+    TERM=linux "$0"; echo "linux: status $?"; exec sleep 600' "$program"
+wait_for "linux: status 1"
+wait_for "dumb: status 1"
+[[ $(screen) == *"gridlet: this terminal (TERM=dumb) cannot report the mouse"* ]] ||
+    fail "no word why a dumb terminal is refused"
+[[ $(screen) == *"gridlet: this terminal (TERM=linux) cannot report the mouse"* ]] ||
+    fail "no word why the Linux console is refused"
+[[ $(pane_flag mouse_any_flag) == 0 ]] || fail "mouse tracking was switched on"
+echo "left at the size notice, refused without a terminal or a mouse"
