@@ -15,15 +15,6 @@ namespace {
 using std::chrono::milliseconds;
 using std::chrono::steady_clock;
 
-constexpr const char* kRestored = "\x1b[?1006l\x1b[?1003l\x1b[0m\x1b[?25h\x1b[?1049l";
-constexpr const char* kMouseOn = "\x1b[?1003h\x1b[?1006h";
-
-termios ModeOf(int fd) {
-    termios mode{};
-    tcgetattr(fd, &mode);
-    return mode;
-}
-
 // A program on the pty that shows a screen of '#' and waits for input for ever.
 pid_t StartWaitingProgram(Pty& pty) {
     const pid_t pid = fork();
@@ -56,25 +47,23 @@ TEST(JobControl, AStopHandsTheTerminalBackAndAContinueTakesItAndRepaints) {
     const pid_t pid = StartWaitingProgram(pty);
     ASSERT_GT(pid, 0);
     ASSERT_TRUE(pty.WaitForOutput("####"));
-    ASSERT_TRUE(pty.WaitForOutput(kMouseOn));
+    ASSERT_TRUE(pty.WaitForOutput(kMouseOnBytes));
 
     const std::size_t beforeStop = pty.OutputSize();
     kill(pid, SIGTSTP);
     const bool stopped = WaitUntilStopped(pty, pid);
     EXPECT_TRUE(stopped) << "the program did not stop";
-    EXPECT_TRUE(pty.WaitForOutput(kRestored, beforeStop)) << "mouse tracking and screen left on";
-    const termios stoppedMode = ModeOf(pty.slave);
-    EXPECT_EQ(stoppedMode.c_lflag, pty.original.c_lflag);
-    EXPECT_EQ(stoppedMode.c_iflag, pty.original.c_iflag);
-    EXPECT_EQ(stoppedMode.c_oflag, pty.original.c_oflag);
+    EXPECT_TRUE(pty.WaitForOutput(kRestoreAndLeaveBytes, beforeStop))
+        << "mouse tracking and screen left on";
+    EXPECT_TRUE(pty.ModeRestored());
 
     const std::size_t beforeContinue = pty.OutputSize();
     kill(pid, SIGCONT);
-    EXPECT_TRUE(pty.WaitForOutput(kMouseOn, beforeContinue));
+    EXPECT_TRUE(pty.WaitForOutput(kMouseOnBytes, beforeContinue));
     EXPECT_TRUE(pty.WaitForOutput("\x1b[2J", beforeContinue));
     EXPECT_TRUE(pty.WaitForOutput(std::string(kScreenWidth, '#'), beforeContinue))
         << "the whole screen is painted again";
-    EXPECT_EQ(ModeOf(pty.slave).c_lflag & (ECHO | ICANON), 0u) << "raw mode again";
+    EXPECT_EQ(pty.Mode().c_lflag & (ECHO | ICANON), 0u) << "raw mode again";
 
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);

@@ -15,22 +15,8 @@ namespace {
 using std::chrono::milliseconds;
 using std::chrono::steady_clock;
 
-constexpr const char* kMouseOn = "\x1b[?1003h\x1b[?1006h";
-constexpr const char* kRestore = "\x1b[?1006l\x1b[?1003l\x1b[0m\x1b[?25h";
-
 std::vector<Cell> Blank() {
     return std::vector<Cell>(kScreenWidth * kScreenHeight);
-}
-
-bool SameMode(const termios& a, const termios& b) {
-    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_lflag == b.c_lflag &&
-           a.c_cflag == b.c_cflag;
-}
-
-termios ModeOf(int fd) {
-    termios mode{};
-    tcgetattr(fd, &mode);
-    return mode;
 }
 
 std::string Code(const std::optional<InputEvent>& event) {
@@ -41,15 +27,15 @@ TEST(TtyBackend, TakesTheTerminalAndGivesItBackAsItWas) {
     Pty pty(90, 46);
     {
         TtyBackend backend(pty.slave, pty.slave);
-        const termios raw = ModeOf(pty.slave);
+        const termios raw = pty.Mode();
         EXPECT_EQ(raw.c_lflag & (ECHO | ICANON | ISIG), 0u)
             << "no echo, no line editing, no signal keys";
-        EXPECT_TRUE(pty.WaitForOutput(kMouseOn));
+        EXPECT_TRUE(pty.WaitForOutput(kMouseOnBytes));
         EXPECT_TRUE(pty.WaitForOutput("\x1b[?1049h"));
         EXPECT_EQ(pty.Output().find("\x1b[8;"), std::string::npos) << "the size is right already";
     }
-    EXPECT_TRUE(pty.WaitForOutput(std::string(kRestore) + "\x1b[?1049l"));
-    EXPECT_TRUE(SameMode(ModeOf(pty.slave), pty.original));
+    EXPECT_TRUE(pty.WaitForOutput(kRestoreAndLeaveBytes));
+    EXPECT_TRUE(pty.ModeRestored());
 }
 
 TEST(TtyBackend, AsksForTheScreenSizeAndAsksForTheOldOneBack) {
@@ -71,7 +57,7 @@ TEST(TtyBackend, RefusesInputOrOutputThatIsNoTerminalAndWritesNothing) {
     EXPECT_EQ(read(fds[0], &byte, 1), 0) << "something was written";
     close(fds[0]);
     EXPECT_EQ(pty.OutputSize(), 0u);
-    EXPECT_TRUE(SameMode(ModeOf(pty.slave), pty.original));
+    EXPECT_TRUE(pty.ModeRestored());
 }
 
 TEST(TtyBackend, PresentPaintsTheScreenThenOnlyItsChanges) {
@@ -224,8 +210,8 @@ TEST(TtyBackend, QOrCtrlCAtTheSizeNoticeEndsTheProgramWithTheTerminalRestored) {
         if (!ended) kill(pid, SIGKILL);
         ASSERT_TRUE(ended) << "the program did not end";
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
-        EXPECT_TRUE(pty.WaitForOutput(kRestore, pty.Output().find("quits")));
-        EXPECT_TRUE(SameMode(ModeOf(pty.slave), pty.original));
+        EXPECT_TRUE(pty.WaitForOutput(kRestoreBytes, pty.Output().find("quits")));
+        EXPECT_TRUE(pty.ModeRestored());
     }
 }
 
@@ -254,13 +240,13 @@ TEST(TtyBackend, SuspendGivesTheTerminalBackAndResumeRepaintsEverything) {
     ASSERT_TRUE(pty.WaitForOutput("S"));
 
     backend.Suspend();
-    EXPECT_TRUE(SameMode(ModeOf(pty.slave), pty.original));
-    ASSERT_TRUE(pty.WaitForOutput(kRestore));
+    EXPECT_TRUE(pty.ModeRestored());
+    ASSERT_TRUE(pty.WaitForOutput(kRestoreBytes));
 
     const std::size_t mark = pty.OutputSize();
     backend.Resume();
-    EXPECT_EQ(ModeOf(pty.slave).c_lflag & (ECHO | ICANON), 0u);
-    EXPECT_TRUE(pty.WaitForOutput(kMouseOn, mark));
+    EXPECT_EQ(pty.Mode().c_lflag & (ECHO | ICANON), 0u);
+    EXPECT_TRUE(pty.WaitForOutput(kMouseOnBytes, mark));
     EXPECT_TRUE(pty.WaitForOutput("S", mark));
 }
 
