@@ -4,6 +4,8 @@
 
 namespace gridlet {
 
+static_assert(kScreenHeight <= 64, "a row damage has a bit for every row");
+
 Console::Console(ConsoleBackend& backend, Clock& clock, TerminalCapabilities capabilities)
     : backend_(backend),
       clock_(clock),

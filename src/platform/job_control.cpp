@@ -10,7 +10,9 @@ namespace gridlet {
 namespace {
 
 // Stops the program as the default action would, with the terminal handed back first. The stop
-// happens when the signal is unblocked; the continue's own handler takes the terminal again.
+// happens when the signal is unblocked; the continue's own handler takes the terminal again. A
+// stop the system discards (the program's process group is orphaned) is never followed by a
+// continue, so the program sends itself one: taking the terminal twice does no harm.
 void OnStop(int) {
     const int savedErrno = errno;
     HandBackTerminal();
@@ -27,6 +29,7 @@ void OnStop(int) {
     pthread_sigmask(SIG_UNBLOCK, &stop, &previous);
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     sigaction(SIGTSTP, &ours, nullptr);
+    raise(SIGCONT);
     errno = savedErrno;
 }
 
