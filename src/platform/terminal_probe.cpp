@@ -48,13 +48,23 @@ std::string TerminalVersion(std::string_view bytes) {
     return std::string(bytes.substr(text, end - text));
 }
 
+// The device attributes are answered last, except by xterm, which ends its clipboard answer only
+// when the selection comes from the X server, after the other answers. So that the rest of that
+// answer is not read later as typed keys, the wait goes on until its BEL has come too.
+bool AnswersComplete(std::string_view bytes) {
+    if (!DeviceAttributes(bytes)) return false;
+    const std::size_t clipboard = bytes.find("\x1b]52;");
+    return clipboard == std::string_view::npos ||
+           bytes.find('\a', clipboard) != std::string_view::npos;
+}
+
 std::string Getenv(const char* name) {
     const char* value = std::getenv(name);
     return value == nullptr ? "" : value;
 }
 
-// Sends the queries in raw mode and reads until the device attributes are answered or the time
-// is up; the terminal's settings are put back.
+// Sends the queries in raw mode and reads until all is answered or the time is up; the terminal's
+// settings are put back.
 std::string ReadProbeAnswers(int inFd, int outFd, int timeoutMs) {
     termios original{};
     if (tcgetattr(inFd, &original) != 0) return {};
@@ -65,7 +75,7 @@ std::string ReadProbeAnswers(int inFd, int outFd, int timeoutMs) {
     if (WriteAll(outFd, kProbeQueries.data(), kProbeQueries.size())) {
         using Clock = std::chrono::steady_clock;
         const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-        while (!DeviceAttributes(answers) && answers.size() < kMostAnswerBytes) {
+        while (!AnswersComplete(answers) && answers.size() < kMostAnswerBytes) {
             const auto left =
                 std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
             if (left <= 0) break;

@@ -113,6 +113,25 @@ TEST(TerminalProbe, AStandInTerminalThatAnswersTheClipboardQueryTakesTheClipboar
     EXPECT_TRUE(pty.ModeRestored()) << "the terminal's settings are put back";
 }
 
+// xterm ends its clipboard answer when the selection arrives, after its other answers.
+TEST(TerminalProbe, AClipboardAnswerEndingAfterTheOthersIsReadToItsEnd) {
+    Pty pty(90, 46);
+    auto standIn = std::async(std::launch::async, [&] {
+        if (!pty.WaitForOutput("\x1b[c")) return;
+        pty.Send("\x1b]52;c;\x1bP>|XTerm(379)\x1b\\\x1b[?64;1;2;6;9;15;18;21;22c");
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        pty.Send("QUJD\a");
+    });
+    const TerminalCheck check = CheckTerminal(pty.slave, pty.slave, {"xterm", "", ""}, 2000);
+    standIn.get();
+    EXPECT_TRUE(check.capabilities.clipboard);
+    termios raw = pty.original;
+    cfmakeraw(&raw);  // what a line editor holds becomes readable outside line editing
+    tcsetattr(pty.slave, TCSANOW, &raw);
+    pollfd leftover{pty.slave, POLLIN, 0};
+    EXPECT_EQ(poll(&leftover, 1, 200), 0) << "the answer's end is left to be read as keys";
+}
+
 TEST(TerminalProbe, OneThatLeavesTheClipboardQueryUnansweredDoesNot) {
     Pty pty(90, 46);
     const auto start = std::chrono::steady_clock::now();
