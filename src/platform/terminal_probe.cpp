@@ -15,7 +15,7 @@
 namespace gridlet {
 namespace {
 
-// What is read of the answers at most; a huge clipboard in one is dropped later by the decoder.
+// What is kept of the answers at most; past it, of a long clipboard answer only its end counts.
 constexpr std::size_t kMostAnswerBytes = 1 << 16;
 
 // ESC [ ? numbers c, wherever it stands among the other answers.
@@ -75,7 +75,7 @@ std::string ReadProbeAnswers(int inFd, int outFd, int timeoutMs) {
     if (WriteAll(outFd, kProbeQueries.data(), kProbeQueries.size())) {
         using Clock = std::chrono::steady_clock;
         const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-        while (!AnswersComplete(answers) && answers.size() < kMostAnswerBytes) {
+        while (!AnswersComplete(answers)) {
             const auto left =
                 std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
             if (left <= 0) break;
@@ -86,7 +86,12 @@ std::string ReadProbeAnswers(int inFd, int outFd, int timeoutMs) {
             char buffer[4096];
             const ssize_t count = read(inFd, buffer, sizeof buffer);
             if (count <= 0) break;
-            answers.append(buffer, static_cast<std::size_t>(count));
+            const std::string_view piece(buffer, static_cast<std::size_t>(count));
+            if (answers.size() < kMostAnswerBytes) {
+                answers += piece;
+            } else if (piece.find('\a') != std::string_view::npos) {
+                answers += '\a';
+            }
         }
     }
     tcsetattr(inFd, TCSANOW, &original);

@@ -120,6 +120,7 @@ TEST(TerminalProbe, AClipboardAnswerEndingAfterTheOthersIsReadToItsEnd) {
         if (!pty.WaitForOutput("\x1b[c")) return;
         pty.Send("\x1b]52;c;\x1bP>|XTerm(379)\x1b\\\x1b[?64;1;2;6;9;15;18;21;22c");
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        for (int i = 0; i < 64; ++i) pty.Send(std::string(4096, 'Q'));  // a large clipboard
         pty.Send("QUJD\a");
     });
     const TerminalCheck check = CheckTerminal(pty.slave, pty.slave, {"xterm", "", ""}, 2000);
