@@ -9,10 +9,17 @@
 #include "interact/context.h"
 #include "platform/clock.h"
 #include "platform/system_clipboard.h"
+#include "platform/terminal_probe.h"
 #include "platform/tty_backend.h"
 
 int main() {
     using namespace gridlet;
+    const TerminalCheck terminal =
+        CheckTerminal(STDIN_FILENO, STDOUT_FILENO, EnvironmentOfThisProcess());
+    if (!terminal.refusal.empty()) {
+        std::fprintf(stderr, "gridlet: %s\n", terminal.refusal.c_str());
+        return 1;
+    }
     std::unique_ptr<TtyBackend> backend;
     try {
         backend = std::make_unique<TtyBackend>();
@@ -21,11 +28,11 @@ int main() {
         return 1;
     }
     RealClock clock;
-    Console console(*backend, clock);
+    Console console(*backend, clock, terminal.capabilities);
     Screen screen(console);
     auto design = std::make_unique<Design>();
     PassState pass;
-    SystemClipboard clipboard(*backend, DesktopClipboardTool());
+    SystemClipboard clipboard(*backend, terminal.capabilities.clipboard, DesktopClipboardTool());
     Context context{console, screen, *design, pass, clipboard};
 
     StartUp(context);

@@ -3,7 +3,9 @@
 namespace gridlet {
 
 std::string S(std::int64_t value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    std::string text = value < 0 ? "" : " ";
+    text += std::to_string(value);
+    return text;
 }
 
 std::string T(std::int64_t value) {

@@ -10,7 +10,9 @@ std::string Tag(std::int32_t objectNumber, int leadingBlanks) {
 }
 
 std::string Corners(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
-    return "(" + T(x1) + "," + S(y1) + ") - (" + T(x2) + "," + S(y2) + ")";
+    std::string text = "(";
+    text += T(x1) + "," + S(y1) + ") - (" + T(x2) + "," + S(y2) + ")";
+    return text;
 }
 
 std::string BoxLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,

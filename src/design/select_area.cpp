@@ -19,7 +19,9 @@ constexpr char kFullBlock = '\xDB';
 
 // N(v): the digits preceded by one blank.
 std::string Readout(double value) {
-    return " " + std::to_string(static_cast<long long>(std::floor(value)));
+    std::string text = " ";
+    text += std::to_string(static_cast<long long>(std::floor(value)));
+    return text;
 }
 
 enum class FirstCorner { Taken, Request, Nothing };

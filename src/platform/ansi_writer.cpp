@@ -41,7 +41,7 @@ int AnsiColorOf(int pcColor) {
     return red | (pcColor & 2) | blue;
 }
 
-ScreenUpdate RenderScreenUpdate(const std::optional<ShownScreen>& shown, const ScreenState& next) {
+ScreenUpdate RenderScreenUpdate(std::optional<ShownScreen> shown, const ScreenState& next) {
     std::string out;
     const bool paintAll = !shown;
     if (paintAll) out += kClearScreen;
@@ -50,26 +50,34 @@ ScreenUpdate RenderScreenUpdate(const std::optional<ShownScreen>& shown, const S
     std::optional<std::uint8_t> pen;
     int row = 0;  // where the terminal's cursor is; 0 when unknown
     int col = 0;
+    bool wasVisible = false;
     if (shown) {
         pen = shown->pen;
         row = shown->cursorRow;
         col = shown->cursorCol;
+        wasVisible = shown->cursorVisible;
+    } else {
+        shown = ShownScreen{next.cells};
     }
+    std::vector<Cell>& cells = shown->cells;
 
-    for (std::size_t i = 0; i < next.cells.size(); ++i) {
-        const Cell cell = next.cells[i];
-        if (!paintAll && shown->cells[i] == cell) continue;
-        const int cellRow = static_cast<int>(i / kScreenWidth) + 1;
-        const int cellCol = static_cast<int>(i % kScreenWidth) + 1;
-        if (cellRow != row || cellCol != col) out += MoveTo(cellRow, cellCol);
-        if (pen != cell.attr) {
-            out += PenChange(pen, cell.attr);
-            pen = cell.attr;
+    for (int cellRow = 1; cellRow <= kScreenHeight; ++cellRow) {
+        if (!paintAll && (next.dirtyRows & RowBit(cellRow)) == 0) continue;
+        for (int cellCol = 1; cellCol <= kScreenWidth; ++cellCol) {
+            const auto i = static_cast<std::size_t>((cellRow - 1) * kScreenWidth + cellCol - 1);
+            const Cell cell = next.cells[i];
+            if (!paintAll && cells[i] == cell) continue;
+            cells[i] = cell;
+            if (cellRow != row || cellCol != col) out += MoveTo(cellRow, cellCol);
+            if (pen != cell.attr) {
+                out += PenChange(pen, cell.attr);
+                pen = cell.attr;
+            }
+            AppendUtf8(out, cell.ch == 0 ? U' ' : Cp437ToUnicode(cell.ch));
+            // After the last column terminals differ (pending wrap), so the position is unknown.
+            row = cellCol < kScreenWidth ? cellRow : 0;
+            col = cellCol < kScreenWidth ? cellCol + 1 : 0;
         }
-        AppendUtf8(out, cell.ch == 0 ? U' ' : Cp437ToUnicode(cell.ch));
-        // After the last column terminals differ (pending wrap), so the position is unknown.
-        row = cellCol < kScreenWidth ? cellRow : 0;
-        col = cellCol < kScreenWidth ? cellCol + 1 : 0;
     }
 
     if (next.cursorVisible) {
@@ -78,11 +86,14 @@ ScreenUpdate RenderScreenUpdate(const std::optional<ShownScreen>& shown, const S
             row = next.cursorRow;
             col = next.cursorCol;
         }
-        if (paintAll || !shown->cursorVisible) out += kShowCursor;
+        if (paintAll || !wasVisible) out += kShowCursor;
     }
 
-    ShownScreen result{next.cells, row, col, next.cursorVisible, pen.value_or(0x07)};
-    return ScreenUpdate{std::move(out), std::move(result)};
+    shown->cursorRow = row;
+    shown->cursorCol = col;
+    shown->cursorVisible = next.cursorVisible;
+    shown->pen = pen.value_or(0x07);
+    return ScreenUpdate{std::move(out), std::move(*shown)};
 }
 
 }  // namespace gridlet

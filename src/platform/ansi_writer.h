@@ -26,8 +26,9 @@ struct ScreenUpdate {
 };
 
 // The bytes that turn the shown screen into the new one; with nothing shown yet, the whole
-// screen is painted on a cleared terminal.
-ScreenUpdate RenderScreenUpdate(const std::optional<ShownScreen>& shown, const ScreenState& next);
+// screen is painted on a cleared terminal. Only the rows in next.dirtyRows are compared, so a
+// flush with nothing written costs nothing; move the shown screen in to spare its copy.
+ScreenUpdate RenderScreenUpdate(std::optional<ShownScreen> shown, const ScreenState& next);
 
 // The ANSI colour number (0-7) of a PC palette colour's low three bits: red and blue swap places.
 int AnsiColorOf(int pcColor);

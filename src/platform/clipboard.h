@@ -9,16 +9,21 @@ class Clipboard {
   public:
     virtual ~Clipboard() = default;
     virtual void Empty() = 0;
-    // Places a Windows-1252 text (CR LF kept) as plain text.
-    virtual void SetText(const std::string& text) = 0;
+    // Places a Windows-1252 text (CR LF kept) as plain text; false when it is known to have
+    // reached no clipboard.
+    virtual bool SetText(const std::string& text) = 0;
 };
 
 // Keeps the text; for tests.
 class MemoryClipboard : public Clipboard {
   public:
     void Empty() override { text.clear(); }
-    void SetText(const std::string& value) override { text = value; }
+    bool SetText(const std::string& value) override {
+        text = value;
+        return reachable;
+    }
     std::string text;
+    bool reachable = true;  // what SetText reports
 };
 
 }  // namespace gridlet

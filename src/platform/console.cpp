@@ -4,14 +4,20 @@
 
 namespace gridlet {
 
-Console::Console(ConsoleBackend& backend, Clock& clock)
-    : backend_(backend), clock_(clock), cells_(kScreenWidth * kScreenHeight) {}
+static_assert(kScreenHeight <= 64, "a row damage has a bit for every row");
+
+Console::Console(ConsoleBackend& backend, Clock& clock, TerminalCapabilities capabilities)
+    : backend_(backend),
+      clock_(clock),
+      capabilities_(capabilities),
+      cells_(kScreenWidth * kScreenHeight) {}
 
 void Console::WriteBlock(const CellRect& rect, const std::vector<Cell>& cells) {
     const int width = rect.Width();
     const int height = rect.Height();
     if (width <= 0 || height <= 0) return;
     if (cells.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) return;
+    Damage(rect.top, rect.bottom);
     for (int r = 0; r < height; ++r) {
         const int row = rect.top + r;
         if (row < 1 || row > kScreenHeight) continue;
@@ -59,6 +65,7 @@ void Console::SetCursorVisible(bool visible) {
 void Console::Print(std::string_view text) {
     for (char ch : text) {
         if (cursorRow_ > kScreenHeight) return;
+        dirtyRows_ |= RowBit(cursorRow_);
         cells_[Index(cursorRow_, cursorCol_)] = Cell{static_cast<std::uint8_t>(ch), attribute_};
         if (cursorCol_ < kScreenWidth) {
             ++cursorCol_;
@@ -73,6 +80,7 @@ void Console::Print(std::string_view text) {
 
 void Console::ClearScreen() {
     std::fill(cells_.begin(), cells_.end(), Cell{' ', attribute_});
+    dirtyRows_ = kAllRows;
     cursorRow_ = 1;
     cursorCol_ = 1;
 }
@@ -117,7 +125,14 @@ void Console::Sleep(int milliseconds) {
 }
 
 void Console::Flush() {
-    backend_.Present(ScreenState{cells_, cursorRow_, cursorCol_, cursorVisible_});
+    backend_.Present(ScreenState{cells_, cursorRow_, cursorCol_, cursorVisible_, dirtyRows_});
+    dirtyRows_ = 0;
+}
+
+void Console::Damage(int topRow, int bottomRow) {
+    for (int row = std::max(topRow, 1); row <= std::min(bottomRow, kScreenHeight); ++row) {
+        dirtyRows_ |= RowBit(row);
+    }
 }
 
 bool IsMouseEvent(std::string_view event) {

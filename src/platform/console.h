@@ -11,6 +11,7 @@
 #include "platform/clock.h"
 #include "platform/console_backend.h"
 #include "platform/console_event.h"
+#include "platform/terminal_capabilities.h"
 
 namespace gridlet {
 
@@ -19,7 +20,7 @@ constexpr int kScreenHeight = 46;
 
 class Console {
   public:
-    Console(ConsoleBackend& backend, Clock& clock);
+    Console(ConsoleBackend& backend, Clock& clock, TerminalCapabilities capabilities = {});
 
     // Block write and read of a rectangle. Cells outside the screen are skipped; a buffer shorter
     // than the rectangle writes nothing.
@@ -58,16 +59,21 @@ class Console {
     void Sleep(int milliseconds);
     void Flush();
 
+    // What the terminal can do beyond its cells.
+    const TerminalCapabilities& capabilities() const { return capabilities_; }
     Clock& clock() { return clock_; }
     ConsoleBackend& backend() { return backend_; }
 
   private:
     bool Accepts(const InputEvent& event) const;
     int Index(int row, int col) const { return (row - 1) * kScreenWidth + (col - 1); }
+    void Damage(int topRow, int bottomRow);
 
     ConsoleBackend& backend_;
     Clock& clock_;
+    TerminalCapabilities capabilities_;
     std::vector<Cell> cells_;
+    RowDamage dirtyRows_ = kAllRows;
     std::uint8_t attribute_ = 0x07;
     int cursorRow_ = 1;
     int cursorCol_ = 1;

@@ -21,17 +21,26 @@ struct InputEvent {
     int col = 0;
 };
 
+// Rows written since the last flush: bit r - 1 stands for row r.
+using RowDamage = std::uint64_t;
+constexpr RowDamage kAllRows = ~RowDamage{0};
+
+constexpr RowDamage RowBit(int row) {
+    return RowDamage{1} << (row - 1);
+}
+
 struct ScreenState {
     const std::vector<Cell>& cells;  // 90 x 46, row by row
     int cursorRow;
     int cursorCol;
     bool cursorVisible;
+    RowDamage dirtyRows = kAllRows;  // only these rows can differ from what was shown before
 };
 
 class ConsoleBackend {
   public:
     virtual ~ConsoleBackend() = default;
-    // Makes the terminal show the given screen.
+    // Makes the terminal show the given screen; rows outside its damage are as last presented.
     virtual void Present(const ScreenState& screen) = 0;
     // The next input event; waits at most timeoutMs (negative: without limit).
     virtual std::optional<InputEvent> NextInput(int timeoutMs) = 0;

@@ -92,6 +92,10 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& pos) {
         c = (c << 6) | (next & 0x3F);
         ++pos;
     }
+    // An overlong form (C0 80 for NUL) would smuggle a control byte past every check of it.
+    static constexpr std::array<char32_t, 4> kSmallest = {0, 0x80, 0x800, 0x10000};
+    const bool surrogate = c >= 0xD800 && c <= 0xDFFF;
+    if (c < kSmallest[static_cast<std::size_t>(extra)] || surrogate || c > 0x10FFFF) return 0xFFFD;
     return c;
 }
 

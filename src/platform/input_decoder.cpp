@@ -11,13 +11,10 @@
 namespace gridlet {
 namespace {
 
-constexpr char kEsc = '\x1b';
-
-// One piece of the byte stream: how many bytes it takes and the event it stands for, if any.
-struct Token {
-    std::size_t length;
-    std::optional<InputEvent> event;
-};
+constexpr unsigned char kEsc = 0x1B;
+constexpr unsigned char kBell = 0x07;
+// What follows an Esc to start a sequence of text, as terminals answer queries.
+constexpr std::string_view kTextIntroducers = "]P_^X";
 
 InputEvent PlainKey(unsigned char byte) {
     if (byte == '\n') return KeyEvent('\r');
@@ -25,54 +22,26 @@ InputEvent PlainKey(unsigned char byte) {
     return KeyEvent(static_cast<char>(byte));
 }
 
-// Length of the UTF-8 sequence a lead byte starts; 0 for a byte that cannot start one.
+// Length of the UTF-8 sequence a lead byte starts, overlong forms included (they decode to "?");
+// 0 for a byte that cannot start one.
 std::size_t Utf8Length(unsigned char lead) {
-    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xC0 && lead <= 0xDF) return 2;
     if (lead >= 0xE0 && lead <= 0xEF) return 3;
-    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    if (lead >= 0xF0 && lead <= 0xF7) return 4;
     return 0;
 }
 
-bool IsContinuation(char byte) {
-    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
 }
 
-// A character typed outside ASCII, as its Windows-1252 byte ("?" when it has none).
-std::optional<Token> Utf8Key(std::string_view text) {
-    const std::size_t length = Utf8Length(static_cast<unsigned char>(text[0]));
-    const InputEvent unknown = KeyEvent('?');
-    if (length == 0) return Token{1, unknown};
-    for (std::size_t i = 1; i < length; ++i) {
-        if (i >= text.size()) return std::nullopt;
-        if (!IsContinuation(text[i])) return Token{i, unknown};
-    }
-    return Token{length, KeyEvent(Utf8ToCp1252(text.substr(0, length)).at(0))};
+bool IsFinalByte(unsigned char byte) {
+    return byte >= 0x40 && byte <= 0x7E;
 }
 
-// Parameters and intermediates, then one final byte; nullopt while the final byte is missing.
-// A stray control byte ends the sequence early, and is read again as input of its own.
-std::optional<std::size_t> ControlSequenceEnd(std::string_view text, std::size_t start) {
-    for (std::size_t i = start; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte >= 0x40 && byte <= 0x7E) return i + 1;
-        if (byte < 0x20 || byte > 0x3F) return i;
-    }
-    return std::nullopt;
-}
-
-// Length of the escape sequence at the start of text; nullopt while it is unfinished.
-std::optional<std::size_t> EscapeSequenceLength(std::string_view text) {
-    if (text.size() < 2) return std::nullopt;
-    const char kind = text[1];
-    if (kind == '[' && text.size() >= 3 && text[2] == '[') {
-        if (text.size() < 4) return std::nullopt;
-        return 4;  // the Linux console's function keys: ESC [ [ letter
-    }
-    if (kind == '[' || kind == 'O') return ControlSequenceEnd(text, 2);
-    const std::size_t utf8 = Utf8Length(static_cast<unsigned char>(kind));
-    if (utf8 == 0) return 2;  // Alt with a key
-    if (text.size() < 1 + utf8) return std::nullopt;
-    return 1 + utf8;
+// Parameter and intermediate bytes.
+bool IsInnerByte(unsigned char byte) {
+    return byte >= 0x20 && byte <= 0x3F;
 }
 
 std::optional<int> ParseNumber(std::string_view text) {
@@ -131,40 +100,124 @@ std::optional<InputEvent> EscapeSequenceEvent(std::string_view sequence,
     return std::nullopt;  // a key the program has no use for
 }
 
-// The token at the start of text; nullopt while its bytes are not all there.
-std::optional<Token> NextToken(std::string_view text, std::string_view terminfoF1) {
-    const auto first = static_cast<unsigned char>(text[0]);
-    if (first >= 0x80) return Utf8Key(text);
-    if (first != kEsc) return Token{1, PlainKey(first)};
-    if (text.size() >= 2 && text[1] == kEsc) return Token{1, KeyEvent(kEscKey)};
-    const auto length = EscapeSequenceLength(text);
-    if (!length) return std::nullopt;
-    return Token{*length, EscapeSequenceEvent(text.substr(0, *length), terminfoF1)};
-}
-
 }  // namespace
 
 InputDecoder::InputDecoder(std::string terminfoF1) : terminfoF1_(std::move(terminfoF1)) {}
 
 std::vector<InputEvent> InputDecoder::Feed(std::string_view bytes) {
-    pending_ += bytes;
     std::vector<InputEvent> events;
-    std::size_t pos = 0;
-    while (pos < pending_.size()) {
-        const std::optional<Token> token =
-            NextToken(std::string_view(pending_).substr(pos), terminfoF1_);
-        if (!token) break;
-        if (token->event) events.push_back(*token->event);
-        pos += token->length;
-    }
-    pending_.erase(0, pos);
+    for (char byte : bytes) Take(static_cast<unsigned char>(byte), events);
     return events;
 }
 
 std::optional<InputEvent> InputDecoder::FlushPendingEscape() {
     if (!EscapePending()) return std::nullopt;
-    pending_.clear();
+    sequence_.clear();
+    state_ = State::Ground;
     return KeyEvent(kEscKey);
+}
+
+void InputDecoder::Take(unsigned char byte, std::vector<InputEvent>& events) {
+    switch (state_) {
+        case State::Ground:
+            return TakeInGround(byte, events);
+        case State::Escape:
+            return TakeAfterEscape(byte, events);
+        case State::ControlSequence:
+        case State::LinuxKey:
+        case State::Dropping:
+            return TakeInSequence(byte, events);
+        case State::Character:
+        case State::AltCharacter:
+            return TakeInCharacter(byte, events);
+        case State::Text:
+            if (byte == kEsc) return Start(State::Escape, byte);  // ST, or a new sequence
+            if (byte == kBell) Finish(std::nullopt, events);
+            return;
+    }
+}
+
+void InputDecoder::TakeInGround(unsigned char byte, std::vector<InputEvent>& events) {
+    if (byte == kEsc) return Start(State::Escape, byte);
+    if (byte < 0x80) return events.push_back(PlainKey(byte));
+    characterLength_ = Utf8Length(byte);
+    if (characterLength_ == 0) return events.push_back(KeyEvent('?'));
+    Start(State::Character, byte);
+}
+
+void InputDecoder::TakeAfterEscape(unsigned char byte, std::vector<InputEvent>& events) {
+    if (byte == kEsc) {
+        events.push_back(KeyEvent(kEscKey));  // the first one stood alone
+        return;
+    }
+    if (kTextIntroducers.find(static_cast<char>(byte)) != std::string_view::npos) {
+        sequence_.clear();  // its text is never needed, so none is kept
+        state_ = State::Text;
+        return;
+    }
+    sequence_ += static_cast<char>(byte);
+    if (byte == '[' || byte == 'O') {
+        state_ = State::ControlSequence;
+        return;
+    }
+    characterLength_ = Utf8Length(byte);
+    if (characterLength_ > 0) {
+        state_ = State::AltCharacter;
+        return;
+    }
+    Finish(std::nullopt, events);  // Alt with a key
+}
+
+void InputDecoder::TakeInSequence(unsigned char byte, std::vector<InputEvent>& events) {
+    if (!IsFinalByte(byte) && !IsInnerByte(byte)) {
+        // A control byte (an Esc above all) cuts the sequence short and is read by itself.
+        Finish(std::nullopt, events);
+        return TakeInGround(byte, events);
+    }
+    if (state_ == State::Dropping) {
+        if (IsFinalByte(byte)) Finish(std::nullopt, events);
+        return;
+    }
+    if (state_ == State::ControlSequence && byte == '[' && sequence_ == "\x1b[") {
+        sequence_ += '[';
+        state_ = State::LinuxKey;  // the Linux console's function keys: ESC [ [ letter
+        return;
+    }
+    if (state_ == State::LinuxKey || IsFinalByte(byte)) {
+        sequence_ += static_cast<char>(byte);
+        return Finish(EscapeSequenceEvent(sequence_, terminfoF1_), events);
+    }
+    if (sequence_.size() >= kMaxSequence) {
+        sequence_.clear();
+        state_ = State::Dropping;
+        return;
+    }
+    sequence_ += static_cast<char>(byte);
+}
+
+void InputDecoder::TakeInCharacter(unsigned char byte, std::vector<InputEvent>& events) {
+    const bool typed = state_ == State::Character;
+    if (!IsContinuation(byte)) {
+        // Cut short: a typed lead byte counts as an unknown character, the next byte by itself.
+        Finish(typed ? std::optional(KeyEvent('?')) : std::nullopt, events);
+        return TakeInGround(byte, events);
+    }
+    sequence_ += static_cast<char>(byte);
+    const std::size_t held = typed ? sequence_.size() : sequence_.size() - 1;
+    if (held < characterLength_) return;
+    if (!typed) return Finish(std::nullopt, events);
+    Finish(KeyEvent(Utf8ToCp1252(sequence_).at(0)), events);
+}
+
+void InputDecoder::Start(State state, unsigned char byte) {
+    sequence_.assign(1, static_cast<char>(byte));
+    state_ = state;
+}
+
+void InputDecoder::Finish(std::optional<InputEvent> event, std::vector<InputEvent>& events) {
+    if (event) events.push_back(std::move(*event));
+    sequence_.clear();
+    state_ = State::Ground;
 }
 
 }  // namespace gridlet

@@ -1,7 +1,9 @@
 #pragma once
 // Turns the bytes a terminal sends into the program's input events: keys, the extended keys the
-// program knows (F1, arrows) and SGR mouse reports. Bytes may arrive in any pieces.
+// program knows (F1, arrows) and SGR mouse reports. Bytes may arrive in any pieces; each byte is
+// looked at once, and what an unfinished sequence holds stays small whatever arrives.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,20 +15,48 @@ namespace gridlet {
 
 class InputDecoder {
   public:
+    // The longest sequence kept; a longer one is dropped up to its end.
+    static constexpr std::size_t kMaxSequence = 256;
+
     // terminfoF1: the terminal's own F1 sequence, when its description has one.
     explicit InputDecoder(std::string terminfoF1 = {});
 
     // Takes the bytes just read; gives the events they complete. An unfinished sequence waits for
-    // the next bytes.
+    // the next bytes; an Esc always starts a new one, dropping whatever was unfinished.
     std::vector<InputEvent> Feed(std::string_view bytes);
 
     // A lone Esc is waiting: only the absence of further bytes tells the Esc key from the start of
     // a sequence, so the reader calls FlushPendingEscape after a short quiet time.
-    bool EscapePending() const { return pending_ == "\x1b"; }
+    bool EscapePending() const { return state_ == State::Escape; }
     std::optional<InputEvent> FlushPendingEscape();
 
+    // Bytes held for the unfinished sequence.
+    std::size_t PendingBytes() const { return sequence_.size(); }
+
   private:
-    std::string pending_;
+    enum class State {
+        Ground,
+        Escape,           // ESC
+        ControlSequence,  // ESC [ or ESC O, then parameters up to a final byte
+        LinuxKey,         // ESC [ [, then one letter
+        Character,        // a UTF-8 lead byte, then its continuation bytes
+        AltCharacter,     // ESC and a UTF-8 character: Alt with a key
+        Dropping,         // an overlong sequence, up to its final byte
+        Text,             // ESC ] (OSC), P (DCS), _ (APC), ^ or X: a terminal's answer, up to BEL
+                          // or ESC \ (ST)
+    };
+
+    void Take(unsigned char byte, std::vector<InputEvent>& events);
+    void TakeInGround(unsigned char byte, std::vector<InputEvent>& events);
+    void TakeAfterEscape(unsigned char byte, std::vector<InputEvent>& events);
+    void TakeInSequence(unsigned char byte, std::vector<InputEvent>& events);
+    void TakeInCharacter(unsigned char byte, std::vector<InputEvent>& events);
+    void Start(State state, unsigned char byte);
+    void Finish(std::optional<InputEvent> event, std::vector<InputEvent>& events);
+
+    State state_ = State::Ground;
+    std::string sequence_;
+    std::size_t characterLength_ = 0;
     std::string terminfoF1_;
 };
 

@@ -13,6 +13,7 @@ std::string SizeNotice(int columns, int rows) {
             std::to_string(kScreenHeight) + " characters.",
         "This one has " + std::to_string(columns) + " x " + std::to_string(rows) + ".",
         "Please make it larger.",
+        "q or Ctrl+C quits",
     };
     std::string out = "\x1b[0m\x1b[2J";
     const int shown = std::min(rows, static_cast<int>(lines.size()));
@@ -24,6 +25,10 @@ std::string SizeNotice(int columns, int rows) {
         out += "\x1b[" + std::to_string(top + i) + ";" + std::to_string(left) + "H" + line;
     }
     return out;
+}
+
+bool QuitsAtSizeNotice(const InputEvent& event) {
+    return event.code == "q" || event.code == "Q" || event.code == "\x03";
 }
 
 }  // namespace gridlet

@@ -1,15 +1,21 @@
 #include "platform/system_clipboard.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
+#include <thread>
 
 #include "platform/cp1252.h"
 
@@ -48,34 +54,59 @@ std::string FindOnPath(std::string_view name, std::string_view searchPath) {
     return {};
 }
 
-void WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return;  // the program stopped reading: nothing more to hand over
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
+using Clock = std::chrono::steady_clock;
+
+int MillisecondsUntil(Clock::time_point deadline) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
+    return static_cast<int>(std::max<std::int64_t>(0, left.count()));
 }
 
-// Writes to a pipe whose reader may be gone, without the SIGPIPE that would end the program.
-void WriteToPipe(int fd, std::string_view bytes) {
+// Writes as much as the program reads before the deadline, without blocking and without the
+// SIGPIPE a reader that is gone would send; true when all of it went.
+bool Feed(int fd, std::string_view bytes, Clock::time_point deadline) {
     sigset_t pipeSignal;
     sigset_t previous;
     sigemptyset(&pipeSignal);
     sigaddset(&pipeSignal, SIGPIPE);
     pthread_sigmask(SIG_BLOCK, &pipeSignal, &previous);
-    WriteAll(fd, bytes);
+    while (!bytes.empty()) {
+        pollfd output{fd, POLLOUT, 0};
+        const int ready = poll(&output, 1, MillisecondsUntil(deadline));
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready <= 0 || (output.revents & (POLLERR | POLLHUP)) != 0) break;
+        const ssize_t written = write(fd, bytes.data(), bytes.size());
+        if (written < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+        if (written <= 0) break;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
     const timespec noWait{0, 0};
     while (sigtimedwait(&pipeSignal, nullptr, &noWait) > 0) {
     }
     pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    return bytes.empty();
 }
 
-// Runs the program with the text on its standard input and waits for it. Its output goes to
-// /dev/null, never onto the screen. Failures are not reported: the clipboard escape went out too.
-void RunWithInput(const std::vector<std::string>& argv, std::string_view input) {
+// The program's exit status once it has ended, or nothing at the deadline.
+std::optional<int> WaitForEnd(pid_t pid, Clock::time_point deadline) {
+    constexpr std::chrono::milliseconds kLookEvery{5};
+    for (;;) {
+        int status = 0;
+        const pid_t ended = waitpid(pid, &status, WNOHANG);
+        if (ended == pid) return status;
+        if (ended < 0 && errno != EINTR) return std::nullopt;
+        if (Clock::now() >= deadline) return std::nullopt;
+        std::this_thread::sleep_for(kLookEvery);
+    }
+}
+
+// Runs the program with the text on its standard input for at most limitMs; its output goes to
+// /dev/null, never onto the screen. True when it took all the text and ended with status 0; one
+// still running at the limit is killed.
+bool RunWithInput(const std::vector<std::string>& argv, std::string_view input, int limitMs) {
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(limitMs);
     std::array<int, 2> pipeFds{};
-    if (pipe2(pipeFds.data(), O_CLOEXEC) != 0) return;
+    if (pipe2(pipeFds.data(), O_CLOEXEC) != 0) return false;
+    fcntl(pipeFds[1], F_SETFL, O_NONBLOCK);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeFds[0], STDIN_FILENO);
@@ -88,27 +119,37 @@ void RunWithInput(const std::vector<std::string>& argv, std::string_view input) 
     const int spawned = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeFds[0]);
-    if (spawned == 0) WriteToPipe(pipeFds[1], input);
+    const bool fed = spawned == 0 && Feed(pipeFds[1], input, deadline);
     close(pipeFds[1]);
-    if (spawned != 0) return;
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    if (spawned != 0) return false;
+    const std::optional<int> status = WaitForEnd(pid, deadline);
+    if (!status) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        return false;
     }
+    return fed && WIFEXITED(*status) && WEXITSTATUS(*status) == 0;
 }
 
 }  // namespace
 
-SystemClipboard::SystemClipboard(TerminalControl& terminal, std::vector<std::string> desktopTool)
-    : terminal_(terminal), desktopTool_(std::move(desktopTool)) {}
+SystemClipboard::SystemClipboard(TerminalControl& terminal, bool terminalTakesIt,
+                                 std::vector<std::string> desktopTool, int toolLimitMs)
+    : terminal_(terminal),
+      terminalTakesIt_(terminalTakesIt),
+      desktopTool_(std::move(desktopTool)),
+      toolLimitMs_(toolLimitMs) {}
 
 // Neither the clipboard escape nor the desktop programs have an "empty"; the text that always
 // follows replaces what the clipboard held.
 void SystemClipboard::Empty() {}
 
-void SystemClipboard::SetText(const std::string& text) {
+// The escape always goes out: a terminal may take it without answering the query.
+bool SystemClipboard::SetText(const std::string& text) {
     const std::string utf8 = Cp1252ToUtf8(text);
     terminal_.SendControl("\x1b]52;c;" + Base64(utf8) + "\a");
-    if (!desktopTool_.empty()) RunWithInput(desktopTool_, utf8);
+    const bool desktop = !desktopTool_.empty() && RunWithInput(desktopTool_, utf8, toolLimitMs_);
+    return terminalTakesIt_ || desktop;
 }
 
 std::vector<std::string> DesktopClipboardTool(const char* waylandDisplay, const char* display,

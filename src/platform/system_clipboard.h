@@ -1,7 +1,9 @@
 #pragma once
 // The desktop's clipboard, reached from a terminal: the clipboard escape (OSC 52) through the
 // terminal's own output, which terminals and tmux pass to the desktop even over SSH, and, in a
-// local desktop session, the session's clipboard program as well.
+// local desktop session, the session's clipboard program as well. The text has reached a
+// clipboard when the terminal is known to take the escape (it answered the clipboard query) or
+// when the program took it all and ended well within its time.
 
 #include <string>
 #include <vector>
@@ -13,15 +15,23 @@ namespace gridlet {
 
 class SystemClipboard : public Clipboard {
   public:
-    // desktopTool: the argument vector of the desktop's clipboard program; empty for none.
-    SystemClipboard(TerminalControl& terminal, std::vector<std::string> desktopTool);
+    // terminalTakesIt: the terminal answered the clipboard query. desktopTool: the argument vector
+    // of the desktop's clipboard program; empty for none. toolLimitMs: how long that program is
+    // given; one still running then is killed and counts as failed.
+    SystemClipboard(TerminalControl& terminal, bool terminalTakesIt,
+                    std::vector<std::string> desktopTool, int toolLimitMs = 2000);
 
     void Empty() override;
-    void SetText(const std::string& text) override;
+    bool SetText(const std::string& text) override;
+
+    // Whether any clipboard can be reached at all: the terminal's or a desktop program.
+    bool Reachable() const { return terminalTakesIt_ || !desktopTool_.empty(); }
 
   private:
     TerminalControl& terminal_;
+    bool terminalTakesIt_;
     std::vector<std::string> desktopTool_;
+    int toolLimitMs_;
 };
 
 // The clipboard program of a desktop session: wl-copy under Wayland, xclip or xsel under X, the

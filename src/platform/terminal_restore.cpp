@@ -3,17 +3,23 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <stdexcept>
+
+#include "platform/write_all.h"
 
 namespace gridlet {
 namespace {
 
-constexpr std::array<int, 8> kEndingSignals = {SIGTERM, SIGHUP,  SIGINT, SIGQUIT,
+// SIGPIPE too: a write to a terminal that has gone ends the program as its closing does.
+constexpr std::array<int, 9> kEndingSignals = {SIGTERM, SIGHUP,  SIGINT, SIGQUIT, SIGPIPE,
                                                SIGSEGV, SIGABRT, SIGBUS, SIGFPE};
 
 // Everything the handlers need, ready before any signal can arrive.
@@ -22,33 +28,44 @@ struct RestoreState {
     int inFd = -1;
     int outFd = -1;
     termios original{};
-    std::array<char, 512> bytes{};
-    std::size_t length = 0;
+    termios program{};
+    std::array<char, 512> restoreBytes{};
+    std::size_t restoreLength = 0;
+    std::array<char, 512> takeBytes{};
+    std::size_t takeLength = 0;
     std::array<struct sigaction, kEndingSignals.size()> previous{};
 };
 
 RestoreState state;
 
-void WriteAll(int fd, const char* data, std::size_t length) {
-    while (length > 0) {
-        const ssize_t written = write(fd, data, length);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return;
-        data += written;
-        length -= static_cast<std::size_t>(written);
-    }
+std::int64_t MonotonicMs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
 
 // Reads and drops input until the terminal has been quiet for a moment, so reports already on
-// their way when tracking stopped do not reach the shell.
+// their way when tracking stopped (a release trailing its press over a slow link) do not reach
+// the shell. A terminal that never falls quiet is left after a second.
 void DiscardArrivingInput(int fd) {
-    constexpr int kQuietMs = 50;
-    constexpr int kMaxReads = 64;
+    constexpr int kQuietMs = 150;
+    constexpr std::int64_t kLongestMs = 1000;
+    const std::int64_t until = MonotonicMs() + kLongestMs;
     std::array<char, 1024> buffer{};
     pollfd input{fd, POLLIN, 0};
-    for (int i = 0; i < kMaxReads && poll(&input, 1, kQuietMs) > 0; ++i) {
-        if (read(fd, buffer.data(), buffer.size()) <= 0) return;
+    for (;;) {
+        const auto left = until - MonotonicMs();
+        if (left <= 0) return;
+        const int ready = poll(&input, 1, static_cast<int>(std::min<std::int64_t>(kQuietMs, left)));
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready <= 0 || read(fd, buffer.data(), buffer.size()) <= 0) return;
     }
+}
+
+void GiveBack() {
+    WriteAll(state.outFd, state.restoreBytes.data(), state.restoreLength);
+    DiscardArrivingInput(state.inFd);
+    tcsetattr(state.inFd, TCSAFLUSH, &state.original);
 }
 
 void OnEndingSignal(int signal) {
@@ -75,26 +92,39 @@ void InstallHandlers() {
 
 }  // namespace
 
-void ArmTerminalRestore(int inFd, int outFd, const termios& original,
-                        std::string_view restoreBytes) {
-    if (restoreBytes.size() > state.bytes.size()) throw std::length_error("restore bytes too long");
+void ArmTerminalRestore(int inFd, int outFd, const TerminalModes& modes) {
+    if (modes.restoreBytes.size() > state.restoreBytes.size() ||
+        modes.takeBytes.size() > state.takeBytes.size()) {
+        throw std::length_error("terminal control strings too long");
+    }
     static const bool installed = (InstallHandlers(), true);
     (void)installed;
     state.armed = 0;
     state.inFd = inFd;
     state.outFd = outFd;
-    state.original = original;
-    std::memcpy(state.bytes.data(), restoreBytes.data(), restoreBytes.size());
-    state.length = restoreBytes.size();
+    state.original = modes.original;
+    state.program = modes.program;
+    std::memcpy(state.restoreBytes.data(), modes.restoreBytes.data(), modes.restoreBytes.size());
+    state.restoreLength = modes.restoreBytes.size();
+    std::memcpy(state.takeBytes.data(), modes.takeBytes.data(), modes.takeBytes.size());
+    state.takeLength = modes.takeBytes.size();
     state.armed = 1;
 }
 
 void RestoreTerminal() {
     if (!state.armed) return;
     state.armed = 0;
-    WriteAll(state.outFd, state.bytes.data(), state.length);
-    DiscardArrivingInput(state.inFd);
-    tcsetattr(state.inFd, TCSAFLUSH, &state.original);
+    GiveBack();
+}
+
+void HandBackTerminal() {
+    if (state.armed) GiveBack();
+}
+
+void TakeTerminalAgain() {
+    if (!state.armed) return;
+    tcsetattr(state.inFd, TCSANOW, &state.program);
+    WriteAll(state.outFd, state.takeBytes.data(), state.takeLength);
 }
 
 }  // namespace gridlet

@@ -8,15 +8,27 @@
 
 namespace gridlet {
 
-// Arms the restoration of one terminal: `original` are its settings before the program changed
-// them, `restoreBytes` the control string that undoes the program's modes. The signal handlers and
-// the exit hook are installed on the first call; a signal the process ignores stays ignored.
-void ArmTerminalRestore(int inFd, int outFd, const termios& original,
-                        std::string_view restoreBytes);
+// The settings of one terminal before the program changed them and those the program runs with,
+// with the control strings that set and undo the program's modes.
+struct TerminalModes {
+    termios original;
+    termios program;
+    std::string_view takeBytes;
+    std::string_view restoreBytes;
+};
+
+// Arms the restoration of one terminal. The signal handlers and the exit hook are installed on
+// the first call; a signal the process ignores stays ignored.
+void ArmTerminalRestore(int inFd, int outFd, const TerminalModes& modes);
 
 // Writes the restore bytes, discards the input still coming (mouse reports sent before tracking
 // stopped) and sets the original settings back; then disarms. Does nothing when not armed.
 // Async-signal-safe.
 void RestoreTerminal();
+
+// The same without disarming, for a stop; TakeTerminalAgain sets the program's modes again.
+// Both do nothing when not armed. Async-signal-safe.
+void HandBackTerminal();
+void TakeTerminalAgain();
 
 }  // namespace gridlet

@@ -3,16 +3,20 @@
 #include <poll.h>
 #include <sys/ioctl.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 
 #include "platform/console.h"
 #include "platform/cp437.h"
+#include "platform/motion_coalescing.h"
 #include "platform/size_notice.h"
 #include "platform/terminal_description.h"
+#include "platform/terminal_probe.h"
 #include "platform/terminal_restore.h"
 
 namespace gridlet {
@@ -42,8 +46,8 @@ bool OnScreen(const InputEvent& event) {
 }  // namespace
 
 TtyBackend::TtyBackend(int inFd, int outFd) : inFd_(inFd), outFd_(outFd) {
-    if (!isatty(inFd_) || tcgetattr(inFd_, &original_) != 0) {
-        throw std::runtime_error("Gridlet needs a terminal");
+    if (!isatty(inFd_) || !isatty(outFd_) || tcgetattr(inFd_, &original_) != 0) {
+        throw std::runtime_error(kNotATerminal);
     }
     const TerminalDescription description = LoadTerminalDescription(outFd_);
     f1Key_ = description.f1Key;
@@ -65,9 +69,9 @@ TtyBackend::~TtyBackend() {
 }
 
 void TtyBackend::TakeTerminal() {
-    ArmTerminalRestore(inFd_, outFd_, original_, restoreBytes_);
     termios raw = original_;
     cfmakeraw(&raw);  // no echo, no line editing, no signals from keys
+    ArmTerminalRestore(inFd_, outFd_, TerminalModes{original_, raw, enterBytes_, restoreBytes_});
     tcsetattr(inFd_, TCSANOW, &raw);
     Write(enterBytes_);
     shown_.reset();
@@ -81,7 +85,7 @@ void TtyBackend::Resume() {
     TakeTerminal();
     ReadSize();
     if (TooSmall()) WaitForRoom();
-    PaintChanges();
+    PaintChanges(kAllRows);
 }
 
 void TtyBackend::ReadSize() {
@@ -97,34 +101,54 @@ bool TtyBackend::TooSmall() const {
 }
 
 void TtyBackend::Present(const ScreenState& screen) {
-    cells_ = screen.cells;
+    RowDamage damage = screen.dirtyRows;
+    if (cells_.size() != screen.cells.size()) {
+        cells_ = screen.cells;
+        damage = kAllRows;
+    } else {
+        CopyRows(screen.cells, damage);
+    }
     cursorRow_ = screen.cursorRow;
     cursorCol_ = screen.cursorCol;
     cursorVisible_ = screen.cursorVisible;
     if (TooSmall()) WaitForRoom();
-    PaintChanges();
+    PaintChanges(damage);
 }
 
-void TtyBackend::PaintChanges() {
+void TtyBackend::CopyRows(const std::vector<Cell>& cells, RowDamage damage) {
+    for (int row = 1; row <= kScreenHeight; ++row) {
+        if ((damage & RowBit(row)) == 0) continue;
+        const auto offset = static_cast<std::ptrdiff_t>((row - 1) * kScreenWidth);
+        std::copy_n(cells.begin() + offset, kScreenWidth, cells_.begin() + offset);
+    }
+}
+
+void TtyBackend::PaintChanges(RowDamage damage) {
     if (cells_.empty()) return;  // nothing presented yet
-    ScreenUpdate update =
-        RenderScreenUpdate(shown_, ScreenState{cells_, cursorRow_, cursorCol_, cursorVisible_});
+    ScreenUpdate update = RenderScreenUpdate(
+        std::move(shown_), ScreenState{cells_, cursorRow_, cursorCol_, cursorVisible_, damage});
     if (!update.bytes.empty()) Write(update.bytes);
     shown_ = std::move(update.shown);
 }
 
-// Shows the size notice until the terminal is large enough; what the user types meanwhile was
-// meant for a screen they could not see, so it is dropped.
+// Shows the size notice until the terminal is large enough or the user quits there; anything else
+// typed meanwhile was meant for a screen they could not see, so it is dropped. After a continue
+// the notice is shown again, since the terminal was handed back meanwhile.
 void TtyBackend::WaitForRoom() {
     while (TooSmall()) {
         Write(SizeNotice(columns_, rows_));
         shown_.reset();
-        bool resized = false;
-        while (!resized) {
-            std::array<pollfd, 2> fds = PollSet();
+        bool changed = false;
+        while (!changed) {
+            std::array<pollfd, 3> fds = PollSet();
             if (poll(fds.data(), fds.size(), -1) < 0) continue;  // interrupted by a signal
-            if (fds[0].revents != 0) ReadAvailable();
-            resized = (fds[1].revents & POLLIN) != 0 && resizeSignal_.Consume();
+            if (fds[0].revents != 0) {
+                const std::vector<InputEvent> typed = decoder_.Feed(ReadAvailable());
+                if (std::any_of(typed.begin(), typed.end(), QuitsAtSizeNotice)) QuitAtSizeNotice();
+            }
+            const bool resized = (fds[1].revents & POLLIN) != 0 && resizeSignal_.Consume();
+            const bool continued = (fds[2].revents & POLLIN) != 0 && jobControl_.Consume();
+            changed = resized || continued;
         }
         ReadSize();
     }
@@ -133,11 +157,13 @@ void TtyBackend::WaitForRoom() {
     events_.clear();
 }
 
-void TtyBackend::OnResize() {
+// After a resize or a continue: terminals differ in what a resize keeps, and a continued program
+// finds the screen as the shell left it, so everything is painted again.
+void TtyBackend::PaintAnew() {
     ReadSize();
-    shown_.reset();  // terminals differ in what a resize keeps, so everything is painted again
+    shown_.reset();
     if (TooSmall()) WaitForRoom();
-    PaintChanges();
+    PaintChanges(kAllRows);
 }
 
 std::optional<InputEvent> TtyBackend::NextInput(int timeoutMs) {
@@ -145,15 +171,16 @@ std::optional<InputEvent> TtyBackend::NextInput(int timeoutMs) {
     if (timeoutMs >= 0) deadline = steady_clock::now() + milliseconds(timeoutMs);
     for (;;) {
         if (!events_.empty()) {
-            InputEvent event = std::move(events_.front());
-            events_.pop_front();
-            return event;
+            if (IsPointerMove(events_.front())) ReadWaitingInput();
+            return TakeCoalesced(events_);
         }
-        std::array<pollfd, 2> fds = PollSet();
+        std::array<pollfd, 3> fds = PollSet();
         const int ready = poll(fds.data(), fds.size(), PollTimeout(deadline));
         if (ready < 0 && errno != EINTR)
             throw std::runtime_error("waiting for terminal input failed");
-        if (ready > 0 && (fds[1].revents & POLLIN) != 0 && resizeSignal_.Consume()) OnResize();
+        const bool resized = ready > 0 && (fds[1].revents & POLLIN) != 0 && resizeSignal_.Consume();
+        const bool continued = ready > 0 && (fds[2].revents & POLLIN) != 0 && jobControl_.Consume();
+        if (resized || continued) PaintAnew();
         if (ready > 0 && fds[0].revents != 0) ReadInput();
         const Instant now = steady_clock::now();
         if (escapeSince_ && now - *escapeSince_ >= kEscapeDelay) {
@@ -178,8 +205,9 @@ int TtyBackend::PollTimeout(const std::optional<Instant>& deadline) const {
     return timeout;
 }
 
-std::array<pollfd, 2> TtyBackend::PollSet() const {
-    return {pollfd{inFd_, POLLIN, 0}, pollfd{resizeSignal_.fd(), POLLIN, 0}};
+std::array<pollfd, 3> TtyBackend::PollSet() const {
+    return {pollfd{inFd_, POLLIN, 0}, pollfd{resizeSignal_.fd(), POLLIN, 0},
+            pollfd{jobControl_.fd(), POLLIN, 0}};
 }
 
 std::string TtyBackend::ReadAvailable() {
@@ -188,6 +216,14 @@ std::string TtyBackend::ReadAvailable() {
     if (count < 0 && (errno == EINTR || errno == EAGAIN)) return {};
     if (count <= 0) TerminalClosed();
     return std::string(buffer.data(), static_cast<std::size_t>(count));
+}
+
+// Everything the terminal has sent already, so a burst of motion is acted on at its latest move.
+// A terminal that never stops sending is left after a bounded number of reads.
+void TtyBackend::ReadWaitingInput() {
+    constexpr int kMaxReads = 64;
+    pollfd input{inFd_, POLLIN, 0};
+    for (int i = 0; i < kMaxReads && poll(&input, 1, 0) > 0; ++i) ReadInput();
 }
 
 void TtyBackend::ReadInput() {
@@ -230,6 +266,13 @@ void TtyBackend::Write(std::string_view bytes) {
             TerminalClosed();
         }
     }
+}
+
+void TtyBackend::QuitAtSizeNotice() {
+    RestoreTerminal();
+    std::fprintf(stderr, "gridlet: the terminal has %d x %d characters, %d x %d are needed\n",
+                 columns_, rows_, kScreenWidth, kScreenHeight);
+    std::exit(1);
 }
 
 // The terminal went away: nothing is left to show the program to.

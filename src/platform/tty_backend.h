@@ -1,7 +1,8 @@
 #pragma once
 // The console shown in a real terminal: raw mode, the alternate screen, any-motion mouse tracking
 // with SGR reports, minimal updates in one write() per flush, and a notice while the terminal is
-// too small for the 90 x 46 screen. The terminal is restored on every way out.
+// too small for the 90 x 46 screen. The terminal is restored on every way out and handed back
+// while the program is stopped.
 
 #include <poll.h>
 #include <termios.h>
@@ -17,7 +18,8 @@
 #include "platform/ansi_writer.h"
 #include "platform/console_backend.h"
 #include "platform/input_decoder.h"
-#include "platform/resize_signal.h"
+#include "platform/job_control.h"
+#include "platform/signal_pipe.h"
 #include "platform/terminal_control.h"
 
 namespace gridlet {
@@ -48,16 +50,18 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     void TakeTerminal();
     void ReadSize();
     bool TooSmall() const;
-    void Repaint();
-    void PaintChanges();
+    void CopyRows(const std::vector<Cell>& cells, RowDamage damage);
+    void PaintChanges(RowDamage damage);
     void WaitForRoom();
-    void OnResize();
-    std::array<pollfd, 2> PollSet() const;
+    void PaintAnew();
+    std::array<pollfd, 3> PollSet() const;
     // What the terminal sent; ends the program when the terminal is gone.
     std::string ReadAvailable();
     void ReadInput();
+    void ReadWaitingInput();
     int PollTimeout(const std::optional<Instant>& deadline) const;
     void Write(std::string_view bytes);
+    [[noreturn]] void QuitAtSizeNotice();
     [[noreturn]] void TerminalClosed();
 
     int inFd_;
@@ -66,7 +70,8 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     std::string f1Key_;
     std::string enterBytes_;
     std::string restoreBytes_;
-    ResizeSignal resizeSignal_;
+    SignalPipe resizeSignal_{SIGWINCH};
+    JobControl jobControl_;
     InputDecoder decoder_;
     std::optional<Instant> escapeSince_;
     std::deque<InputEvent> events_;

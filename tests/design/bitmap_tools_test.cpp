@@ -162,9 +162,10 @@ TEST_F(BitmapToolTest, ANarrowOrUnreadableBitmapGetsAOneColumnOutline) {
         EXPECT_EQ(design.bitmapCode, block);
         EXPECT_EQ(design.codeHistory[0], block);
         EXPECT_EQ(design.screenHistory[0], passScreen);
-        EXPECT_EQ(CellsAt(4, 14, 2), "\xDA" + RowText(4, 15, 15)) << c.file;
+        EXPECT_EQ(CellsAt(4, 14, 1), "\xDA") << c.file;
         const std::string name = c.name;
-        EXPECT_EQ(CellsAt(5, 14, 1 + static_cast<int>(name.size())), "\xC0" + name);
+        EXPECT_EQ(CellsAt(5, 14, 1), "\xC0");
+        EXPECT_EQ(CellsAt(5, 15, static_cast<int>(name.size())), name);
         EXPECT_EQ(AttrAt(4, 14), kLight);
 
         Undo(context);

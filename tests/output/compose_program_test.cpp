@@ -62,7 +62,7 @@ TEST(ComposeSections, EachTextGoesToItsSection) {
         {&design.bitmapCode, 30},
         {&design.textCode, 32},
     };
-    for (const auto& p : placements) *p.text = "[" + std::to_string(p.section) + "]\r\n";
+    for (const auto& p : placements) *p.text = '[' + std::to_string(p.section) + "]\r\n";
     design.globalDecls = "  GLOBAL sName AS STRING\r\n";
     AreaRequests requests;
     requests.previewRequest = 1;

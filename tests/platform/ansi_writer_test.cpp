@@ -100,7 +100,10 @@ struct Screen {
     int cursorRow = 1;
     int cursorCol = 1;
     bool cursorVisible = false;
-    ScreenState State() const { return ScreenState{cells, cursorRow, cursorCol, cursorVisible}; }
+    RowDamage dirtyRows = kAllRows;
+    ScreenState State() const {
+        return ScreenState{cells, cursorRow, cursorCol, cursorVisible, dirtyRows};
+    }
 };
 
 // A blank screen already on the terminal, with the cursor hidden.
@@ -115,9 +118,12 @@ TEST(AnsiWriter, UpdatesMakeTheTerminalShowEachNewScreen) {
     std::optional<ShownScreen> shown;
     for (int flush = 0; flush < 30; ++flush) {
         const int changes = flush == 0 ? 0 : static_cast<int>(random() % 300);
+        screen.dirtyRows = flush == 0 ? kAllRows : 0;
         for (int i = 0; i < changes; ++i) {
-            screen.cells[random() % kCells] =
+            const std::size_t cell = random() % kCells;
+            screen.cells[cell] =
                 Cell{static_cast<std::uint8_t>(random()), static_cast<std::uint8_t>(random())};
+            screen.dirtyRows |= RowBit(static_cast<int>(cell / kScreenWidth) + 1);
         }
         screen.cursorVisible = random() % 2 == 0;
         screen.cursorRow = static_cast<int>(random() % kScreenHeight) + 1;
@@ -158,6 +164,19 @@ TEST(AnsiWriter, OneChangedCellGivesOneMoveAndTheCharacter) {
 
 TEST(AnsiWriter, NothingChangedWritesNothing) {
     EXPECT_EQ(RenderScreenUpdate(ShownBlank(), Screen{}.State()).bytes, "");
+}
+
+TEST(AnsiWriter, OnlyTheDamagedRowsAreCompared) {
+    Screen screen;
+    screen.cells[At(3, 1)] = Cell{'U', 0x07};  // in a row said to be as shown
+    screen.cells[At(7, 2)] = Cell{'D', 0x07};
+    screen.dirtyRows = RowBit(7);
+    const ScreenUpdate update = RenderScreenUpdate(ShownBlank(), screen.State());
+    EXPECT_EQ(update.bytes, "\x1b[7;2HD");
+    EXPECT_EQ(update.shown.cells[At(3, 1)], (Cell{' ', 0x07}));
+
+    screen.dirtyRows = 0;
+    EXPECT_EQ(RenderScreenUpdate(update.shown, screen.State()).bytes, "");
 }
 
 TEST(AnsiWriter, ConsecutiveCellsNeedNoMoveAndAnUnchangedColourNoCode) {

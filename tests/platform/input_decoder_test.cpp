@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "platform/console.h"
+#include "platform/decoder_stream_check.h"
 #include "platform/input_events.h"
 
 namespace gridlet {
@@ -12,7 +15,8 @@ std::string Describe(const InputEvent& event) {
     std::string text;
     for (unsigned char byte : event.code) text += std::to_string(byte) + " ";
     if (event.row != 0 || event.col != 0) {
-        text += "@" + std::to_string(event.row) + "," + std::to_string(event.col);
+        text += '@';
+        text += std::to_string(event.row) + "," + std::to_string(event.col);
     }
     return text;
 }
@@ -98,6 +102,13 @@ TEST(InputDecoder, TypedCharactersBecomeTheirWindows1252Byte) {
         {"\xC2\x81", {KeyEvent('\x81')}},       // undefined in Windows-1252, kept as Windows does
         {"\xFFz", {KeyEvent('?'), KeyEvent('z')}},  // not UTF-8 at all
         {"\xC3z", {KeyEvent('?'), KeyEvent('z')}},  // a lead byte without its continuation
+        // Overlong forms, surrogates and code points past Unicode are no characters: no NUL key.
+        {"\xC0\x80", {KeyEvent('?')}},
+        {"\xC1\xBF", {KeyEvent('?')}},
+        {"\xE0\x80\x80", {KeyEvent('?')}},
+        {"\xF0\x80\x80\x80", {KeyEvent('?')}},
+        {"\xED\xA0\x80", {KeyEvent('?')}},
+        {"\xF4\x90\x80\x80", {KeyEvent('?')}},
     });
 }
 
@@ -128,6 +139,15 @@ TEST(InputDecoder, OtherSequencesAreSwallowedWhole) {
         {"\x1bxz", {KeyEvent('z')}},      // Alt+x
         {"\x1b\xC3\xA9z", {KeyEvent('z')}},
         {"\x1b[12\rz", {KeyEvent('\r'), KeyEvent('z')}},  // cut short by a control byte
+        // Answers to the start-up queries that come too late, and other terminal reports.
+        {"\x1b[?64;1;2;4;6c"
+         "z",
+         {KeyEvent('z')}},
+        {"\x1b]52;c;QUJD\az", {KeyEvent('z')}},
+        {"\x1b]52;c;QUJD\x1b\\z", {KeyEvent('z')}},
+        {"\x1b_Gi=31;OK\x1b\\z", {KeyEvent('z')}},
+        {"\x1bP>|XTerm(379)\x1b\\z", {KeyEvent('z')}},
+        {"\x1b]11;rgb:0000/0000/0000\x1b[<0;12;5M", {PressEvent(5, 12)}},  // cut short by a report
     });
 }
 
@@ -154,6 +174,63 @@ TEST(InputDecoder, AnUnfinishedSequenceWaitsForItsEndAndIsNoEsc) {
     EXPECT_FALSE(decoder.EscapePending());
     EXPECT_FALSE(decoder.FlushPendingEscape());
     EXPECT_EQ(DescribeAll(decoder.Feed("2;5M")), DescribeAll({PressEvent(5, 12)}));
+}
+
+TEST(InputDecoder, AnEscStartsANewSequenceWhateverWasUnfinished) {
+    const std::string report = "\x1b[<0;12;5M";
+    const InputEvent press = PressEvent(5, 12);
+    const std::vector<Case> cases = {
+        {"\x1b[[", {press}},    {"\x1b\xC3", {press}}, {"\x1b\xE2\x82", {press}},
+        {"\x1b[<0;1", {press}}, {"\x1bO", {press}},    {"\xE2\x82", {KeyEvent('?'), press}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Decode(c.bytes + report), DescribeAll(c.events))
+            << "before: " << Printable(c.bytes);
+    }
+}
+
+TEST(InputDecoder, AnOverlongSequenceIsDroppedToItsEndAndNothingGrows) {
+    std::string overlong = "\x1b[";
+    overlong.append(300, '1');
+    overlong += "Mz";
+    EXPECT_EQ(Decode(overlong), DescribeAll({KeyEvent('z')})) << "no digit leaks out as a key";
+
+    InputDecoder decoder;
+    EXPECT_TRUE(decoder.Feed("\x1b[").empty());
+    const std::string piece(4096, ';');
+    std::vector<InputEvent> events;
+    for (int i = 0; i < 256; ++i) {  // a megabyte without an end
+        for (const InputEvent& event : decoder.Feed(piece)) events.push_back(event);
+        ASSERT_LE(decoder.PendingBytes(), InputDecoder::kMaxSequence);
+    }
+    for (const InputEvent& event : decoder.Feed("\x1b[<0;12;5M")) events.push_back(event);
+    EXPECT_EQ(DescribeAll(events), DescribeAll({PressEvent(5, 12)}));
+
+    EXPECT_TRUE(decoder.Feed("\x1b]52;c;").empty());
+    for (int i = 0; i < 256; ++i) {  // a megabyte of clipboard in an answer
+        ASSERT_TRUE(decoder.Feed(std::string(4096, 'Q')).empty());
+        ASSERT_LE(decoder.PendingBytes(), InputDecoder::kMaxSequence);
+    }
+    EXPECT_EQ(DescribeAll(decoder.Feed("\az")), DescribeAll({KeyEvent('z')}));
+}
+
+TEST(InputDecoder, RandomStreamsDecodeAlikeInAnyPieces) {
+    // Pieces of what terminals send, so the streams reach deep into sequences.
+    const std::vector<std::string> parts = {
+        "\x1b", "[",  "<",    "0",    "35",   ";",    "12",   "M",    "m",    "O",
+        "P",    "[",  "~",    "\xC3", "\xA9", "\xE2", "\x82", "\xF0", "\x80", "\xC0",
+        "a",    "\r", "\x7f", "\x03", "\xFF", "A",    "]",    "_",    "\a",   "\\"};
+    std::mt19937 random(11);
+    for (int run = 0; run < 3000; ++run) {
+        std::string stream;
+        const auto length = random() % 60;
+        for (std::size_t i = 0; i < length; ++i) {
+            stream += random() % 8 == 0 ? std::string(1, static_cast<char>(random()))
+                                        : parts[random() % parts.size()];
+        }
+        const std::string broken = CheckDecoderStream(stream, static_cast<std::uint32_t>(run));
+        ASSERT_EQ(broken, "") << "bytes: " << Printable(stream);
+    }
 }
 
 TEST(InputDecoder, BytesSplitAnywhereDecodeAsIfReadAtOnce) {

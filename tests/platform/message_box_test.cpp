@@ -142,7 +142,7 @@ TEST_F(MessageBoxTest, ShowsWindows1252TextInCodePage437) {
 
 TEST_F(MessageBoxTest, WrapsALineTooLongForTheScreenAtBlanks) {
     std::string text;
-    for (int word = 10; word < 40; ++word) text += "w" + std::to_string(word) + " ";
+    for (int word = 10; word < 40; ++word) text += 'w' + std::to_string(word) + " ";
     backend.Then(KeyEvent('\r'));
     ShowMessageBox(console, text, "", MessageButtons::Ok, MessageIcon::None);
 

@@ -15,6 +15,12 @@
 
 namespace gridlet {
 
+// What the program sends to switch the mouse on, and to give the terminal back with the normal
+// screen.
+constexpr const char* kMouseOnBytes = "\x1b[?1003h\x1b[?1006h";
+constexpr const char* kRestoreBytes = "\x1b[?1006l\x1b[?1003l\x1b[0m\x1b[?25h";
+constexpr const char* kRestoreAndLeaveBytes = "\x1b[?1006l\x1b[?1003l\x1b[0m\x1b[?25h\x1b[?1049l";
+
 class Pty {
   public:
     Pty(int columns, int rows) {
@@ -64,6 +70,18 @@ class Pty {
     void Resize(int columns, int rows) const {
         winsize size{static_cast<unsigned short>(rows), static_cast<unsigned short>(columns), 0, 0};
         ioctl(master, TIOCSWINSZ, &size);
+    }
+
+    termios Mode() const {
+        termios mode{};
+        tcgetattr(slave, &mode);
+        return mode;
+    }
+    // The program side has the settings it had before the program changed them.
+    bool ModeRestored() const {
+        const termios mode = Mode();
+        return mode.c_iflag == original.c_iflag && mode.c_oflag == original.c_oflag &&
+               mode.c_lflag == original.c_lflag && mode.c_cflag == original.c_cflag;
     }
 
     // Input the program side has not read yet.

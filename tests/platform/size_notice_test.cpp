@@ -10,7 +10,8 @@ TEST(SizeNotice, CentresTheLinesSayingBothSizes) {
               "\x1b[0m\x1b[2J"
               "\x1b[11;17HGridlet needs a terminal of 90 x 46 characters."
               "\x1b[12;30HThis one has 80 x 24."
-              "\x1b[13;30HPlease make it larger.");
+              "\x1b[13;30HPlease make it larger."
+              "\x1b[14;32Hq or Ctrl+C quits");
 }
 
 TEST(SizeNotice, ATinyTerminalGetsWhatFits) {

@@ -47,7 +47,7 @@ class ToolFolder {
 
 TEST(SystemClipboard, SendsTheTextAsUtf8InTheClipboardEscape) {
     RecordingTerminal terminal;
-    SystemClipboard clipboard(terminal, {});
+    SystemClipboard clipboard(terminal, false, {});
     clipboard.Empty();
     clipboard.SetText("Caf\xE9\r\n\x80 x");  // Windows-1252: é and the euro sign
     EXPECT_EQ(terminal.sent, "\x1b]52;c;Q2Fmw6kNCuKCrCB4\a");
@@ -58,7 +58,7 @@ TEST(SystemClipboard, EscapeCarriesEveryLengthWithItsPadding) {
         {"", ""}, {"A", "QQ=="}, {"AB", "QUI="}, {"ABC", "QUJD"}, {"ABCD", "QUJDRA=="}};
     for (const auto& [text, encoded] : cases) {
         RecordingTerminal terminal;
-        SystemClipboard(terminal, {}).SetText(text);
+        SystemClipboard(terminal, false, {}).SetText(text);
         EXPECT_EQ(terminal.sent, std::string("\x1b]52;c;") + encoded + "\a") << text;
     }
 }
@@ -70,21 +70,51 @@ TEST(SystemClipboard, HandsTheTextToTheDesktopProgramOnItsInput) {
                                        "cat > \"$(dirname \"$0\")/received\"\n"
                                        "echo noise; echo noise >&2");
     RecordingTerminal terminal;
-    SystemClipboard clipboard(terminal, {tool, "-selection", "clipboard"});
-    clipboard.SetText("Line \xE9\r\nnext\r\n");
+    SystemClipboard clipboard(terminal, false, {tool, "-selection", "clipboard"});
+    EXPECT_TRUE(clipboard.SetText("Line \xE9\r\nnext\r\n"));
     // The program has ended when SetText returns.
     EXPECT_EQ(tools.Read("received"), "Line \xC3\xA9\r\nnext\r\n");
     EXPECT_EQ(tools.Read("args"), "-selection clipboard\n");
     EXPECT_FALSE(terminal.sent.empty()) << "the escape goes out as well";
 }
 
-TEST(SystemClipboard, AProgramThatReadsNothingDoesNotEndTheProgram) {
-    ToolFolder tools;
-    const std::string tool = tools.Add("wl-copy", "exit 1");
-    RecordingTerminal terminal;
-    SystemClipboard clipboard(terminal, {tool});
-    clipboard.SetText(std::string(1 << 20, 'x'));  // more than a pipe holds: the write fails
-    EXPECT_GT(terminal.sent.size(), 1u << 20) << "still here, and the escape went out";
+struct ReachCase {
+    const char* name;
+    bool terminalTakesIt;
+    const char* tool;  // the stand-in program's script; null for none
+    bool reached;
+};
+
+// The text reaches a clipboard through a terminal that answered the clipboard query, or through
+// a program that takes it all and ends well in its time.
+TEST(SystemClipboard, SaysWhetherTheTextReachedAClipboard) {
+    const ReachCase cases[] = {
+        {"no terminal clipboard, no program", false, nullptr, false},
+        {"the terminal takes it", true, nullptr, true},
+        {"a program that takes it", false, "cat > /dev/null", true},
+        {"a program that fails", false, "cat > /dev/null; exit 1", false},
+        {"a program that reads nothing and fails", false, "exit 1", false},
+        {"a program that never ends", false, "echo $$ > pid; exec sleep 60", false},
+        {"a program that never reads", false, "echo $$ > pid; exec sleep 60 < /dev/null", false},
+        {"the terminal takes it, the program fails", true, "exit 1", true},
+    };
+    for (const ReachCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ToolFolder tools;
+        std::vector<std::string> tool;
+        if (c.tool != nullptr)
+            tool = {tools.Add("xclip", std::string("cd \"$(dirname \"$0\")\"\n") + c.tool)};
+        RecordingTerminal terminal;
+        SystemClipboard clipboard(terminal, c.terminalTakesIt, tool, 300);
+        EXPECT_EQ(clipboard.Reachable(), c.terminalTakesIt || c.tool != nullptr);
+        // More than a pipe holds, so a program that does not read would block a plain write.
+        EXPECT_EQ(clipboard.SetText(std::string(1 << 20, 'x')), c.reached);
+        EXPECT_GT(terminal.sent.size(), 1u << 20) << "the escape went out";
+        const std::string pid = tools.Read("pid");
+        if (!pid.empty()) {
+            EXPECT_NE(kill(std::stoi(pid), 0), 0) << "the program was left running";
+        }
+    }
     sigset_t blocked;
     pthread_sigmask(SIG_BLOCK, nullptr, &blocked);
     EXPECT_FALSE(sigismember(&blocked, SIGPIPE)) << "the signal mask is as it was";

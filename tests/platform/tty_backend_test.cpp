@@ -1,6 +1,7 @@
 #include "platform/tty_backend.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <future>
 
@@ -14,22 +15,8 @@ namespace {
 using std::chrono::milliseconds;
 using std::chrono::steady_clock;
 
-constexpr const char* kMouseOn = "\x1b[?1003h\x1b[?1006h";
-constexpr const char* kRestore = "\x1b[?1006l\x1b[?1003l\x1b[0m\x1b[?25h";
-
 std::vector<Cell> Blank() {
     return std::vector<Cell>(kScreenWidth * kScreenHeight);
-}
-
-bool SameMode(const termios& a, const termios& b) {
-    return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_lflag == b.c_lflag &&
-           a.c_cflag == b.c_cflag;
-}
-
-termios ModeOf(int fd) {
-    termios mode{};
-    tcgetattr(fd, &mode);
-    return mode;
 }
 
 std::string Code(const std::optional<InputEvent>& event) {
@@ -40,15 +27,15 @@ TEST(TtyBackend, TakesTheTerminalAndGivesItBackAsItWas) {
     Pty pty(90, 46);
     {
         TtyBackend backend(pty.slave, pty.slave);
-        const termios raw = ModeOf(pty.slave);
+        const termios raw = pty.Mode();
         EXPECT_EQ(raw.c_lflag & (ECHO | ICANON | ISIG), 0u)
             << "no echo, no line editing, no signal keys";
-        EXPECT_TRUE(pty.WaitForOutput(kMouseOn));
+        EXPECT_TRUE(pty.WaitForOutput(kMouseOnBytes));
         EXPECT_TRUE(pty.WaitForOutput("\x1b[?1049h"));
         EXPECT_EQ(pty.Output().find("\x1b[8;"), std::string::npos) << "the size is right already";
     }
-    EXPECT_TRUE(pty.WaitForOutput(std::string(kRestore) + "\x1b[?1049l"));
-    EXPECT_TRUE(SameMode(ModeOf(pty.slave), pty.original));
+    EXPECT_TRUE(pty.WaitForOutput(kRestoreAndLeaveBytes));
+    EXPECT_TRUE(pty.ModeRestored());
 }
 
 TEST(TtyBackend, AsksForTheScreenSizeAndAsksForTheOldOneBack) {
@@ -58,12 +45,19 @@ TEST(TtyBackend, AsksForTheScreenSizeAndAsksForTheOldOneBack) {
     EXPECT_TRUE(pty.WaitForOutput("\x1b[8;50;120t", pty.Output().find("\x1b[8;46;90t")));
 }
 
-TEST(TtyBackend, RefusesWhatIsNoTerminal) {
+TEST(TtyBackend, RefusesInputOrOutputThatIsNoTerminalAndWritesNothing) {
+    Pty pty(90, 46);
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
     EXPECT_THROW(TtyBackend(fds[0], fds[1]), std::runtime_error);
-    close(fds[0]);
+    EXPECT_THROW(TtyBackend(pty.slave, fds[1]), std::runtime_error);
+    EXPECT_THROW(TtyBackend(fds[0], pty.slave), std::runtime_error);
     close(fds[1]);
+    char byte = 0;
+    EXPECT_EQ(read(fds[0], &byte, 1), 0) << "something was written";
+    close(fds[0]);
+    EXPECT_EQ(pty.OutputSize(), 0u);
+    EXPECT_TRUE(pty.ModeRestored());
 }
 
 TEST(TtyBackend, PresentPaintsTheScreenThenOnlyItsChanges) {
@@ -82,6 +76,11 @@ TEST(TtyBackend, PresentPaintsTheScreenThenOnlyItsChanges) {
     backend.Present(ScreenState{cells, 1, 1, false});
     ASSERT_TRUE(pty.WaitForOutput("x", before));
     EXPECT_EQ(pty.Output().substr(before), "\x1b[3;5Hx");
+
+    const std::size_t unchanged = pty.OutputSize();
+    backend.Present(ScreenState{cells, 1, 1, false, 0});
+    backend.Present(ScreenState{cells, 1, 1, false});
+    EXPECT_FALSE(pty.WaitForOutput("\x1b", unchanged, 50)) << "an unchanged flush writes nothing";
 }
 
 TEST(TtyBackend, TitleBellAndControlStringsGoOutAsTheyAre) {
@@ -112,6 +111,26 @@ TEST(TtyBackend, ReportsThePointerCellOfMouseEvents) {
     EXPECT_EQ(event->code, MoveEvent(46, 90).code);
     EXPECT_EQ(event->row, 46);
     EXPECT_EQ(event->col, 90);
+}
+
+// A fast pointer over a slow link: the reports pile up faster than the program acts on them. A
+// thousand of them fit in what a pty holds, so all are waiting before the first is read.
+TEST(TtyBackend, ABurstOfMotionIsDeliveredAtItsLatestMove) {
+    Pty pty(90, 46);
+    TtyBackend backend(pty.slave, pty.slave);
+    constexpr int kReports = 1000;
+    std::string burst;
+    for (int i = 0; i < kReports; ++i) {
+        burst += "\x1b[<35;" + std::to_string(1 + i % 9) + ";" + std::to_string(1 + i % 7) + "M";
+    }
+    pty.Send(burst + "\x1b[<0;3;4M");
+
+    const auto move = backend.NextInput(1000);
+    ASSERT_TRUE(move);
+    EXPECT_EQ(move->code, MoveEvent(1 + (kReports - 1) % 7, 1 + (kReports - 1) % 9).code);
+    EXPECT_EQ(move->row, 1 + (kReports - 1) % 7);
+    EXPECT_EQ(move->col, 1 + (kReports - 1) % 9);
+    EXPECT_EQ(Code(backend.NextInput(1000)), PressEvent(4, 3).code) << "one move, then the press";
 }
 
 TEST(TtyBackend, WaitsNoLongerThanItsTimeout) {
@@ -168,6 +187,34 @@ TEST(TtyBackend, ATooSmallTerminalShowsTheNoticeUntilItIsLargeEnough) {
     EXPECT_EQ(Code(input.get()), "k");
 }
 
+TEST(TtyBackend, QOrCtrlCAtTheSizeNoticeEndsTheProgramWithTheTerminalRestored) {
+    for (const char* key : {"q", "\x03"}) {
+        SCOPED_TRACE(key[0] == 'q' ? "q" : "Ctrl+C");
+        Pty pty(60, 20);
+        const pid_t pid = fork();
+        if (pid == 0) {
+            TtyBackend backend(pty.slave, pty.slave);
+            backend.Present(ScreenState{Blank(), 1, 1, false});
+            _exit(0);  // not reached while the terminal is too small
+        }
+        ASSERT_TRUE(pty.WaitForOutput("q or Ctrl+C quits"));
+        pty.Send("x");
+        pty.Send(key);
+        int status = 0;
+        bool ended = false;
+        for (int i = 0; i < 500 && !ended; ++i) {
+            pty.Output();
+            ended = waitpid(pid, &status, WNOHANG) == pid;
+            if (!ended) std::this_thread::sleep_for(milliseconds(10));
+        }
+        if (!ended) kill(pid, SIGKILL);
+        ASSERT_TRUE(ended) << "the program did not end";
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+        EXPECT_TRUE(pty.WaitForOutput(kRestoreBytes, pty.Output().find("quits")));
+        EXPECT_TRUE(pty.ModeRestored());
+    }
+}
+
 TEST(TtyBackend, PresentOnATooSmallTerminalWaitsForRoom) {
     Pty pty(60, 20);
     TtyBackend backend(pty.slave, pty.slave);
@@ -193,13 +240,13 @@ TEST(TtyBackend, SuspendGivesTheTerminalBackAndResumeRepaintsEverything) {
     ASSERT_TRUE(pty.WaitForOutput("S"));
 
     backend.Suspend();
-    EXPECT_TRUE(SameMode(ModeOf(pty.slave), pty.original));
-    ASSERT_TRUE(pty.WaitForOutput(kRestore));
+    EXPECT_TRUE(pty.ModeRestored());
+    ASSERT_TRUE(pty.WaitForOutput(kRestoreBytes));
 
     const std::size_t mark = pty.OutputSize();
     backend.Resume();
-    EXPECT_EQ(ModeOf(pty.slave).c_lflag & (ECHO | ICANON), 0u);
-    EXPECT_TRUE(pty.WaitForOutput(kMouseOn, mark));
+    EXPECT_EQ(pty.Mode().c_lflag & (ECHO | ICANON), 0u);
+    EXPECT_TRUE(pty.WaitForOutput(kMouseOnBytes, mark));
     EXPECT_TRUE(pty.WaitForOutput("S", mark));
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -9,6 +10,7 @@
 #include <utility>
 
 #include "all_images.h"
+#include "platform/console.h"
 
 namespace gridlet {
 namespace {
@@ -30,6 +32,21 @@ std::uint8_t AttrAt(const ImageInfo& image, int row, int col) {
     const int width = image.rightCol - image.leftCol + 1;
     return static_cast<std::uint8_t>(
         image.bytes[static_cast<std::size_t>(2 * ((row - 1) * width + col - 1) + 1)]);
+}
+
+TEST(CellImages, EveryImageLiesOnTheScreenAndIsAsLargeAsItsRectangle) {
+    for (const auto& image : AllImages()) {
+        SCOPED_TRACE(image.name);
+        EXPECT_GE(image.topRow, 1);
+        EXPECT_LE(image.topRow, image.bottomRow);
+        EXPECT_LE(image.bottomRow, kScreenHeight);
+        EXPECT_GE(image.leftCol, 1);
+        EXPECT_LE(image.leftCol, image.rightCol);
+        EXPECT_LE(image.rightCol, kScreenWidth);
+        const auto cells =
+            (image.rightCol - image.leftCol + 1) * (image.bottomRow - image.topRow + 1);
+        EXPECT_EQ(image.bytes.size(), static_cast<std::size_t>(std::max(cells, 0)) * 2);
+    }
 }
 
 struct ButtonCase {

@@ -9,14 +9,6 @@
 namespace gridlet {
 namespace {
 
-TEST(Images, EveryImageIsAsLargeAsItsRectangle) {
-    for (const auto& image : AllImages()) {
-        const auto cells =
-            (image.rightCol - image.leftCol + 1) * (image.bottomRow - image.topRow + 1);
-        EXPECT_EQ(image.bytes.size(), static_cast<std::size_t>(cells) * 2) << image.name;
-    }
-}
-
 // A screen whose every cell differs from its neighbours, so a stray write shows.
 class PainterTest : public ::testing::Test {
   protected:

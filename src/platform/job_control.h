@@ -1,0 +1,29 @@
+#pragma once
+// Job control: a stop (SIGTSTP from the shell or another process) hands the terminal back as on
+// exit before the program stops; a continue (SIGCONT) takes it again and makes fd() readable, so
+// the owner paints the whole screen anew. One instance at a time.
+
+#include <csignal>
+
+#include "platform/signal_pipe.h"
+
+namespace gridlet {
+
+class JobControl {
+  public:
+    JobControl();
+    ~JobControl();
+    JobControl(const JobControl&) = delete;
+    JobControl& operator=(const JobControl&) = delete;
+
+    // Readable after a continue.
+    int fd() const { return continued_.fd(); }
+    // Empties it; true when the program had been continued.
+    bool Consume() { return continued_.Consume(); }
+
+  private:
+    SignalPipe continued_;
+    struct sigaction previousStop_ {};
+};
+
+}  // namespace gridlet

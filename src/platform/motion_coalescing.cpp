@@ -1,0 +1,20 @@
+#include "platform/motion_coalescing.h"
+
+#include "platform/console.h"
+
+namespace gridlet {
+
+bool IsPointerMove(const InputEvent& event) {
+    return MouseEventKindOf(event.code) == kMove;
+}
+
+InputEvent TakeCoalesced(std::deque<InputEvent>& queue) {
+    while (queue.size() > 1 && IsPointerMove(queue[0]) && IsPointerMove(queue[1])) {
+        queue.pop_front();
+    }
+    InputEvent event = std::move(queue.front());
+    queue.pop_front();
+    return event;
+}
+
+}  // namespace gridlet

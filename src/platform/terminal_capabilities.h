@@ -1,0 +1,15 @@
+#pragma once
+// What the terminal the program runs in can do beyond the 16-colour cells every terminal shows.
+
+namespace gridlet {
+
+struct TerminalCapabilities {
+    bool mouse = false;          // it reports the mouse as xterm does
+    bool trueColour = false;     // it shows 24-bit colour
+    bool clipboard = false;      // it answered the clipboard query, so it takes OSC 52
+    bool kittyGraphics = false;  // kitty's graphics protocol
+    bool sixel = false;          // sixel graphics
+    bool iterm2Images = false;   // iTerm2's inline images
+};
+
+}  // namespace gridlet

@@ -1,0 +1,73 @@
+#include "platform/job_control.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <csignal>
+
+#include "platform/console.h"
+#include "platform/pty_fixture.h"
+#include "platform/tty_backend.h"
+
+namespace gridlet {
+namespace {
+
+using std::chrono::milliseconds;
+using std::chrono::steady_clock;
+
+// A program on the pty that shows a screen of '#' and waits for input for ever.
+pid_t StartWaitingProgram(Pty& pty) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setpgid(0, 0);  // a group of its own with a parent outside it, so a stop is not discarded
+        TtyBackend backend(pty.slave, pty.slave);
+        const std::vector<Cell> cells(kScreenWidth * kScreenHeight, Cell{'#', 0x1F});
+        backend.Present(ScreenState{cells, 1, 1, false});
+        for (;;) backend.NextInput(-1);
+    }
+    return pid;
+}
+
+// Waits until the child stops, reading the pty meanwhile so its writes never block.
+bool WaitUntilStopped(Pty& pty, pid_t pid) {
+    const auto deadline = steady_clock::now() + std::chrono::seconds(5);
+    while (steady_clock::now() < deadline) {
+        pty.Output();
+        int status = 0;
+        if (waitpid(pid, &status, WNOHANG | WUNTRACED) == pid) {
+            return WIFSTOPPED(status) && WSTOPSIG(status) == SIGTSTP;
+        }
+        std::this_thread::sleep_for(milliseconds(5));
+    }
+    return false;
+}
+
+TEST(JobControl, AStopHandsTheTerminalBackAndAContinueTakesItAndRepaints) {
+    Pty pty(90, 46);
+    const pid_t pid = StartWaitingProgram(pty);
+    ASSERT_GT(pid, 0);
+    ASSERT_TRUE(pty.WaitForOutput("####"));
+    ASSERT_TRUE(pty.WaitForOutput(kMouseOnBytes));
+
+    const std::size_t beforeStop = pty.OutputSize();
+    kill(pid, SIGTSTP);
+    const bool stopped = WaitUntilStopped(pty, pid);
+    EXPECT_TRUE(stopped) << "the program did not stop";
+    EXPECT_TRUE(pty.WaitForOutput(kRestoreAndLeaveBytes, beforeStop))
+        << "mouse tracking and screen left on";
+    EXPECT_TRUE(pty.ModeRestored());
+
+    const std::size_t beforeContinue = pty.OutputSize();
+    kill(pid, SIGCONT);
+    EXPECT_TRUE(pty.WaitForOutput(kMouseOnBytes, beforeContinue));
+    EXPECT_TRUE(pty.WaitForOutput("\x1b[2J", beforeContinue));
+    EXPECT_TRUE(pty.WaitForOutput(std::string(kScreenWidth, '#'), beforeContinue))
+        << "the whole screen is painted again";
+    EXPECT_EQ(pty.Mode().c_lflag & (ECHO | ICANON), 0u) << "raw mode again";
+
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+}  // namespace
+}  // namespace gridlet
