@@ -23,10 +23,4 @@ std::int64_t RealClock::TimeOfDayMs() const {
            ms;
 }
 
-std::int64_t RealClock::MonotonicMs() const {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
 }  // namespace gridlet

@@ -11,22 +11,18 @@ class Clock {
     virtual void SleepMs(int milliseconds) = 0;
     // Milliseconds since midnight, local time.
     virtual std::int64_t TimeOfDayMs() const = 0;
-    // Milliseconds on a clock that never goes back, for deadlines.
-    virtual std::int64_t MonotonicMs() const = 0;
 };
 
 class RealClock : public Clock {
   public:
     void SleepMs(int milliseconds) override;
     std::int64_t TimeOfDayMs() const override;
-    std::int64_t MonotonicMs() const override;
 };
 
 class VirtualClock : public Clock {
   public:
     void SleepMs(int milliseconds) override { now_ += milliseconds; }
     std::int64_t TimeOfDayMs() const override { return now_; }
-    std::int64_t MonotonicMs() const override { return now_; }
     void Advance(std::int64_t milliseconds) { now_ += milliseconds; }
 
   private:
