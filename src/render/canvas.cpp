@@ -1,0 +1,99 @@
+#include "render/canvas.h"
+
+#include "render/render_error.h"
+
+namespace gridlet {
+namespace {
+
+Rgb Unpacked(std::uint32_t pixel) {
+    return {static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
+            static_cast<std::uint8_t>(pixel)};
+}
+
+}  // namespace
+
+std::uint32_t Packed(Rgb colour) {
+    return (std::uint32_t{colour.red} << 16) | (std::uint32_t{colour.green} << 8) | colour.blue;
+}
+
+void SetSource(cairo_t* cairo, Rgb colour) {
+    cairo_set_source_rgb(cairo, colour.red / 255.0, colour.green / 255.0, colour.blue / 255.0);
+}
+
+namespace {
+
+cairo_t* NewContext(cairo_surface_t* surface) {
+    cairo_t* cairo = cairo_create(surface);
+    cairo_set_antialias(cairo, CAIRO_ANTIALIAS_NONE);
+    cairo_font_options_t* fontOptions = cairo_font_options_create();
+    cairo_font_options_set_antialias(fontOptions, CAIRO_ANTIALIAS_NONE);
+    cairo_set_font_options(cairo, fontOptions);
+    cairo_font_options_destroy(fontOptions);
+    return cairo;
+}
+
+}  // namespace
+
+Canvas::Canvas(int width, int height)
+    : width_(width),
+      height_(height),
+      surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height)),
+      cairo_(NewContext(surface_)) {}
+
+void Canvas::CheckCairo() {
+    const cairo_status_t status = cairo_status(cairo_);
+    if (status == CAIRO_STATUS_SUCCESS) return;
+    cairo_destroy(cairo_);
+    cairo_ = NewContext(surface_);
+    throw RenderError(cairo_status_to_string(status));
+}
+
+Canvas::~Canvas() {
+    cairo_destroy(cairo_);
+    cairo_surface_destroy(surface_);
+}
+
+void Canvas::Flush() const {
+    cairo_surface_flush(surface_);
+}
+
+void Canvas::MarkDirty() {
+    cairo_surface_mark_dirty(surface_);
+}
+
+std::uint32_t* Canvas::Row(int y) const {
+    unsigned char* data = cairo_image_surface_get_data(surface_);
+    return reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) *
+                                                       cairo_image_surface_get_stride(surface_));
+}
+
+Rgb Canvas::Pixel(IntPoint p) const {
+    return Unpacked(Row(p.y)[p.x]);
+}
+
+void Canvas::SetPixel(IntPoint p, Rgb colour) {
+    Row(p.y)[p.x] = Packed(colour);
+}
+
+void Canvas::Clear(Rgb colour) {
+    cairo_save(cairo_);
+    SetSource(cairo_, colour);
+    cairo_set_operator(cairo_, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cairo_);
+    cairo_restore(cairo_);
+}
+
+RgbImage Canvas::Picture() const {
+    Flush();
+    RgbImage image{width_, height_, {}};
+    image.pixels.reserve(static_cast<std::size_t>(width_) * height_ * 3);
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            const Rgb colour = Pixel({x, y});
+            image.pixels.insert(image.pixels.end(), {colour.red, colour.green, colour.blue});
+        }
+    }
+    return image;
+}
+
+}  // namespace gridlet

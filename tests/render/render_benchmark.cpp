@@ -1,0 +1,4 @@
+#include <benchmark/benchmark.h>
+int main() {
+    return 0;
+}
