@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "render/render_program.h"
@@ -33,6 +34,20 @@ inline RgbImage Drawn(const std::string& statements, int width = 100, int height
         ADD_FAILURE() << "not drawn: line " << entry.line << ": " << entry.text << " ("
                       << entry.reason << ")";
     return std::move(result.image);
+}
+
+// Whether every pixel of the colour satisfies the check; false too when there is none.
+inline bool AllPixelsOf(const RgbImage& image, Rgb colour,
+                        const std::function<bool(int x, int y)>& check) {
+    bool any = false;
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            if (!(image.At(x, y) == colour)) continue;
+            if (!check(x, y)) return false;
+            any = true;
+        }
+    }
+    return any;
 }
 
 }  // namespace gridlet
