@@ -242,14 +242,16 @@ void GraphicTarget::EndFont(long handle) {
 }
 
 PointF GraphicTarget::ChrSize() {
-    const CellSize cell = CharacterCell(*canvas_, font_);
+    const CellSize cell = CharacterCell(*canvas_, faces_, font_);
     return {static_cast<float>(cell.width / scale_.xUnit),
             static_cast<float>(cell.height / scale_.yUnit)};
 }
 
 void GraphicTarget::Print(std::string_view windows1252) {
-    PrintText(*canvas_, font_, ToPixel(pos_), Cp1252ToUtf8(windows1252), foreground_, background_);
-    pos_.y = static_cast<float>(pos_.y + CharacterCell(*canvas_, font_).height / scale_.yUnit);
+    PrintText(*canvas_, faces_, font_, ToPixel(pos_), Cp1252ToUtf8(windows1252), foreground_,
+              background_);
+    pos_.y =
+        static_cast<float>(pos_.y + CharacterCell(*canvas_, faces_, font_).height / scale_.yUnit);
 }
 
 }  // namespace gridlet

@@ -99,6 +99,7 @@ class GraphicTarget {
     long style_ = 0;
     PointF pos_;
     FontChoice font_;
+    FontFaces faces_;
     std::vector<std::optional<FontChoice>> fonts_;  // by handle - 1; none once ended
 };
 

@@ -1,8 +1,13 @@
 #include "render/text.h"
 
+#include <cairo-ft.h>
+#include <fontconfig/fontconfig.h>
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
+#include "render/tokenizer.h"
 
 namespace gridlet {
 namespace {
@@ -17,11 +22,17 @@ struct Metrics {
     double lineThickness;
 };
 
+bool IsFixedPitch(const std::string& face) {
+    static constexpr std::string_view kFixedFaces[] = {
+        "LUCIDA CONSOLE", "CONSOLAS", "COURIER NEW", "COURIER", "TERMINAL", "FIXEDSYS",
+    };
+    return std::find(std::begin(kFixedFaces), std::end(kFixedFaces), Upper(face)) !=
+           std::end(kFixedFaces);
+}
+
 // A point is 1/72 inch; the picture has 96 pixels to the inch, as the target's screen.
-void SelectFont(cairo_t* cairo, const FontChoice& font) {
-    cairo_select_font_face(cairo, font.face.c_str(),
-                           font.style & kItalic ? CAIRO_FONT_SLANT_ITALIC : CAIRO_FONT_SLANT_NORMAL,
-                           font.style & kBold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+void SelectFont(cairo_t* cairo, FontFaces& faces, const FontChoice& font) {
+    cairo_set_font_face(cairo, faces.For(font));
     cairo_set_font_size(cairo, std::max(1.0, std::round(font.points * 96 / 72)));
 }
 
@@ -36,22 +47,40 @@ Metrics MetricsOfSelected(cairo_t* cairo) {
 
 }  // namespace
 
-CellSize CharacterCell(Canvas& canvas, const FontChoice& font) {
+FontFaces::~FontFaces() {
+    for (const auto& [key, face] : faces_) cairo_font_face_destroy(face);
+}
+
+cairo_font_face_t* FontFaces::For(const FontChoice& font) {
+    const std::pair<std::string, int> key{font.face, font.style & (kBold | kItalic)};
+    if (const auto found = faces_.find(key); found != faces_.end()) return found->second;
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(font.face.c_str()));
+    FcPatternAddInteger(pattern, FC_WEIGHT,
+                        font.style & kBold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, font.style & kItalic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    if (IsFixedPitch(font.face)) FcPatternAddInteger(pattern, FC_SPACING, FC_MONO);
+    cairo_font_face_t* face = cairo_ft_font_face_create_for_pattern(pattern);
+    FcPatternDestroy(pattern);
+    return faces_[key] = face;
+}
+
+CellSize CharacterCell(Canvas& canvas, FontFaces& faces, const FontChoice& font) {
     cairo_t* cairo = canvas.Cairo();
     cairo_save(cairo);
-    SelectFont(cairo, font);
+    SelectFont(cairo, faces, font);
     const Metrics metrics = MetricsOfSelected(cairo);
     cairo_restore(cairo);
     canvas.CheckCairo();
     return {metrics.averageWidth, metrics.ascent + metrics.descent};
 }
 
-void PrintText(Canvas& canvas, const FontChoice& font, IntPoint topLeft, std::string_view utf8,
-               Rgb foreground, std::optional<Rgb> background) {
+void PrintText(Canvas& canvas, FontFaces& faces, const FontChoice& font, IntPoint topLeft,
+               std::string_view utf8, Rgb foreground, std::optional<Rgb> background) {
     const std::string text(utf8);
     cairo_t* cairo = canvas.Cairo();
     cairo_save(cairo);
-    SelectFont(cairo, font);
+    SelectFont(cairo, faces, font);
     const Metrics metrics = MetricsOfSelected(cairo);
     cairo_text_extents_t extents;
     cairo_text_extents(cairo, text.c_str(), &extents);

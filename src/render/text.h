@@ -2,9 +2,13 @@
 // Text through fontconfig and FreeType (cairo's font faces) at 96 dots per inch, without
 // anti-aliasing.
 
+#include <cairo.h>
+
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "render/canvas.h"
 
@@ -22,11 +26,27 @@ struct CellSize {
     double height;  // ascent and descent, no leading
 };
 
-CellSize CharacterCell(Canvas& canvas, const FontChoice& font);
+// The font faces found so far, by face name and style. A fixed-pitch face of the target's
+// system that is not installed is replaced by a fixed-pitch face, not by whatever fontconfig
+// would pick first, so text keeps its columns.
+class FontFaces {
+  public:
+    FontFaces() = default;
+    ~FontFaces();
+    FontFaces(const FontFaces&) = delete;
+    FontFaces& operator=(const FontFaces&) = delete;
+
+    cairo_font_face_t* For(const FontChoice& font);
+
+  private:
+    std::map<std::pair<std::string, int>, cairo_font_face_t*> faces_;
+};
+
+CellSize CharacterCell(Canvas& canvas, FontFaces& faces, const FontChoice& font);
 
 // The text's cell row with its top left corner at topLeft, on a box of the background colour
 // unless the background is none.
-void PrintText(Canvas& canvas, const FontChoice& font, IntPoint topLeft, std::string_view utf8,
-               Rgb foreground, std::optional<Rgb> background);
+void PrintText(Canvas& canvas, FontFaces& faces, const FontChoice& font, IntPoint topLeft,
+               std::string_view utf8, Rgb foreground, std::optional<Rgb> background);
 
 }  // namespace gridlet
