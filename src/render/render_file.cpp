@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -13,10 +14,13 @@ namespace {
 
 std::string ReadWhole(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
+    if (!file) throw RenderFileError("cannot read " + path + ": " + std::strerror(errno));
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored))
+        throw RenderFileError("cannot read " + path + ": " + std::strerror(EISDIR));
     std::ostringstream text;
-    if (file) text << file.rdbuf();
-    if (!file || file.bad())
-        throw RenderFileError("cannot read " + path + ": " + std::strerror(errno));
+    text << file.rdbuf();
+    if (file.bad()) throw RenderFileError("cannot read " + path + ": " + std::strerror(errno));
     return text.str();
 }
 
@@ -37,7 +41,7 @@ int RenderCommand(const std::string& programPath, const std::string& pngPath, st
             report << "not drawn";
             if (entry.line > 0) report << ", line " << entry.line;
             report << ": " << Cp1252ToUtf8(entry.text) << (entry.text.empty() ? "" : " ") << "("
-                   << entry.reason << ")\n";
+                   << Cp1252ToUtf8(entry.reason) << ")\n";
         }
         return 0;
     } catch (const RenderFileError& error) {
