@@ -33,10 +33,20 @@ bool OnHatchLine(Hatch hatch, IntPoint p) {
     return true;
 }
 
-}  // namespace
-
 std::optional<Rgb> BrushColourAt(const Brush& brush, IntPoint p) {
     return OnHatchLine(brush.hatch, p) ? brush.colour : brush.gaps;
+}
+
+}  // namespace
+
+BrushTile::BrushTile(const Brush& brush) {
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            const std::optional<Rgb> colour = BrushColourAt(brush, {x, y});
+            paints_[y * kSize + x] = colour.has_value();
+            pixels_[y * kSize + x] = colour ? Packed(*colour) : 0;
+        }
+    }
 }
 
 void SetBrushSource(cairo_t* cairo, const Brush& brush) {
@@ -44,6 +54,7 @@ void SetBrushSource(cairo_t* cairo, const Brush& brush) {
         SetSource(cairo, brush.colour);
         return;
     }
+    const BrushTile pixels(brush);
     cairo_surface_t* tile =
         cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kHatchSpacing, kHatchSpacing);
     unsigned char* data = cairo_image_surface_get_data(tile);
@@ -51,8 +62,8 @@ void SetBrushSource(cairo_t* cairo, const Brush& brush) {
     for (int y = 0; y < kHatchSpacing; ++y) {
         auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
         for (int x = 0; x < kHatchSpacing; ++x) {
-            const std::optional<Rgb> colour = BrushColourAt(brush, {x, y});
-            row[x] = colour ? 0xFF000000u | Packed(*colour) : 0u;
+            const std::optional<std::uint32_t> colour = pixels.At({x, y});
+            row[x] = colour ? 0xFF000000u | *colour : 0u;  // premultiplied: opaque or clear
         }
     }
     cairo_surface_mark_dirty(tile);

@@ -5,6 +5,8 @@
 
 #include <cairo.h>
 
+#include <array>
+#include <cstdint>
 #include <optional>
 
 #include "render/canvas.h"
@@ -27,8 +29,24 @@ struct Brush {
     std::optional<Rgb> gaps;  // none: the gaps leave what lies beneath
 };
 
-// The brush's colour at a pixel; none for a gap that leaves what lies beneath.
-std::optional<Rgb> BrushColourAt(const Brush& brush, IntPoint p);
+// The brush's pixels over one repeat of its pattern: a pixel's colour depends only on where it
+// lies in the picture.
+class BrushTile {
+  public:
+    static constexpr int kSize = 8;
+
+    explicit BrushTile(const Brush& brush);
+
+    // The packed colour at a pixel; none for a gap that leaves what lies beneath.
+    std::optional<std::uint32_t> At(IntPoint p) const {
+        const int i = (p.y & (kSize - 1)) * kSize + (p.x & (kSize - 1));
+        return paints_[i] ? std::optional<std::uint32_t>(pixels_[i]) : std::nullopt;
+    }
+
+  private:
+    std::array<std::uint32_t, kSize * kSize> pixels_{};
+    std::array<bool, kSize * kSize> paints_{};
+};
 
 // Makes the brush cairo's source, so a cairo fill paints exactly what BrushColourAt says.
 void SetBrushSource(cairo_t* cairo, const Brush& brush);

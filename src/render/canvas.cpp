@@ -3,18 +3,6 @@
 #include "render/render_error.h"
 
 namespace gridlet {
-namespace {
-
-Rgb Unpacked(std::uint32_t pixel) {
-    return {static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
-            static_cast<std::uint8_t>(pixel)};
-}
-
-}  // namespace
-
-std::uint32_t Packed(Rgb colour) {
-    return (std::uint32_t{colour.red} << 16) | (std::uint32_t{colour.green} << 8) | colour.blue;
-}
 
 void SetSource(cairo_t* cairo, Rgb colour) {
     cairo_set_source_rgb(cairo, colour.red / 255.0, colour.green / 255.0, colour.blue / 255.0);
@@ -38,7 +26,9 @@ Canvas::Canvas(int width, int height)
     : width_(width),
       height_(height),
       surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height)),
-      cairo_(NewContext(surface_)) {}
+      cairo_(NewContext(surface_)),
+      data_(cairo_image_surface_get_data(surface_)),
+      stride_(cairo_image_surface_get_stride(surface_)) {}
 
 void Canvas::CheckCairo() {
     const cairo_status_t status = cairo_status(cairo_);
@@ -59,20 +49,6 @@ void Canvas::Flush() const {
 
 void Canvas::MarkDirty() {
     cairo_surface_mark_dirty(surface_);
-}
-
-std::uint32_t* Canvas::Row(int y) const {
-    unsigned char* data = cairo_image_surface_get_data(surface_);
-    return reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) *
-                                                       cairo_image_surface_get_stride(surface_));
-}
-
-Rgb Canvas::Pixel(IntPoint p) const {
-    return Unpacked(Row(p.y)[p.x]);
-}
-
-void Canvas::SetPixel(IntPoint p, Rgb colour) {
-    Row(p.y)[p.x] = Packed(colour);
 }
 
 void Canvas::Clear(Rgb colour) {

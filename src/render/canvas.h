@@ -10,6 +10,21 @@
 
 namespace gridlet {
 
+// The bits of a pixel that hold its colour; cairo leaves the top byte of RGB24 undefined.
+inline constexpr std::uint32_t kColourBits = 0x00FFFFFF;
+
+// A colour as a pixel of cairo's 32-bit formats: 0x00RRGGBB.
+inline std::uint32_t Packed(Rgb colour) {
+    return (std::uint32_t{colour.red} << 16) | (std::uint32_t{colour.green} << 8) | colour.blue;
+}
+
+inline Rgb Unpacked(std::uint32_t pixel) {
+    return {static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
+            static_cast<std::uint8_t>(pixel)};
+}
+
+void SetSource(cairo_t* cairo, Rgb colour);
+
 struct IntPoint {
     int x = 0;
     int y = 0;
@@ -48,24 +63,22 @@ class Canvas {
     // pending work and the direct writes keep their order.
     void Flush() const;
     void MarkDirty();
-    Rgb Pixel(IntPoint p) const;
-    void SetPixel(IntPoint p, Rgb colour);
+    std::uint32_t* Row(int y) const {
+        return reinterpret_cast<std::uint32_t*>(data_ + y * stride_);
+    }
+    Rgb Pixel(IntPoint p) const { return Unpacked(Row(p.y)[p.x]); }
+    void SetPixel(IntPoint p, Rgb colour) { Row(p.y)[p.x] = Packed(colour); }
 
     void Clear(Rgb colour);
     RgbImage Picture() const;
 
   private:
-    std::uint32_t* Row(int y) const;
-
     int width_;
     int height_;
     cairo_surface_t* surface_;
     cairo_t* cairo_;
+    unsigned char* data_;
+    std::ptrdiff_t stride_;
 };
-
-void SetSource(cairo_t* cairo, Rgb colour);
-
-// A colour as a pixel of cairo's 32-bit formats: 0x00RRGGBB.
-std::uint32_t Packed(Rgb colour);
 
 }  // namespace gridlet
