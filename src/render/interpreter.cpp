@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::size_t kDeepestCalls = 32;
 constexpr std::size_t kPolyArrayPoints = 30;  // xy(1 TO 30)
+constexpr long double kLargestPoints = 1000;
 
 std::vector<Value> ReadCallArguments(TokenCursor& cursor, Names& names) {
     std::vector<Value> arguments;
@@ -180,6 +181,7 @@ void Interpreter::FontStatement(TokenCursor& cursor) {
     while (cursor.AcceptSymbol(',')) numbers.push_back(NumberOf(ReadExpression(cursor, *this)));
     if (numbers.size() > 5) throw RenderError("FONT NEW takes at most 6 arguments");
     numbers.resize(5, 0);
+    if (numbers[0] > kLargestPoints) throw RenderError("font size out of range");
     if (numbers[0] > 0) font.points = static_cast<float>(numbers[0]);
     font.style = static_cast<int>(LongOf(numbers[1]));
     font.escapement = static_cast<double>(LongOf(numbers[4]));

@@ -125,12 +125,29 @@ INSTANTIATE_TEST_SUITE_P(
                   {{10, 10}, {12, 10}, {16, 10}},
                   {{13, 10}, {15, 10}},
                   {}},
+        PixelCase{"WidthTwoCoversTheRowAbove",
+                  "   GRAPHIC WIDTH 2\r\n   GRAPHIC LINE (10, 40) - (30, 40)\r\n",
+                  {{20, 39}, {20, 40}},
+                  {{20, 38}, {20, 41}},
+                  {}},
         PixelCase{"NoDashesWhenWider",
                   "   GRAPHIC STYLE 2\r\n   GRAPHIC WIDTH 2\r\n   GRAPHIC LINE (10, 10) - (30, "
                   "10)\r\n",
                   {{13, 10}, {14, 10}, {15, 10}},
                   {},
                   {}}));
+
+// fPolygon's four points on the circle of radius 20 about (30, 30), from three o'clock.
+INSTANTIATE_TEST_SUITE_P(Polygons, ShapePixelsTest,
+                         testing::Values(PixelCase{
+                             "DiamondThroughItsVertices",
+                             "   sPts = 4 : RR1 = 0\r\n"
+                             "   DIM tPpts1 AS LOCAL PolyArray\r\n"
+                             "   TYPE SET tPpts1 = fPolygon( 10, 10, 50, 50, RR1, sPts)\r\n"
+                             "   GRAPHIC POLYGON tPpts1,0,255,0,0\r\n",
+                             {{50, 30}, {30, 50}, {10, 30}, {30, 10}, {40, 20}},
+                             {{51, 30}, {12, 12}, {48, 48}},
+                             {{30, 30}, {45, 30}, {30, 15}}}));
 
 INSTANTIATE_TEST_SUITE_P(
     Pies, ShapePixelsTest,

@@ -114,6 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"MissingParenthesis", "   GRAPHIC BOX (10, 10 - (20, 20)", "')' expected"},
         BadCase{"LeftOverText", "   GRAPHIC WIDTH 2 3", "unexpected 3"},
         BadCase{"QuoteInsideAText", "   GRAPHIC PRINT \"say \"hi\" now\"", "unexpected hi"},
+        BadCase{"FontTooLarge", "   FONT NEW \"Arial\", 5000 TO hFont", "font size"},
         BadCase{"StringNotClosed", "   GRAPHIC PRINT \"open", "not closed"},
         BadCase{"DivisionByZero", "   GRAPHIC WIDTH 4 / 0", "division by zero"},
         BadCase{"FillStyleOutOfRange", "   GRAPHIC BOX (1, 1) - (5, 5),0,0,0,9", "fill style"},
