@@ -9,7 +9,7 @@
 namespace gridlet {
 namespace {
 
-// Sections 45 to 51 of the preview program for a design without string variables.
+// The PBMAIN the preview adds for a design without string variables.
 constexpr const char* kPbMain =
     " FUNCTION PBMAIN () as long\r\n"
     "    GraficWin \r\n"
