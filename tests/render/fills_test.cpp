@@ -120,6 +120,44 @@ TEST(PaintTest, HatchedPaintKeepsTheOriginAnchor) {
     for (int x = 11; x < 39; ++x) EXPECT_EQ(painted.At(x, 25), boxed.At(x, 25)) << x;
 }
 
+struct EnclosureCase {
+    const char* name;
+    std::string outline;
+};
+
+void PrintTo(const EnclosureCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class PaintInsideTest : public testing::TestWithParam<EnclosureCase> {};
+
+// Outlines of width 1 leave no gap a 4-connected paint could leak through.
+TEST_P(PaintInsideTest, FillsTheShapeAndNothingOutside) {
+    const RgbImage image = Drawn("   GRAPHIC WIDTH 1\r\n" + GetParam().outline +
+                                 "   GRAPHIC PAINT (50, 50),255,0,0\r\n");
+    EXPECT_EQ(image.At(50, 50), kRed);
+    EXPECT_EQ(image.At(1, 1), kWhite);
+    EXPECT_EQ(image.At(98, 98), kWhite);
+    EXPECT_EQ(image.At(1, 98), kWhite);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, PaintInsideTest,
+    testing::Values(
+        EnclosureCase{"Ellipse", "   GRAPHIC ELLIPSE (7, 23) - (93, 71)\r\n"},
+        EnclosureCase{"RoundedBox", "   GRAPHIC BOX (11, 13) - (89, 87),60\r\n"},
+        EnclosureCase{"Pie", "   GRAPHIC PIE (-30, 5) - (95, 95), 3.5, 2.8, 0\r\n"},
+        EnclosureCase{"Polygon",
+                      "   sPts = 7 : RR1 = fDegree2Radian(180/sPts)\r\n"
+                      "   DIM t AS LOCAL PolyArray\r\n"
+                      "   TYPE SET t = fPolygon( 5, 9, 95, 91, RR1, sPts)\r\n"
+                      "   GRAPHIC POLYGON t\r\n"},
+        EnclosureCase{
+            "Star",
+            "   sPts = 5 : RR1 = fDegree2Radian(180/sPts) : RR2 = "
+            "fDegree2Radian(360/sPts)\r\n"
+            "   GRAPHIC_Star  5,  5,  95,  95, RR1,  30,  30,  70,  70, RR2, sPts,0\r\n"}));
+
 TEST(PaintReplaceTest, FillsTheConnectedAreaOfTheSeedsColour) {
     const RgbImage image = Drawn(std::string(kClosedBox) +
                                  "   GRAPHIC GET PIXEL ( 60,  60) TO lRes& \r\n"
