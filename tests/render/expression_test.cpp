@@ -70,6 +70,12 @@ TEST(ExpressionTest, MistakesAreErrors) {
         EXPECT_THROW(Evaluated(text), RenderError) << text;
 }
 
+TEST(ExpressionTest, NestingTooDeepIsAnErrorNotACrash) {
+    EXPECT_EQ(NumberOf(Evaluated(std::string(150, '(') + "1" + std::string(150, ')'))), 1);
+    EXPECT_THROW(Evaluated(std::string(100000, '(') + "1" + std::string(100000, ')')), RenderError);
+    EXPECT_THROW(Evaluated(std::string(100000, '-') + "1"), RenderError);
+}
+
 TEST(StoredValueTest, LongRoundsToTheNearestTiesToEven) {
     const std::pair<long double, long double> cases[] = {{2.5L, 2}, {3.5L, 4},  {-0.6L, -1},
                                                          {0.5L, 0}, {1.49L, 1}, {-2.5L, -2}};
