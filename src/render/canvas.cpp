@@ -1,5 +1,7 @@
 #include "render/canvas.h"
 
+#include <string>
+
 #include "render/render_error.h"
 
 namespace gridlet {
@@ -28,7 +30,13 @@ Canvas::Canvas(int width, int height)
       surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height)),
       cairo_(NewContext(surface_)),
       data_(cairo_image_surface_get_data(surface_)),
-      stride_(cairo_image_surface_get_stride(surface_)) {}
+      stride_(cairo_image_surface_get_stride(surface_)) {
+    if (cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS) return;
+    const std::string reason = cairo_status_to_string(cairo_surface_status(surface_));
+    cairo_destroy(cairo_);
+    cairo_surface_destroy(surface_);
+    throw RenderError(reason);
+}
 
 void Canvas::CheckCairo() {
     const cairo_status_t status = cairo_status(cairo_);

@@ -41,6 +41,7 @@ struct IntRect {
 
 class Canvas {
   public:
+    // Throws RenderError when the memory for the picture cannot be had.
     Canvas(int width, int height);
     ~Canvas();
     Canvas(const Canvas&) = delete;

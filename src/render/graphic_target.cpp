@@ -13,7 +13,7 @@ namespace gridlet {
 namespace {
 
 constexpr long kWindowHandle = 1;
-constexpr int kLargestPicture = 10000;
+constexpr int kLargestPicture = 4096;
 constexpr double kFarthestCoordinate = 1e6;
 // The page the printer code scales to.
 constexpr int kPageWidth = 801;

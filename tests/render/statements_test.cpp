@@ -143,6 +143,14 @@ TEST(NotDrawnTest, AProgramWithNothingToRunSaysSo) {
     EXPECT_EQ(result.image.width, 0);
 }
 
+TEST(NotDrawnTest, AWindowTooLargeIsListed) {
+    const RenderResult result = RenderProgram(WindowProgram("", 5000, 100));
+    ASSERT_FALSE(result.notDrawn.empty());
+    EXPECT_EQ(result.notDrawn[0].line, 3);
+    EXPECT_EQ(result.notDrawn[0].reason, "window size out of range");
+    EXPECT_EQ(result.kind, PictureKind::None);
+}
+
 TEST(NotDrawnTest, DrawingBeforeTheWindowIsListed) {
     const RenderResult result =
         RenderProgram(" SUB GraficWin ()\r\n   GRAPHIC BOX (1, 1) - (5, 5)\r\n END SUB\r\n");
