@@ -1,0 +1,78 @@
+#include "render/brush.h"
+
+namespace gridlet {
+namespace {
+
+constexpr int kHatchSpacing = 8;
+
+int Modulo(int value) {
+    return ((value % kHatchSpacing) + kHatchSpacing) % kHatchSpacing;
+}
+
+bool OnHatchLine(Hatch hatch, IntPoint p) {
+    const bool horizontal = Modulo(p.y) == 0;
+    const bool vertical = Modulo(p.x) == 0;
+    const bool upward = Modulo(p.x + p.y) == 0;    // rising to the right on the screen
+    const bool downward = Modulo(p.x - p.y) == 0;  // falling to the right
+    switch (hatch) {
+        case Hatch::Solid:
+            return true;
+        case Hatch::Horizontal:
+            return horizontal;
+        case Hatch::Vertical:
+            return vertical;
+        case Hatch::UpwardDiagonal:
+            return upward;
+        case Hatch::DownwardDiagonal:
+            return downward;
+        case Hatch::Cross:
+            return horizontal || vertical;
+        case Hatch::DiagonalCross:
+            return upward || downward;
+    }
+    return true;
+}
+
+std::optional<Rgb> BrushColourAt(const Brush& brush, IntPoint p) {
+    return OnHatchLine(brush.hatch, p) ? brush.colour : brush.gaps;
+}
+
+}  // namespace
+
+BrushTile::BrushTile(const Brush& brush) {
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            const std::optional<Rgb> colour = BrushColourAt(brush, {x, y});
+            paints_[y * kSize + x] = colour.has_value();
+            pixels_[y * kSize + x] = colour ? Packed(*colour) : 0;
+        }
+    }
+}
+
+void SetBrushSource(cairo_t* cairo, const Brush& brush) {
+    if (brush.hatch == Hatch::Solid) {
+        SetSource(cairo, brush.colour);
+        return;
+    }
+    const BrushTile pixels(brush);
+    cairo_surface_t* tile =
+        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, kHatchSpacing, kHatchSpacing);
+    unsigned char* data = cairo_image_surface_get_data(tile);
+    const int stride = cairo_image_surface_get_stride(tile);
+    for (int y = 0; y < kHatchSpacing; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
+        for (int x = 0; x < kHatchSpacing; ++x) {
+            const std::optional<std::uint32_t> colour = pixels.At({x, y});
+            row[x] = colour ? 0xFF000000u | *colour : 0u;  // premultiplied: opaque or clear
+        }
+    }
+    cairo_surface_mark_dirty(tile);
+    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(tile);
+    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_REPEAT);
+    cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
+    cairo_set_source(cairo, pattern);
+    cairo_pattern_destroy(pattern);
+    cairo_surface_destroy(tile);
+}
+
+}  // namespace gridlet

@@ -1,0 +1,54 @@
+#pragma once
+// How an area is filled: solid, or one of the six hatch patterns, whose lines take the fill
+// colour and whose gaps take the background colour. The pattern is anchored at the picture's
+// origin, so it lands on the same pixels wherever the area lies.
+
+#include <cairo.h>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "render/canvas.h"
+
+namespace gridlet {
+
+enum class Hatch {
+    Solid,
+    Horizontal,
+    Vertical,
+    UpwardDiagonal,
+    DownwardDiagonal,
+    Cross,
+    DiagonalCross
+};
+
+struct Brush {
+    Rgb colour;
+    Hatch hatch = Hatch::Solid;
+    std::optional<Rgb> gaps;  // none: the gaps leave what lies beneath
+};
+
+// The brush's pixels over one repeat of its pattern: a pixel's colour depends only on where it
+// lies in the picture.
+class BrushTile {
+  public:
+    static constexpr int kSize = 8;
+
+    explicit BrushTile(const Brush& brush);
+
+    // The packed colour at a pixel; none for a gap that leaves what lies beneath.
+    std::optional<std::uint32_t> At(IntPoint p) const {
+        const int i = (p.y & (kSize - 1)) * kSize + (p.x & (kSize - 1));
+        return paints_[i] ? std::optional<std::uint32_t>(pixels_[i]) : std::nullopt;
+    }
+
+  private:
+    std::array<std::uint32_t, kSize * kSize> pixels_{};
+    std::array<bool, kSize * kSize> paints_{};
+};
+
+// Makes the brush cairo's source, so a cairo fill paints exactly what BrushColourAt says.
+void SetBrushSource(cairo_t* cairo, const Brush& brush);
+
+}  // namespace gridlet

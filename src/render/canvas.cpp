@@ -1,0 +1,83 @@
+#include "render/canvas.h"
+
+#include <string>
+
+#include "render/render_error.h"
+
+namespace gridlet {
+
+void SetSource(cairo_t* cairo, Rgb colour) {
+    cairo_set_source_rgb(cairo, colour.red / 255.0, colour.green / 255.0, colour.blue / 255.0);
+}
+
+namespace {
+
+cairo_t* NewContext(cairo_surface_t* surface) {
+    cairo_t* cairo = cairo_create(surface);
+    cairo_set_antialias(cairo, CAIRO_ANTIALIAS_NONE);
+    cairo_font_options_t* fontOptions = cairo_font_options_create();
+    cairo_font_options_set_antialias(fontOptions, CAIRO_ANTIALIAS_NONE);
+    cairo_set_font_options(cairo, fontOptions);
+    cairo_font_options_destroy(fontOptions);
+    return cairo;
+}
+
+}  // namespace
+
+Canvas::Canvas(int width, int height)
+    : width_(width),
+      height_(height),
+      surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height)),
+      cairo_(NewContext(surface_)),
+      data_(cairo_image_surface_get_data(surface_)),
+      stride_(cairo_image_surface_get_stride(surface_)) {
+    if (cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS) return;
+    const std::string reason = cairo_status_to_string(cairo_surface_status(surface_));
+    cairo_destroy(cairo_);
+    cairo_surface_destroy(surface_);
+    throw RenderError(reason);
+}
+
+void Canvas::CheckCairo() {
+    const cairo_status_t status = cairo_status(cairo_);
+    if (status == CAIRO_STATUS_SUCCESS) return;
+    cairo_destroy(cairo_);
+    cairo_ = NewContext(surface_);
+    throw RenderError(cairo_status_to_string(status));
+}
+
+Canvas::~Canvas() {
+    cairo_destroy(cairo_);
+    cairo_surface_destroy(surface_);
+}
+
+void Canvas::Flush() const {
+    cairo_surface_flush(surface_);
+}
+
+void Canvas::MarkDirty() {
+    cairo_surface_mark_dirty(surface_);
+}
+
+void Canvas::Clear(Rgb colour) {
+    cairo_save(cairo_);
+    SetSource(cairo_, colour);
+    cairo_set_operator(cairo_, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cairo_);
+    cairo_restore(cairo_);
+}
+
+RgbImage Canvas::Picture() const {
+    Flush();
+    RgbImage image{width_, height_, {}};
+    image.pixels.reserve(static_cast<std::size_t>(width_) * height_ * 3);
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            const Rgb colour = Pixel({x, y});
+            image.pixels.insert(image.pixels.end(), {colour.red, colour.green, colour.blue});
+        }
+    }
+    return image;
+}
+
+}  // namespace gridlet
