@@ -11,6 +11,7 @@
 #include "design/undo.h"
 #include "design/window_command.h"
 #include "dialogs/properties_menu.h"
+#include "help/show_help.h"
 #include "output/compose_program.h"
 #include "platform/basic_error.h"
 #include "screen/images.h"
@@ -188,6 +189,9 @@ MainLoop::PassEnd MainLoop::Dispatch(std::int16_t command) {
             break;
         case kUndoCommand:
             Undo(context_);
+            break;
+        case kHelpCommand:
+            ShowHelp(context_.screen, context_.state.helpSelection);
             break;
         case kCodeOutputCommand:
             ComposeProgram(context_);
