@@ -9,6 +9,7 @@
 #include "design/undo.h"
 #include "design/window_command.h"
 #include "dialogs/properties_menu.h"
+#include "help/show_help.h"
 #include "interact/input_routine.h"
 #include "interact/strip_buttons.h"
 #include "interact/strips_art.h"
@@ -141,6 +142,9 @@ MainLoop::PassEnd MainLoop::Dispatch(std::int16_t command) {
             break;
         case kUndoCommand:
             Undo(context_);
+            break;
+        case kHelpCommand:
+            ShowHelp(context_.screen, context_.pass.helpSelection);
             break;
         case kCodeOutputCommand:
             ComposeProgram(context_);

@@ -108,6 +108,7 @@ struct PassState {
 
     LogicalFont fontRecord;
     std::string lastChosenPath;  // the file chooser's latest result, named in the next title
+    std::string helpSelection;   // the help page chosen last, offered again at the next opening
 
     // The main loop's whole-screen snapshot of the current pass.
     std::string snapshot;

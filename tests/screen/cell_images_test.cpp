@@ -11,6 +11,7 @@
 
 #include "all_images.h"
 #include "platform/console.h"
+#include "support/image_cells.h"
 
 namespace gridlet {
 namespace {
@@ -20,18 +21,6 @@ const ImageInfo& ImageNamed(std::string_view name) {
         if (image.name == name) return image;
     }
     throw std::runtime_error("no image " + std::string(name));
-}
-
-std::uint8_t CharAt(const ImageInfo& image, int row, int col) {
-    const int width = image.rightCol - image.leftCol + 1;
-    return static_cast<std::uint8_t>(
-        image.bytes[static_cast<std::size_t>(2 * ((row - 1) * width + col - 1))]);
-}
-
-std::uint8_t AttrAt(const ImageInfo& image, int row, int col) {
-    const int width = image.rightCol - image.leftCol + 1;
-    return static_cast<std::uint8_t>(
-        image.bytes[static_cast<std::size_t>(2 * ((row - 1) * width + col - 1) + 1)]);
 }
 
 TEST(CellImages, EveryImageLiesOnTheScreenAndIsAsLargeAsItsRectangle) {

@@ -3,7 +3,7 @@
 # catches the ways around them: a relative path, or a folder that is not a layer below.
 set -euo pipefail
 src=$1
-layers=(platform screen model codegen render interact dialogs design output app)
+layers=(platform screen model codegen render interact dialogs design output help app)
 failures=0
 for ((i = 0; i < ${#layers[@]}; i++)); do
     layer=${layers[i]}

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Help in a real terminal: F1 opens the menu over the grid, a letter shows its page, Escape goes
+# back to the menu and a second Escape leaves help with the screen as it was.
+# Usage: help.sh PATH/TO/gridlet
+source "$(dirname "$0")/lib.sh"
+
+start "$(realpath "$1")"
+reach_empty_grid
+before=$(screen)
+
+key F1
+wait_for "│ Help Menu │"
+key g
+wait_for "Not every object has every property:"
+
+key Escape
+wait_for "│ Help Menu │"
+[[ $(screen) != *"Not every object has every property:"* ]] || fail "the page is still shown"
+
+key Escape
+deadline=$((SECONDS + 20))
+until [[ $(screen) == "$before" ]]; do
+    ((SECONDS < deadline)) || fail "the screen after help differs from the one before"
+    sleep 0.1
+done
+echo "help opened a page and left the screen as it was"

@@ -1,0 +1,70 @@
+#pragma once
+// Help over the main screen, with every screen it shows kept by how many scripted events were
+// still to come, so a flow can be checked at each of its steps.
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "all_images.h"
+#include "help/show_help.h"
+#include "support/console_fixture.h"
+
+namespace gridlet {
+
+// The pages in the order of the menu's entries.
+inline const std::array<const ImageInfo*, 8> kHelpPages = {
+    &kHelpIntroductionPage,    &kHelpCreateWindowPage, &kHelpCreateGraphicsPage,
+    &kHelpCodeViewPreviewPage, &kHelpMoveMenuPage,     &kHelpArcPieMenuPage,
+    &kHelpPropertiesMenuPage,  &kHelpSalvationPage,
+};
+
+class HelpFixture : public ConsoleFixture {
+  protected:
+    void SetUp() override {
+        PaintMainScreen(screen);
+        backend.onPresent = [this](const ScreenState& s) { shown[backend.Pending()] = s.cells; };
+    }
+
+    // Runs help until the user leaves (true) or the script runs out (false).
+    bool RunHelp() {
+        try {
+            ShowHelp(screen, pass.helpSelection);
+            return true;
+        } catch (ScriptExhausted) {
+            return false;
+        }
+    }
+
+    // The screen while the program waited with this many scripted events still to come.
+    const std::vector<Cell>& ShownWithLeft(std::size_t pending) { return shown.at(pending); }
+
+    static bool Shows(const std::vector<Cell>& cells, const ImageInfo& image) {
+        std::size_t i = 0;
+        for (int row = image.topRow; row <= image.bottomRow; ++row) {
+            for (int col = image.leftCol; col <= image.rightCol; ++col, i += 2) {
+                const Cell& cell =
+                    cells[static_cast<std::size_t>((row - 1) * kScreenWidth + col - 1)];
+                if (cell.ch != static_cast<std::uint8_t>(image.bytes[i]) ||
+                    cell.attr != static_cast<std::uint8_t>(image.bytes[i + 1])) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
+    // The entry whose page the cells show, or -1.
+    static int PageShown(const std::vector<Cell>& cells) {
+        for (std::size_t i = 0; i < kHelpPages.size(); ++i) {
+            if (Shows(cells, *kHelpPages[i])) return static_cast<int>(i);
+        }
+        return -1;
+    }
+
+    std::map<std::size_t, std::vector<Cell>> shown;
+};
+
+}  // namespace gridlet
