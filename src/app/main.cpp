@@ -33,7 +33,8 @@ int main() {
     auto design = std::make_unique<Design>();
     PassState pass;
     SystemClipboard clipboard(*backend, terminal.capabilities.clipboard, DesktopClipboardTool());
-    Context context{console, screen, *design, pass, clipboard};
+    const ProgramEnvironment environment = ProgramEnvironmentOfThisProcess();
+    Context context{console, screen, *design, pass, clipboard, environment};
 
     StartUp(context);
     MainLoop(context).Run();

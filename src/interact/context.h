@@ -1,11 +1,12 @@
 #pragma once
-// What every command works with: the console, its screen kit, the design, the pass in progress
-// and the services.
+// What every command works with: the console, its screen kit, the design, the pass in progress,
+// the services and where outside programs are found.
 
 #include "model/design.h"
 #include "model/pass_state.h"
 #include "platform/clipboard.h"
 #include "platform/console.h"
+#include "platform/program_environment.h"
 #include "screen/screen.h"
 
 namespace gridlet {
@@ -16,6 +17,7 @@ struct Context {
     Design& design;
     PassState& pass;
     Clipboard& clipboard;
+    const ProgramEnvironment& environment;
 };
 
 }  // namespace gridlet

@@ -47,7 +47,8 @@ class RecordUndoTest : public ::testing::Test {
     MemoryClipboard clipboard;
     Design design;
     PassState pass;
-    Context context{console, screen, design, pass, clipboard};
+    ProgramEnvironment environment;
+    Context context{console, screen, design, pass, clipboard, environment};
     std::vector<std::string> blocks;
 };
 

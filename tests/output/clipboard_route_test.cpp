@@ -61,7 +61,8 @@ class ClipboardRouteTest : public ::testing::Test {
     MemoryClipboard clipboard;
     Design design;
     PassState pass;
-    Context context{console, screen, design, pass, clipboard};
+    ProgramEnvironment environment;
+    Context context{console, screen, design, pass, clipboard, environment};
 };
 
 TEST_F(ClipboardRouteTest, BuildPutsTheRoutineOnTheClipboardAndShowsThePanel) {

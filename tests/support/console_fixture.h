@@ -47,7 +47,8 @@ class ConsoleFixture : public ::testing::Test {
     Design design;
     PassState pass;
     MemoryClipboard clipboard;
-    Context context{console, screen, design, pass, clipboard};
+    ProgramEnvironment environment;  // no outside programs unless a test names them
+    Context context{console, screen, design, pass, clipboard, environment};
 };
 
 }  // namespace gridlet
