@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace gridlet {
 namespace {
@@ -40,6 +41,15 @@ ChafaSymbolMap* BlockSymbols() {
     return symbols;
 }
 
+std::vector<std::uint8_t> WithAlpha(std::span<const std::uint8_t> rgb) {
+    std::vector<std::uint8_t> rgba;
+    rgba.reserve(rgb.size() / 3 * 4);
+    for (std::size_t i = 0; i + 2 < rgb.size(); i += 3) {
+        rgba.insert(rgba.end(), {rgb[i], rgb[i + 1], rgb[i + 2], 0xFF});
+    }
+    return rgba;
+}
+
 // chafa's output for the picture stretched over columns x rows cells; symbol rows end in "\n".
 std::string ChafaOutput(const PictureView& picture, int columns, int rows, PictureMode mode,
                         CellPixels cell) {
@@ -56,8 +66,10 @@ std::string ChafaOutput(const PictureView& picture, int columns, int rows, Pictu
     ChafaCanvas* canvas = chafa_canvas_new(config);
     chafa_canvas_config_unref(config);
 
-    chafa_canvas_draw_all_pixels(canvas, CHAFA_PIXEL_RGB8, picture.rgb.data(), picture.width,
-                                 picture.height, picture.width * 3);
+    // chafa shears three-byte pixels of an odd row length, so they go in with four bytes each.
+    const std::vector<std::uint8_t> rgba = WithAlpha(picture.rgb);
+    chafa_canvas_draw_all_pixels(canvas, CHAFA_PIXEL_RGBA8_UNASSOCIATED, rgba.data(), picture.width,
+                                 picture.height, picture.width * 4);
     // The fallback description knows every sequence; which of them is used is the mode's choice.
     ChafaTermInfo* terminal = chafa_term_db_get_fallback_info(chafa_term_db_get_default());
     GString* printed = chafa_canvas_print(canvas, terminal);

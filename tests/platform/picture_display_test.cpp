@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -80,6 +82,66 @@ TEST(PictureBytes, SymbolRowsGoToTheirCells) {
         ASSERT_NE(red, std::string::npos) << row;
         ASSERT_NE(blue, std::string::npos) << row;
         EXPECT_LT(red, blue);
+    }
+}
+
+// The first cell of a row of symbols (a row's bytes after its cursor move) that shows anything
+// but white; -1 for none.
+int FirstCellNotWhite(const std::string& row) {
+    const std::string white = "255;255;255";
+    std::string foreground = white;
+    std::string background = white;
+    bool inverse = false;
+    int cell = 0;
+    for (std::size_t i = 0; i < row.size();) {
+        if (row[i] == '\x1b') {
+            const std::size_t end = row.find('m', i);
+            std::vector<std::string> numbers;
+            std::istringstream in(row.substr(i + 2, end - i - 2));
+            for (std::string number; std::getline(in, number, ';');) numbers.push_back(number);
+            for (std::size_t n = 0; n < numbers.size(); ++n) {
+                if (numbers[n] == "0") {
+                    foreground = background = white;
+                    inverse = false;
+                } else if (numbers[n] == "7") {
+                    inverse = true;
+                } else if ((numbers[n] == "38" || numbers[n] == "48") && n + 4 < numbers.size()) {
+                    const std::string colour =
+                        numbers[n + 2] + ";" + numbers[n + 3] + ";" + numbers[n + 4];
+                    (numbers[n] == "38" ? foreground : background) = colour;
+                    n += 4;
+                }
+            }
+            i = end + 1;
+            continue;
+        }
+        const std::string& shownBackground = inverse ? foreground : background;
+        const std::string& glyph = inverse ? background : foreground;
+        if (shownBackground != white || (row[i] != ' ' && glyph != white)) return cell;
+        ++cell;
+        do ++i;  // the rest of the character's UTF-8 bytes
+        while (i < row.size() && (static_cast<unsigned char>(row[i]) & 0xC0) == 0x80);
+    }
+    return -1;
+}
+
+// A window of an odd width with a black line two pixels wide down it: the line stays in one
+// column of cells from the top to the bottom.
+TEST(PictureBytes, AnUprightLineStaysUprightInAPictureOfOddWidth) {
+    const int width = 229;
+    const int height = 258;
+    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3, 255);
+    for (int y = 0; y < height; ++y)
+        std::fill_n(rgb.begin() + (static_cast<std::ptrdiff_t>(y) * width + 100) * 3, 6, 0);
+    const std::string bytes =
+        PictureBytes({width, height, rgb}, {1, 1, 20, 40}, PictureMode::Symbols, CellPixels{});
+    for (int row = 1; row <= 20; ++row) {
+        const std::string move = "\x1b[" + std::to_string(row) + ";1H";
+        const std::size_t start = bytes.find(move);
+        ASSERT_NE(start, std::string::npos) << row;
+        const std::size_t end = bytes.find("\x1b[" + std::to_string(row + 1) + ";1H");
+        const std::string cells = bytes.substr(start + move.size(), end - start - move.size());
+        EXPECT_EQ(FirstCellNotWhite(cells), 17) << "row " << row;  // 100 / 229 x 40 = 17.5
     }
 }
 
