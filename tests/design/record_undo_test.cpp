@@ -6,6 +6,7 @@
 #include "design/record_object.h"
 #include "design/tool_course.h"
 #include "design/undo.h"
+#include "output/compose_program.h"
 #include "platform/memory_backend.h"
 
 namespace gridlet {
@@ -47,7 +48,7 @@ class RecordUndoTest : public ::testing::Test {
     MemoryClipboard clipboard;
     Design design;
     PassState pass;
-    Context context{console, screen, design, pass, clipboard};
+    Context context{console, screen, design, pass, clipboard, ComposeProgram};
     std::vector<std::string> blocks;
 };
 
