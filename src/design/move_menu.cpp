@@ -160,10 +160,6 @@ void Act(Context& context, const MenuButton& button, const PreviewRebuild& rebui
     }
 }
 
-void Pause(Console& console, int milliseconds) {
-    if (milliseconds > 0) console.Sleep(milliseconds);
-}
-
 // Clears a flag of the pass when the scope ends, however it ends.
 template <typename Flag>
 class ClearedOnExit {
@@ -191,11 +187,12 @@ void MoveMenu(Context& context, const PreviewRebuild& rebuild) {
         }
         const MenuButton* button = ButtonAt(input.row, input.col);
         if (button == nullptr) continue;
+        // The pressed look shows at once, also for Preview, which does not pause.
         context.screen.PaintImage(*button->pressed);
-        Pause(context.console, button->pause);
+        context.console.Sleep(button->pause);
         Act(context, *button, rebuild);
         if (button->action == Action::Accept) return;
-        Pause(context.console, button->settle);
+        context.console.Sleep(button->settle);
     }
 }
 
