@@ -7,6 +7,7 @@
 #include "app/main_loop.h"
 #include "app/startup.h"
 #include "interact/context.h"
+#include "output/compose_program.h"
 #include "platform/clock.h"
 #include "platform/system_clipboard.h"
 #include "platform/terminal_probe.h"
@@ -34,7 +35,7 @@ int main() {
     PassState pass;
     SystemClipboard clipboard(*backend, terminal.capabilities.clipboard, DesktopClipboardTool());
     const ProgramEnvironment environment = ProgramEnvironmentOfThisProcess();
-    Context context{console, screen, *design, pass, clipboard, environment};
+    Context context{console, screen, *design, pass, clipboard, environment, ComposeProgram};
 
     StartUp(context);
     MainLoop(context).Run();

@@ -160,6 +160,7 @@ void NaturalBitmapTool(Context& context) {
     pass.x2 = pass.x1 + pass.bitmapWidth;
     pass.y2 = pass.y1 + pass.bitmapHeight;
     BuildPendingStatement(context, ObjectKind::NaturalBitmap);
+    MoveMenuAs(context, &MoveMenuKinds::naturalBitmap, RebuildAs(ObjectKind::NaturalBitmap));
     CoverBitmapCells(pass);
     RecordBitmap(context, ObjectKind::NaturalBitmap);
 }

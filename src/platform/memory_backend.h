@@ -21,6 +21,8 @@ class MemoryBackend : public ConsoleBackend {
     void Script(const std::vector<InputEvent>& events) {
         for (const auto& e : events) Script(e);
     }
+    // The next read gets this event, before the rest of the script.
+    void ScriptFirst(InputEvent event) { script_.push_front({std::move(event), 0}); }
     // The read at this point of the script fails with a run-time error of this number.
     void ScriptError(int errorNumber) { script_.push_back({InputEvent{}, errorNumber}); }
     std::size_t Pending() const { return script_.size(); }

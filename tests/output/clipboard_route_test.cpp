@@ -62,7 +62,7 @@ class ClipboardRouteTest : public ::testing::Test {
     Design design;
     PassState pass;
     ProgramEnvironment environment;
-    Context context{console, screen, design, pass, clipboard, environment};
+    Context context{console, screen, design, pass, clipboard, environment, ComposeProgram};
 };
 
 TEST_F(ClipboardRouteTest, BuildPutsTheRoutineOnTheClipboardAndShowsThePanel) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "interact/context.h"
+#include "output/compose_program.h"
 #include "platform/clock.h"
 #include "platform/input_events.h"
 #include "platform/memory_backend.h"
@@ -48,7 +49,7 @@ class ConsoleFixture : public ::testing::Test {
     PassState pass;
     MemoryClipboard clipboard;
     ProgramEnvironment environment;  // no outside programs unless a test names them
-    Context context{console, screen, design, pass, clipboard, environment};
+    Context context{console, screen, design, pass, clipboard, environment, ComposeProgram};
 };
 
 }  // namespace gridlet
