@@ -388,6 +388,19 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(tested.param.name);
     });
 
+// A bitmap at its own size (200 x 50 pixels) moved and previewed keeps that size: its far corner
+// moves with it.
+TEST_F(MoveMenuTest, ANaturalSizeBitmapMovedKeepsItsSize) {
+    MakeWindow(2, 12, 40, 70);
+    Mark(2, 14, 4, 20);
+    StartPass();
+    ChooseBitmap("pic.bmp");
+    Enter({kRight, kRight, kPreview, kAccept});
+    RunDrawingTool(context, kBmpCommand);
+    EXPECT_EQ(design.bitmapCode, " GRAPHIC RENDER \"" + InFolder("pic.bmp") +
+                                     "\", (28, 4) - (228, 54)         ' [[  1  ]] \r\n\r\n");
+}
+
 TEST_F(MoveMenuTest, AStepChosenForOneObjectStaysForTheNext) {
     MakeWindow(2, 12, 40, 70);
     for (const auto& inputs : {std::vector{kStep5}, std::vector{kRight, kPreview}}) {
