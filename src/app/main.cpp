@@ -34,7 +34,8 @@ int main() {
     auto design = std::make_unique<Design>();
     PassState pass;
     SystemClipboard clipboard(*backend, terminal.capabilities.clipboard, DesktopClipboardTool());
-    Context context{console, screen, *design, pass, clipboard, ComposeProgram};
+    const ProgramEnvironment environment = ProgramEnvironmentOfThisProcess();
+    Context context{console, screen, *design, pass, clipboard, environment, ComposeProgram};
 
     StartUp(context);
     MainLoop(context).Run();

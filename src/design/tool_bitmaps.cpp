@@ -154,10 +154,11 @@ void NaturalBitmapTool(Context& context) {
     PassState& pass = context.pass;
     if (!StartBitmapTool(context, kBmpCommand)) return;
     MapFirstPoint(design, pass);
-    pass.x2 = pass.bitmapWidth;
-    pass.y2 = pass.bitmapHeight;
     if (!FitHeight(context) || !FitWidth(context)) return;
     LiftNegativeY1(pass);
+    // The render statement takes the far corner; the bitmap's own size puts it there.
+    pass.x2 = pass.x1 + pass.bitmapWidth;
+    pass.y2 = pass.y1 + pass.bitmapHeight;
     BuildPendingStatement(context, ObjectKind::NaturalBitmap);
     MoveMenuAs(context, &MoveMenuKinds::naturalBitmap, RebuildAs(ObjectKind::NaturalBitmap));
     CoverBitmapCells(pass);

@@ -38,6 +38,7 @@ struct Design {
     std::string supportFunctions;
     std::string globalDecls;
     std::string doStringBody;
+    std::string mainAssignments;  // PBMAIN's values for the string variables, one line each
 
     std::int32_t objectNumber = 0;
     std::array<std::string, kHistorySize> codeHistory;

@@ -1,12 +1,12 @@
 #include "output/clipboard_route.h"
 
 #include "output/completion_panel_art.h"
+#include "output/compose_program.h"
 
 namespace gridlet {
 
 std::string ClipboardText(const SectionTable& sections, int buildRequest) {
-    std::string text;
-    for (int i = 1; i <= 38; ++i) text += sections[static_cast<std::size_t>(i)];
+    std::string text = JoinSections(sections, 38);
     if (buildRequest == 1) text += " END SUB\r\n";
     return text;
 }

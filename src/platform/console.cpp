@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/picture_display.h"
+
 namespace gridlet {
 
 static_assert(kScreenHeight <= 64, "a row damage has a bit for every row");
@@ -113,6 +115,37 @@ bool Console::Accepts(const InputEvent& event) const {
     const int kind = MouseEventKindOf(event.code);
     if ((mouseKinds_ & kind) == 0) return false;
     return kind == kMove || (mouseButtons_ & MouseButtonsOf(event.code)) != 0;
+}
+
+void Console::ShowPicture(const PictureView& picture, const CellRect& area) {
+    Flush();
+    backend_.ShowPicture({picture, area, ChoosePictureMode(capabilities_)});
+    // Taken away also when the wait ends in an error.
+    struct Hide {
+        Console& console;
+        ~Hide() {
+            console.backend_.HidePicture();
+            console.dirtyRows_ = kAllRows;
+        }
+    } hide{*this};
+    for (;;) {
+        const auto event = backend_.NextInput(-1);
+        if (!event) continue;
+        if (!IsMouseEvent(event->code)) return;
+        pointerRow_ = event->row;
+        pointerCol_ = event->col;
+        if (MouseEventKindOf(event->code) == kPress) return;
+    }
+}
+
+void Console::LendTerminal(const std::function<void()>& run) {
+    Flush();
+    backend_.Suspend();
+    struct TakeBack {
+        ConsoleBackend& backend;
+        ~TakeBack() { backend.Resume(); }
+    } takeBack{backend_};
+    run();
 }
 
 void Console::Beep() {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/picture.h"
+
 namespace gridlet {
 
 struct Cell {
@@ -46,6 +48,16 @@ class ConsoleBackend {
     virtual std::optional<InputEvent> NextInput(int timeoutMs) = 0;
     virtual void SetTitle(const std::string& title) = 0;
     virtual void Beep() = 0;
+
+    // Shows the picture over the cells last presented, until HidePicture.
+    virtual void ShowPicture(const PictureRequest& request) = 0;
+    // Takes the picture away; the next Present shows every cell anew.
+    virtual void HidePicture() = 0;
+
+    // Gives the terminal to another program (normal screen, cooked mode, no mouse reports) and
+    // takes it back afterwards, showing every cell anew.
+    virtual void Suspend() = 0;
+    virtual void Resume() = 0;
 };
 
 }  // namespace gridlet

@@ -23,4 +23,8 @@ bool LessIgnoringCase(std::string_view a, std::string_view b) {
     });
 }
 
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameIgnoringCase);
+}
+
 }  // namespace gridlet

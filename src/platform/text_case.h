@@ -9,5 +9,6 @@ char LowerCase(char ch);
 char UpperCase(char ch);
 bool SameIgnoringCase(char a, char b);
 bool LessIgnoringCase(std::string_view a, std::string_view b);
+bool EqualIgnoringCase(std::string_view a, std::string_view b);
 
 }  // namespace gridlet

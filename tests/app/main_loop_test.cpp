@@ -109,13 +109,6 @@ TEST_F(MainLoopTest, BuildWorksOnceTheWindowExistsWithEitherButton) {
     EXPECT_EQ(clipboard.text.find("GRAPHIC WINDOW"), std::string::npos);
 }
 
-TEST_F(MainLoopTest, PreviewRequestWithoutItsRouteDoesNotLinger) {
-    Click(38, 85);  // Preview: its route comes later
-    EXPECT_FALSE(RunUntilScriptEnds());
-    EXPECT_EQ(pass.requests.previewRequest, 0);
-    EXPECT_TRUE(clipboard.text.empty());
-}
-
 TEST_F(MainLoopTest, ToolButtonBeforeAnyAreaDoesNothing) {
     const std::string before = ScreenBytes();
     Click(11, 5);  // Rectang while the area phase waits for a first corner

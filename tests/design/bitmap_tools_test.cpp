@@ -101,7 +101,8 @@ TEST_F(BitmapToolTest, YesToTheWidthQuestionMovesTheBitmapToTheWindowsRightEdge)
     EXPECT_TRUE(EverShown("Not enough width to contain the full BMP "));
     EXPECT_TRUE(EverShown("It will move left about  97 pixels if you do."));
     EXPECT_EQ(design.bitmapCode, " GRAPHIC RENDER \"" + InFolder("wide.bmp") +
-                                     "\", (-71, 50) - (300, 50)         ' [[  1  ]] \r\n\r\n");
+                                     "\", (-71, 50) - (229, 100)         ' [[  1  ]] \r\n\r\n");
+    // The far corner is x1 and y1 plus the bitmap's size: it ends at the window's right edge.
     // x1 = -71 maps back to column 24; 300 pixels cover 27 columns from there.
     EXPECT_EQ(pass.AreaLeft, 24);
     EXPECT_EQ(CellsAt(4, 24, 27), "\xDA" + std::string(25, '\xC4') + "\xBF");
@@ -135,7 +136,7 @@ TEST_F(BitmapToolTest, YesToTheHeightQuestionMovesTheBitmapUp) {
     EXPECT_TRUE(EverShown("It will move up about  107 pixels if you do."));
     EXPECT_FALSE(EverShown("Not enough width"));
     EXPECT_EQ(design.bitmapCode, " GRAPHIC RENDER \"" + InFolder("tall.bmp") +
-                                     "\", (26, 3) - (40, 200)         ' [[  1  ]] \r\n\r\n");
+                                     "\", (26, 3) - (66, 203)         ' [[  1  ]] \r\n\r\n");
     EXPECT_EQ((std::array{pass.AreaTop, pass.AreaLeft, pass.AreaBottom, pass.AreaRight}),
               (std::array{8, 32, 16, 35}));
     EXPECT_EQ(CellsAt(8, 32, 4), "\xDA\xC4\xC4\xBF");
@@ -151,7 +152,7 @@ TEST_F(BitmapToolTest, ANarrowOrUnreadableBitmapGetsAOneColumnOutline) {
         const char* file;
         const char* corner;
         const char* name;
-    } cases[] = {{"tiny.bmp", "(10, 10)", "tiny"}, {"broken.bmp", "(0, 0)", "broken"}};
+    } cases[] = {{"tiny.bmp", "(36, 60)", "tiny"}, {"broken.bmp", "(26, 50)", "broken"}};
     MakeWindow(2, 12, 40, 70);
     for (const auto& c : cases) {
         design.objectNumber = 0;

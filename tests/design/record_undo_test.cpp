@@ -48,7 +48,8 @@ class RecordUndoTest : public ::testing::Test {
     MemoryClipboard clipboard;
     Design design;
     PassState pass;
-    Context context{console, screen, design, pass, clipboard, ComposeProgram};
+    ProgramEnvironment environment;
+    Context context{console, screen, design, pass, clipboard, environment, ComposeProgram};
     std::vector<std::string> blocks;
 };
 

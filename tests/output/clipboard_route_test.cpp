@@ -61,7 +61,8 @@ class ClipboardRouteTest : public ::testing::Test {
     MemoryClipboard clipboard;
     Design design;
     PassState pass;
-    Context context{console, screen, design, pass, clipboard, ComposeProgram};
+    ProgramEnvironment environment;
+    Context context{console, screen, design, pass, clipboard, environment, ComposeProgram};
 };
 
 TEST_F(ClipboardRouteTest, BuildPutsTheRoutineOnTheClipboardAndShowsThePanel) {
@@ -100,17 +101,6 @@ TEST_F(ClipboardRouteTest, PrinterCodeIsClosedOnceAndLeavesNoTrace) {
     EXPECT_EQ(graphic.find("XPRINT"), std::string::npos);
     EXPECT_NE(graphic.find("   GRAPHIC WINDOW "), std::string::npos);
     EXPECT_TRUE(design.sections[38].empty());
-}
-
-TEST_F(ClipboardRouteTest, PreviewAndCodeViewRunNoRouteHere) {
-    for (int* request : {&pass.requests.previewRequest, &pass.requests.codeViewRequest}) {
-        *request = 1;
-        ComposeProgram(context);
-        EXPECT_EQ(design.sections[44], " END SUB \r\n\r\n");
-        EXPECT_EQ(clipboard.text, "");
-        EXPECT_EQ(backend.beeps, 0);
-        *request = 0;
-    }
 }
 
 // Attribute runs: k black, d light magenta, w white, all on magenta; "k3 d40" is three k, forty d.
