@@ -58,10 +58,18 @@ void ClearToolValues(PassState& pass, ObjectKind kind) {
 void RecordObject(Context& context, ObjectKind kind, const GridMarker& drawMarker) {
     Design& design = context.design;
     PassState& pass = context.pass;
-    Accumulate(design, pass.pendingStatement, kind);
-    context.screen.RestoreScreen(pass.snapshot);
-    context.screen.SaveScreen(pass.pendingSnapshot);
-    drawMarker();
+    // What may fail comes before the design changes; the accumulator then takes the block whole
+    // or not at all and the push cannot fail, so code and undo entry go in together or not at all.
+    try {
+        context.screen.RestoreScreen(pass.snapshot);
+        context.screen.SaveScreen(pass.pendingSnapshot);
+        drawMarker();
+        Accumulate(design, pass.pendingStatement, kind);
+    } catch (...) {
+        pass.pendingStatement.clear();
+        pass.pendingSnapshot.clear();
+        throw;
+    }
     PushHistory(design, std::move(pass.pendingStatement), std::move(pass.pendingSnapshot));
     pass.pendingStatement.clear();
     pass.pendingSnapshot.clear();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 
 #include "codegen/support_functions.h"
@@ -60,6 +61,31 @@ TEST_F(RecordUndoTest, RecordingAppendsMarksAndPushes) {
     EXPECT_EQ(console.CellAt(46, 1).ch, ' ') << "the tool's menu is gone";
     EXPECT_EQ(pass.pendingStatement, "");
     EXPECT_EQ(pass.pendingSnapshot, "");
+}
+
+// A failure while an object is recorded (memory running out while its marker is drawn) leaves
+// neither its code nor an undo entry, for any kind and for the background paint; the design's
+// earlier object stays undoable.
+TEST_F(RecordUndoTest, AFailureWhileRecordingLeavesNeitherCodeNorUndoEntry) {
+    for (const ObjectKind kind : {ObjectKind::Box, ObjectKind::Paint, ObjectKind::Star}) {
+        design = Design{};
+        blocks.clear();
+        if (kind != ObjectKind::Paint) Place(kind, 10, 20, 'A');
+        const Design before = design;
+        pass.snapshot = ScreenNow();
+        ++design.objectNumber;
+        BuildPendingStatement(context, kind);
+        ASSERT_NE(pass.pendingStatement, "");
+        EXPECT_THROW(RecordObject(context, kind, [] { throw std::bad_alloc(); }), std::bad_alloc);
+
+        EXPECT_EQ(design.boxCode, before.boxCode);
+        EXPECT_EQ(design.starCode, before.starCode);
+        EXPECT_EQ(design.backgroundPaintCode, "");
+        EXPECT_EQ(design.codeHistory, before.codeHistory);
+        EXPECT_EQ(design.screenHistory, before.screenHistory);
+        EXPECT_EQ(pass.pendingStatement, "");
+        EXPECT_EQ(pass.pendingSnapshot, "");
+    }
 }
 
 TEST_F(RecordUndoTest, RecordingClearsTheToolsValues) {
