@@ -31,7 +31,8 @@ TEST(CommandLine, ArgumentsChooseAnActionOrAreRefusedWithTheReason) {
     };
     for (const auto& c : cases) {
         const CommandLine command = Parse(c.arguments);
-        const std::string shown = c.arguments.empty() ? "(none)" : c.arguments[0];
+        std::string shown = "gridlet";
+        for (const char* argument : c.arguments) (shown += ' ') += argument;
         EXPECT_EQ(command.action, c.action) << shown;
         EXPECT_EQ(command.operands, c.operands) << shown;
         EXPECT_EQ(command.refusal, c.refusal) << shown;
