@@ -1,6 +1,7 @@
 #include "output/clipboard_route.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -139,8 +140,8 @@ class UnreachableClipboardTest : public ClipboardRouteTest {
 
   private:
     std::filesystem::path previous_;
-    std::filesystem::path folder_ =
-        std::filesystem::temp_directory_path() / "gridlet-unreachable-clipboard";
+    std::filesystem::path folder_ = std::filesystem::temp_directory_path() /
+                                    ("gridlet-unreachable-clipboard-" + std::to_string(getpid()));
 };
 
 TEST_F(UnreachableClipboardTest, TheCodeGoesIntoAFileThatTheHintRowNames) {

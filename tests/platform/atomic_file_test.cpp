@@ -1,6 +1,7 @@
 #include "platform/atomic_file.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -29,7 +30,8 @@ class AtomicFileTest : public ::testing::Test {
             std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
     }
 
-    fs::path folder = fs::temp_directory_path() / "gridlet-atomic-file";
+    fs::path folder =
+        fs::temp_directory_path() / ("gridlet-atomic-file-" + std::to_string(getpid()));
 };
 
 TEST_F(AtomicFileTest, WritesTheBytesAsTheyAreAndReplacesAnOldFile) {
