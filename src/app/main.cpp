@@ -10,6 +10,7 @@
 #include "app/main_loop.h"
 #include "app/startup.h"
 #include "interact/context.h"
+#include "output/compose_program.h"
 #include "platform/clock.h"
 #include "platform/system_clipboard.h"
 #include "platform/terminal_probe.h"
@@ -41,7 +42,7 @@ int main(int argc, char** argv) {
     auto design = std::make_unique<Design>();
     PassState pass;
     SystemClipboard clipboard(*backend, terminal.capabilities.clipboard, DesktopClipboardTool());
-    Context context{console, screen, *design, pass, clipboard};
+    Context context{console, screen, *design, pass, clipboard, ComposeProgram};
 
     StartUp(context);
     MainLoop(context).Run();

@@ -32,12 +32,15 @@ std::string& AccumulatorOf(Design& design, ObjectKind kind) {
     return design.paintCode;
 }
 
-// The design's first object, when it is a paint, fills the window as its background.
-void Accumulate(Design& design, const std::string& pendingStatement, ObjectKind kind) {
-    if (kind == ObjectKind::Paint && design.objectNumber == 1) {
-        design.backgroundPaintCode = pendingStatement;
+// A block the move menu sent to the back goes in front of the blocks already there; the design's
+// first object, when it is a paint, fills the window as its background.
+void Accumulate(Design& design, const PassState& pass, ObjectKind kind) {
+    if (!pass.sentToBackStatement.empty()) {
+        design.backLayerCode.insert(0, pass.sentToBackStatement);
+    } else if (kind == ObjectKind::Paint && design.objectNumber == 1) {
+        design.backgroundPaintCode = pass.pendingStatement;
     } else {
-        AccumulatorOf(design, kind) += pendingStatement;
+        AccumulatorOf(design, kind) += pass.pendingStatement;
     }
 }
 
@@ -64,14 +67,18 @@ void RecordObject(Context& context, ObjectKind kind, const GridMarker& drawMarke
         context.screen.RestoreScreen(pass.snapshot);
         context.screen.SaveScreen(pass.pendingSnapshot);
         drawMarker();
-        Accumulate(design, pass.pendingStatement, kind);
+        Accumulate(design, pass, kind);
     } catch (...) {
         pass.pendingStatement.clear();
+        pass.sentToBackStatement.clear();
         pass.pendingSnapshot.clear();
         throw;
     }
-    PushHistory(design, std::move(pass.pendingStatement), std::move(pass.pendingSnapshot));
+    std::string& block =
+        pass.sentToBackStatement.empty() ? pass.pendingStatement : pass.sentToBackStatement;
+    PushHistory(design, std::move(block), std::move(pass.pendingSnapshot));
     pass.pendingStatement.clear();
+    pass.sentToBackStatement.clear();
     pass.pendingSnapshot.clear();
     ClearToolValues(pass, kind);
 }

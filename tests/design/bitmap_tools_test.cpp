@@ -29,6 +29,7 @@ TEST_F(BitmapToolTest, ANaturalSizeBitmapIsMarkedOverTheCellsItCovers) {
     Mark(4, 14, 5, 16);
     StartPass();
     ChooseBitmap("pic.bmp");
+    ClickMoveAccept();
     RunDrawingTool(context, kBmpCommand);
 
     EXPECT_EQ((std::array{pass.AreaTop, pass.AreaLeft, pass.AreaBottom, pass.AreaRight}),
@@ -84,6 +85,7 @@ TEST_F(BitmapToolTest, TheWidestBitmapIsOutlinedOnTheScreenAndAWiderOneIsUnreada
     StartPass();
     ChooseBitmap("widest.bmp");
     backend.Script(KeyEvent('y'));
+    ClickMoveAccept();
     RunDrawingTool(context, kBmpCommand);
 
     EXPECT_EQ(design.bitmapCode, " GRAPHIC RENDER \"" + InFolder("widest.bmp") +
@@ -125,6 +127,7 @@ TEST_F(BitmapToolTest, YesToTheWidthQuestionMovesTheBitmapToTheWindowsRightEdge)
     StartPass();
     ChooseBitmap("wide.bmp");
     backend.Script(KeyEvent('y'));
+    ClickMoveAccept();
     RunDrawingTool(context, kBmpCommand);
 
     EXPECT_TRUE(EverShown("Not enough width to contain the full BMP "));
@@ -157,6 +160,7 @@ TEST_F(BitmapToolTest, YesToTheHeightQuestionMovesTheBitmapUp) {
     StartPass();
     ChooseBitmap("tall.bmp");
     backend.Script(KeyEvent('y'));
+    ClickMoveAccept();
     RunDrawingTool(context, kBmpCommand);
 
     EXPECT_TRUE(EverShown("Not enough height to contain the full BMP "));
@@ -186,6 +190,7 @@ TEST_F(BitmapToolTest, ANarrowOrUnreadableBitmapGetsAOneColumnOutline) {
         Mark(4, 14, 6, 20);
         StartPass();
         ChooseBitmap(c.file);
+        ClickMoveAccept();
         RunDrawingTool(context, kBmpCommand);
 
         const std::string block = " GRAPHIC RENDER \"" + InFolder(c.file) + "\", (26, 50) - " +

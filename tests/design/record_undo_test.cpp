@@ -2,11 +2,13 @@
 
 #include <new>
 #include <string>
+#include <utility>
 
 #include "codegen/support_functions.h"
 #include "design/record_object.h"
 #include "design/tool_course.h"
 #include "design/undo.h"
+#include "output/compose_program.h"
 #include "platform/memory_backend.h"
 
 namespace gridlet {
@@ -48,7 +50,7 @@ class RecordUndoTest : public ::testing::Test {
     MemoryClipboard clipboard;
     Design design;
     PassState pass;
-    Context context{console, screen, design, pass, clipboard};
+    Context context{console, screen, design, pass, clipboard, ComposeProgram};
     std::vector<std::string> blocks;
 };
 
@@ -64,27 +66,39 @@ TEST_F(RecordUndoTest, RecordingAppendsMarksAndPushes) {
 }
 
 // A failure while an object is recorded (memory running out while its marker is drawn) leaves
-// neither its code nor an undo entry, for any kind and for the background paint; the design's
-// earlier object stays undoable.
+// neither its code nor an undo entry, for any kind, for the background paint and for a block the
+// move menu sent to the back; the design's earlier object stays undoable.
 TEST_F(RecordUndoTest, AFailureWhileRecordingLeavesNeitherCodeNorUndoEntry) {
-    for (const ObjectKind kind : {ObjectKind::Box, ObjectKind::Paint, ObjectKind::Star}) {
+    const struct {
+        const char* what;
+        ObjectKind kind;
+        bool sentToBack;
+    } cases[] = {{"box", ObjectKind::Box, false},
+                 {"background paint", ObjectKind::Paint, false},
+                 {"star", ObjectKind::Star, false},
+                 {"ellipse sent to the back", ObjectKind::Ellipse, true}};
+    for (const auto& c : cases) {
         design = Design{};
         blocks.clear();
-        if (kind != ObjectKind::Paint) Place(kind, 10, 20, 'A');
+        if (c.kind != ObjectKind::Paint) Place(c.kind, 10, 20, 'A');
         const Design before = design;
         pass.snapshot = ScreenNow();
         ++design.objectNumber;
-        BuildPendingStatement(context, kind);
+        BuildPendingStatement(context, c.kind);
         ASSERT_NE(pass.pendingStatement, "");
-        EXPECT_THROW(RecordObject(context, kind, [] { throw std::bad_alloc(); }), std::bad_alloc);
+        if (c.sentToBack) std::swap(pass.sentToBackStatement, pass.pendingStatement);
+        EXPECT_THROW(RecordObject(context, c.kind, [] { throw std::bad_alloc(); }), std::bad_alloc);
 
-        EXPECT_EQ(design.boxCode, before.boxCode);
-        EXPECT_EQ(design.starCode, before.starCode);
-        EXPECT_EQ(design.backgroundPaintCode, "");
-        EXPECT_EQ(design.codeHistory, before.codeHistory);
-        EXPECT_EQ(design.screenHistory, before.screenHistory);
-        EXPECT_EQ(pass.pendingStatement, "");
-        EXPECT_EQ(pass.pendingSnapshot, "");
+        EXPECT_EQ(design.boxCode, before.boxCode) << c.what;
+        EXPECT_EQ(design.starCode, before.starCode) << c.what;
+        EXPECT_EQ(design.ellipseCode, before.ellipseCode) << c.what;
+        EXPECT_EQ(design.backLayerCode, "") << c.what;
+        EXPECT_EQ(design.backgroundPaintCode, "") << c.what;
+        EXPECT_EQ(design.codeHistory, before.codeHistory) << c.what;
+        EXPECT_EQ(design.screenHistory, before.screenHistory) << c.what;
+        EXPECT_EQ(pass.pendingStatement, "") << c.what;
+        EXPECT_EQ(pass.sentToBackStatement, "") << c.what;
+        EXPECT_EQ(pass.pendingSnapshot, "") << c.what;
     }
 }
 
@@ -166,8 +180,8 @@ TEST_F(RecordUndoTest, UndoRemovesTheBackgroundPaint) {
     EXPECT_TRUE(design.screenHistory[0].empty());
 }
 
-// An object sent to the back leaves an empty history entry; undoing it takes its mark away and
-// the next undo reaches the object before it.
+// A string variable placed without a Preview leaves an empty history entry; undoing it takes its
+// mark away and the next undo reaches the object before it.
 TEST_F(RecordUndoTest, EntryWithoutCodeDoesNotBlockUndo) {
     const std::string beforeBox = Place(ObjectKind::Box, 10, 20, 'B');
     pass.snapshot = ScreenNow();
@@ -177,6 +191,19 @@ TEST_F(RecordUndoTest, EntryWithoutCodeDoesNotBlockUndo) {
     Undo(context);
     EXPECT_EQ(console.CellAt(12, 22).ch, console.CellAt(12, 23).ch);
     EXPECT_EQ(design.boxCode, blocks[0]);
+    Undo(context);
+    EXPECT_EQ(design.boxCode, "");
+    EXPECT_EQ(ScreenNow(), beforeBox);
+}
+
+TEST_F(RecordUndoTest, EntryWhoseBlockNoTextHoldsDoesNotBlockUndo) {
+    const std::string beforeBox = Place(ObjectKind::Box, 10, 20, 'B');
+    const std::string beforeEllipse = Place(ObjectKind::Ellipse, 12, 22, 'E');
+    design.ellipseCode.clear();
+
+    Undo(context);
+    EXPECT_EQ(ScreenNow(), beforeEllipse);
+    EXPECT_EQ(design.codeHistory[0], blocks[0]);
     Undo(context);
     EXPECT_EQ(design.boxCode, "");
     EXPECT_EQ(ScreenNow(), beforeBox);

@@ -24,6 +24,8 @@ press 29 5  # BMP: the bitmap at its own size
 wait_for "BitMap Files  (*.BMP)"
 key -l huge.bmp
 key Enter
+wait_for "Nr of Pixels to Move"
+press 22 43  # Accept in the move menu
 wait_for "└huge"
 row8=$(screen | sed -n 8p)
 row9=$(screen | sed -n 9p)
