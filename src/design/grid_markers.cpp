@@ -1,7 +1,9 @@
 #include "design/grid_markers.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/cell_text.h"
 
@@ -22,19 +24,45 @@ constexpr int kYellow = 14;
 
 constexpr std::size_t kExtensionLength = 4;
 
-void Light(Screen& screen, int row, int col, const std::string& text) {
-    screen.PrintAt(row, col, kLightGrey, kDarkGrey, text);
+// Text from a cell on, cut to the screen: the marks of large areas run past its edges.
+void Put(Screen& screen, int row, int col, int foreground, std::string_view text) {
+    if (row < 1 || row > kScreenHeight) return;
+    if (col < 1) {
+        const auto hidden = static_cast<std::size_t>(1 - static_cast<std::int64_t>(col));
+        if (hidden >= text.size()) return;
+        text.remove_prefix(hidden);
+        col = 1;
+    }
+    if (col > kScreenWidth) return;
+    text = text.substr(0, static_cast<std::size_t>(kScreenWidth - col + 1));
+    screen.PrintAt(row, col, foreground, kDarkGrey, text);
 }
 
-void Dark(Screen& screen, int row, int col, const std::string& text) {
-    screen.PrintAt(row, col, kBlack, kDarkGrey, text);
+// One character over the columns from..to of a row; only the part on the screen is built.
+void Run(Screen& screen, int row, int from, int to, int foreground, char ch) {
+    from = std::max(from, 1);
+    to = std::min(to, kScreenWidth);
+    if (from > to) return;
+    Put(screen, row, from, foreground, std::string(static_cast<std::size_t>(to - from + 1), ch));
+}
+
+void Mark(Screen& screen, int row, int col, int foreground, char ch) {
+    Run(screen, row, col, col, foreground, ch);
+}
+
+// The rows strictly between two rows that lie on the screen.
+int FirstRowAfter(int row) {
+    return std::max(row + 1, 1);
+}
+int LastRowBefore(int row) {
+    return std::min(row - 1, kScreenHeight);
 }
 
 void DrawLeftEdge(Screen& screen, int top, int bottom, int left) {
-    Light(screen, top, left, std::string(1, kTopLeft));
-    for (int row = top + 1; row < bottom; ++row)
-        Light(screen, row, left, std::string(1, kVertical));
-    Light(screen, bottom, left, std::string(1, kBottomLeft));
+    Mark(screen, top, left, kLightGrey, kTopLeft);
+    for (int row = FirstRowAfter(top); row <= LastRowBefore(bottom); ++row)
+        Mark(screen, row, left, kLightGrey, kVertical);
+    Mark(screen, bottom, left, kLightGrey, kBottomLeft);
 }
 
 }  // namespace
@@ -54,36 +82,33 @@ void DrawOutline(Screen& screen, const CellRect& area) {
         DrawLeftEdge(screen, top, bottom, left);
         return;
     }
-    const std::string dashes(static_cast<std::size_t>(right - left - 1), kHorizontal);
-    Light(screen, top, left, kTopLeft + dashes);
-    Dark(screen, top, right, std::string(1, kTopRight));
-    for (int row = top + 1; row < bottom; ++row) {
-        Light(screen, row, left, std::string(1, kVertical));
-        Dark(screen, row, right, std::string(1, kVertical));
+    Mark(screen, top, left, kLightGrey, kTopLeft);
+    Run(screen, top, left + 1, right - 1, kLightGrey, kHorizontal);
+    Mark(screen, top, right, kBlack, kTopRight);
+    for (int row = FirstRowAfter(top); row <= LastRowBefore(bottom); ++row) {
+        Mark(screen, row, left, kLightGrey, kVertical);
+        Mark(screen, row, right, kBlack, kVertical);
     }
-    Light(screen, bottom, left, std::string(1, kBottomLeft));
-    Dark(screen, bottom, left + 1, dashes + kBottomRight);
+    Mark(screen, bottom, left, kLightGrey, kBottomLeft);
+    Run(screen, bottom, left + 1, right - 1, kBlack, kHorizontal);
+    Mark(screen, bottom, right, kBlack, kBottomRight);
 }
 
 void DrawOutlineAndName(Screen& screen, const CellRect& area, const std::string& bitmapName) {
     DrawOutline(screen, area);
-    const std::string& name = bitmapName;
-    if (name.size() <= kExtensionLength) return;
-    Dark(screen, area.top + 1, area.left + 1,
-         CellText(name.substr(0, name.size() - kExtensionLength)));
+    if (bitmapName.size() <= kExtensionLength) return;
+    const std::size_t length =
+        std::min(bitmapName.size() - kExtensionLength, static_cast<std::size_t>(kScreenWidth));
+    Put(screen, area.top + 1, area.left + 1, kBlack, CellText(bitmapName.substr(0, length)));
 }
 
 void DrawLineMarker(Screen& screen, const CellRect& area) {
     if (area.bottom == area.top) {
-        const int length = area.right - area.left + 1;
-        if (length > 0) {
-            screen.PrintAt(area.top, area.left, kYellow, kDarkGrey,
-                           std::string(static_cast<std::size_t>(length), kHorizontal));
-        }
+        Run(screen, area.top, area.left, area.right, kYellow, kHorizontal);
         return;
     }
-    for (int row = area.top; row <= area.bottom; ++row)
-        screen.PrintAt(row, area.left, kYellow, kDarkGrey, std::string(1, kVertical));
+    for (int row = std::max(area.top, 1); row <= std::min(area.bottom, kScreenHeight); ++row)
+        Mark(screen, row, area.left, kYellow, kVertical);
 }
 
 }  // namespace gridlet

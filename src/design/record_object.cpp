@@ -32,12 +32,15 @@ std::string& AccumulatorOf(Design& design, ObjectKind kind) {
     return design.paintCode;
 }
 
-// The design's first object, when it is a paint, fills the window as its background.
-void Accumulate(Design& design, const std::string& pendingStatement, ObjectKind kind) {
-    if (kind == ObjectKind::Paint && design.objectNumber == 1) {
-        design.backgroundPaintCode = pendingStatement;
+// A block the move menu sent to the back goes in front of the blocks already there; the design's
+// first object, when it is a paint, fills the window as its background.
+void Accumulate(Design& design, const PassState& pass, ObjectKind kind) {
+    if (!pass.sentToBackStatement.empty()) {
+        design.backLayerCode.insert(0, pass.sentToBackStatement);
+    } else if (kind == ObjectKind::Paint && design.objectNumber == 1) {
+        design.backgroundPaintCode = pass.pendingStatement;
     } else {
-        AccumulatorOf(design, kind) += pendingStatement;
+        AccumulatorOf(design, kind) += pass.pendingStatement;
     }
 }
 
@@ -58,11 +61,19 @@ void ClearToolValues(PassState& pass, ObjectKind kind) {
 void RecordObject(Context& context, ObjectKind kind, const GridMarker& drawMarker) {
     Design& design = context.design;
     PassState& pass = context.pass;
-    Accumulate(design, pass.pendingStatement, kind);
-    context.screen.RestoreScreen(pass.snapshot);
-    context.screen.SaveScreen(pass.pendingSnapshot);
-    drawMarker();
-    // A block the move menu sent to the back is in backLayerCode; Undo finds it there.
+    // What may fail comes before the design changes; the accumulator then takes the block whole
+    // or not at all and the push cannot fail, so code and undo entry go in together or not at all.
+    try {
+        context.screen.RestoreScreen(pass.snapshot);
+        context.screen.SaveScreen(pass.pendingSnapshot);
+        drawMarker();
+        Accumulate(design, pass, kind);
+    } catch (...) {
+        pass.pendingStatement.clear();
+        pass.sentToBackStatement.clear();
+        pass.pendingSnapshot.clear();
+        throw;
+    }
     std::string& block =
         pass.sentToBackStatement.empty() ? pass.pendingStatement : pass.sentToBackStatement;
     PushHistory(design, std::move(block), std::move(pass.pendingSnapshot));

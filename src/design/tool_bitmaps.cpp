@@ -10,7 +10,6 @@
 #include "model/command_codes.h"
 #include "model/pixel_mapping.h"
 #include "platform/bitmap_size.h"
-#include "platform/cp1252.h"
 #include "platform/message_box.h"
 
 namespace gridlet {
@@ -48,9 +47,9 @@ bool TakeBitmapFile(Context& context) {
         AbandonCommand(context);
         return false;
     }
-    pass.bitmapPath = choice.path;
+    pass.bitmapPath = choice.designPath;
     pass.bitmapName = FileNameOf(pass.bitmapPath);
-    const BitmapSize size = ReadBitmapSize(Cp1252ToUtf8(pass.bitmapPath));
+    const BitmapSize size = ReadBitmapSize(choice.path);
     pass.bitmapWidth = size.width;
     pass.bitmapHeight = size.height;
     return true;

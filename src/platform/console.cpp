@@ -51,6 +51,17 @@ Cell Console::CellAt(int row, int col) const {
     return cells_[Index(row, col)];
 }
 
+void Console::SetTrueColour(int row, int col, int count, std::int32_t foreground,
+                            std::int32_t background) {
+    if (!capabilities_.trueColour || row < 1 || row > kScreenHeight) return;
+    dirtyRows_ |= RowBit(row);
+    for (int c = std::max(col, 1); c < col + count && c <= kScreenWidth; ++c) {
+        Cell& cell = cells_[Index(row, c)];
+        cell.rgbForeground = foreground;
+        cell.rgbBackground = background;
+    }
+}
+
 void Console::SetColor(int foreground, int background) {
     attribute_ = static_cast<std::uint8_t>(((background & 15) << 4) | (foreground & 15));
 }

@@ -30,6 +30,12 @@ class Console {
     std::vector<Cell> ReadBlock(const CellRect& rect) const;
     Cell CellAt(int row, int col) const;
 
+    // Where the terminal shows 24-bit colour, `count` cells of a row from `col` on show these
+    // colours (0xRRGGBB, kNoRgb to keep the attribute's) until they are written again; elsewhere
+    // the cells keep their attribute's colours alone.
+    void SetTrueColour(int row, int col, int count, std::int32_t foreground,
+                       std::int32_t background);
+
     void SetColor(int foreground, int background);
     std::uint8_t Attribute() const { return attribute_; }
     void Locate(int row, int col);

@@ -10,9 +10,16 @@
 
 namespace gridlet {
 
+// No 24-bit colour: the cell shows its attribute's.
+constexpr std::int32_t kNoRgb = -1;
+
 struct Cell {
     std::uint8_t ch = ' ';
     std::uint8_t attr = 0x07;
+    // 24-bit colours (0xRRGGBB) shown in place of the attribute's on a terminal that has them;
+    // never part of a cell block buffer, so writing the cell again clears them.
+    std::int32_t rgbForeground = kNoRgb;
+    std::int32_t rgbBackground = kNoRgb;
     friend bool operator==(const Cell&, const Cell&) = default;
 };
 

@@ -75,6 +75,38 @@ TEST_F(BitmapToolTest, AStretchedBitmapWithoutWidthIsRefusedWithItsNameInCapital
     ExpectNothingPlaced();
 }
 
+// The widest bitmap there is, moved left to fit: its outline runs off the screen's left edge and
+// is drawn up to it; one pixel wider and it cannot be read.
+TEST_F(BitmapToolTest, TheWidestBitmapIsOutlinedOnTheScreenAndAWiderOneIsUnreadable) {
+    WriteBmp(folder / "widest.bmp", 32767, 2);
+    WriteBmp(folder / "wider.bmp", 32768, 2);
+    MakeWindow(2, 12, 40, 70);
+    Mark(4, 14, 6, 20);
+    StartPass();
+    ChooseBitmap("widest.bmp");
+    backend.Script(KeyEvent('y'));
+    ClickMoveAccept();
+    RunDrawingTool(context, kBmpCommand);
+
+    EXPECT_EQ(design.bitmapCode, " GRAPHIC RENDER \"" + InFolder("widest.bmp") +
+                                     "\", (-32091, 50) - (676, 52)         ' [[  1  ]] \r\n\r\n");
+    EXPECT_EQ(design.codeHistory[0], design.bitmapCode);
+    EXPECT_EQ(CellsAt(4, 1, 70), std::string(69, '\xC4') + "\xBF");
+    EXPECT_EQ(CellsAt(5, 1, 70), std::string(69, '\xC4') + "\xD9");
+
+    design.objectNumber = 0;
+    Mark(4, 14, 6, 20);
+    StartPass();
+    passScreen = pass.snapshot;
+    ChooseBitmap("wider.bmp");
+    backend.Script(KeyEvent('\r'));
+    const std::string code = design.bitmapCode;
+    RunDrawingTool(context, kBmpStretchedCommand);
+    EXPECT_TRUE(EverShown("WIDER.BMP is reporting zero for width."));
+    EXPECT_EQ(design.bitmapCode, code);
+    EXPECT_EQ(ScreenBytes(), passScreen);
+}
+
 TEST_F(BitmapToolTest, NoFileChosenEndsEitherToolSilently) {
     MakeWindow(2, 12, 40, 70);
     for (std::int16_t command : {kBmpCommand, kBmpStretchedCommand}) {

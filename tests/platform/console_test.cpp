@@ -107,5 +107,37 @@ TEST(ConsoleLending, TheTerminalComesBackAfterTheProgramAndAfterAnError) {
     EXPECT_EQ(backend.resumes, 2);
 }
 
+// 24-bit colours sit on the cells only where the terminal shows them, stay off the screen's
+// edges, and go when the cell is written again, by any route.
+TEST(ConsoleTrueColour, LastsUntilTheCellIsWrittenAgain) {
+    MemoryBackend backend;
+    VirtualClock clock;
+    TerminalCapabilities capabilities;
+    capabilities.trueColour = true;
+    Console console(backend, clock, capabilities);
+    const auto tinted = [&console](int row, int col) {
+        return console.CellAt(row, col).rgbForeground == 0x102030 &&
+               console.CellAt(row, col).rgbBackground == kNoRgb;
+    };
+
+    console.SetTrueColour(3, 88, 5, 0x102030, kNoRgb);
+    EXPECT_FALSE(tinted(3, 87));
+    EXPECT_TRUE(tinted(3, 88) && tinted(3, 89) && tinted(3, 90));
+    EXPECT_FALSE(tinted(4, 1)) << "a run ends at the edge of its row";
+
+    console.Locate(3, 88);
+    console.Print("x");
+    console.WriteBlock({3, 89, 3, 89}, {Cell{'y', 0x07}});
+    EXPECT_FALSE(tinted(3, 88));
+    EXPECT_FALSE(tinted(3, 89));
+    EXPECT_TRUE(tinted(3, 90));
+    console.ClearScreen();
+    EXPECT_FALSE(tinted(3, 90));
+
+    Console plain(backend, clock);
+    plain.SetTrueColour(3, 1, 1, 0x102030, 0x405060);
+    EXPECT_EQ(plain.CellAt(3, 1), Cell{});
+}
+
 }  // namespace
 }  // namespace gridlet
