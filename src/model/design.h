@@ -38,6 +38,7 @@ struct Design {
     std::string supportFunctions;
     std::string globalDecls;
     std::string doStringBody;
+    std::string mainAssignments;  // the string variables' demonstration values in PBMAIN
 
     std::int32_t objectNumber = 0;
     std::array<std::string, kHistorySize> codeHistory;
