@@ -21,13 +21,13 @@ fs::path Destination(const std::string& path) {
     return error ? fs::path(path) : target;
 }
 
-// A hidden name beside the destination, created here and no one else's.
+// A hidden name beside the destination, created here and no one else's; short, so that any name
+// the destination may have leaves room for it.
 int CreateTemporary(const fs::path& destination, fs::path& temporary) {
     const fs::path folder = destination.has_parent_path() ? destination.parent_path() : ".";
     for (int attempt = 0;; ++attempt) {
-        std::string name = ".";
-        name += destination.filename().string();
-        name += ".tmp-" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+        std::string name = ".gridlet-";
+        name += std::to_string(getpid()) + "-" + std::to_string(attempt) + ".tmp";
         temporary = folder / name;
         const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST || attempt == 99) return fd;
