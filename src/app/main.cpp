@@ -11,6 +11,7 @@
 #include "app/session_close.h"
 #include "app/startup.h"
 #include "interact/context.h"
+#include "output/compose_program.h"
 #include "output/open_design.h"
 #include "output/recovery_file.h"
 #include "platform/basic_error.h"
@@ -102,7 +103,7 @@ int main(int argc, char** argv) {
     auto design = std::make_unique<Design>();
     PassState pass;
     SystemClipboard clipboard(*backend, terminal.capabilities.clipboard, DesktopClipboardTool());
-    Context context{console, screen, *design, pass, clipboard};
+    Context context{console, screen, *design, pass, clipboard, ComposeProgram};
 
     try {
         MainLoop loop(context);

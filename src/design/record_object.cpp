@@ -62,8 +62,12 @@ void RecordObject(Context& context, ObjectKind kind, const GridMarker& drawMarke
     context.screen.RestoreScreen(pass.snapshot);
     context.screen.SaveScreen(pass.pendingSnapshot);
     drawMarker();
-    PushHistory(design, std::move(pass.pendingStatement), std::move(pass.pendingSnapshot));
+    // A block the move menu sent to the back is in backLayerCode; Undo finds it there.
+    std::string& block =
+        pass.sentToBackStatement.empty() ? pass.pendingStatement : pass.sentToBackStatement;
+    PushHistory(design, std::move(block), std::move(pass.pendingSnapshot));
     pass.pendingStatement.clear();
+    pass.sentToBackStatement.clear();
     pass.pendingSnapshot.clear();
     ClearToolValues(pass, kind);
 }

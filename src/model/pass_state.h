@@ -105,6 +105,14 @@ struct PassState {
     MoveMenuKinds moveMenuKinds;
     int moveToBackRequest = 0;
     std::string movePreviewStatement;
+    // The block the menu's Accept sent to the back, kept for the undo history.
+    std::string sentToBackStatement;
+    // The move menu's step in pixels, 0 for one; once chosen it stays for the run.
+    std::int32_t moveStep = 0;
+
+    // The grid column up to which the lines of the text being placed may reach; the move menu
+    // widens and narrows it.
+    std::int32_t lineLimitColumn = 0;
 
     LogicalFont fontRecord;
     std::string lastChosenPath;  // the file chooser's latest result, named in the next title

@@ -15,14 +15,16 @@ class DesignRoundTripTest : public DesignFilesFixture {
         Click(bottom, right);
     }
     void PropertiesOk() { Click(25, 46); }
+    void AcceptMove() { Click(22, 43); }
 
     // Every drawing tool through the mouse, as a user places them.
     void PlaceEveryKind() {
         Area(2, 12, 40, 79);
         Click(35, 5);  // Window
         Area(5, 20, 10, 40);
-        Click(11, 86);  // Rectang from the right strip: its properties first
+        Click(11, 86);  // Rectang from the right strip: its properties, then the move menu
         PropertiesOk();
+        AcceptMove();
         Area(12, 20, 16, 40);
         Click(14, 5);  // Ellipse
         Area(18, 20, 18, 40);
@@ -42,16 +44,19 @@ class DesignRoundTripTest : public DesignFilesFixture {
         Click(8, 47);
         PropertiesOk();
         Area(33, 20, 33, 20);
-        Click(23, 5);  // PaintBo
+        Click(23, 5);  // PaintBo: not the first object, so the move menu too
         PropertiesOk();
+        AcceptMove();
         Area(33, 40, 33, 40);
         Click(26, 5);  // PaintRP
         PropertiesOk();
         Area(35, 20, 36, 30);
         Click(20, 5);  // LineStp
+        AcceptMove();
         Area(36, 40, 38, 50);
         Click(29, 5);  // BMP at its own size
         TypeLine("pic.bmp");
+        AcceptMove();
         Area(36, 55, 39, 70);
         Click(32, 5);  // BmpStrh
         TypeLine("pic.bmp");

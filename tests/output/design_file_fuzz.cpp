@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "output/compose_program.h"
 #include "output/design_file.h"
 #include "output/kept_sections.h"
 #include "output/open_design.h"
@@ -50,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static auto design = std::make_unique<Design>();
     static PassState pass;
     static MemoryClipboard clipboard;
-    static Context context{console, screen, *design, pass, clipboard};
+    static Context context{console, screen, *design, pass, clipboard, ComposeProgram};
     ApplyDesignFile(context, contents);
     console.Flush();
 
