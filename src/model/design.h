@@ -38,8 +38,10 @@ struct Design {
     std::string supportFunctions;
     std::string globalDecls;
     std::string doStringBody;
+    std::string mainAssignments;  // the string variables' demonstration values, for PBMAIN
 
     std::int32_t objectNumber = 0;
+    std::int32_t stringCounter = 0;  // string variables placed; never decreases
     std::array<std::string, kHistorySize> codeHistory;
     std::array<std::string, kHistorySize> screenHistory;
 
