@@ -5,17 +5,12 @@
 #include "codegen/number_form.h"
 #include "codegen/statement_lines.h"
 #include "codegen/string_literal.h"
+#include "platform/trim.h"
 
 namespace gridlet {
 namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
-
-std::string_view TrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 // The backward scan: the last blank at or before the width, or the first character.
 std::size_t CutLength(std::string_view text, std::size_t width) {
@@ -27,7 +22,7 @@ std::size_t CutLength(std::string_view text, std::size_t width) {
 void WrapTypedLine(std::string_view line, std::size_t width, std::vector<std::string>& lines) {
     while (line.size() > width) {
         const std::size_t cut = CutLength(line, width);
-        lines.emplace_back(TrimBlanks(line.substr(0, cut)));
+        lines.emplace_back(Trim(line.substr(0, cut)));
         line.remove_prefix(cut);
     }
     lines.emplace_back(line);

@@ -20,6 +20,9 @@ constexpr int kLightGrey = 7;
 constexpr int kDarkGrey = 8;
 constexpr int kYellow = 14;
 
+constexpr char kShade = '\xB1';
+constexpr int kStaticMinWidth = 7;  // columns past the left one that "Static" needs
+
 constexpr std::size_t kExtensionLength = 4;
 
 void Light(Screen& screen, int row, int col, const std::string& text) {
@@ -35,6 +38,11 @@ void DrawLeftEdge(Screen& screen, int top, int bottom, int left) {
     for (int row = top + 1; row < bottom; ++row)
         Light(screen, row, left, std::string(1, kVertical));
     Light(screen, bottom, left, std::string(1, kBottomLeft));
+}
+
+// The cells of a one-row marker: a single cell counts as two.
+std::size_t RunLength(const CellRect& area) {
+    return static_cast<std::size_t>(std::max(area.right - area.left + 1, 2));
 }
 
 }  // namespace
@@ -71,6 +79,25 @@ void DrawOutlineAndName(Screen& screen, const CellRect& area, const std::string&
     if (name.size() <= kExtensionLength) return;
     Dark(screen, area.top + 1, area.left + 1,
          CellText(name.substr(0, name.size() - kExtensionLength)));
+}
+
+void DrawTextMarker(Screen& screen, const CellRect& area) {
+    if (area.bottom > area.top && area.right > area.left) {
+        DrawOutline(screen, area);
+        if (area.right - area.left >= kStaticMinWidth)
+            Dark(screen, area.top + 1, area.left + 1, "Static");
+    } else if (area.bottom == area.top && area.right >= area.left) {
+        screen.PrintAt(area.top, area.left, kDarkGrey, kLightGrey,
+                       std::string(RunLength(area), kShade));
+    }
+}
+
+void DrawStringMarker(Screen& screen, const CellRect& area, const std::string& name) {
+    if (area.bottom != area.top || area.right < area.left) return;
+    const std::size_t length = RunLength(area);
+    std::string run = CellText(name).substr(0, length);
+    run.resize(length, kShade);
+    screen.PrintAt(area.top, area.left, kDarkGrey, kLightGrey, run);
 }
 
 void DrawLineMarker(Screen& screen, const CellRect& area) {

@@ -33,16 +33,15 @@ std::string& AccumulatorOf(Design& design, ObjectKind kind) {
 }
 
 // The design's first object, when it is a paint, fills the window as its background.
-void Accumulate(Design& design, const std::string& pendingStatement, ObjectKind kind) {
+std::string& Accumulator(Design& design, ObjectKind kind) {
     if (kind == ObjectKind::Paint && design.objectNumber == 1) {
-        design.backgroundPaintCode = pendingStatement;
-    } else {
-        AccumulatorOf(design, kind) += pendingStatement;
+        design.backgroundPaintCode.clear();
+        return design.backgroundPaintCode;
     }
+    return AccumulatorOf(design, kind);
 }
 
 void ClearToolValues(PassState& pass, ObjectKind kind) {
-    pass.lineKeepFlag = false;
     if (kind == ObjectKind::Arc || kind == ObjectKind::Pie) {
         pass.arcStart.clear();
         pass.arcEnd.clear();
@@ -56,16 +55,22 @@ void ClearToolValues(PassState& pass, ObjectKind kind) {
 }  // namespace
 
 void RecordObject(Context& context, ObjectKind kind, const GridMarker& drawMarker) {
-    Design& design = context.design;
+    std::string undoText = context.pass.pendingStatement;
+    RecordStatement(context, Accumulator(context.design, kind), std::move(undoText), drawMarker);
+    ClearToolValues(context.pass, kind);
+}
+
+void RecordStatement(Context& context, std::string& accumulator, std::string undoText,
+                     const GridMarker& drawMarker) {
     PassState& pass = context.pass;
-    Accumulate(design, pass.pendingStatement, kind);
+    accumulator += pass.pendingStatement;
     context.screen.RestoreScreen(pass.snapshot);
     context.screen.SaveScreen(pass.pendingSnapshot);
     drawMarker();
-    PushHistory(design, std::move(pass.pendingStatement), std::move(pass.pendingSnapshot));
+    PushHistory(context.design, std::move(undoText), std::move(pass.pendingSnapshot));
     pass.pendingStatement.clear();
     pass.pendingSnapshot.clear();
-    ClearToolValues(pass, kind);
+    pass.lineKeepFlag = false;
 }
 
 }  // namespace gridlet

@@ -7,6 +7,7 @@
 #include "model/pixel_mapping.h"
 #include "platform/cell_text.h"
 #include "platform/dialog_cover.h"
+#include "platform/trim.h"
 
 namespace gridlet {
 namespace {
@@ -244,12 +245,6 @@ class TextEntryDialog {
     Focus focus_ = Focus::Edit;
 };
 
-std::string TrimBlanksAndLineBreaks(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \r\n");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \r\n") - first + 1);
-}
-
 }  // namespace
 
 TextEntrySizes TextEntrySizesFor(int columns, int rows) {
@@ -271,7 +266,7 @@ std::string FontTitle(const ChosenTextFont& font) {
 std::string EnterText(Screen& screen, const CellRect& area, const ChosenTextFont& font) {
     TextEntryDialog dialog(screen, area, font);
     const DialogCover cover(screen.console(), dialog.Frame());
-    return TrimBlanksAndLineBreaks(dialog.Run());
+    return std::string(Trim(dialog.Run(), " \r\n"));
 }
 
 }  // namespace gridlet

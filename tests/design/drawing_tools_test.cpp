@@ -376,8 +376,8 @@ TEST_F(DrawingToolTest, OtherCommandsAreNotDrawingTools) {
     MakeWindow(2, 12, 40, 70);
     Mark(4, 14, 6, 20);
     StartPass();
-    for (std::int16_t command : {kNoCommand, kWindowCommand, kTextCommand, kAddStrCommand,
-                                 kUndoCommand, kCodeOutputCommand, kExitCommand, kHelpCommand}) {
+    for (std::int16_t command : {kNoCommand, kWindowCommand, kUndoCommand, kCodeOutputCommand,
+                                 kExitCommand, kHelpCommand}) {
         EXPECT_FALSE(RunDrawingTool(context, command)) << command;
     }
     EXPECT_EQ(design.objectNumber, 0);
