@@ -243,7 +243,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusalCase{"NaturalBitmap", kBmpCommand},
                       RefusalCase{"Polygon", kPolygonCommand},
                       RefusalCase{"Box", kRectangleCommand},
-                      RefusalCase{"Ellipse", kEllipseCommand}, RefusalCase{"Line", kLineCommand}),
+                      RefusalCase{"Ellipse", kEllipseCommand}, RefusalCase{"Line", kLineCommand},
+                      RefusalCase{"Text", kTextCommand}, RefusalCase{"AddStr", kAddStrCommand}),
     [](const ::testing::TestParamInfo<RefusalCase>& tested) {
         return std::string(tested.param.name);
     });
