@@ -114,8 +114,8 @@ void TextEditor::ShowCursor(std::size_t rows, std::size_t columns) {
     columns = std::max<std::size_t>(columns, 1);
     topLine_ = std::clamp(topLine_, line_ + 1 >= rows ? line_ + 1 - rows : 0, line_);
     // The cursor may stand just after a line's last character, so a full line needs one more.
-    leftColumn_ =
-        std::clamp(leftColumn_, column_ + 1 >= columns ? column_ + 1 - columns : 0, column_);
+    // A cursor the box holds from a line's start shows the line from its start.
+    leftColumn_ = column_ < columns ? 0 : std::clamp(leftColumn_, column_ + 1 - columns, column_);
 }
 
 std::string TextEditor::Text() const {

@@ -171,15 +171,26 @@ TEST_F(TextEntryFlow, TheBoxScrollsToTheCursor) {
 
     rows.clear();
     Type("abcdefg");
+    int cursorCol = 0;
     backend.onPresent = [&](const ScreenState&) {
         if (backend.Pending() == 0 && rows.empty()) {
             rows = {RowText(20, 30, 33)};
-            EXPECT_EQ(console.CursorCol(), 33);
+            cursorCol = console.CursorCol();
         }
     };
     EXPECT_THROW(Run(oneRow), ScriptExhausted);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0], "efg ") << "scrolled so the cursor after the g shows";
+    EXPECT_EQ(cursorCol, 33);
+
+    rows.clear();
+    Type("abcdefg");
+    Key(kScanHome);
+    Key(kScanRight);
+    EXPECT_THROW(Run(oneRow), ScriptExhausted);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0], "abcd") << "back at the start once the cursor fits there";
+    EXPECT_EQ(cursorCol, 31);
 }
 
 TEST_F(TextEntryFlow, TextStopsAt3999CharactersWithABeep) {

@@ -209,5 +209,29 @@ TEST(StringVariableProgramTest, PrinterFormOfItsPrintIsListed) {
     EXPECT_EQ(result.notDrawn[0].text, "XPRINT PRINT Name1");
 }
 
+// The clipboard texts of a text and a string variable, built in a real terminal: the typed text
+// is drawn where it was placed, and DoString runs from the PBMAIN the preview adds.
+TEST(TextProgramTest, TextAndStringVariableRenderWithNothingLeftOut) {
+    const std::string pbMain =
+        " FUNCTION PBMAIN () as long\r\n"
+        "    GraficWin \r\n"
+        "    sName = \"100\"\r\n"
+        "    DoString\r\n"
+        "    Graphic Waitkey$\r\n"
+        "    Graphic Window End\r\n"
+        " END FUNCTION \r\n";
+    const RenderResult window = RenderProgram(FileText("tests/e2e/expected/text.bas") + pbMain);
+    EXPECT_TRUE(window.notDrawn.empty());
+    EXPECT_EQ(window.kind, PictureKind::Window);
+    EXPECT_TRUE(AllPixelsOf(window.image, kBlack, [](int x, int y) {
+        return x >= 28 && x < 150 && y >= 48 && y < 48 + 4 * 24;
+    })) << "four lines of text from x 28, y 48";
+
+    // The printer is closed at the end of GraficWin, so only the routine itself is run here.
+    const RenderResult page = RenderProgram(FileText("tests/e2e/expected/text_printer.bas"));
+    EXPECT_TRUE(page.notDrawn.empty());
+    EXPECT_EQ(page.kind, PictureKind::PrinterPage);
+}
+
 }  // namespace
 }  // namespace gridlet
