@@ -7,6 +7,7 @@
 #include "app/main_loop.h"
 #include "app/startup.h"
 #include "interact/context.h"
+#include "output/compose_program.h"
 #include "platform/clock.h"
 #include "platform/system_clipboard.h"
 #include "platform/terminal_probe.h"
@@ -33,7 +34,7 @@ int main() {
     auto design = std::make_unique<Design>();
     PassState pass;
     SystemClipboard clipboard(*backend, terminal.capabilities.clipboard, DesktopClipboardTool());
-    Context context{console, screen, *design, pass, clipboard};
+    Context context{console, screen, *design, pass, clipboard, ComposeProgram};
 
     StartUp(context);
     MainLoop(context).Run();

@@ -67,8 +67,11 @@ void RecordStatement(Context& context, std::string& accumulator, std::string und
     context.screen.RestoreScreen(pass.snapshot);
     context.screen.SaveScreen(pass.pendingSnapshot);
     drawMarker();
+    // A block the move menu sent to the back is in backLayerCode; Undo finds it there.
+    if (!pass.sentToBackStatement.empty()) undoText = std::move(pass.sentToBackStatement);
     PushHistory(context.design, std::move(undoText), std::move(pass.pendingSnapshot));
     pass.pendingStatement.clear();
+    pass.sentToBackStatement.clear();
     pass.pendingSnapshot.clear();
     pass.lineKeepFlag = false;
 }

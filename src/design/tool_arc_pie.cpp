@@ -22,6 +22,7 @@ void PlaceArcOrPie(Context& context, ObjectKind kind, std::int16_t command,
     OpenPropertiesMenu(context);
     MapCorners(design, pass, kNearOffset);
     BuildPendingStatement(context, kind);
+    if (pass.targets.*target) MoveMenu(context, RebuildAs(kind));
     pass.targets.*target = false;
     RecordObject(context, kind,
                  [&context] { DrawOutline(context.screen, context.pass.MarkedArea()); });

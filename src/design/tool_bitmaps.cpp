@@ -159,6 +159,7 @@ void NaturalBitmapTool(Context& context) {
     if (!FitHeight(context) || !FitWidth(context)) return;
     LiftNegativeY1(pass);
     BuildPendingStatement(context, ObjectKind::NaturalBitmap);
+    MoveMenuAs(context, &MoveMenuKinds::naturalBitmap, RebuildAs(ObjectKind::NaturalBitmap));
     CoverBitmapCells(pass);
     RecordBitmap(context, ObjectKind::NaturalBitmap);
 }

@@ -1,6 +1,5 @@
 #include "design/tool_course.h"
 
-#include "codegen/statement_emitter.h"
 #include "interact/strip_buttons.h"
 #include "model/pixel_mapping.h"
 #include "screen/popups.h"
@@ -53,7 +52,7 @@ void MapCorners(const Design& design, PassState& pass, PixelOffset second) {
     LiftNegativeY1(pass);
 }
 
-void BuildPendingStatement(Context& context, ObjectKind kind) {
+void BuildPendingStatement(Context& context, ObjectKind kind, Build build) {
     const PassState& pass = context.pass;
     const StatementValues values{context.design.objectNumber,
                                  pass.x1,
@@ -66,7 +65,11 @@ void BuildPendingStatement(Context& context, ObjectKind kind) {
                                  pass.arcEnd,
                                  pass.bitmapPath,
                                  pass.properties};
-    context.pass.pendingStatement = StatementBlock(values, kind, Build::Placement);
+    context.pass.pendingStatement = StatementBlock(values, kind, build);
+}
+
+PreviewRebuild RebuildAs(ObjectKind kind) {
+    return [kind](Context& context) { BuildPendingStatement(context, kind, Build::Rebuild); };
 }
 
 }  // namespace gridlet

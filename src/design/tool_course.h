@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "codegen/statement_emitter.h"
+#include "design/move_menu.h"
 #include "interact/context.h"
 #include "model/object_kind.h"
 
@@ -41,8 +43,12 @@ void LiftNegativeY1(PassState& pass);
 // Both corners mapped, the second with the offset, and y1 then kept inside the window.
 void MapCorners(const Design& design, PassState& pass, PixelOffset second);
 
-// Sets pendingStatement to the block of a placed object of this kind: the design's object
-// number with the pass's corners, properties and tool values.
-void BuildPendingStatement(Context& context, ObjectKind kind);
+// Sets pendingStatement to the block of an object of this kind: the design's object number with
+// the pass's corners, properties and tool values, as placed or as the move menu rebuilds it.
+void BuildPendingStatement(Context& context, ObjectKind kind, Build build = Build::Placement);
+
+// The move menu's Preview for a tool's object: the block rebuilt as the tool's own kind, whatever
+// target flags earlier refused commands have left set.
+PreviewRebuild RebuildAs(ObjectKind kind);
 
 }  // namespace gridlet

@@ -24,6 +24,7 @@ void LineTool(Context& context) {
     if (!GraphicWindowExists(context)) return;
     MapCorners(design, pass, kNearOffset);
     BuildPendingStatement(context, ObjectKind::Line);
+    if (pass.targets.line) MoveMenu(context, RebuildAs(ObjectKind::Line));
     pass.targets.line = false;
     RecordLine(context, ObjectKind::Line);
 }
@@ -37,6 +38,7 @@ void LineStepTool(Context& context) {
     MapFirstPoint(design, pass);
     LiftNegativeY1(pass);
     BuildPendingStatement(context, ObjectKind::LineStep);
+    MoveMenuAs(context, &MoveMenuKinds::lineStep, RebuildAs(ObjectKind::LineStep));
     RecordLine(context, ObjectKind::LineStep);
 }
 

@@ -26,6 +26,8 @@ void PaintTool(Context& context) {
     OpenPropertiesMenu(context);
     MapCorners(design, pass, kFarOffset);
     BuildPendingStatement(context, ObjectKind::Paint);
+    // The design's first paint is its background and stays where it is.
+    if (design.objectNumber != 1) MoveMenu(context, RebuildAs(ObjectKind::Paint));
     pass.targets.paint = false;
     RecordPaint(context, ObjectKind::Paint);
 }

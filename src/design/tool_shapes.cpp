@@ -18,9 +18,11 @@ void AddSupport(Design& design, SupportTexts (*add)(SupportTexts)) {
     design.supportFunctions = support.supportFunctions;
 }
 
-// Builds the block, lets go of the right strip's target and records the object with its outline.
+// Builds the block, offers the move menu when the right strip started the tool, lets go of the
+// strip's target and records the object with its outline.
 void PlaceOutlined(Context& context, ObjectKind kind, bool PropertiesTargets::*target) {
     BuildPendingStatement(context, kind);
+    if (context.pass.targets.*target) MoveMenu(context, RebuildAs(kind));
     context.pass.targets.*target = false;
     RecordObject(context, kind,
                  [&context] { DrawOutline(context.screen, context.pass.MarkedArea()); });

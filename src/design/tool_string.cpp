@@ -3,6 +3,7 @@
 #include "codegen/font_head.h"
 #include "codegen/string_variable.h"
 #include "design/grid_markers.h"
+#include "design/move_menu.h"
 #include "design/record_object.h"
 #include "design/string_panel_art.h"
 #include "design/text_font.h"
@@ -67,6 +68,34 @@ std::string AskForName(Context& context) {
     return name;
 }
 
+// Puts a text back as it was when the scope ends, however it ends.
+class RestoredOnExit {
+  public:
+    explicit RestoredOnExit(std::string& text) : text_(text), kept_(text) {}
+    RestoredOnExit(const RestoredOnExit&) = delete;
+    RestoredOnExit& operator=(const RestoredOnExit&) = delete;
+    ~RestoredOnExit() { text_ = kept_; }
+    const std::string& Kept() const { return kept_; }
+
+  private:
+    std::string& text_;
+    std::string kept_;
+};
+
+// The move menu in its string mode. Each Preview prints the variable at the shifted place in
+// the DoString body, which is put back when the menu ends. The place last previewed, empty
+// without a Preview: only a preview of the place prints the variable.
+std::string PreviewedPlace(Context& context, const std::string& name) {
+    const RestoredOnExit body(context.design.doStringBody);
+    std::string positionPart;
+    MoveMenuAs(context, &MoveMenuKinds::stringTool, [&](Context& c) {
+        positionPart = StringPositionPart(c.pass.properties.edgeColor, c.pass.properties.fillColor,
+                                          c.pass.x1, c.pass.y1, name);
+        c.design.doStringBody = body.Kept() + c.pass.fontHead + positionPart;
+    });
+    return positionPart;
+}
+
 }  // namespace
 
 void StringTool(Context& context) {
@@ -90,8 +119,7 @@ void StringTool(Context& context) {
     design.mainAssignments += StringAssignmentLine(name, design.stringCounter);
     design.globalDecls += StringGlobalLine(name);
 
-    // Only a preview of the place prints the variable; without one the position part is empty.
-    const std::string positionPart;
+    const std::string positionPart = PreviewedPlace(context, name);
     pass.pendingStatement = pass.fontHead + positionPart;
     RecordStatement(context, design.doStringBody, positionPart, [&context, &name] {
         DrawStringMarker(context.screen, context.pass.MarkedArea(), name);

@@ -6,6 +6,7 @@
 #include "codegen/local_decls.h"
 #include "codegen/text_block.h"
 #include "design/grid_markers.h"
+#include "design/move_menu.h"
 #include "design/record_object.h"
 #include "design/tool_course.h"
 #include "dialogs/text_entry.h"
@@ -70,11 +71,15 @@ void TextTool(Context& context) {
     if (pass.targets.text) {
         pass.lineLimitColumn =
             FontColumnLimit(pass.AreaLeft, pass.AreaRight, pass.chosenTextFont.pointSize);
+        BuildTextStatement(context);  // what Move to Back sends when nothing was previewed
+        MoveMenu(context, BuildTextStatement);
         pass.targets.text = false;
     } else {
         pass.lineLimitColumn = pass.AreaRight;
     }
-    BuildTextStatement(context);
+    // The block follows every move and column width the menu set, previewed or not; a block sent
+    // to the back is there already.
+    if (pass.sentToBackStatement.empty()) BuildTextStatement(context);
     RecordStatement(context, design.textCode, pass.pendingStatement,
                     [&context] { DrawTextMarker(context.screen, context.pass.MarkedArea()); });
     pass.enteredText.clear();

@@ -14,13 +14,22 @@ bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// The texts that hold recorded blocks, in search order. The background paint is searched last so
-// that a paint placed as the first object can be undone like any other.
-std::array<std::string*, 12> SearchedTexts(Design& design) {
-    return {&design.lineCode,    &design.bitmapCode,   &design.boxCode,
-            &design.ellipseCode, &design.polygonCode,  &design.textCode,
-            &design.starCode,    &design.paintCode,    &design.arcCode,
-            &design.pieCode,     &design.doStringBody, &design.backgroundPaintCode};
+// The texts that hold recorded blocks, in search order. The blocks sent to the back and the
+// background paint are searched last, so that those objects can be undone like any other.
+std::array<std::string*, 13> SearchedTexts(Design& design) {
+    return {&design.lineCode,
+            &design.bitmapCode,
+            &design.boxCode,
+            &design.ellipseCode,
+            &design.polygonCode,
+            &design.textCode,
+            &design.starCode,
+            &design.paintCode,
+            &design.arcCode,
+            &design.pieCode,
+            &design.doStringBody,
+            &design.backLayerCode,
+            &design.backgroundPaintCode};
 }
 
 }  // namespace
@@ -43,6 +52,8 @@ void Undo(Context& context) {
         if (!Contains(*text, block)) PopHistory(context);
         return;
     }
+    // A block no text holds any more must not stop Undo from reaching the older objects.
+    PopHistory(context);
 }
 
 void PopHistory(Context& context) {

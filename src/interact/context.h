@@ -2,6 +2,8 @@
 // What every command works with: the console, its screen kit, the design, the pass in progress
 // and the services.
 
+#include <functional>
+
 #include "model/design.h"
 #include "model/pass_state.h"
 #include "platform/clipboard.h"
@@ -16,6 +18,9 @@ struct Context {
     Design& design;
     PassState& pass;
     Clipboard& clipboard;
+    // The program composition and its output routes, which live in a layer above the tools; the
+    // move menu's Preview runs them through here.
+    std::function<void(Context&)> composeProgram;
 };
 
 }  // namespace gridlet

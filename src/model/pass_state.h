@@ -117,15 +117,22 @@ struct PassState {
     MoveMenuKinds moveMenuKinds;
     int moveToBackRequest = 0;
     std::string movePreviewStatement;
+    // The block the menu's Accept sent to the back, kept for the undo history.
+    std::string sentToBackStatement;
+    // The move menu's step in pixels, 0 for one; once chosen it stays for the run.
+    std::int32_t moveStep = 0;
+
+    // The grid column up to which the lines of the text being placed may reach; the move menu
+    // widens and narrows it.
+    std::int32_t lineLimitColumn = 0;
 
     LogicalFont fontRecord;
     // The font and colour statements for the next text or string variable; kept until one is
     // recorded.
     std::string fontHead;
     ChosenTextFont chosenTextFont;
-    // The text being placed, and the grid column its lines may reach.
+    // The text being placed.
     std::string enteredText;
-    std::int32_t lineLimitColumn = 0;
 
     std::string lastChosenPath;  // the file chooser's latest result, named in the next title
     std::string helpSelection;   // the help page chosen last, offered again at the next opening

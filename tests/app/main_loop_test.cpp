@@ -122,12 +122,14 @@ TEST_F(MainLoopTest, RightStripTextLeavesNoTargetForLaterMenus) {
     Click(25, 45);                   // the properties menu's OK
     Type("Hi");
     backend.Script(ExtendedKeyEvent(AltLetterScanCode('o')));
+    Click(22, 43);  // the move menu's Accept
     Click(12, 25);
     Click(14, 40);
     Click(11, 86);  // the right strip's Rectang
     Click(13, 45);  // Style
     TypeLine("3");
     Click(25, 45);
+    Click(22, 43);  // Accept
     EXPECT_FALSE(RunUntilScriptEnds());
     EXPECT_NE(design.textCode.find("   GRAPHIC PRINT \"Hi\"\r\n"), std::string::npos);
     EXPECT_FALSE(pass.targets.text);

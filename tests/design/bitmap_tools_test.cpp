@@ -29,6 +29,7 @@ TEST_F(BitmapToolTest, ANaturalSizeBitmapIsMarkedOverTheCellsItCovers) {
     Mark(4, 14, 5, 16);
     StartPass();
     ChooseBitmap("pic.bmp");
+    ClickMoveAccept();
     RunDrawingTool(context, kBmpCommand);
 
     EXPECT_EQ((std::array{pass.AreaTop, pass.AreaLeft, pass.AreaBottom, pass.AreaRight}),
@@ -94,6 +95,7 @@ TEST_F(BitmapToolTest, YesToTheWidthQuestionMovesTheBitmapToTheWindowsRightEdge)
     StartPass();
     ChooseBitmap("wide.bmp");
     backend.Script(KeyEvent('y'));
+    ClickMoveAccept();
     RunDrawingTool(context, kBmpCommand);
 
     EXPECT_TRUE(EverShown("Not enough width to contain the full BMP "));
@@ -126,6 +128,7 @@ TEST_F(BitmapToolTest, YesToTheHeightQuestionMovesTheBitmapUp) {
     StartPass();
     ChooseBitmap("tall.bmp");
     backend.Script(KeyEvent('y'));
+    ClickMoveAccept();
     RunDrawingTool(context, kBmpCommand);
 
     EXPECT_TRUE(EverShown("Not enough height to contain the full BMP "));
@@ -155,6 +158,7 @@ TEST_F(BitmapToolTest, ANarrowOrUnreadableBitmapGetsAOneColumnOutline) {
         Mark(4, 14, 6, 20);
         StartPass();
         ChooseBitmap(c.file);
+        ClickMoveAccept();
         RunDrawingTool(context, kBmpCommand);
 
         const std::string block = " GRAPHIC RENDER \"" + InFolder(c.file) + "\", (26, 50) - " +

@@ -24,6 +24,7 @@ struct PlacementCase {
     // The time the first dialog shows, after the start's pause; with no dialog, the time at the
     // end.
     std::int64_t dialogMs;
+    bool moveMenu;  // offered before the object is recorded; Accept closes it
 };
 
 void PrintTo(const PlacementCase& c, std::ostream* out) {
@@ -72,6 +73,7 @@ TEST_P(DrawingToolPlacement, BuildsTheExactBlockAndRecordsIt) {
             ChooseBitmap("pic.bmp");
             break;
     }
+    if (c.moveMenu) ClickMoveAccept();
 
     if (c.command == kNoCommand) {
         PaintReplaceTool(context);
@@ -105,6 +107,7 @@ TEST_P(DrawingToolPlacement, BuildsTheExactBlockAndRecordsIt) {
         ASSERT_NE(frame, nullptr);
         EXPECT_EQ(frame->objectNumber, c.numberFirst ? 7 : 6);
     }
+    EXPECT_EQ(FirstFrameShowing(kMoveMenu) != nullptr, c.moveMenu);
     if (c.clearsTarget) {
         EXPECT_FALSE(pass.targets.*c.target);
     }
@@ -121,13 +124,13 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"Paint", kPaintCommand, &kLeftPaintBoPressed, true, Dialogs::Properties,
                       nullptr, false, &Design::paintCode,
                       "   GRAPHIC PAINT (26, 50),%WHITE,0,0        ' [[  7  ]] \r\n\r\n", kNoLocals,
-                      nullptr, 0},
+                      nullptr, 0, true},
         PlacementCase{
             "PaintReplace", kNoCommand, nullptr, false, Dialogs::Properties,
             &PropertiesTargets::paintReplace, false, &Design::paintCode,
             "   GRAPHIC GET PIXEL ( 26,  50) TO lRes& \r\n\r\n"
             "   GRAPHIC PAINT REPLACE (26, 50),%WHITE, lRes&, 0        ' 7 ENDPAINT\r\n\r\n",
-            kNoLocals, nullptr, 0},
+            kNoLocals, nullptr, 0, false},
         PlacementCase{"Star", kStarCommand, &kLeftStarPressed, false, Dialogs::None,
                       &PropertiesTargets::star, true, &Design::starCode,
                       "   GRAPHIC WIDTH 2\r\n"
@@ -137,32 +140,32 @@ INSTANTIATE_TEST_SUITE_P(
                       "\r\n"
                       "   GRAPHIC_Star  26,  50,  99,  115, RR1,  46,  67,  78,  97, RR2, sPts,0"
                       "        ' [[  7  ]] \r\n\r\n",
-                      kStarLocals, "FUNCTION GRAPHIC_Star", 300},
+                      kStarLocals, "FUNCTION GRAPHIC_Star", 400, true},
         PlacementCase{"Arc", kArcCommand, &kLeftArcPressed, true, Dialogs::ArcThenProperties,
                       &PropertiesTargets::arc, true, &Design::arcCode,
                       "   GRAPHIC WIDTH 2\r\n"
                       "   GRAPHIC ARC (26, 50) - (95, 96),2.355,4.71,0        ' [[  7  ]] \r\n\r\n",
-                      kNoLocals, nullptr, 0},
+                      kNoLocals, nullptr, 0, true},
         PlacementCase{"Pie", kPieCommand, &kLeftPiePressed, true, Dialogs::ArcThenProperties,
                       &PropertiesTargets::pie, true, &Design::pieCode,
                       "   GRAPHIC WIDTH 2\r\n"
                       "   GRAPHIC PIE (26, 50) - (95, 96),2.355,4.71,0,%WHITE,0"
                       "        ' [[  7  ]] \r\n\r\n",
-                      kNoLocals, nullptr, 0},
+                      kNoLocals, nullptr, 0, true},
         PlacementCase{"LineStep", kLineStepCommand, &kLeftLineStpPressed, false, Dialogs::None,
                       nullptr, false, &Design::lineCode,
                       "   GRAPHIC LINE STEP - (26, 50)        ' [[  7  ]] \r\n\r\n", kNoLocals,
-                      nullptr, 300},
+                      nullptr, 400, true},
         PlacementCase{
             "StretchedBitmap", kBmpStretchedCommand, &kLeftBmpStrhPressed, false,
             Dialogs::BitmapFile, nullptr, false, &Design::bitmapCode,
             "   GRAPHIC RENDER \"{path}\", (26, 50) - (95, 96)        ' [[  7  ]] \r\n\r\n",
-            kNoLocals, nullptr, 500},
+            kNoLocals, nullptr, 500, false},
         PlacementCase{
             "NaturalBitmap", kBmpCommand, &kLeftBmpPressed, false, Dialogs::BitmapFile, nullptr,
             false, &Design::bitmapCode,
             " GRAPHIC RENDER \"{path}\", (26, 50) - (200, 50)         ' [[  7  ]] \r\n\r\n",
-            kNoLocals, nullptr, 500},
+            kNoLocals, nullptr, 500, true},
         PlacementCase{"Polygon", kPolygonCommand, &kLeftPolyPressed, false, Dialogs::None,
                       &PropertiesTargets::polygon, true, &Design::polygonCode,
                       "   GRAPHIC WIDTH 2\r\n"
@@ -171,24 +174,24 @@ INSTANTIATE_TEST_SUITE_P(
                       "   DIM tPpts7 AS LOCAL PolyArray\r\n"
                       "   TYPE SET tPpts7 = fPolygon( 26, 50, 95, 96, RR1, sPts)\r\n"
                       "   GRAPHIC POLYGON tPpts7,0,%WHITE,0,0        ' [[  7  ]] \r\n\r\n",
-                      kPolygonLocals, "FUNCTION fPolygon ", 300},
+                      kPolygonLocals, "FUNCTION fPolygon ", 400, true},
         PlacementCase{"Box", kRectangleCommand, &kLeftRectangPressed, false, Dialogs::None,
                       &PropertiesTargets::rectangle, true, &Design::boxCode,
                       "   GRAPHIC WIDTH 2\r\n"
                       "   GRAPHIC BOX (26, 50) - (95, 96),0,0,%WHITE,0        ' [[  7  ]] \r\n\r\n",
-                      kNoLocals, nullptr, 300},
+                      kNoLocals, nullptr, 400, true},
         PlacementCase{
             "Ellipse", kEllipseCommand, &kLeftEllipsePressed, true, Dialogs::None,
             &PropertiesTargets::ellipse, true, &Design::ellipseCode,
             "   GRAPHIC WIDTH 2\r\n"
             "   GRAPHIC ELLIPSE (26, 50) - (95, 96),0,%WHITE,0        ' [[  7  ]] \r\n\r\n",
-            kNoLocals, nullptr, 300},
+            kNoLocals, nullptr, 400, true},
         PlacementCase{"Line", kLineCommand, &kLeftLinePressed, false, Dialogs::None,
                       &PropertiesTargets::line, true, &Design::lineCode,
                       "   GRAPHIC COLOR 0\r\n"
                       "   GRAPHIC WIDTH 2\r\n"
                       "   GRAPHIC LINE (26, 50) - (95, 96)           ' [[  7  ]] \r\n\r\n",
-                      kNoLocals, nullptr, 300}),
+                      kNoLocals, nullptr, 400, true}),
     [](const ::testing::TestParamInfo<PlacementCase>& tested) {
         return std::string(tested.param.name);
     });
@@ -314,6 +317,7 @@ TEST_F(DrawingToolTest, TheFirstPaintIsTheBackgroundAndTheSecondAPaint) {
     Mark(5, 20, 5, 20);
     StartPass();
     ClickPropertiesOk();
+    ClickMoveAccept();
     RunDrawingTool(context, kPaintCommand);
     EXPECT_EQ(design.paintCode, "   GRAPHIC PAINT (95, 73),%WHITE,0,0        ' [[  2  ]] \r\n\r\n");
     EXPECT_EQ(design.backgroundPaintCode,
@@ -328,6 +332,7 @@ TEST_F(DrawingToolTest, ALineIsBlackAndTwoWideWhateverTheMenuChose) {
     pass.properties.lineWidth = "6";
     pass.targets.line = true;
     StartPass();
+    ClickMoveAccept();
     RunDrawingTool(context, kLineCommand);
 
     EXPECT_EQ(design.lineCode,
@@ -368,9 +373,29 @@ TEST_F(DrawingToolTest, OnlyTheStarKeepsAPointAboveTheWindow) {
     for (const auto& c : cases) {
         Mark(1, 14, 3, 20);
         StartPass();
+        if (c.command == kLineStepCommand) ClickMoveAccept();
         RunDrawingTool(context, c.command);
         EXPECT_EQ(pass.y1, c.y1) << c.command;
     }
+}
+
+// Started from the left strip, with no target set, these tools record at once.
+TEST_F(DrawingToolTest, LeftStripToolsOfferNoMoveMenu) {
+    MakeWindow(2, 12, 40, 70);
+    for (std::int16_t command : {kStarCommand, kPolygonCommand, kRectangleCommand, kEllipseCommand,
+                                 kLineCommand, kArcCommand, kPieCommand}) {
+        Mark(4, 14, 6, 20);
+        StartPass();
+        if (command == kArcCommand || command == kPieCommand) {
+            Click(10, 30);  // L-top
+            Click(24, 45);  // Bottom
+            ClickPropertiesOk();
+        }
+        RunDrawingTool(context, command);
+        EXPECT_EQ(backend.Pending(), 0u) << command;
+    }
+    EXPECT_EQ(FirstFrameShowing(kMoveMenu), nullptr);
+    EXPECT_FALSE(design.codeHistory[6].empty()) << "all seven objects are recorded";
 }
 
 TEST_F(DrawingToolTest, OtherCommandsAreNotDrawingTools) {

@@ -45,6 +45,7 @@ TEST_P(GridMarker, IsDrawnOverTheMarkedArea) {
     MakeWindow(2, 12, 40, 70);
     Mark(c.top, c.left, c.bottom, c.right);
     StartPass();
+    if (c.command == kLineStepCommand) ClickMoveAccept();  // a line step always offers the menu
     RunDrawingTool(context, c.command);
 
     for (const MarkedCells& m : c.marked) {

@@ -6,6 +6,7 @@
 #include "design/record_object.h"
 #include "design/tool_course.h"
 #include "design/undo.h"
+#include "output/compose_program.h"
 #include "platform/memory_backend.h"
 
 namespace gridlet {
@@ -47,7 +48,7 @@ class RecordUndoTest : public ::testing::Test {
     MemoryClipboard clipboard;
     Design design;
     PassState pass;
-    Context context{console, screen, design, pass, clipboard};
+    Context context{console, screen, design, pass, clipboard, ComposeProgram};
     std::vector<std::string> blocks;
 };
 
@@ -140,8 +141,8 @@ TEST_F(RecordUndoTest, UndoRemovesTheBackgroundPaint) {
     EXPECT_TRUE(design.screenHistory[0].empty());
 }
 
-// An object sent to the back leaves an empty history entry; undoing it takes its mark away and
-// the next undo reaches the object before it.
+// A string variable placed without a Preview leaves an empty history entry; undoing it takes its
+// mark away and the next undo reaches the object before it.
 TEST_F(RecordUndoTest, EntryWithoutCodeDoesNotBlockUndo) {
     const std::string beforeBox = Place(ObjectKind::Box, 10, 20, 'B');
     pass.snapshot = ScreenNow();
@@ -151,6 +152,19 @@ TEST_F(RecordUndoTest, EntryWithoutCodeDoesNotBlockUndo) {
     Undo(context);
     EXPECT_EQ(console.CellAt(12, 22).ch, console.CellAt(12, 23).ch);
     EXPECT_EQ(design.boxCode, blocks[0]);
+    Undo(context);
+    EXPECT_EQ(design.boxCode, "");
+    EXPECT_EQ(ScreenNow(), beforeBox);
+}
+
+TEST_F(RecordUndoTest, EntryWhoseBlockNoTextHoldsDoesNotBlockUndo) {
+    const std::string beforeBox = Place(ObjectKind::Box, 10, 20, 'B');
+    const std::string beforeEllipse = Place(ObjectKind::Ellipse, 12, 22, 'E');
+    design.ellipseCode.clear();
+
+    Undo(context);
+    EXPECT_EQ(ScreenNow(), beforeEllipse);
+    EXPECT_EQ(design.codeHistory[0], blocks[0]);
     Undo(context);
     EXPECT_EQ(design.boxCode, "");
     EXPECT_EQ(ScreenNow(), beforeBox);

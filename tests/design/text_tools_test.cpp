@@ -9,6 +9,7 @@
 #include "design/undo.h"
 #include "dialogs/font_chooser.h"
 #include "model/command_codes.h"
+#include "output/compose_program.h"
 
 namespace gridlet {
 namespace {
@@ -28,14 +29,25 @@ std::string ChosenFontHead() {
 }
 
 // Window from row 2, column 12; the area rows 4-6, columns 14-24, ten columns past its left one.
+// Every preview the move menu asks for is kept with its sections.
 class TextToolTest : public ToolFixture {
   protected:
     void SetUp() override {
         ToolFixture::SetUp();
         MakeWindow(2, 12, 40, 70);
         Mark(4, 14, 6, 24);
+        context.composeProgram = [this](Context& c) {
+            ComposeProgram(c);
+            previews.push_back(c.design.sections);
+        };
     }
     void Ok() { backend.Script(ExtendedKeyEvent(AltLetterScanCode('o'))); }
+    // The move menu's buttons.
+    void Accept() { Click(22, 43); }
+    void Preview() { Click(10, 43); }
+    void MoveRight() { Click(16, 68); }
+    void WiderColumn() { Click(19, 19); }
+    void ToBack() { Click(13, 66); }
     // In the properties menu: the edge colour yellow from the colour chooser, then OK.
     void ChooseYellowEdge() {
         Click(10, 45);
@@ -45,6 +57,8 @@ class TextToolTest : public ToolFixture {
     }
     // The font chooser taken as it opens: the default GUI font, 8 points, which the head halves.
     void TakeFontChooser() { backend.Script(KeyEvent('\r')); }
+
+    std::vector<SectionTable> previews;
 };
 
 TEST_F(TextToolTest, LeftStripTextIsWrappedToTheAreaAndRecorded) {
@@ -153,6 +167,7 @@ TEST_F(TextToolTest, RightStripTextTakesFontColoursAndItsColumnLimit) {
 
     Type("Hello big world");
     Ok();
+    Accept();
     TextTool(context);
     EXPECT_TRUE(EverShown(" " + DefaultGuiFont(SystemFonts()).faceName + " 6 pt "));  // the title
     EXPECT_EQ(pass.lineLimitColumn, 30) << "sixteen characters of 6 points in eleven columns";
@@ -168,6 +183,72 @@ TEST_F(TextToolTest, RightStripTextTakesFontColoursAndItsColumnLimit) {
     EXPECT_TRUE(pass.chosenTextFont.faceName.empty()) << "the next dialog shows the default";
     EXPECT_TRUE(pass.properties.edgeColor.empty());
     EXPECT_EQ(backend.Pending(), 0u);
+}
+
+// A text placed from the right strip with a 6-point font: sixteen characters a line, unless the
+// move menu widens it.
+class RightStripTextTest : public TextToolTest {
+  protected:
+    void StartRightStripText(const std::string& text) {
+        pass.targets.text = true;
+        pass.chosenTextFont.pointSize = 6;
+        pass.fontHead = kTextHead;
+        StartPass();
+        Type(text);
+        Ok();
+    }
+    static std::string Block(const std::string& xs, const std::string& lines) {
+        return kTextHead + "   Xs = " + xs +
+               " : Ys =  48\r\n"
+               "   GRAPHIC CHR SIZE TO nWidth, nHeight\r\n"
+               "   GRAPHIC SET POS ( Xs,  Ys)\r\n" +
+               lines + "\r\n   FONT END hfont        ' [[  1  ]] \r\n\r\n";
+    }
+};
+
+TEST_F(RightStripTextTest, MovesAndColumnWidthCountWithoutAPreview) {
+    StartRightStripText("Hello big worlds again");
+    WiderColumn();
+    WiderColumn();
+    MoveRight();
+    Accept();
+    TextTool(context);
+    EXPECT_EQ(pass.lineLimitColumn, 32);
+    EXPECT_EQ(design.textCode, Block(" 29",
+                                     "   GRAPHIC PRINT \"Hello big worlds\"\r\n"
+                                     "   Ys = Ys + nHeight : GRAPHIC SET POS (Xs, Ys)\r\n"
+                                     "   GRAPHIC PRINT \"again\"\r\n"));
+    EXPECT_TRUE(previews.empty());
+    EXPECT_FALSE(pass.targets.text);
+}
+
+TEST_F(RightStripTextTest, PreviewShowsTheTextAsItStandsThen) {
+    StartRightStripText("Hello big worlds again");
+    MoveRight();
+    Preview();
+    Accept();
+    TextTool(context);
+    const std::string block = Block(" 29",
+                                    "   GRAPHIC PRINT \"Hello big\"\r\n"
+                                    "   Ys = Ys + nHeight : GRAPHIC SET POS (Xs, Ys)\r\n"
+                                    "   GRAPHIC PRINT \"worlds again\"\r\n");
+    ASSERT_EQ(previews.size(), 1u);
+    EXPECT_EQ(previews[0][33], block);
+    EXPECT_EQ(design.textCode, block);
+}
+
+TEST_F(RightStripTextTest, SentToTheBackAndUndoneFromThere) {
+    StartRightStripText("Hi");
+    ToBack();
+    Accept();
+    TextTool(context);
+    const std::string block = Block(" 28", "   GRAPHIC PRINT \"Hi\"\r\n");
+    EXPECT_TRUE(design.textCode.empty());
+    EXPECT_EQ(design.backLayerCode, block);
+    EXPECT_EQ(design.codeHistory[0], block);
+    Undo(context);
+    EXPECT_TRUE(design.backLayerCode.empty());
+    EXPECT_TRUE(design.screenHistory[0].empty());
 }
 
 TEST(FontColumnLimit, CharactersOfThePointSizeInTheAreasPixels) {
@@ -190,12 +271,26 @@ class StringToolTest : public TextToolTest {
         TypeLine(name);
     }
     void Finish() { Click(kFinishRow, kFinishCol); }
+    // Named and finished; the move menu that follows is accepted, after a preview one pixel to
+    // the right when asked.
+    void Place(const std::string& name, bool preview = false) {
+        Name(name);
+        Finish();
+        if (preview) {
+            MoveRight();
+            Preview();
+        }
+        Accept();
+    }
+    static std::string PositionPart(const std::string& name) {
+        return "   GRAPHIC COLOR 0,%WHITE\r\n   GRAPHIC SET POS (  27,  36)\r\n   GRAPHIC PRINT " +
+               name + "\r\n\r\n";
+    }
 };
 
 TEST_F(StringToolTest, NamedVariableIsDeclaredAssignedAndGetsItsHead) {
     StartPass();
-    Name(" sName ");
-    Finish();
+    Place(" sName ");
     EXPECT_TRUE(RunDrawingTool(context, kAddStrCommand));
 
     EXPECT_EQ(design.globalDecls, "  GLOBAL sName AS STRING\r\n");
@@ -214,25 +309,39 @@ TEST_F(StringToolTest, NamedVariableIsDeclaredAssignedAndGetsItsHead) {
     EXPECT_EQ(backend.Pending(), 0u);
 }
 
+TEST_F(StringToolTest, PreviewPrintsTheVariableWhereItWasMoved) {
+    StartPass();
+    Place("sName", true);
+    StringTool(context);
+    ASSERT_EQ(previews.size(), 1u);
+    EXPECT_EQ(previews[0][3], " SUB DoString\r\n   LOCAL esc, hfont, Xs, Ys AS LONG\r\n\r\n" +
+                                  kStringHead + PositionPart("sName") +
+                                  "     FONT END hfont\r\n End SUB\r\n\r\n");
+    EXPECT_EQ(previews[0][33], "") << "nothing of it among the GraficWin objects";
+    EXPECT_EQ(design.doStringBody, kStringHead + PositionPart("sName"));
+    EXPECT_EQ(design.codeHistory[0], PositionPart("sName"));
+    EXPECT_FALSE(pass.moveMenuKinds.stringTool);
+}
+
 TEST_F(StringToolTest, ThreeVariablesCountUpAndUndoTakesBackOnlyThePlace) {
     for (const char* name : {"s1", "s2", "s3"}) {
         StartPass();
-        Name(name);
-        Finish();
+        Place(name, true);
         StringTool(context);
     }
     EXPECT_EQ(design.mainAssignments,
               "    s1 = \"100\"\r\n    s2 = \"200\"\r\n    s3 = \"300\"\r\n");
-    EXPECT_EQ(design.globalDecls,
-              "  GLOBAL s1 AS STRING\r\n  GLOBAL s2 AS STRING\r\n  GLOBAL s3 AS STRING\r\n");
-    EXPECT_EQ(design.doStringBody, kStringHead + kStringHead + kStringHead);
+    const std::string globals =
+        "  GLOBAL s1 AS STRING\r\n  GLOBAL s2 AS STRING\r\n  GLOBAL s3 AS STRING\r\n";
+    EXPECT_EQ(design.globalDecls, globals);
+    const std::string firstTwo =
+        kStringHead + PositionPart("s1") + kStringHead + PositionPart("s2") + kStringHead;
+    EXPECT_EQ(design.doStringBody, firstTwo + PositionPart("s3"));
 
     Undo(context);
-    EXPECT_EQ(design.doStringBody, kStringHead + kStringHead + kStringHead);
-    EXPECT_EQ(design.globalDecls.size(), 3 * std::string("  GLOBAL s1 AS STRING\r\n").size());
-    EXPECT_TRUE(design.codeHistory[0].empty());
-    EXPECT_FALSE(design.screenHistory[0].empty()) << "one entry popped, two left";
-    EXPECT_TRUE(design.screenHistory[2].empty());
+    EXPECT_EQ(design.doStringBody, firstTwo) << "the last place goes, its font head stays";
+    EXPECT_EQ(design.globalDecls, globals);
+    EXPECT_EQ(design.codeHistory[0], PositionPart("s2"));
     EXPECT_EQ(design.stringCounter, 3);
 }
 
@@ -266,8 +375,7 @@ TEST_F(StringToolTest, ColourAndFontButtonsMakeTheHead) {
     Click(kFontRow, kFontCol);
     TakeFontChooser();
     Click(kFinishRow, 30);  // the Finish row beside the button: shown pressed, panel stays
-    Name("sTitle");
-    Finish();
+    Place("sTitle");
     StringTool(context);
     EXPECT_NE(FirstFrameShowing(kStringColorPressed), nullptr);
     EXPECT_NE(FirstFrameShowing(kStringFontPressed), nullptr);
@@ -290,8 +398,7 @@ TEST_F(StringToolTest, OneRowMarkerShowsTheNameCutToTheArea) {
     for (const auto& c : cases) {
         Mark(c.area.top, c.area.left, c.area.bottom, c.area.right);
         StartPass();
-        Name(c.name);
-        Finish();
+        Place(c.name);
         StringTool(context);
         EXPECT_EQ(RowText(8, 14, 13 + static_cast<int>(c.cells.size())), c.cells) << c.name;
         EXPECT_EQ(AttrAt(8, 14), 0x78);

@@ -64,6 +64,7 @@ class ToolFixture : public ConsoleFixture {
         passScreen = pass.snapshot;
     }
     void ClickPropertiesOk() { Click(25, 45); }
+    void ClickMoveAccept() { Click(22, 43); }
     void ChooseBitmap(const std::string& name) {
         for (char c : name) backend.Script(KeyEvent(c));
         backend.Script(KeyEvent('\r'));

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Every drawing tool by mouse in a real terminal: a box through the right strip's properties menu
-# (thickness, style and corner typed there), then an ellipse, a line, a polygon, a star, an arc, a
-# pie and a paint from the left strip; Build puts exactly the expected routine on the clipboard,
-# and after Undo the paint is gone from it.
+# (thickness, style and corner typed there) and the move menu, then an ellipse, a line, a
+# polygon, a star, an arc, a pie and a paint from the left strip; Build puts exactly the expected
+# routine on the clipboard, and after Undo the paint is gone from it.
 # Usage: all_tools.sh PATH/TO/gridlet
 source "$(dirname "$0")/lib.sh"
 expected=$(cd "$(dirname "$0")/expected" && pwd)
@@ -27,7 +27,9 @@ key 2 Enter
 press 16 45                                 # Corner-Sides-Points
 wait_for "Enter Number Here..."
 key 5 Enter
-press 25 46                                 # OK: the box is placed
+press 25 46                                 # OK: the move menu follows
+wait_for "Nr of Pixels to Move"
+press 22 43                                 # Accept: the box is placed as built
 area 12 20 16 40; press 14 5                # Ellipse
 area 18 20 18 40; press 17 5                # Line
 area 20 20 25 30; press 8 5                 # Poly
@@ -45,6 +47,8 @@ press 25 46
 area 33 20 33 20; press 23 5                # PaintBo
 wait_for "Pick Line Thickness"
 press 25 46
+wait_for "Nr of Pixels to Move"                 # not the first object, so the move menu
+press 22 43
 
 build_and_compare "$expected/all_tools.bas"
 press 41 86                                 # Undo: the paint goes

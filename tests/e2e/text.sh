@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Text and a string variable in a real terminal: a text typed into the dialog over its area, with
 # a quote, a line break and a bracketed paste, taken with Alt+O; a string variable named in the
-# string panel; Build gives exactly the expected code, as graphic-window and as printer code.
+# string panel and accepted in the move menu unpreviewed, so that DoString holds only its font
+# head; Build gives exactly the expected code, as graphic-window and as printer code.
 # Usage: text.sh PATH/TO/gridlet
 source "$(dirname "$0")/lib.sh"
 expected=$(cd "$(dirname "$0")/expected" && pwd)
@@ -37,6 +38,8 @@ wait_for "Type Variable Name"
 key -l sName
 key Enter
 press 21 50                                 # Finish
+wait_for "Nr of Pixels to Move"             # the move menu
+press 22 43                                 # Accept, without a preview
 wait_for "sName▒▒▒▒"
 
 build_and_compare "$expected/text.bas"

@@ -61,7 +61,7 @@ class ClipboardRouteTest : public ::testing::Test {
     MemoryClipboard clipboard;
     Design design;
     PassState pass;
-    Context context{console, screen, design, pass, clipboard};
+    Context context{console, screen, design, pass, clipboard, ComposeProgram};
 };
 
 TEST_F(ClipboardRouteTest, BuildPutsTheRoutineOnTheClipboardAndShowsThePanel) {

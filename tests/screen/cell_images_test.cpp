@@ -49,6 +49,8 @@ struct ButtonCase {
 
 constexpr std::uint8_t kGreen = 0x8A, kWhite = 0x8F, kYellow = 0x8E;
 constexpr std::uint8_t kLight = 0x87, kDark = 0x80;
+// Dialog buttons on light grey: dark grey and white edges, light red labels.
+constexpr std::uint8_t kGrey = 0x78, kBright = 0x7F, kLightRed = 0x7C;
 
 // Every pressed button: the top row takes the upper-left edge colour in all cells but the last,
 // the middle row at its left end, the bottom row in its first cell; all other edge cells take the
@@ -86,6 +88,26 @@ TEST(CellImages, PressedButtonsHaveTheirEdgesAndLabelColours) {
         {"RightExitPressed", 82, 90, 43, " Exit  ", kYellow, kWhite, kLight, kDark},
         {"ExitYesPressed", 34, 40, 17, " Yes ", 0x48, 0x48, 0x40, 0x48},
         {"ExitNoPressed", 42, 48, 17, " No  ", 0x48, 0x48, 0x40, 0x48},
+        {"MoveUpPressed", 37, 49, 5, "    UP     ", kLightRed, kLightRed, kGrey, kBright},
+        {"MoveUpRightPressed", 58, 70, 9, " Up-Right  ", kLightRed, kLightRed, kGrey, kBright},
+        {"MoveRightPressed", 62, 74, 15, "   Right   ", kLightRed, kLightRed, kGrey, kBright},
+        {"MoveDownRightPressed", 58, 70, 21, " Down-Right", kLightRed, kLightRed, kGrey, kBright},
+        {"MoveDownPressed", 37, 49, 25, "   Down    ", kLightRed, kLightRed, kGrey, kBright},
+        {"MoveDownLeftPressed", 16, 28, 21, " Down-Left ", kLightRed, kLightRed, kGrey, kBright},
+        {"MoveLeftPressed", 11, 23, 15, "    Left   ", kLightRed, kLightRed, kGrey, kBright},
+        {"MoveUpLeftPressed", 16, 28, 9, "  Up-Left  ", kLightRed, kLightRed, kGrey, kBright},
+        {"MovePreviewPressed", 37, 49, 9, "  Preview  ", 0x70, 0x70, kGrey, kBright},
+        {"MoveAcceptPressed", 37, 49, 21, "  Accept   ", kLightRed, kLightRed, kGrey, kBright},
+        {"MoveStep2Pressed", 32, 36, 15, " 2 ", kLightRed, kLightRed, kGrey, kBright},
+        {"MoveStep3Pressed", 39, 43, 15, " 3 ", kLightRed, kLightRed, kGrey, kBright},
+        {"MoveStep4Pressed", 46, 50, 15, " 4 ", kLightRed, kLightRed, kGrey, kBright},
+        {"MoveStep5Pressed", 52, 56, 15, " 5 ", kLightRed, kLightRed, kGrey, kBright},
+        {"MoveIncrColumnPressed", 9, 29, 18, " INCR Column Width ", kLightRed, kLightRed, kGrey,
+         kBright},
+        {"MoveDecrColumnPressed", 56, 76, 18, " DECR Column Width ", kLightRed, kLightRed, kGrey,
+         kBright},
+        {"MoveToBackPressed", 56, 76, 12, "   Move to Back    ", kLightRed, kLightRed, kGrey,
+         kBright},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -155,6 +177,35 @@ TEST(CellImages, TextsStandWhereAndHowTheyAreShown) {
         {"ExitDialog", "Are you sure?", 0x4F, 0, 0, 0},
         {"ExitDialog", "YES", 0x4A, 18, 35, 39},
         {"ExitDialog", "NO", 0x4C, 18, 43, 47},
+        {"MoveMenu", "This menu moves Line's", 0, 5, 10, 31},
+        {"MoveMenu", "Start Pixels or Line", 0, 6, 10, 29},
+        {"MoveMenu", "Step's ending Pixels.", 0, 7, 10, 30},
+        {"MoveMenu", "Click on Preview to", 0, 5, 50, 76},
+        {"MoveMenu", "/ view positioning", 0, 6, 50, 76},
+        {"MoveMenu", "    UP     ", 0, 6, 38, 48},
+        {"MoveMenu", "  Up-Left  ", 0, 10, 17, 27},
+        {"MoveMenu", "  Preview  ", 0, 10, 38, 48},
+        {"MoveMenu", " Up-Right  ", 0, 10, 59, 69},
+        {"MoveMenu", "   Move to Back    ", 0, 13, 57, 75},
+        {"MoveMenu", "Nr of Pixels to Move", 0, 14, 30, 55},
+        {"MoveMenu", "    Left   ", 0, 16, 12, 22},
+        {"MoveMenu", "   Right   ", 0, 16, 63, 73},
+        {"MoveMenu", "\xB3 2 \xB3", 0, 16, 32, 36},
+        {"MoveMenu", "\xB3 3 \xB3", 0, 16, 39, 43},
+        {"MoveMenu", "\xB3 4 \xB3", 0, 16, 46, 50},
+        {"MoveMenu", "\xB3 5 \xB3", 0, 16, 52, 56},
+        {"MoveMenu", "Default is one", 0, 18, 30, 55},
+        {"MoveMenu", " INCR Column Width ", 0, 19, 10, 28},
+        {"MoveMenu", " DECR Column Width ", 0, 19, 57, 75},
+        {"MoveMenu", " Down-Left ", 0, 22, 17, 27},
+        {"MoveMenu", "  Accept   ", 0, 22, 38, 48},
+        {"MoveMenu", " Down-Right", 0, 22, 59, 69},
+        {"MoveMenu", "   Down    ", 0, 26, 38, 48},
+        {"MoveMenu", "Click on Accept to not", 0, 25, 11, 32},
+        {"MoveMenu", "make any changes.", 0, 26, 11, 27},
+        {"MoveMenu", "Click on Accept after", 0, 25, 54, 74},
+        {"MoveMenu", "you're satisfied with", 0, 26, 54, 74},
+        {"MoveMenu", "Changes.", 0, 27, 54, 61},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.image) + ": " + c.text);

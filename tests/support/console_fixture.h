@@ -6,6 +6,7 @@
 #include <string>
 
 #include "interact/context.h"
+#include "output/compose_program.h"
 #include "platform/clock.h"
 #include "platform/input_events.h"
 #include "platform/memory_backend.h"
@@ -47,7 +48,7 @@ class ConsoleFixture : public ::testing::Test {
     Design design;
     PassState pass;
     MemoryClipboard clipboard;
-    Context context{console, screen, design, pass, clipboard};
+    Context context{console, screen, design, pass, clipboard, ComposeProgram};
 };
 
 }  // namespace gridlet

@@ -1,0 +1,206 @@
+#include "design/move_menu.h"
+
+#include <exception>
+#include <optional>
+#include <string>
+
+#include "design/move_menu_art.h"
+#include "platform/keys.h"
+#include "platform/message_box.h"
+
+namespace gridlet {
+namespace {
+
+struct Direction {
+    int x;
+    int y;
+};
+
+enum class Action { Shift, Preview, Accept, Step, ColumnWidth, MoveToBack };
+
+// A button of the panel; it covers the rectangle of its pressed look.
+struct MenuButton {
+    const ImageInfo* pressed;
+    int pause;  // after the pressed look, in ms
+    Action action;
+    Direction direction{};  // of a shift
+    int value = 0;          // the step, or the change of the column width
+    int settle = 0;         // after a shift, in ms
+};
+
+// Tested in this order, the first that holds the click wins. The empty wide button at rows
+// 12-14, columns 9-29 does nothing and so is not here.
+const MenuButton kButtons[] = {
+    {&kMoveUpPressed, 200, Action::Shift, {0, -1}},
+    {&kMovePreviewPressed, 0, Action::Preview},
+    {&kMoveAcceptPressed, 100, Action::Accept},
+    {&kMoveDownPressed, 10, Action::Shift, {0, 1}, 0, 50},
+    {&kMoveUpLeftPressed, 10, Action::Shift, {-1, -1}, 0, 50},
+    {&kMoveDownLeftPressed, 10, Action::Shift, {-1, 1}, 0, 50},
+    {&kMoveUpRightPressed, 10, Action::Shift, {1, -1}, 0, 50},
+    {&kMoveDownRightPressed, 10, Action::Shift, {1, 1}, 0, 50},
+    {&kMoveLeftPressed, 10, Action::Shift, {-1, 0}, 0, 50},
+    {&kMoveRightPressed, 10, Action::Shift, {1, 0}, 0, 50},
+    {&kMoveStep2Pressed, 200, Action::Step, {}, 2},
+    {&kMoveStep3Pressed, 200, Action::Step, {}, 3},
+    {&kMoveStep4Pressed, 200, Action::Step, {}, 4},
+    {&kMoveStep5Pressed, 200, Action::Step, {}, 5},
+    {&kMoveIncrColumnPressed, 100, Action::ColumnWidth, {}, 1},
+    {&kMoveDecrColumnPressed, 100, Action::ColumnWidth, {}, -1},
+    {&kMoveToBackPressed, 500, Action::MoveToBack},
+};
+
+const MenuButton* ButtonAt(int row, int col) {
+    for (const MenuButton& button : kButtons) {
+        if (button.pressed->Rect().Contains(row, col)) return &button;
+    }
+    return nullptr;
+}
+
+// An arrow key, or a click; a key that is no arrow counts as a click where the pointer last was.
+struct MenuInput {
+    std::optional<Direction> arrow;
+    int row = 0;
+    int col = 0;
+};
+
+std::optional<Direction> ArrowOf(const ConsoleEvent& event) {
+    if (event.IsExtendedKey(kScanUp)) return Direction{0, -1};
+    if (event.IsExtendedKey(kScanDown)) return Direction{0, 1};
+    if (event.IsExtendedKey(kScanLeft)) return Direction{-1, 0};
+    if (event.IsExtendedKey(kScanRight)) return Direction{1, 0};
+    return std::nullopt;
+}
+
+// Every event carries the pointer's cell, so a click counts where it happens even when the
+// pointer has not moved since the last one.
+MenuInput ReadMenuInput(Console& console) {
+    console.SetMouseEvents(kAllButtons, kMove | kDoubleClick | kPress);
+    for (;;) {
+        const ConsoleEvent event = console.ReadEvent();
+        if (event.kind == EventKind::Move) continue;
+        return {ArrowOf(event), event.row, event.col};
+    }
+}
+
+int StepOf(const PassState& pass) {
+    return pass.moveStep != 0 ? pass.moveStep : 1;
+}
+
+void ShiftSecondPoint(PassState& pass, Direction direction) {
+    pass.x2 += direction.x * StepOf(pass);
+    pass.y2 += direction.y * StepOf(pass);
+}
+
+void ShiftBothPoints(PassState& pass, Direction direction) {
+    pass.x1 += direction.x * StepOf(pass);
+    pass.y1 += direction.y * StepOf(pass);
+    ShiftSecondPoint(pass, direction);
+}
+
+// A preview that fails says so and leaves the object and the menu as they were.
+void ComposeForPreview(Context& context) {
+    try {
+        context.composeProgram(context);
+    } catch (const std::exception& error) {
+        std::string text = "The preview could not be shown:\r\n";
+        text += error.what();
+        ShowMessageBox(context.console, text, "Preview", MessageButtons::Ok, MessageIcon::None);
+    }
+}
+
+// The object rebuilt from the shifted coordinates is composed into the program and shown; what
+// the preview showed is what Accept records. The string tool previews its DoString body instead.
+void Preview(Context& context, const PreviewRebuild& rebuild) {
+    PassState& pass = context.pass;
+    const bool ownText = pass.moveMenuKinds.stringTool;
+    rebuild(context);
+    if (!ownText) pass.movePreviewStatement = pass.pendingStatement;
+    pass.requests.previewRequest = 1;
+    ComposeForPreview(context);
+    if (!ownText) pass.pendingStatement = pass.movePreviewStatement;
+    context.design.programText.clear();
+    pass.movePreviewStatement.clear();
+    pass.requests.previewRequest = 0;
+}
+
+// The block sent to the back is drawn before all others but the backgrounds, the last sent
+// first. It leaves pendingStatement, so the tool records nothing in the kind's accumulator.
+void Accept(Context& context) {
+    PassState& pass = context.pass;
+    if (pass.moveToBackRequest != 1) return;
+    context.design.backLayerCode.insert(0, pass.pendingStatement);
+    pass.sentToBackStatement = std::move(pass.pendingStatement);
+    pass.pendingStatement.clear();
+    pass.moveToBackRequest = 0;
+}
+
+void Act(Context& context, const MenuButton& button, const PreviewRebuild& rebuild) {
+    PassState& pass = context.pass;
+    switch (button.action) {
+        case Action::Shift:
+            ShiftBothPoints(pass, button.direction);
+            break;
+        case Action::Preview:
+            Preview(context, rebuild);
+            break;
+        case Action::Accept:
+            Accept(context);
+            break;
+        case Action::Step:
+            pass.moveStep = button.value;
+            break;
+        case Action::ColumnWidth:
+            pass.lineLimitColumn += button.value;
+            break;
+        case Action::MoveToBack:
+            // A line step continues from the point before it, so it stays in its place.
+            if (!pass.moveMenuKinds.lineStep) pass.moveToBackRequest = 1;
+            break;
+    }
+}
+
+// Clears a flag of the pass when the scope ends, however it ends.
+template <typename Flag>
+class ClearedOnExit {
+  public:
+    explicit ClearedOnExit(Flag& flag) : flag_(flag) {}
+    ClearedOnExit(const ClearedOnExit&) = delete;
+    ClearedOnExit& operator=(const ClearedOnExit&) = delete;
+    ~ClearedOnExit() { flag_ = Flag{}; }
+
+  private:
+    Flag& flag_;
+};
+
+}  // namespace
+
+void MoveMenu(Context& context, const PreviewRebuild& rebuild) {
+    // A menu cut short by an error must not send the next object to the back.
+    const ClearedOnExit<int> backRequest(context.pass.moveToBackRequest);
+    for (;;) {
+        PaintMoveMenu(context.screen);
+        const MenuInput input = ReadMenuInput(context.console);
+        if (input.arrow) {
+            ShiftSecondPoint(context.pass, *input.arrow);
+            continue;
+        }
+        const MenuButton* button = ButtonAt(input.row, input.col);
+        if (button == nullptr) continue;
+        // The pressed look shows at once, also for Preview, which does not pause.
+        context.screen.PaintImage(*button->pressed);
+        context.console.Sleep(button->pause);
+        Act(context, *button, rebuild);
+        if (button->action == Action::Accept) return;
+        context.console.Sleep(button->settle);
+    }
+}
+
+void MoveMenuAs(Context& context, bool MoveMenuKinds::*kind, const PreviewRebuild& rebuild) {
+    bool& flag = context.pass.moveMenuKinds.*kind;
+    flag = true;
+    const ClearedOnExit<bool> cleared(flag);
+    MoveMenu(context, rebuild);
+}
+
+}  // namespace gridlet
