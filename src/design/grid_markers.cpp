@@ -4,16 +4,10 @@
 #include <string>
 
 #include "platform/cell_text.h"
+#include "platform/frame_chars.h"
 
 namespace gridlet {
 namespace {
-
-constexpr char kTopLeft = '\xDA';
-constexpr char kTopRight = '\xBF';
-constexpr char kBottomLeft = '\xC0';
-constexpr char kBottomRight = '\xD9';
-constexpr char kHorizontal = '\xC4';
-constexpr char kVertical = '\xB3';
 
 constexpr int kBlack = 0;
 constexpr int kLightGrey = 7;
@@ -34,10 +28,10 @@ void Dark(Screen& screen, int row, int col, const std::string& text) {
 }
 
 void DrawLeftEdge(Screen& screen, int top, int bottom, int left) {
-    Light(screen, top, left, std::string(1, kTopLeft));
+    Light(screen, top, left, std::string(1, kFrameTopLeft));
     for (int row = top + 1; row < bottom; ++row)
-        Light(screen, row, left, std::string(1, kVertical));
-    Light(screen, bottom, left, std::string(1, kBottomLeft));
+        Light(screen, row, left, std::string(1, kFrameVertical));
+    Light(screen, bottom, left, std::string(1, kFrameBottomLeft));
 }
 
 // The cells of a one-row marker: a single cell counts as two.
@@ -62,15 +56,15 @@ void DrawOutline(Screen& screen, const CellRect& area) {
         DrawLeftEdge(screen, top, bottom, left);
         return;
     }
-    const std::string dashes(static_cast<std::size_t>(right - left - 1), kHorizontal);
-    Light(screen, top, left, kTopLeft + dashes);
-    Dark(screen, top, right, std::string(1, kTopRight));
+    const std::string dashes(static_cast<std::size_t>(right - left - 1), kFrameHorizontal);
+    Light(screen, top, left, kFrameTopLeft + dashes);
+    Dark(screen, top, right, std::string(1, kFrameTopRight));
     for (int row = top + 1; row < bottom; ++row) {
-        Light(screen, row, left, std::string(1, kVertical));
-        Dark(screen, row, right, std::string(1, kVertical));
+        Light(screen, row, left, std::string(1, kFrameVertical));
+        Dark(screen, row, right, std::string(1, kFrameVertical));
     }
-    Light(screen, bottom, left, std::string(1, kBottomLeft));
-    Dark(screen, bottom, left + 1, dashes + kBottomRight);
+    Light(screen, bottom, left, std::string(1, kFrameBottomLeft));
+    Dark(screen, bottom, left + 1, dashes + kFrameBottomRight);
 }
 
 void DrawOutlineAndName(Screen& screen, const CellRect& area, const std::string& bitmapName) {
@@ -105,12 +99,12 @@ void DrawLineMarker(Screen& screen, const CellRect& area) {
         const int length = area.right - area.left + 1;
         if (length > 0) {
             screen.PrintAt(area.top, area.left, kYellow, kDarkGrey,
-                           std::string(static_cast<std::size_t>(length), kHorizontal));
+                           std::string(static_cast<std::size_t>(length), kFrameHorizontal));
         }
         return;
     }
     for (int row = area.top; row <= area.bottom; ++row)
-        screen.PrintAt(row, area.left, kYellow, kDarkGrey, std::string(1, kVertical));
+        screen.PrintAt(row, area.left, kYellow, kDarkGrey, std::string(1, kFrameVertical));
 }
 
 }  // namespace gridlet

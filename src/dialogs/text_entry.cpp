@@ -7,6 +7,7 @@
 #include "model/pixel_mapping.h"
 #include "platform/cell_text.h"
 #include "platform/dialog_cover.h"
+#include "platform/frame_chars.h"
 #include "platform/trim.h"
 
 namespace gridlet {
@@ -35,12 +36,6 @@ constexpr int kButtonAccelerator = 2;  // the O of Ok
 
 constexpr int kAcceleratorAttribute = 0x74;  // red on light grey
 
-constexpr char kTopLeft = '\xDA';
-constexpr char kTopRight = '\xBF';
-constexpr char kBottomLeft = '\xC0';
-constexpr char kBottomRight = '\xD9';
-constexpr char kHorizontal = '\xC4';
-constexpr char kVertical = '\xB3';
 constexpr char kMoreAbove = '\x18';
 constexpr char kMoreBelow = '\x19';
 constexpr char kMoreBoth = '\x12';
@@ -171,15 +166,16 @@ class TextEntryDialog {
     void DrawFrame() {
         const CellRect& f = layout_.frame;
         const auto inner = static_cast<std::size_t>(f.Width() - 2);
-        std::string top = FrameRow(kTopLeft, kHorizontal, kTopRight, inner);
+        std::string top = FrameRow(kFrameTopLeft, kFrameHorizontal, kFrameTopRight, inner);
         const std::string title = title_.substr(0, inner);
         top.replace(1 + (inner - title.size()) / 2, title.size(), title);
         Print(f.top, f.left, kPanelAttribute, top);
         for (int row = f.top + 1; row < f.bottom; ++row) {
-            Print(row, f.left, kPanelAttribute, FrameRow(kVertical, ' ', kVertical, inner));
+            Print(row, f.left, kPanelAttribute,
+                  FrameRow(kFrameVertical, ' ', kFrameVertical, inner));
         }
         Print(f.bottom, f.left, kPanelAttribute,
-              FrameRow(kBottomLeft, kHorizontal, kBottomRight, inner));
+              FrameRow(kFrameBottomLeft, kFrameHorizontal, kFrameBottomRight, inner));
     }
 
     void Draw() {
@@ -209,7 +205,7 @@ class TextEntryDialog {
     void DrawScrollMarks(std::size_t lineCount) {
         const CellRect& edit = layout_.edit;
         const int col = edit.right + 1;
-        const char plain = col == layout_.frame.right ? kVertical : ' ';
+        const char plain = col == layout_.frame.right ? kFrameVertical : ' ';
         const bool above = editor_.TopLine() > 0;
         const bool below = editor_.TopLine() + static_cast<std::size_t>(edit.Height()) < lineCount;
         if (edit.top == edit.bottom) {

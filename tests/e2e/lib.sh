@@ -9,6 +9,7 @@
 #   click ROW COL                    a left press and release at the cell (1-based)
 #   move ROW COL                     the pointer moves to the cell
 #   press ROW COL                    move, then click: a click as a user makes it
+#   area TOP LEFT BOTTOM RIGHT       marks an area: a press on each corner
 #   reach_empty_grid                 answers start-up until the empty grid waits for an area
 #   build_and_compare FILE [right]   Build (a right click: printer code); waits until the
 #                                    clipboard holds FILE byte for byte and the panel has gone
@@ -76,6 +77,8 @@ key() { e2e_tmux send-keys -t e2e "$@"; }
 
 # A click as a user makes it: the pointer goes there first.
 press() { move "$1" "$2"; click "$1" "$2"; }
+
+area() { press "$1" "$2"; press "$3" "$4"; }
 
 # Past start-up: a key dismisses the opening screen and No answers "Open a previous Window?".
 reach_empty_grid() {
