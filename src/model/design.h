@@ -38,7 +38,7 @@ struct Design {
     std::string supportFunctions;
     std::string globalDecls;
     std::string doStringBody;
-    std::string mainAssignments;  // the string variables' demonstration values, for PBMAIN
+    std::string mainAssignments;  // PBMAIN's values for the string variables, one line each
 
     std::int32_t objectNumber = 0;
     std::int32_t stringCounter = 0;  // string variables placed; never decreases
