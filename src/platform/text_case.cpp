@@ -5,6 +5,11 @@
 
 namespace gridlet {
 
+bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
+    return std::search(text.begin(), text.end(), part.begin(), part.end(), SameIgnoringCase) !=
+           text.end();
+}
+
 char LowerCase(char ch) {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
 }
@@ -25,11 +30,6 @@ bool LessIgnoringCase(std::string_view a, std::string_view b) {
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameIgnoringCase);
-}
-
-bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
-    return std::search(text.begin(), text.end(), part.begin(), part.end(), SameIgnoringCase) !=
-           text.end();
 }
 
 }  // namespace gridlet
