@@ -1,6 +1,7 @@
 #include "design/tool_text.h"
 
 #include <cmath>
+#include <utility>
 
 #include "codegen/font_head.h"
 #include "codegen/local_decls.h"
@@ -28,7 +29,6 @@ void DropText(Context& context) {
     AbandonCommand(context);
     --context.design.objectNumber;
     context.pass.pendingStatement.clear();
-    context.pass.targets.text = false;
 }
 
 }  // namespace
@@ -54,12 +54,11 @@ void BuildTextStatement(Context& context) {
 void TextTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
+    // The right strip's flag lasts this one command, however it ends.
+    const bool fromRightStrip = std::exchange(pass.targets.text, false);
     PressToolButton(context, kTextCommand);
     ++design.objectNumber;
-    if (!GraphicWindowExists(context)) {
-        pass.targets.text = false;
-        return;
-    }
+    if (!GraphicWindowExists(context)) return;
     design.localDecls = AddFontLocals(design.localDecls);
     if (!HasFontNew(pass.fontHead)) pass.fontHead = kTextDefaultFontHead;
     pass.x1 = PixelX(pass.AreaLeft, design.windowLeftCol, kTextOffset.ox);
@@ -68,12 +67,11 @@ void TextTool(Context& context) {
     pass.enteredText = EnterText(context.screen, pass.MarkedArea(), pass.chosenTextFont);
     if (pass.enteredText.empty()) return DropText(context);
     pass.chosenTextFont.faceName.clear();
-    if (pass.targets.text) {
+    if (fromRightStrip) {
         pass.lineLimitColumn =
             FontColumnLimit(pass.AreaLeft, pass.AreaRight, pass.chosenTextFont.pointSize);
         BuildTextStatement(context);  // what Move to Back sends when nothing was previewed
         MoveMenu(context, BuildTextStatement);
-        pass.targets.text = false;
     } else {
         pass.lineLimitColumn = pass.AreaRight;
     }

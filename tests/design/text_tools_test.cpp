@@ -122,6 +122,14 @@ TEST_F(TextToolTest, EmptyEntryGivesTheNumberBackAndEveryEndClearsTheTextFlag) {
     EXPECT_EQ(design.objectNumber, 5) << "a refused text keeps its number used";
     EXPECT_FALSE(pass.targets.text);
     EXPECT_EQ(backend.Pending(), 0u);
+
+    pass.targets.text = true;
+    design.windowExists = 1;
+    StartPass();
+    Type("x");
+    Ok();  // and the move menu waits for input that never comes
+    EXPECT_THROW(TextTool(context), ScriptExhausted);
+    EXPECT_FALSE(pass.targets.text) << "not even a command cut short keeps it";
 }
 
 TEST_F(TextToolTest, MarkerFollowsTheAreasShape) {
