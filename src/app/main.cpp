@@ -2,8 +2,11 @@
 
 #include <cstdio>
 #include <exception>
+#include <iostream>
 #include <memory>
+#include <span>
 
+#include "app/command_line.h"
 #include "app/main_loop.h"
 #include "app/startup.h"
 #include "interact/context.h"
@@ -13,8 +16,13 @@
 #include "platform/terminal_probe.h"
 #include "platform/tty_backend.h"
 
-int main() {
+int main(int argc, char** argv) {
     using namespace gridlet;
+    const CommandLine command = ParseCommandLine(
+        std::span<const char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
+    if (command.action != CommandAction::Design)
+        return RunCommandLine(command, std::cout, std::cerr);
+
     const TerminalCheck terminal =
         CheckTerminal(STDIN_FILENO, STDOUT_FILENO, EnvironmentOfThisProcess());
     if (!terminal.refusal.empty()) {
@@ -34,7 +42,8 @@ int main() {
     auto design = std::make_unique<Design>();
     PassState pass;
     SystemClipboard clipboard(*backend, terminal.capabilities.clipboard, DesktopClipboardTool());
-    Context context{console, screen, *design, pass, clipboard, ComposeProgram};
+    const ProgramEnvironment environment = ProgramEnvironmentOfThisProcess();
+    Context context{console, screen, *design, pass, clipboard, environment, ComposeProgram};
 
     StartUp(context);
     MainLoop(context).Run();

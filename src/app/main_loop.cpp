@@ -154,9 +154,6 @@ MainLoop::PassEnd MainLoop::Dispatch(std::int16_t command) {
             break;
         case kCodeOutputCommand:
             ComposeProgram(context_);
-            // Preview and code view have no route yet; their requests end here.
-            context_.pass.requests.previewRequest = 0;
-            context_.pass.requests.codeViewRequest = 0;
             break;
         default:
             RunDrawingTool(context_, command);

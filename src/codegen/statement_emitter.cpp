@@ -111,7 +111,6 @@ std::string StretchedBitmapBlock(const StatementValues& s) {
     return block.text;
 }
 
-// x2 and y2 hold the bitmap's own width and height here, not a far corner.
 std::string NaturalBitmapBlock(const StatementValues& s) {
     Block block;
     block.Line(" GRAPHIC RENDER \"" + s.bitmapPath + "\", " + Rectangle(s) +

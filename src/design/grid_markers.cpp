@@ -1,7 +1,9 @@
 #include "design/grid_markers.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/cell_text.h"
 #include "platform/frame_chars.h"
@@ -19,19 +21,46 @@ constexpr int kStaticMinWidth = 7;  // columns past the left one that "Static" n
 
 constexpr std::size_t kExtensionLength = 4;
 
-void Light(Screen& screen, int row, int col, const std::string& text) {
-    screen.PrintAt(row, col, kLightGrey, kDarkGrey, text);
+// Text from a cell on, cut to the screen: the marks of large areas run past its edges.
+void Put(Screen& screen, int row, int col, int foreground, std::string_view text,
+         int background = kDarkGrey) {
+    if (row < 1 || row > kScreenHeight) return;
+    if (col < 1) {
+        const auto hidden = static_cast<std::size_t>(1 - static_cast<std::int64_t>(col));
+        if (hidden >= text.size()) return;
+        text.remove_prefix(hidden);
+        col = 1;
+    }
+    if (col > kScreenWidth) return;
+    text = text.substr(0, static_cast<std::size_t>(kScreenWidth - col + 1));
+    screen.PrintAt(row, col, foreground, background, text);
 }
 
-void Dark(Screen& screen, int row, int col, const std::string& text) {
-    screen.PrintAt(row, col, kBlack, kDarkGrey, text);
+// One character over the columns from..to of a row; only the part on the screen is built.
+void Run(Screen& screen, int row, int from, int to, int foreground, char ch) {
+    from = std::max(from, 1);
+    to = std::min(to, kScreenWidth);
+    if (from > to) return;
+    Put(screen, row, from, foreground, std::string(static_cast<std::size_t>(to - from + 1), ch));
+}
+
+void Mark(Screen& screen, int row, int col, int foreground, char ch) {
+    Run(screen, row, col, col, foreground, ch);
+}
+
+// The rows strictly between two rows that lie on the screen.
+int FirstRowAfter(int row) {
+    return std::max(row + 1, 1);
+}
+int LastRowBefore(int row) {
+    return std::min(row - 1, kScreenHeight);
 }
 
 void DrawLeftEdge(Screen& screen, int top, int bottom, int left) {
-    Light(screen, top, left, std::string(1, kFrameTopLeft));
-    for (int row = top + 1; row < bottom; ++row)
-        Light(screen, row, left, std::string(1, kFrameVertical));
-    Light(screen, bottom, left, std::string(1, kFrameBottomLeft));
+    Mark(screen, top, left, kLightGrey, kFrameTopLeft);
+    for (int row = FirstRowAfter(top); row <= LastRowBefore(bottom); ++row)
+        Mark(screen, row, left, kLightGrey, kFrameVertical);
+    Mark(screen, bottom, left, kLightGrey, kFrameBottomLeft);
 }
 
 // The cells of a one-row marker: a single cell counts as two.
@@ -56,33 +85,34 @@ void DrawOutline(Screen& screen, const CellRect& area) {
         DrawLeftEdge(screen, top, bottom, left);
         return;
     }
-    const std::string dashes(static_cast<std::size_t>(right - left - 1), kFrameHorizontal);
-    Light(screen, top, left, kFrameTopLeft + dashes);
-    Dark(screen, top, right, std::string(1, kFrameTopRight));
-    for (int row = top + 1; row < bottom; ++row) {
-        Light(screen, row, left, std::string(1, kFrameVertical));
-        Dark(screen, row, right, std::string(1, kFrameVertical));
+    Mark(screen, top, left, kLightGrey, kFrameTopLeft);
+    Run(screen, top, left + 1, right - 1, kLightGrey, kFrameHorizontal);
+    Mark(screen, top, right, kBlack, kFrameTopRight);
+    for (int row = FirstRowAfter(top); row <= LastRowBefore(bottom); ++row) {
+        Mark(screen, row, left, kLightGrey, kFrameVertical);
+        Mark(screen, row, right, kBlack, kFrameVertical);
     }
-    Light(screen, bottom, left, std::string(1, kFrameBottomLeft));
-    Dark(screen, bottom, left + 1, dashes + kFrameBottomRight);
+    Mark(screen, bottom, left, kLightGrey, kFrameBottomLeft);
+    Run(screen, bottom, left + 1, right - 1, kBlack, kFrameHorizontal);
+    Mark(screen, bottom, right, kBlack, kFrameBottomRight);
 }
 
 void DrawOutlineAndName(Screen& screen, const CellRect& area, const std::string& bitmapName) {
     DrawOutline(screen, area);
-    const std::string& name = bitmapName;
-    if (name.size() <= kExtensionLength) return;
-    Dark(screen, area.top + 1, area.left + 1,
-         CellText(name.substr(0, name.size() - kExtensionLength)));
+    if (bitmapName.size() <= kExtensionLength) return;
+    const std::size_t length =
+        std::min(bitmapName.size() - kExtensionLength, static_cast<std::size_t>(kScreenWidth));
+    Put(screen, area.top + 1, area.left + 1, kBlack, CellText(bitmapName.substr(0, length)));
 }
 
 void DrawTextMarker(Screen& screen, const CellRect& area) {
     if (area.bottom > area.top && area.right > area.left) {
         DrawOutline(screen, area);
         if (area.right - area.left >= kStaticMinWidth)
-            Dark(screen, area.top + 1, area.left + 1, "Static");
+            Put(screen, area.top + 1, area.left + 1, kBlack, "Static");
     } else if (area.bottom == area.top && area.right >= area.left) {
-        screen.PrintAt(area.top, area.left, kDarkGrey, kLightGrey,
-                       std::string(RunLength(area), kShade));
+        Put(screen, area.top, area.left, kDarkGrey, std::string(RunLength(area), kShade),
+            kLightGrey);
     }
 }
 
@@ -91,20 +121,16 @@ void DrawStringMarker(Screen& screen, const CellRect& area, const std::string& n
     const std::size_t length = RunLength(area);
     std::string run = CellText(name).substr(0, length);
     run.resize(length, kShade);
-    screen.PrintAt(area.top, area.left, kDarkGrey, kLightGrey, run);
+    Put(screen, area.top, area.left, kDarkGrey, run, kLightGrey);
 }
 
 void DrawLineMarker(Screen& screen, const CellRect& area) {
     if (area.bottom == area.top) {
-        const int length = area.right - area.left + 1;
-        if (length > 0) {
-            screen.PrintAt(area.top, area.left, kYellow, kDarkGrey,
-                           std::string(static_cast<std::size_t>(length), kFrameHorizontal));
-        }
+        Run(screen, area.top, area.left, area.right, kYellow, kFrameHorizontal);
         return;
     }
-    for (int row = area.top; row <= area.bottom; ++row)
-        screen.PrintAt(row, area.left, kYellow, kDarkGrey, std::string(1, kFrameVertical));
+    for (int row = std::max(area.top, 1); row <= std::min(area.bottom, kScreenHeight); ++row)
+        Mark(screen, row, area.left, kYellow, kFrameVertical);
 }
 
 }  // namespace gridlet

@@ -125,11 +125,11 @@ void Preview(Context& context, const PreviewRebuild& rebuild) {
 }
 
 // The block sent to the back is drawn before all others but the backgrounds, the last sent
-// first. It leaves pendingStatement, so the tool records nothing in the kind's accumulator.
+// first. It leaves pendingStatement, so RecordObject puts it in backLayerCode, not in the kind's
+// accumulator.
 void Accept(Context& context) {
     PassState& pass = context.pass;
     if (pass.moveToBackRequest != 1) return;
-    context.design.backLayerCode.insert(0, pass.pendingStatement);
     pass.sentToBackStatement = std::move(pass.pendingStatement);
     pass.pendingStatement.clear();
     pass.moveToBackRequest = 0;

@@ -14,11 +14,11 @@ namespace gridlet {
 using GridMarker = std::function<void()>;
 
 // Appends pendingStatement to the kind's accumulator (a paint that is object 1 replaces
-// backgroundPaintCode instead), writes back the pass's snapshot, saves the screen for undo, draws
-// the marker, and pushes block and screen onto the history (for a block the move menu sent to the
-// back, that block). The working strings are emptied, the
-// line keep flag cleared, arcStart and arcEnd emptied after an arc or pie, lineWidth and
-// edgeColor after a line.
+// backgroundPaintCode instead; a block the move menu sent to the back goes in front of
+// backLayerCode), writes back the pass's snapshot, saves the screen for undo, draws the marker,
+// and pushes block and screen onto the history: code and undo entry together, or, when anything
+// fails, neither. The working strings are emptied, the line keep flag cleared, arcStart and
+// arcEnd emptied after an arc or pie, lineWidth and edgeColor after a line.
 void RecordObject(Context& context, ObjectKind kind, const GridMarker& drawMarker);
 
 // The same ending for the text tools' objects: pendingStatement joins the accumulator, and the

@@ -188,7 +188,10 @@ AreaOutcome SelectArea(Context& context) {
         design.windowRightCol = 80;
         console.Print(kAreaPrompt);
     } else {
-        console.Print(std::string(90, ' '));
+        std::string row = std::move(pass.hintRowNotice);
+        pass.hintRowNotice.clear();
+        row.resize(kScreenWidth, ' ');
+        console.Print(row);
     }
     console.SetMouseEvents(kAllButtons, kPress | kDoubleClick);
     for (;;) {

@@ -10,7 +10,6 @@
 #include "model/command_codes.h"
 #include "model/pixel_mapping.h"
 #include "platform/bitmap_size.h"
-#include "platform/cp1252.h"
 #include "platform/message_box.h"
 
 namespace gridlet {
@@ -48,9 +47,9 @@ bool TakeBitmapFile(Context& context) {
         AbandonCommand(context);
         return false;
     }
-    pass.bitmapPath = choice.path;
+    pass.bitmapPath = choice.designPath;
     pass.bitmapName = FileNameOf(pass.bitmapPath);
-    const BitmapSize size = ReadBitmapSize(Cp1252ToUtf8(pass.bitmapPath));
+    const BitmapSize size = ReadBitmapSize(choice.path);
     pass.bitmapWidth = size.width;
     pass.bitmapHeight = size.height;
     return true;
@@ -154,10 +153,11 @@ void NaturalBitmapTool(Context& context) {
     PassState& pass = context.pass;
     if (!StartBitmapTool(context, kBmpCommand)) return;
     MapFirstPoint(design, pass);
-    pass.x2 = pass.bitmapWidth;
-    pass.y2 = pass.bitmapHeight;
     if (!FitHeight(context) || !FitWidth(context)) return;
     LiftNegativeY1(pass);
+    // The render statement takes the far corner; the bitmap's own size puts it there.
+    pass.x2 = pass.x1 + pass.bitmapWidth;
+    pass.y2 = pass.y1 + pass.bitmapHeight;
     BuildPendingStatement(context, ObjectKind::NaturalBitmap);
     MoveMenuAs(context, &MoveMenuKinds::naturalBitmap, RebuildAs(ObjectKind::NaturalBitmap));
     CoverBitmapCells(pass);

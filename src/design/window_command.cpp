@@ -3,8 +3,17 @@
 #include "codegen/window_emitter.h"
 #include "design/tool_course.h"
 #include "model/command_codes.h"
+#include "screen/popups.h"
 
 namespace gridlet {
+namespace {
+
+// A right click ends the area phase without an area and leaves all four corners 0.
+bool AreaMarked(const PassState& pass) {
+    return pass.AreaTop != 0 || pass.AreaLeft != 0 || pass.AreaBottom != 0 || pass.AreaRight != 0;
+}
+
+}  // namespace
 
 bool CreateWindow(Design& design, const CellRect& area, const Properties& properties) {
     if (design.windowExists != 0) return false;
@@ -31,7 +40,13 @@ void WindowCommand(Context& context) {
     Screen& screen = context.screen;
     PressToolButton(context, kWindowCommand);
     screen.RestoreScreen(pass.snapshot);
-    if (!CreateWindow(design, pass.MarkedArea(), pass.properties)) return;
+    if (design.windowExists != 0) return;
+    // A window made of no area would leave no cell where a later area could start.
+    if (!AreaMarked(pass)) {
+        AreaNeededMessage(context.console, screen);
+        return;
+    }
+    CreateWindow(design, pass.MarkedArea(), pass.properties);
 
     // Keep only the window area of the grid on screen.
     context.console.SetColor(0, 7);

@@ -10,7 +10,8 @@ namespace gridlet {
 bool CreateWindow(Design& design, const CellRect& area, const Properties& properties);
 
 // Turns the area of the pass into the graphic window: everything outside it is cleared, and from
-// then on every area must start inside it. Does nothing once the window exists.
+// then on every area must start inside it. Does nothing once the window exists; without a marked
+// area it asks for two corners, as the tools do.
 void WindowCommand(Context& context);
 
 }  // namespace gridlet

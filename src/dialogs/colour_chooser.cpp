@@ -60,6 +60,18 @@ Rgb FromRgbHex(std::uint32_t hex) {
                static_cast<int>(hex & 0xFF)};
 }
 
+std::int32_t RgbHex(Rgb colour) {
+    return colour.red << 16 | colour.green << 8 | colour.blue;
+}
+
+// Blocks in the console colour nearest to the colour, and in the colour itself where the
+// terminal shows 24-bit colour.
+void PrintSwatch(Screen& screen, int row, int col, int width, Rgb colour) {
+    PrintField(screen, row, col, width, kPanelAttribute | NearestConsoleColour(colour),
+               std::string(static_cast<std::size_t>(width), '\xDB'));
+    screen.console().SetTrueColour(row, col, width, RgbHex(colour), kNoRgb);
+}
+
 int SwatchRow(int index) {
     const int row = index / kSwatchColumns;
     return row < 6 ? kBasicTopRow + row : kCustomTopRow + row - 6;
@@ -196,10 +208,9 @@ class ColourChooser {
                                : kPanelAttribute;
             const std::string left = i == selected_ ? "[" : " ";
             const std::string right = i == selected_ ? "]" : " ";
-            const int swatchAttribute =
-                kPanelAttribute | NearestConsoleColour(swatches_[static_cast<std::size_t>(i)]);
             PrintField(screen_, SwatchRow(i), SlotCol(i), 1, bracketAttribute, left);
-            PrintField(screen_, SwatchRow(i), SlotCol(i) + 1, 3, swatchAttribute, "\xDB\xDB\xDB");
+            PrintSwatch(screen_, SwatchRow(i), SlotCol(i) + 1, 3,
+                        swatches_[static_cast<std::size_t>(i)]);
             PrintField(screen_, SwatchRow(i), SlotCol(i) + 4, 1, bracketAttribute, right);
         }
         for (std::size_t f = 0; f < fields_.size(); ++f) {
@@ -208,8 +219,7 @@ class ColourChooser {
                        focused ? kFocusedFieldAttribute : kFieldAttribute, fields_[f]);
         }
         const Rgb current = Current();
-        PrintField(screen_, kPreviewRow, kPreviewCol, 12,
-                   kPanelAttribute | NearestConsoleColour(current), std::string(12, '\xDB'));
+        PrintSwatch(screen_, kPreviewRow, kPreviewCol, 12, current);
         PrintField(screen_, kPreviewRow, kPreviewCol + 14, 20, kPanelAttribute,
                    ColourReferenceText(current));
         PrintField(screen_, kOkButton.top + 1, kOkButton.left + 4, 2,

@@ -8,9 +8,11 @@
 
 #include "dialogs/file_chooser_art.h"
 #include "dialogs/list_box.h"
+#include "dialogs/path_in_code.h"
 #include "interact/dialog_kit.h"
 #include "platform/cell_text.h"
 #include "platform/cp1252.h"
+#include "platform/cp437.h"
 #include "platform/dialog_cover.h"
 #include "platform/message_box.h"
 #include "platform/text_case.h"
@@ -40,23 +42,43 @@ struct ModeSetUp {
     const char* filterDescription;
     const char* pattern;
     bool save;
+    bool intoCode;           // the chosen path is written into the generated code
     std::size_t nameBuffer;  // bytes, the closing NUL included
 };
 
 ModeSetUp SetUpFor(FileMode mode) {
     switch (mode) {
         case FileMode::OpenDesign:
-            return {"Open", "  Open   ", "Open Window   (*.GDL)", "*.GDL", false, 8192};
+            return {"Open", "  Open   ", "Open Window   (*.GDL)", "*.GDL", false, false, 8192};
         case FileMode::OpenBitmap:
-            return {"Open", "  Open   ", "BitMap Files  (*.BMP)", "*.BMP", false, 8192};
+            return {"Open", "  Open   ", "BitMap Files  (*.BMP)", "*.BMP", false, true, 8192};
         case FileMode::SaveDesign:
             break;
     }
-    return {"Save As", "  Save   ", "Save Window   (*.GDL)", "*.GDL", true, 260};
+    return {"Save As", "  Save   ", "Save Window   (*.GDL)", "*.GDL", true, false, 260};
 }
 
 bool NameBefore(const std::string& a, const std::string& b) {
     return LessIgnoringCase(a, b);
+}
+
+// A path as a message shows it: control characters, line breaks among them, as "?".
+std::string Shown(const std::string& path) {
+    std::string shown = Utf8ToCp1252(path);
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
+    }
+    return shown;
+}
+
+// The last character of a text that is UTF-8 where it can be: a lead byte and its continuation
+// bytes, or a single byte that is none.
+void DropLastCharacter(std::string& text) {
+    std::size_t start = text.size() - 1;
+    while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) --start;
+    std::size_t pos = start;
+    DecodeUtf8(text, pos);
+    text.erase(pos == text.size() ? start : text.size() - 1);
 }
 
 // The sub-directories, then the files that match the pattern; hidden names are left out.
@@ -91,7 +113,7 @@ class FileChooser {
         Refill();
     }
 
-    // The chosen path (UTF-8), or nothing on Cancel.
+    // The chosen path as the file system has it, or nothing on Cancel.
     std::optional<fs::path> Run() {
         PaintFileChooser(context_.screen);
         DrawFixedTexts();
@@ -126,10 +148,10 @@ class FileChooser {
         if (list_.MoveByKey(input)) {
             TakeEntry(false);
         } else if (input.IsKey(kBackspaceKey)) {
-            if (!name_.empty()) name_.pop_back();
-        } else if (const auto typed = TypedCharacter(input);
-                   typed && name_.size() + 1 < setUp_.nameBuffer) {
-            name_ += *typed;
+            if (!name_.empty()) DropLastCharacter(name_);
+        } else if (const auto typed = TypedCharacter(input)) {
+            const std::string character = Cp1252ToUtf8(std::string(1, *typed));
+            if (name_.size() + character.size() < setUp_.nameBuffer) name_ += character;
         }
         return Action::None;
     }
@@ -144,7 +166,7 @@ class FileChooser {
             Enter(folder_ / entry);
             return;
         }
-        name_ = Utf8ToCp1252(entry);
+        name_ = entry;
     }
 
     void Enter(const fs::path& directory) {
@@ -160,29 +182,41 @@ class FileChooser {
     // Carries out the checks the mode asks for; a directory named is entered instead.
     std::optional<fs::path> Accept() {
         if (name_.empty()) return std::nullopt;
-        const fs::path target = (folder_ / fs::path(Cp1252ToUtf8(name_))).lexically_normal();
+        const fs::path target = (folder_ / fs::path(name_)).lexically_normal();
         std::error_code error;
         if (fs::is_directory(target, error)) {
             Enter(target);
             return std::nullopt;
         }
-        const std::string shownName = Utf8ToCp1252(target.filename().string());
+        const std::string shownName = Shown(target.filename().string());
         if (!fs::is_directory(target.parent_path(), error)) {
-            Tell(Utf8ToCp1252(target.parent_path().string()) +
+            Tell(Shown(target.parent_path().string()) +
                  "\r\nPath does not exist.\r\nCheck the path and try again.");
             return std::nullopt;
         }
         const bool exists = fs::exists(target, error);
         if (!setUp_.save) {
-            if (exists) return target;
-            Tell(shownName + "\r\nFile not found.\r\nCheck the file name and try again.");
-            return std::nullopt;
+            if (!exists) {
+                Tell(shownName + "\r\nFile not found.\r\nCheck the file name and try again.");
+                return std::nullopt;
+            }
+            if (setUp_.intoCode && !FitsTheCode(target)) return std::nullopt;
+            return target;
         }
         const std::string question =
             exists ? shownName + " already exists.\r\nDo you want to replace it?"
                    : shownName + "\r\nThis file does not exist.\r\nCreate the file?";
         if (Ask(question)) return target;
         return std::nullopt;
+    }
+
+    // False, after saying why, when the path cannot be written into the code.
+    bool FitsTheCode(const fs::path& target) {
+        const std::string why = WhyNotInCode(target.string());
+        if (why.empty()) return true;
+        Tell(Shown(target.string()) + "\r\ncannot be written into the code: " + why +
+             "\r\nRename the file or its folder, or choose another.");
+        return false;
     }
 
     void Tell(const std::string& text) {
@@ -213,7 +247,7 @@ class FileChooser {
         PrintField(context_.screen, kFolderRow, kFolderCol, kFolderWidth, kPanelAttribute, folder);
         list_.Draw(context_.screen, kFieldAttribute, kFocusedFieldAttribute);
         // The end of a long name stays in view.
-        const std::string name = CellText(name_);
+        const std::string name = CellText(Shown(name_));
         const std::size_t visible = static_cast<std::size_t>(kNameWidth) - 1;
         const std::string shown = name.size() > visible ? name.substr(name.size() - visible) : name;
         PrintField(context_.screen, kNameRow, kNameCol, kNameWidth, kFieldAttribute, shown);
@@ -225,7 +259,7 @@ class FileChooser {
     const ModeSetUp setUp_;
     ListBox list_;
     fs::path folder_;
-    std::string name_;  // Windows-1252, as typed
+    std::string name_;  // as the file system has it: typed characters go in as UTF-8
 };
 
 bool MatchesFrom(std::string_view name, std::string_view pattern) {
@@ -256,11 +290,12 @@ FileChoice ChooseFile(Context& context, FileMode mode) {
         const DialogCover cover(context.screen.console(), kFileChooser.Rect());
         FileChooser chooser(context, SetUpFor(mode));
         if (const auto chosen = chooser.Run()) {
-            choice.path = Utf8ToCp1252(chosen->string());
+            choice.path = chosen->string();
+            choice.designPath = Utf8ToCp1252(choice.path);
             choice.result = 1;
         }
     }
-    context.pass.lastChosenPath = choice.path;
+    context.pass.lastChosenPath = choice.designPath;
     return choice;
 }
 

@@ -19,7 +19,7 @@ void Pop(Stack& stack) {
 
 }  // namespace
 
-void PushHistory(Design& design, std::string code, std::string screen) {
+void PushHistory(Design& design, std::string code, std::string screen) noexcept {
     Push(design.codeHistory, std::move(code));
     Push(design.screenHistory, std::move(screen));
 }

@@ -9,7 +9,7 @@
 namespace gridlet {
 
 // Inserts at index 0; the entry at the last index falls off.
-void PushHistory(Design& design, std::string code, std::string screen);
+void PushHistory(Design& design, std::string code, std::string screen) noexcept;
 
 // Removes index 0; the last index becomes empty.
 void DropNewestHistory(Design& design);

@@ -136,6 +136,9 @@ struct PassState {
 
     std::string lastChosenPath;  // the file chooser's latest result, named in the next title
     std::string helpSelection;   // the help page chosen last, offered again at the next opening
+    // What the next area phase shows on row 46 in place of its blank row (code page 437), such as
+    // where the code went when no clipboard took it; shown once.
+    std::string hintRowNotice;
 
     // The main loop's whole-screen snapshot of the current pass.
     std::string snapshot;

@@ -1,12 +1,33 @@
 #include "output/clipboard_route.h"
 
 #include "output/completion_panel_art.h"
+#include "output/compose_program.h"
+#include "platform/atomic_file.h"
 
 namespace gridlet {
+namespace {
+
+// Keeps the code where the user can find it when no clipboard took it, and says so.
+std::string KeepInFile(const std::string& programText) {
+    const std::string failure = WriteFileAtomically(kClipboardFile, programText);
+    std::string notice = " No clipboard could be reached";
+    if (failure.empty()) {
+        notice += ": the code is in ";
+        notice += kClipboardFile;
+        notice += " in this folder.";
+    } else {
+        notice += ", and ";
+        notice += kClipboardFile;
+        notice += " could not be written: ";
+        notice += failure;
+    }
+    return notice;
+}
+
+}  // namespace
 
 std::string ClipboardText(const SectionTable& sections, int buildRequest) {
-    std::string text;
-    for (int i = 1; i <= 38; ++i) text += sections[static_cast<std::size_t>(i)];
+    std::string text = JoinSections(sections, 38);
     if (buildRequest == 1) text += " END SUB\r\n";
     return text;
 }
@@ -16,7 +37,7 @@ void RunClipboardRoute(Context& context) {
     PassState& pass = context.pass;
     design.programText = ClipboardText(design.sections, pass.requests.buildRequest);
     context.clipboard.Empty();
-    context.clipboard.SetText(design.programText);
+    const bool reached = context.clipboard.SetText(design.programText);
 
     context.console.Beep();
     context.console.Sleep(400);
@@ -26,6 +47,7 @@ void RunClipboardRoute(Context& context) {
     PaintCompletionPanel(context.screen);
     context.console.Sleep(1000);
     context.screen.RestoreScreen(saved);
+    if (!reached) pass.hintRowNotice = KeepInFile(design.programText);
     design.programText.clear();
 
     pass.requests.previewRequest = 0;

@@ -9,13 +9,17 @@
 
 namespace gridlet {
 
+// Where the code goes, in the current directory, when no clipboard can be reached.
+constexpr char kClipboardFile[] = "Gridlet-clipboard.bas";
+
 // Sections 1 to 38; graphic-window code (buildRequest 1) is closed with " END SUB", printer code
 // is already closed by its section 38.
 std::string ClipboardText(const SectionTable& sections, int buildRequest);
 
 // Places ClipboardText of design.sections on the clipboard, beeps twice, shows the completion
 // panel for 1 s, restores the screen, and clears programText and the build and preview requests.
-// The main loop holds its command key only for the pass, so nothing else is pending.
+// The main loop holds its command key only for the pass, so nothing else is pending. When no
+// clipboard took the text it is written to kClipboardFile, and the next area phase says so.
 void RunClipboardRoute(Context& context);
 
 }  // namespace gridlet

@@ -2,6 +2,8 @@
 
 #include "codegen/printer_code.h"
 #include "output/clipboard_route.h"
+#include "output/code_view_route.h"
+#include "output/preview_route.h"
 
 namespace gridlet {
 namespace {
@@ -68,13 +70,24 @@ SectionTable ComposeSections(const Design& design, const AreaRequests& requests,
     return sections;
 }
 
+std::string JoinSections(const SectionTable& sections, int last) {
+    std::string text;
+    for (int i = 1; i <= last; ++i) text += sections[static_cast<std::size_t>(i)];
+    return text;
+}
+
 void ComposeProgram(Context& context) {
     Design& design = context.design;
-    PassState& pass = context.pass;
+    const PassState& pass = context.pass;
     design.sections =
         ComposeSections(design, pass.requests, pass.moveToBackRequest, pass.movePreviewStatement);
-    if (pass.requests.codeViewRequest != 0 || pass.requests.previewRequest != 0) return;
-    if (pass.requests.buildRequest != 0) RunClipboardRoute(context);
+    if (pass.requests.codeViewRequest != 0) {
+        RunCodeViewRoute(context);
+    } else if (pass.requests.previewRequest != 0) {
+        RunPreviewRoute(context);
+    } else if (pass.requests.buildRequest != 0) {
+        RunClipboardRoute(context);
+    }
 }
 
 }  // namespace gridlet

@@ -15,9 +15,11 @@ namespace gridlet {
 SectionTable ComposeSections(const Design& design, const AreaRequests& requests,
                              int moveToBackRequest, const std::string& movePreviewStatement);
 
-// Composes into design.sections, then runs the route the requests ask for: the clipboard route for
-// Build. The preview and code-view routes are not part of this program yet, so for those
-// requests the composition ends with the sections.
+// Sections 1 to last, in order.
+std::string JoinSections(const SectionTable& sections, int last);
+
+// Composes into design.sections, then runs the route the requests ask for: code view, else
+// preview, else the clipboard route for Build.
 void ComposeProgram(Context& context);
 
 }  // namespace gridlet

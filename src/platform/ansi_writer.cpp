@@ -22,14 +22,36 @@ int BackgroundCode(std::uint8_t attr) {
     return ((attr & 0x80) ? 100 : 40) + AnsiColorOf((attr >> 4) & 0x07);
 }
 
+// A 24-bit colour's parameters after 38 (foreground) or 48 (background).
+std::string RgbParams(int selector, std::int32_t rgb) {
+    return std::to_string(selector) + ";2;" + std::to_string((rgb >> 16) & 0xFF) + ";" +
+           std::to_string((rgb >> 8) & 0xFF) + ";" + std::to_string(rgb & 0xFF);
+}
+
+std::string ForegroundParams(const Pen& pen) {
+    if (pen.rgbForeground != kNoRgb) return RgbParams(38, pen.rgbForeground);
+    return std::to_string(ForegroundCode(pen.attr));
+}
+
+std::string BackgroundParams(const Pen& pen) {
+    if (pen.rgbBackground != kNoRgb) return RgbParams(48, pen.rgbBackground);
+    return std::to_string(BackgroundCode(pen.attr));
+}
+
+Pen PenOf(const Cell& cell) {
+    return Pen{cell.attr, cell.rgbForeground, cell.rgbBackground};
+}
+
 // Sets only the colours that change; an unknown pen gets both.
-std::string PenChange(const std::optional<std::uint8_t>& from, std::uint8_t to) {
-    const bool foreground = !from || ForegroundCode(*from) != ForegroundCode(to);
-    const bool background = !from || BackgroundCode(*from) != BackgroundCode(to);
+std::string PenChange(const std::optional<Pen>& from, const Pen& to) {
+    const std::string foreground = ForegroundParams(to);
+    const std::string background = BackgroundParams(to);
+    const bool setForeground = !from || ForegroundParams(*from) != foreground;
+    const bool setBackground = !from || BackgroundParams(*from) != background;
     std::string params;
-    if (foreground) params += std::to_string(ForegroundCode(to));
-    if (foreground && background) params += ";";
-    if (background) params += std::to_string(BackgroundCode(to));
+    if (setForeground) params += foreground;
+    if (setForeground && setBackground) params += ";";
+    if (setBackground) params += background;
     return "\x1b[" + params + "m";
 }
 
@@ -47,7 +69,7 @@ ScreenUpdate RenderScreenUpdate(std::optional<ShownScreen> shown, const ScreenSt
     if (paintAll) out += kClearScreen;
     if (!next.cursorVisible && (paintAll || shown->cursorVisible)) out += kHideCursor;
 
-    std::optional<std::uint8_t> pen;
+    std::optional<Pen> pen;
     int row = 0;  // where the terminal's cursor is; 0 when unknown
     int col = 0;
     bool wasVisible = false;
@@ -69,9 +91,9 @@ ScreenUpdate RenderScreenUpdate(std::optional<ShownScreen> shown, const ScreenSt
             if (!paintAll && cells[i] == cell) continue;
             cells[i] = cell;
             if (cellRow != row || cellCol != col) out += MoveTo(cellRow, cellCol);
-            if (pen != cell.attr) {
-                out += PenChange(pen, cell.attr);
-                pen = cell.attr;
+            if (pen != PenOf(cell)) {
+                out += PenChange(pen, PenOf(cell));
+                pen = PenOf(cell);
             }
             AppendUtf8(out, cell.ch == 0 ? U' ' : Cp437ToUnicode(cell.ch));
             // After the last column terminals differ (pending wrap), so the position is unknown.
@@ -92,7 +114,7 @@ ScreenUpdate RenderScreenUpdate(std::optional<ShownScreen> shown, const ScreenSt
     shown->cursorRow = row;
     shown->cursorCol = col;
     shown->cursorVisible = next.cursorVisible;
-    shown->pen = pen.value_or(0x07);
+    shown->pen = pen.value_or(Pen{});
     return ScreenUpdate{std::move(out), std::move(*shown)};
 }
 

@@ -11,13 +11,21 @@
 
 namespace gridlet {
 
+// The colours the terminal writes with: a cell's attribute and 24-bit colours.
+struct Pen {
+    std::uint8_t attr = 0x07;
+    std::int32_t rgbForeground = kNoRgb;
+    std::int32_t rgbBackground = kNoRgb;
+    friend bool operator==(const Pen&, const Pen&) = default;
+};
+
 // What the terminal shows after a flush, and where its cursor and pen are.
 struct ShownScreen {
     std::vector<Cell> cells;
     int cursorRow = 1;  // the terminal's cursor, 0 when unknown
     int cursorCol = 1;
     bool cursorVisible = true;
-    std::uint8_t pen = 0x07;  // the attribute the terminal writes with
+    Pen pen{};
 };
 
 struct ScreenUpdate {

@@ -19,11 +19,15 @@
 namespace gridlet {
 namespace {
 
+// Wider or taller bitmaps count as unreadable: a header claiming more is most likely corrupt,
+// and its outline would cover thousands of grid cells.
+constexpr std::int64_t kLargestSide = 32767;
+
 // A bitmap stored top row first has a negative height in its header; a corrupt header may give
 // sizes no bitmap has, which count as unreadable.
 BitmapSize Sized(std::int64_t width, std::int64_t height) {
     height = height < 0 ? -height : height;
-    if (width <= 0 || height <= 0 || width > INT32_MAX || height > INT32_MAX) return {};
+    if (width <= 0 || height <= 0 || width > kLargestSide || height > kLargestSide) return {};
     return {static_cast<std::int32_t>(width), static_cast<std::int32_t>(height)};
 }
 

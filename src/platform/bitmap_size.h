@@ -11,7 +11,8 @@ struct BitmapSize {
     std::int32_t height = 0;
 };
 
-// A file that cannot be read as an image gives 0 x 0.
+// A file that cannot be read as an image, or whose width or height is above 32767 pixels, gives
+// 0 x 0.
 BitmapSize ReadBitmapSize(const std::string& path);
 
 }  // namespace gridlet

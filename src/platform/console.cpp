@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/picture_display.h"
+
 namespace gridlet {
 
 static_assert(kScreenHeight <= 64, "a row damage has a bit for every row");
@@ -47,6 +49,17 @@ std::vector<Cell> Console::ReadBlock(const CellRect& rect) const {
 Cell Console::CellAt(int row, int col) const {
     if (row < 1 || row > kScreenHeight || col < 1 || col > kScreenWidth) return Cell{};
     return cells_[Index(row, col)];
+}
+
+void Console::SetTrueColour(int row, int col, int count, std::int32_t foreground,
+                            std::int32_t background) {
+    if (!capabilities_.trueColour || row < 1 || row > kScreenHeight) return;
+    dirtyRows_ |= RowBit(row);
+    for (int c = std::max(col, 1); c < col + count && c <= kScreenWidth; ++c) {
+        Cell& cell = cells_[Index(row, c)];
+        cell.rgbForeground = foreground;
+        cell.rgbBackground = background;
+    }
 }
 
 void Console::SetColor(int foreground, int background) {
@@ -113,6 +126,37 @@ bool Console::Accepts(const InputEvent& event) const {
     const int kind = MouseEventKindOf(event.code);
     if ((mouseKinds_ & kind) == 0) return false;
     return kind == kMove || (mouseButtons_ & MouseButtonsOf(event.code)) != 0;
+}
+
+void Console::ShowPicture(const PictureView& picture, const CellRect& area) {
+    Flush();
+    backend_.ShowPicture({picture, area, ChoosePictureMode(capabilities_)});
+    // Taken away also when the wait ends in an error.
+    struct Hide {
+        Console& console;
+        ~Hide() {
+            console.backend_.HidePicture();
+            console.dirtyRows_ = kAllRows;
+        }
+    } hide{*this};
+    for (;;) {
+        const auto event = backend_.NextInput(-1);
+        if (!event) continue;
+        if (!IsMouseEvent(event->code)) return;
+        pointerRow_ = event->row;
+        pointerCol_ = event->col;
+        if (MouseEventKindOf(event->code) == kPress) return;
+    }
+}
+
+void Console::LendTerminal(const std::function<void()>& run) {
+    Flush();
+    backend_.Suspend();
+    struct TakeBack {
+        ConsoleBackend& backend;
+        ~TakeBack() { backend.Resume(); }
+    } takeBack{backend_};
+    run();
 }
 
 void Console::Beep() {

@@ -3,6 +3,7 @@
 // cursor, printing, mouse event selection and input events. A backend shows it and delivers input.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/console_backend.h"
 #include "platform/console_event.h"
+#include "platform/picture.h"
 #include "platform/terminal_capabilities.h"
 
 namespace gridlet {
@@ -27,6 +29,12 @@ class Console {
     void WriteBlock(const CellRect& rect, const std::vector<Cell>& cells);
     std::vector<Cell> ReadBlock(const CellRect& rect) const;
     Cell CellAt(int row, int col) const;
+
+    // Where the terminal shows 24-bit colour, `count` cells of a row from `col` on show these
+    // colours (0xRRGGBB, kNoRgb to keep the attribute's) until they are written again; elsewhere
+    // the cells keep their attribute's colours alone.
+    void SetTrueColour(int row, int col, int count, std::int32_t foreground,
+                       std::int32_t background);
 
     void SetColor(int foreground, int background);
     std::uint8_t Attribute() const { return attribute_; }
@@ -53,6 +61,14 @@ class Console {
     // lets through. Every event carries the pointer's cell: a mouse event its own, a key the cell
     // of the last mouse event.
     ConsoleEvent ReadEvent();
+
+    // Shows pending changes, then the picture fitted into the area over the cells, until the next
+    // key or button press, which it takes. Afterwards every cell is shown anew.
+    void ShowPicture(const PictureView& picture, const CellRect& area);
+
+    // Lends the terminal to another program for the time of run, then takes it back and shows
+    // every cell anew.
+    void LendTerminal(const std::function<void()>& run);
 
     void Beep();
     // Shows pending changes, then waits; every pause of the program goes through here.

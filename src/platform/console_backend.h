@@ -7,11 +7,20 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/picture.h"
+
 namespace gridlet {
+
+// No 24-bit colour: the cell shows its attribute's.
+constexpr std::int32_t kNoRgb = -1;
 
 struct Cell {
     std::uint8_t ch = ' ';
     std::uint8_t attr = 0x07;
+    // 24-bit colours (0xRRGGBB) shown in place of the attribute's on a terminal that has them;
+    // never part of a cell block buffer, so writing the cell again clears them.
+    std::int32_t rgbForeground = kNoRgb;
+    std::int32_t rgbBackground = kNoRgb;
     friend bool operator==(const Cell&, const Cell&) = default;
 };
 
@@ -50,6 +59,16 @@ class ConsoleBackend {
     virtual std::optional<InputEvent> NextInput(int timeoutMs) = 0;
     virtual void SetTitle(const std::string& title) = 0;
     virtual void Beep() = 0;
+
+    // Shows the picture over the cells last presented, until HidePicture.
+    virtual void ShowPicture(const PictureRequest& request) = 0;
+    // Takes the picture away; the next Present shows every cell anew.
+    virtual void HidePicture() = 0;
+
+    // Gives the terminal to another program (normal screen, cooked mode, no mouse reports) and
+    // takes it back afterwards, showing every cell anew.
+    virtual void Suspend() = 0;
+    virtual void Resume() = 0;
 };
 
 }  // namespace gridlet

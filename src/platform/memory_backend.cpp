@@ -17,4 +17,11 @@ std::optional<InputEvent> MemoryBackend::NextInput(int) {
     return step.event;
 }
 
+void MemoryBackend::ShowPicture(const PictureRequest& request) {
+    const PictureView& picture = request.picture;
+    pictures.push_back({picture.width, picture.height,
+                        std::vector<std::uint8_t>(picture.rgb.begin(), picture.rgb.end()),
+                        request.area, request.mode});
+}
+
 }  // namespace gridlet

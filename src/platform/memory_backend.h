@@ -1,6 +1,7 @@
 #pragma once
 // An in-memory console backend for tests: input comes from a script, output is kept.
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <string>
@@ -20,6 +21,8 @@ class MemoryBackend : public ConsoleBackend {
     void Script(const std::vector<InputEvent>& events) {
         for (const auto& e : events) Script(e);
     }
+    // The next read gets this event, before the rest of the script.
+    void ScriptFirst(InputEvent event) { script_.push_front({std::move(event), 0}); }
     // The read at this point of the script fails with a run-time error of this number.
     void ScriptError(int errorNumber) { script_.push_back({InputEvent{}, errorNumber}); }
     std::size_t Pending() const { return script_.size(); }
@@ -28,12 +31,29 @@ class MemoryBackend : public ConsoleBackend {
     std::optional<InputEvent> NextInput(int timeoutMs) override;
     void SetTitle(const std::string& title) override { titles.push_back(title); }
     void Beep() override { ++beeps; }
+    void ShowPicture(const PictureRequest& request) override;
+    void HidePicture() override { ++picturesHidden; }
+    void Suspend() override { ++suspends; }
+    void Resume() override { ++resumes; }
+
+    // What ShowPicture was given, the pixels copied.
+    struct ShownPicture {
+        int width = 0;
+        int height = 0;
+        std::vector<std::uint8_t> rgb;
+        CellRect area;
+        PictureMode mode = PictureMode::Symbols;
+    };
 
     // Called with every screen the program shows.
     std::function<void(const ScreenState&)> onPresent;
     int beeps = 0;
     int presents = 0;
     std::vector<std::string> titles;
+    std::vector<ShownPicture> pictures;
+    int picturesHidden = 0;
+    int suspends = 0;
+    int resumes = 0;
 
   private:
     struct Step {

@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "platform/cp1252.h"
+#include "platform/search_path.h"
 
 extern char** environ;
 
@@ -40,18 +41,6 @@ std::string Base64(std::string_view bytes) {
         }
     }
     return out;
-}
-
-std::string FindOnPath(std::string_view name, std::string_view searchPath) {
-    while (!searchPath.empty()) {
-        const std::size_t colon = std::min(searchPath.find(':'), searchPath.size());
-        const std::string_view dir = searchPath.substr(0, colon);
-        searchPath.remove_prefix(std::min(colon + 1, searchPath.size()));
-        if (dir.empty()) continue;
-        std::string candidate = std::string(dir) + "/" + std::string(name);
-        if (access(candidate.c_str(), X_OK) == 0) return candidate;
-    }
-    return {};
 }
 
 using Clock = std::chrono::steady_clock;

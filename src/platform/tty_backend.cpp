@@ -96,6 +96,16 @@ void TtyBackend::ReadSize() {
     rows_ = known ? size.ws_row : 0;
 }
 
+// The terminal's cell size when it says it; the usual proportions of one otherwise.
+CellPixels TtyBackend::CellSize() const {
+    winsize size{};
+    if (ioctl(outFd_, TIOCGWINSZ, &size) != 0 || size.ws_col == 0 || size.ws_row == 0 ||
+        size.ws_xpixel < size.ws_col || size.ws_ypixel < size.ws_row) {
+        return {};
+    }
+    return {size.ws_xpixel / size.ws_col, size.ws_ypixel / size.ws_row};
+}
+
 bool TtyBackend::TooSmall() const {
     const bool known = columns_ > 0 && rows_ > 0;
     return known && (columns_ < kScreenWidth || rows_ < kScreenHeight);
@@ -165,6 +175,7 @@ void TtyBackend::PaintAnew() {
     shown_.reset();
     if (TooSmall()) WaitForRoom();
     PaintChanges(kAllRows);
+    Write(picture_);
 }
 
 std::optional<InputEvent> TtyBackend::NextInput(int timeoutMs) {
@@ -253,6 +264,25 @@ void TtyBackend::Beep() {
 
 void TtyBackend::SendControl(std::string_view bytes) {
     Write(bytes);
+}
+
+void TtyBackend::ShowPicture(const PictureRequest& request) {
+    const CellPixels cell = CellSize();
+    const PictureView& picture = request.picture;
+    const CellRect place =
+        FitPicture(picture.width, picture.height, request.area, cell, request.mode);
+    picture_ = PictureBytes(picture, place, request.mode, cell);
+    kittyPicture_ = request.mode == PictureMode::Kitty;
+    Write(picture_);
+}
+
+// Sixels and iTerm2 images go when the cells under them are written; the next present paints
+// every cell on a cleared screen.
+void TtyBackend::HidePicture() {
+    if (kittyPicture_) Write(kDeleteKittyImages);
+    picture_.clear();
+    kittyPicture_ = false;
+    shown_.reset();
 }
 
 void TtyBackend::Write(std::string_view bytes) {

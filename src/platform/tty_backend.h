@@ -19,6 +19,7 @@
 #include "platform/console_backend.h"
 #include "platform/input_decoder.h"
 #include "platform/job_control.h"
+#include "platform/picture_display.h"
 #include "platform/signal_pipe.h"
 #include "platform/terminal_control.h"
 
@@ -38,17 +39,20 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     void SetTitle(const std::string& title) override;
     void Beep() override;
     void SendControl(std::string_view bytes) override;
+    void ShowPicture(const PictureRequest& request) override;
+    void HidePicture() override;
 
     // Gives the terminal back as it was found, for another program run in it (an editor), and
     // takes it again afterwards, repainting the whole screen.
-    void Suspend();
-    void Resume();
+    void Suspend() override;
+    void Resume() override;
 
   private:
     using Instant = std::chrono::steady_clock::time_point;
 
     void TakeTerminal();
     void ReadSize();
+    CellPixels CellSize() const;
     bool TooSmall() const;
     void CopyRows(const std::vector<Cell>& cells, RowDamage damage);
     void PaintChanges(RowDamage damage);
@@ -82,6 +86,8 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     int cursorCol_ = 1;
     bool cursorVisible_ = true;
     std::optional<ShownScreen> shown_;
+    std::string picture_;  // the bytes of the picture shown, written again after a repaint
+    bool kittyPicture_ = false;
 };
 
 }  // namespace gridlet

@@ -88,6 +88,30 @@ TEST_F(MainLoopTest, WindowKeepsOnlyItsAreaAndLaterAreasStartInsideIt) {
     EXPECT_EQ(RowText(2, 2, 8), " Text  ");  // the strips are back
 }
 
+// A right click ends the area phase with no area; Window then asks for two corners, and the grid
+// still takes an area for the window afterwards.
+TEST_F(MainLoopTest, WindowAfterARightClickAsksForAnAreaAndMakesNoWindow) {
+    const std::string before = ScreenBytes();
+    bool panelShown = false;
+    backend.onPresent = [&](const ScreenState&) {
+        panelShown = panelShown || RowText(9).find("on two diagonal") != std::string::npos;
+    };
+    Click(20, 40, kRightButton);
+    Click(35, 5);  // Window
+    backend.Script(KeyEvent('x'));
+    EXPECT_FALSE(RunUntilScriptEnds());
+    EXPECT_TRUE(panelShown);
+    EXPECT_EQ(design.windowExists, 0);
+    EXPECT_EQ(ScreenBytes().substr(0, 45 * 90 * 4), before.substr(0, 45 * 90 * 4));
+
+    Click(5, 20);
+    Click(15, 39);
+    Click(35, 5);
+    EXPECT_FALSE(RunUntilScriptEnds());
+    EXPECT_EQ(design.windowExists, 1);
+    EXPECT_EQ(design.windowTopRow, 5);
+}
+
 TEST_F(MainLoopTest, BuildWorksOnceTheWindowExistsWithEitherButton) {
     Click(44, 5);  // before the window: ignored
     Click(5, 20);
@@ -107,13 +131,6 @@ TEST_F(MainLoopTest, BuildWorksOnceTheWindowExistsWithEitherButton) {
     EXPECT_FALSE(RunUntilScriptEnds());
     EXPECT_NE(clipboard.text.find("   XPRINT ATTACH CHOOSE \r\n"), std::string::npos);
     EXPECT_EQ(clipboard.text.find("GRAPHIC WINDOW"), std::string::npos);
-}
-
-TEST_F(MainLoopTest, PreviewRequestWithoutItsRouteDoesNotLinger) {
-    Click(38, 85);  // Preview: its route comes later
-    EXPECT_FALSE(RunUntilScriptEnds());
-    EXPECT_EQ(pass.requests.previewRequest, 0);
-    EXPECT_TRUE(clipboard.text.empty());
 }
 
 TEST_F(MainLoopTest, ToolButtonBeforeAnyAreaDoesNothing) {

@@ -107,12 +107,12 @@ TEST(StatementBlock, BuildsEveryKindsPlacementBlock) {
          },
          "   GRAPHIC RENDER \"C:\\pics\\cat.bmp\", (3, 4) - (83, 50)        ' [[  11  ]] \r\n"
          "\r\n"},
-        {"bitmap at natural size writes its width and height", ObjectKind::NaturalBitmap,
+        {"bitmap at natural size", ObjectKind::NaturalBitmap,
          [](StatementValues& s) {
-             Place(s, 12, 14, 4, 200, 50);
+             Place(s, 12, 14, 4, 214, 54);
              s.bitmapPath = "cat.bmp";
          },
-         " GRAPHIC RENDER \"cat.bmp\", (14, 4) - (200, 50)         ' [[  12  ]] \r\n"
+         " GRAPHIC RENDER \"cat.bmp\", (14, 4) - (214, 54)         ' [[  12  ]] \r\n"
          "\r\n"},
         {"polygon", ObjectKind::Polygon,
          [](StatementValues& s) {
@@ -274,11 +274,11 @@ TEST(MoveMenuRebuild, RebuildsFromTheShiftedCoordinates) {
          "\r\n"},
         {"bitmap at natural size is written as at placement",
          [](Pending& s) {
-             Place(s, 12, 15, 4, 200, 50);
+             Place(s, 12, 15, 4, 215, 54);
              s.bitmapPath = "cat.bmp";
              s.moveMenuKinds.naturalBitmap = true;
          },
-         " GRAPHIC RENDER \"cat.bmp\", (15, 4) - (200, 50)         ' [[  12  ]] \r\n"
+         " GRAPHIC RENDER \"cat.bmp\", (15, 4) - (215, 54)         ' [[  12  ]] \r\n"
          "\r\n"},
         {"line step has seven blanks before its tag",
          [](Pending& s) {

@@ -18,6 +18,10 @@ struct ArcCase {
     const char* end;
 };
 
+void PrintTo(const ArcCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class ArcMenuCases : public ArcMenuTest, public ::testing::WithParamInterface<ArcCase> {};
 
 TEST_P(ArcMenuCases, SetsStartAndEnd) {

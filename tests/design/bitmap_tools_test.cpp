@@ -75,6 +75,38 @@ TEST_F(BitmapToolTest, AStretchedBitmapWithoutWidthIsRefusedWithItsNameInCapital
     ExpectNothingPlaced();
 }
 
+// The widest bitmap there is, moved left to fit: its outline runs off the screen's left edge and
+// is drawn up to it; one pixel wider and it cannot be read.
+TEST_F(BitmapToolTest, TheWidestBitmapIsOutlinedOnTheScreenAndAWiderOneIsUnreadable) {
+    WriteBmp(folder / "widest.bmp", 32767, 2);
+    WriteBmp(folder / "wider.bmp", 32768, 2);
+    MakeWindow(2, 12, 40, 70);
+    Mark(4, 14, 6, 20);
+    StartPass();
+    ChooseBitmap("widest.bmp");
+    backend.Script(KeyEvent('y'));
+    ClickMoveAccept();
+    RunDrawingTool(context, kBmpCommand);
+
+    EXPECT_EQ(design.bitmapCode, " GRAPHIC RENDER \"" + InFolder("widest.bmp") +
+                                     "\", (-32091, 50) - (676, 52)         ' [[  1  ]] \r\n\r\n");
+    EXPECT_EQ(design.codeHistory[0], design.bitmapCode);
+    EXPECT_EQ(CellsAt(4, 1, 70), std::string(69, '\xC4') + "\xBF");
+    EXPECT_EQ(CellsAt(5, 1, 70), std::string(69, '\xC4') + "\xD9");
+
+    design.objectNumber = 0;
+    Mark(4, 14, 6, 20);
+    StartPass();
+    passScreen = pass.snapshot;
+    ChooseBitmap("wider.bmp");
+    backend.Script(KeyEvent('\r'));
+    const std::string code = design.bitmapCode;
+    RunDrawingTool(context, kBmpStretchedCommand);
+    EXPECT_TRUE(EverShown("WIDER.BMP is reporting zero for width."));
+    EXPECT_EQ(design.bitmapCode, code);
+    EXPECT_EQ(ScreenBytes(), passScreen);
+}
+
 TEST_F(BitmapToolTest, NoFileChosenEndsEitherToolSilently) {
     MakeWindow(2, 12, 40, 70);
     for (std::int16_t command : {kBmpCommand, kBmpStretchedCommand}) {
@@ -101,7 +133,8 @@ TEST_F(BitmapToolTest, YesToTheWidthQuestionMovesTheBitmapToTheWindowsRightEdge)
     EXPECT_TRUE(EverShown("Not enough width to contain the full BMP "));
     EXPECT_TRUE(EverShown("It will move left about  97 pixels if you do."));
     EXPECT_EQ(design.bitmapCode, " GRAPHIC RENDER \"" + InFolder("wide.bmp") +
-                                     "\", (-71, 50) - (300, 50)         ' [[  1  ]] \r\n\r\n");
+                                     "\", (-71, 50) - (229, 100)         ' [[  1  ]] \r\n\r\n");
+    // The far corner is x1 and y1 plus the bitmap's size: it ends at the window's right edge.
     // x1 = -71 maps back to column 24; 300 pixels cover 27 columns from there.
     EXPECT_EQ(pass.AreaLeft, 24);
     EXPECT_EQ(CellsAt(4, 24, 27), "\xDA" + std::string(25, '\xC4') + "\xBF");
@@ -135,7 +168,7 @@ TEST_F(BitmapToolTest, YesToTheHeightQuestionMovesTheBitmapUp) {
     EXPECT_TRUE(EverShown("It will move up about  107 pixels if you do."));
     EXPECT_FALSE(EverShown("Not enough width"));
     EXPECT_EQ(design.bitmapCode, " GRAPHIC RENDER \"" + InFolder("tall.bmp") +
-                                     "\", (26, 3) - (40, 200)         ' [[  1  ]] \r\n\r\n");
+                                     "\", (26, 3) - (66, 203)         ' [[  1  ]] \r\n\r\n");
     EXPECT_EQ((std::array{pass.AreaTop, pass.AreaLeft, pass.AreaBottom, pass.AreaRight}),
               (std::array{8, 32, 16, 35}));
     EXPECT_EQ(CellsAt(8, 32, 4), "\xDA\xC4\xC4\xBF");
@@ -151,7 +184,7 @@ TEST_F(BitmapToolTest, ANarrowOrUnreadableBitmapGetsAOneColumnOutline) {
         const char* file;
         const char* corner;
         const char* name;
-    } cases[] = {{"tiny.bmp", "(10, 10)", "tiny"}, {"broken.bmp", "(0, 0)", "broken"}};
+    } cases[] = {{"tiny.bmp", "(36, 60)", "tiny"}, {"broken.bmp", "(26, 50)", "broken"}};
     MakeWindow(2, 12, 40, 70);
     for (const auto& c : cases) {
         design.objectNumber = 0;

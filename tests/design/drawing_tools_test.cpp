@@ -164,7 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{
             "NaturalBitmap", kBmpCommand, &kLeftBmpPressed, false, Dialogs::BitmapFile, nullptr,
             false, &Design::bitmapCode,
-            " GRAPHIC RENDER \"{path}\", (26, 50) - (200, 50)         ' [[  7  ]] \r\n\r\n",
+            " GRAPHIC RENDER \"{path}\", (26, 50) - (226, 100)         ' [[  7  ]] \r\n\r\n",
             kNoLocals, nullptr, 500, true},
         PlacementCase{"Polygon", kPolygonCommand, &kLeftPolyPressed, false, Dialogs::None,
                       &PropertiesTargets::polygon, true, &Design::polygonCode,

@@ -183,5 +183,25 @@ INSTANTIATE_TEST_SUITE_P(
         return std::string(tested.param.name);
     });
 
+class MarkerEdges : public ToolFixture {};
+
+// Marks of areas that reach past the screen are drawn up to its edges and no further.
+TEST_F(MarkerEdges, MarksOfAreasPastTheScreenStopAtItsEdges) {
+    const std::string before = ScreenBytes();
+    DrawOutline(screen, {-5000, -5000, 5000, 5000});
+    DrawLineMarker(screen, {-5000, -5000, 5000, -5000});
+    EXPECT_TRUE(ScreenBytes() == before) << "every edge lies off the screen";
+
+    DrawOutlineAndName(screen, {40, 80, 5000, 5000}, std::string(300, 'n') + ".bmp");
+    EXPECT_EQ(RowText(40, 80, 90), "\xDA" + std::string(10, '\xC4'));
+    EXPECT_EQ(RowText(41, 80, 90), "\xB3" + std::string(10, 'n'));
+    EXPECT_EQ(RowText(46, 80, 80), "\xB3");
+    EXPECT_EQ(AttrAt(41, 90), 0x80);
+
+    DrawLineMarker(screen, {10, -5000, 10, 5000});
+    EXPECT_EQ(RowText(10), std::string(90, '\xC4'));
+    EXPECT_EQ(AttrAt(10, 1), 0x8E);
+}
+
 }  // namespace
 }  // namespace gridlet

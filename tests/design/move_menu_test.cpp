@@ -39,6 +39,7 @@ class MoveMenuTest : public ToolFixture {
         ToolFixture::SetUp();
         context.composeProgram = [this](Context& c) {
             EXPECT_EQ(c.pass.requests.previewRequest, 1);
+            backend.ScriptFirst(KeyEvent(' '));  // closes the preview's picture
             ComposeProgram(c);
             previews.push_back(c.design.sections);
         };
@@ -386,6 +387,19 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<FlowCase>& tested) {
         return std::string(tested.param.name);
     });
+
+// A bitmap at its own size (200 x 50 pixels) moved and previewed keeps that size: its far corner
+// moves with it.
+TEST_F(MoveMenuTest, ANaturalSizeBitmapMovedKeepsItsSize) {
+    MakeWindow(2, 12, 40, 70);
+    Mark(2, 14, 4, 20);
+    StartPass();
+    ChooseBitmap("pic.bmp");
+    Enter({kRight, kRight, kPreview, kAccept});
+    RunDrawingTool(context, kBmpCommand);
+    EXPECT_EQ(design.bitmapCode, " GRAPHIC RENDER \"" + InFolder("pic.bmp") +
+                                     "\", (28, 4) - (228, 54)         ' [[  1  ]] \r\n\r\n");
+}
 
 TEST_F(MoveMenuTest, AStepChosenForOneObjectStaysForTheNext) {
     MakeWindow(2, 12, 40, 70);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
+#include <utility>
 
 #include "codegen/support_functions.h"
 #include "design/record_object.h"
@@ -48,7 +50,8 @@ class RecordUndoTest : public ::testing::Test {
     MemoryClipboard clipboard;
     Design design;
     PassState pass;
-    Context context{console, screen, design, pass, clipboard, ComposeProgram};
+    ProgramEnvironment environment;
+    Context context{console, screen, design, pass, clipboard, environment, ComposeProgram};
     std::vector<std::string> blocks;
 };
 
@@ -61,6 +64,43 @@ TEST_F(RecordUndoTest, RecordingAppendsMarksAndPushes) {
     EXPECT_EQ(console.CellAt(46, 1).ch, ' ') << "the tool's menu is gone";
     EXPECT_EQ(pass.pendingStatement, "");
     EXPECT_EQ(pass.pendingSnapshot, "");
+}
+
+// A failure while an object is recorded (memory running out while its marker is drawn) leaves
+// neither its code nor an undo entry, for any kind, for the background paint and for a block the
+// move menu sent to the back; the design's earlier object stays undoable.
+TEST_F(RecordUndoTest, AFailureWhileRecordingLeavesNeitherCodeNorUndoEntry) {
+    const struct {
+        const char* what;
+        ObjectKind kind;
+        bool sentToBack;
+    } cases[] = {{"box", ObjectKind::Box, false},
+                 {"background paint", ObjectKind::Paint, false},
+                 {"star", ObjectKind::Star, false},
+                 {"ellipse sent to the back", ObjectKind::Ellipse, true}};
+    for (const auto& c : cases) {
+        design = Design{};
+        blocks.clear();
+        if (c.kind != ObjectKind::Paint) Place(c.kind, 10, 20, 'A');
+        const Design before = design;
+        pass.snapshot = ScreenNow();
+        ++design.objectNumber;
+        BuildPendingStatement(context, c.kind);
+        ASSERT_NE(pass.pendingStatement, "");
+        if (c.sentToBack) std::swap(pass.sentToBackStatement, pass.pendingStatement);
+        EXPECT_THROW(RecordObject(context, c.kind, [] { throw std::bad_alloc(); }), std::bad_alloc);
+
+        EXPECT_EQ(design.boxCode, before.boxCode) << c.what;
+        EXPECT_EQ(design.starCode, before.starCode) << c.what;
+        EXPECT_EQ(design.ellipseCode, before.ellipseCode) << c.what;
+        EXPECT_EQ(design.backLayerCode, "") << c.what;
+        EXPECT_EQ(design.backgroundPaintCode, "") << c.what;
+        EXPECT_EQ(design.codeHistory, before.codeHistory) << c.what;
+        EXPECT_EQ(design.screenHistory, before.screenHistory) << c.what;
+        EXPECT_EQ(pass.pendingStatement, "") << c.what;
+        EXPECT_EQ(pass.sentToBackStatement, "") << c.what;
+        EXPECT_EQ(pass.pendingSnapshot, "") << c.what;
+    }
 }
 
 TEST_F(RecordUndoTest, RecordingClearsTheToolsValues) {

@@ -228,5 +228,16 @@ TEST_F(SelectAreaTest, PromptBeforeTheWindowBlankRowAfter) {
     EXPECT_EQ(AttrAt(46, 90), 0x70);
 }
 
+// A notice left for the hint row shows in place of the blank row, once.
+TEST_F(SelectAreaTest, ANoticeTakesTheBlankRowOfOnePhase) {
+    MakeWindow(5, 20, 20, 50);
+    pass.hintRowNotice = " Gone elsewhere.";
+    EXPECT_THROW(SelectArea(context), ScriptExhausted);
+    EXPECT_EQ(RowText(46), " Gone elsewhere." + std::string(74, ' '));
+    EXPECT_EQ(pass.hintRowNotice, "");
+    EXPECT_THROW(SelectArea(context), ScriptExhausted);
+    EXPECT_EQ(RowText(46), std::string(90, ' '));
+}
+
 }  // namespace
 }  // namespace gridlet

@@ -7,6 +7,7 @@
 #include "design/tool_string.h"
 #include "design/tool_text.h"
 #include "design/undo.h"
+#include "design/window_command.h"
 #include "dialogs/font_chooser.h"
 #include "model/command_codes.h"
 #include "output/compose_program.h"
@@ -28,17 +29,21 @@ std::string ChosenFontHead() {
            "\",  6,  0,  0,  0, esc TO hFont\r\n   GRAPHIC SET FONT hFont\r\n\r\n";
 }
 
-// Window from row 2, column 12; the area rows 4-6, columns 14-24, ten columns past its left one.
+// Window from row 2, column 12, with its code, so that previews draw; the area rows 4-6, columns
+// 14-24, ten columns past its left one.
 // Every preview the move menu asks for is kept with its sections.
 class TextToolTest : public ToolFixture {
   protected:
     void SetUp() override {
         ToolFixture::SetUp();
-        MakeWindow(2, 12, 40, 70);
+        CreateWindow(design, {2, 12, 40, 70}, Properties{});
         Mark(4, 14, 6, 24);
         context.composeProgram = [this](Context& c) {
+            backend.ScriptFirst(KeyEvent(' '));  // closes the preview's picture
             ComposeProgram(c);
             previews.push_back(c.design.sections);
+            EXPECT_TRUE(EverShown(" Graphic window, ")) << "the picture shown";
+            EXPECT_FALSE(EverShown(" not drawn")) << "all of it drawn";
         };
     }
     void Ok() { backend.Script(ExtendedKeyEvent(AltLetterScanCode('o'))); }

@@ -68,6 +68,35 @@ TEST_F(ColourChooserTest, SwatchesShowTheNearestConsoleColour) {
     EXPECT_EQ(ShownCell(SwatchRow(8), SwatchCol(8)).ch, 0xDB);
 }
 
+// Where the terminal shows 24-bit colour the swatches and the preview carry the colour itself,
+// over the nearest console colour that other terminals show.
+TEST(ColourChooserSwatches, CarryTheirOwnColourWhereTheTerminalShowsIt) {
+    for (const bool trueColour : {false, true}) {
+        MemoryBackend backend;
+        VirtualClock clock;
+        TerminalCapabilities capabilities;
+        capabilities.trueColour = trueColour;
+        Console console(backend, clock, capabilities);
+        Screen screen(console);
+        std::vector<Cell> shown;
+        backend.onPresent = [&shown](const ScreenState& state) { shown = state.cells; };
+        for (char key : std::string("\t18\t52\t86")) backend.Script(KeyEvent(key));
+        EXPECT_THROW(ChooseColour(screen), ScriptExhausted);
+
+        const auto cellShown = [&shown](int row, int col) {
+            return shown[static_cast<std::size_t>((row - 1) * kScreenWidth + col - 1)];
+        };
+        const Cell blue = cellShown(SwatchRow(28), SwatchCol(28));
+        const Cell preview = cellShown(25, 31);
+        EXPECT_EQ(blue.attr, 0x71);
+        EXPECT_EQ(blue.rgbForeground, trueColour ? 0x0000FF : kNoRgb);
+        EXPECT_EQ(blue.rgbBackground, kNoRgb);
+        EXPECT_EQ(preview.ch, 0xDB);
+        EXPECT_EQ(preview.rgbForeground, trueColour ? 0x123456 : kNoRgb);
+        EXPECT_EQ(cellShown(25, 30).rgbForeground, kNoRgb);
+    }
+}
+
 TEST_F(ColourChooserTest, RedGreenAndBlueCanBeTypedByKeyboardAlone) {
     Type("\t18\t52\t300");
     backend.Script(KeyEvent('\r'));

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "dialogs/menu_fixture.h"
+#include "platform/cp1252.h"
 
 namespace gridlet {
 namespace {
@@ -174,6 +175,54 @@ TEST_F(FileChooserTest, TheTitleNamesThePreviousChoice) {
     EXPECT_EQ(backend.titles,
               (std::vector<std::string>{kTitle, kTitle + InFolder("one.gdl"), kTitle}));
     EXPECT_EQ(ScreenBytes(), before);
+}
+
+// Names the code cannot hold are refused for a bitmap, whose path goes into the code, with the
+// reason; the same names are real files for a design, chosen by their own bytes.
+TEST_F(FileChooserTest, NamesTheCodeCannotHoldAreRefusedForABitmapAndKeptExactForADesign) {
+    const struct {
+        const char* what;
+        std::string name;  // as the file system has it
+        const char* reason;
+    } cases[] = {
+        {"Latin-1 bytes", "caf\xE9", "does not have."},
+        {"CJK", "\xE7\x94\xBB", "does not have."},
+        {"a double quote", "say \"hi\"", "it holds a double quote"},
+        {"a line break", "two\nlines", "it holds a line break"},
+    };
+    for (const auto& c : cases) {
+        const fs::path folder = folder_ / "names" / c.what;
+        fs::create_directories(folder);
+        std::ofstream(folder / (c.name + ".bmp")) << "x";
+        std::ofstream(folder / (c.name + ".gdl")) << "x";
+        fs::current_path(folder);
+
+        Click(kFirstEntryRow + 1, kEntryCol);  // after ../
+        Click(kOkRow, kButtonCol);
+        EXPECT_THROW(ChooseFile(context, FileMode::OpenBitmap), ScriptExhausted) << c.what;
+        EXPECT_TRUE(ShownAnywhere("cannot be written into the code:")) << c.what;
+        EXPECT_TRUE(ShownAnywhere(c.reason)) << c.what;
+        EXPECT_FALSE(ShownAnywhere("File not found.")) << c.what;
+
+        Click(kFirstEntryRow + 1, kEntryCol);
+        Click(kOkRow, kButtonCol);
+        const FileChoice opened = ChooseFile(context, FileMode::OpenDesign);
+        EXPECT_EQ(opened.path, (folder / (c.name + ".gdl")).string()) << c.what;
+        EXPECT_EQ(opened.result, 1);
+    }
+}
+
+// A name that Windows-1252 can hold goes into the code in Windows-1252 and is opened by its own
+// bytes; typed characters go in as UTF-8 and Backspace takes a whole character.
+TEST_F(FileChooserTest, ABitmapIsOpenedByItsBytesAndNamedInWindows1252) {
+    std::ofstream(folder_ / "caf\xC3\xA9.bmp") << "x";
+    Type("caf\xE9x");
+    backend.Script(KeyEvent(8));
+    TypeLine(".bmp");
+    const FileChoice choice = ChooseFile(context, FileMode::OpenBitmap);
+    EXPECT_EQ(choice.path, InFolder("caf\xC3\xA9.bmp"));
+    EXPECT_EQ(choice.designPath, Utf8ToCp1252(folder_.string()) + "/caf\xE9.bmp");
+    EXPECT_EQ(pass.lastChosenPath, choice.designPath);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The move menu in a real terminal: a box from the right strip, step 3, Right twice and the Up
-# key, Preview, Accept; Build then puts the moved box on the clipboard.
+# key, Preview (its picture closed by a key), Accept; Build then puts the moved box on the
+# clipboard.
 # Usage: move_menu.sh PATH/TO/gridlet
 source "$(dirname "$0")/lib.sh"
 
@@ -22,7 +23,10 @@ press 16 41                                 # step 3
 press 16 68                                 # Right
 press 16 68                                 # Right: both points 6 to the right
 key Up                                      # the second point 3 up
-press 10 43                                 # Preview
+press 10 43                                 # Preview: the picture until a key
+wait_for "any key or click closes"
+key x
+wait_for "Nr of Pixels to Move"
 press 22 43                                 # Accept
 deadline=$((SECONDS + 20))
 while [[ $(screen) == *"Nr of Pixels to Move"* ]]; do

@@ -1,7 +1,10 @@
 #include "output/clipboard_route.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -61,7 +64,8 @@ class ClipboardRouteTest : public ::testing::Test {
     MemoryClipboard clipboard;
     Design design;
     PassState pass;
-    Context context{console, screen, design, pass, clipboard, ComposeProgram};
+    ProgramEnvironment environment;
+    Context context{console, screen, design, pass, clipboard, environment, ComposeProgram};
 };
 
 TEST_F(ClipboardRouteTest, BuildPutsTheRoutineOnTheClipboardAndShowsThePanel) {
@@ -102,15 +106,65 @@ TEST_F(ClipboardRouteTest, PrinterCodeIsClosedOnceAndLeavesNoTrace) {
     EXPECT_TRUE(design.sections[38].empty());
 }
 
-TEST_F(ClipboardRouteTest, PreviewAndCodeViewRunNoRouteHere) {
-    for (int* request : {&pass.requests.previewRequest, &pass.requests.codeViewRequest}) {
-        *request = 1;
-        ComposeProgram(context);
-        EXPECT_EQ(design.sections[44], " END SUB \r\n\r\n");
-        EXPECT_EQ(clipboard.text, "");
-        EXPECT_EQ(backend.beeps, 0);
-        *request = 0;
+// Without a clipboard the code goes into a file of the current folder, and the next area phase
+// says where; the panel still shows, as after any Build.
+class UnreachableClipboardTest : public ClipboardRouteTest {
+  protected:
+    void SetUp() override {
+        previous_ = std::filesystem::current_path();
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+        std::filesystem::current_path(folder_);
+        clipboard.reachable = false;
     }
+    void TearDown() override {
+        std::filesystem::current_path(previous_);
+        std::filesystem::remove_all(folder_);
+    }
+    static std::string FileText() {
+        std::ifstream file(kClipboardFile, std::ios::binary);
+        std::ostringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+
+  private:
+    std::filesystem::path previous_;
+    std::filesystem::path folder_ = std::filesystem::temp_directory_path() /
+                                    ("gridlet-unreachable-clipboard-" + std::to_string(getpid()));
+};
+
+TEST_F(UnreachableClipboardTest, TheCodeGoesIntoAFileThatTheHintRowNames) {
+    const std::string text = Build(1);
+    EXPECT_EQ(FileText(), text);
+    EXPECT_EQ(FileText().substr(0, 23), "\r\n SUB GraficWin ()\r\n\r\n");
+    EXPECT_EQ(pass.hintRowNotice,
+              " No clipboard could be reached: the code is in Gridlet-clipboard.bas in this "
+              "folder.");
+    EXPECT_EQ(backend.beeps, 2);
+    EXPECT_EQ(PanelShown(backend.frames.back()), kCompletionPanel.bytes);
+    EXPECT_EQ(design.programText, "");
+
+    // The next Build replaces the file.
+    Build(2);
+    EXPECT_NE(FileText().find("XPRINT"), std::string::npos);
+    EXPECT_EQ(FileText().find("GRAPHIC WINDOW"), std::string::npos);
+}
+
+TEST_F(UnreachableClipboardTest, AFileThatCannotBeWrittenIsNamedWithTheReason) {
+    std::filesystem::create_directories(std::string(kClipboardFile) + "/inside");
+    Build(1);
+    EXPECT_EQ(pass.hintRowNotice,
+              " No clipboard could be reached, and Gridlet-clipboard.bas could not be written: Is "
+              "a directory");
+}
+
+TEST_F(ClipboardRouteTest, AReachedClipboardLeavesNoFileAndNoNotice) {
+    const std::filesystem::path file = std::filesystem::current_path() / kClipboardFile;
+    ASSERT_FALSE(std::filesystem::exists(file));
+    Build(1);
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_EQ(pass.hintRowNotice, "");
 }
 
 // Attribute runs: k black, d light magenta, w white, all on magenta; "k3 d40" is three k, forty d.

@@ -223,6 +223,21 @@ TEST(AnsiWriter, PcColoursMapToAnsiWithRedAndBlueSwapped) {
     }
 }
 
+// A cell's 24-bit colours replace its attribute's; a cell written again without them is
+// repainted in the attribute's colours.
+TEST(AnsiWriter, TrueColoursAreSentAsTheyAreAndGoWhenTheCellLosesThem) {
+    Screen screen;
+    screen.cells[At(1, 1)] = Cell{'a', 0x07, 0x123456, kNoRgb};
+    screen.cells[At(1, 2)] = Cell{'b', 0x07, 0x123456, kNoRgb};
+    screen.cells[At(1, 3)] = Cell{'c', 0x07, kNoRgb, 0xFF0080};
+    screen.cells[At(1, 4)] = Cell{'d', 0x07};
+    const ScreenUpdate first = RenderScreenUpdate(ShownBlank(), screen.State());
+    EXPECT_EQ(first.bytes, "\x1b[1;1H\x1b[38;2;18;52;86mab\x1b[37;48;2;255;0;128mc\x1b[40md");
+
+    screen.cells[At(1, 1)] = Cell{'a', 0x07};
+    EXPECT_EQ(RenderScreenUpdate(first.shown, screen.State()).bytes, "\x1b[1;1Ha");
+}
+
 TEST(AnsiWriter, CharactersAreShownAsTheirUnicodeGlyphsAndZeroAsABlank) {
     Screen screen;
     screen.cells[At(1, 1)] = Cell{0xC9, 0x07};

@@ -78,5 +78,39 @@ TEST(ReadBitmapSize, TopDownAndRunLengthBitmapsHaveTheirSize) {
     fs::remove_all(folder);
 }
 
+// Sides above 32767 pixels count as unreadable, plain or run-length encoded, wide or tall.
+TEST(ReadBitmapSize, SidesAboveTheLargestCountAsUnreadable) {
+    const fs::path folder = fs::temp_directory_path() / "gridlet-bitmap-size-limits";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const struct {
+        std::int32_t side;
+        std::int32_t read;
+    } cases[] = {{0, 0}, {1, 1}, {32767, 32767}, {32768, 0}, {INT32_MAX, 0}};
+    const struct {
+        const char* kind;
+        std::uint16_t bitsPerPixel;
+        std::uint32_t compression;
+    } kinds[] = {{"plain", 24, 0}, {"rle8", 8, 1}};
+    for (const auto& kind : kinds) {
+        for (const auto& c : cases) {
+            for (const bool wide : {true, false}) {
+                const fs::path path = folder / "side.bmp";
+                std::ofstream(path, std::ios::binary)
+                    << BmpHeaders(wide ? c.side : 1, wide ? 1 : c.side, kind.bitsPerPixel,
+                                  kind.compression) +
+                           std::string(1024, '\0') + "\0\x01";
+                const BitmapSize size = ReadBitmapSize(path.string());
+                const std::int32_t other = c.read == 0 ? 0 : 1;
+                EXPECT_EQ(size.width, wide ? c.read : other)
+                    << kind.kind << (wide ? " width " : " height ") << c.side;
+                EXPECT_EQ(size.height, wide ? other : c.read)
+                    << kind.kind << (wide ? " width " : " height ") << c.side;
+            }
+        }
+    }
+    fs::remove_all(folder);
+}
+
 }  // namespace
 }  // namespace gridlet

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "platform/picture_display.h"
 #include "render/render_program.h"
 
 namespace gridlet {
@@ -104,6 +105,29 @@ void RenderDesign(benchmark::State& state) {
 }
 
 BENCHMARK(RenderDesign)->Arg(100)->Arg(800)->Unit(benchmark::kMillisecond);
+
+// What the preview does for a design: render it, then turn the picture into the bytes that show
+// it over the screen's 90 x 44 cells (block symbols, or sixels of 10 x 20-pixel cells).
+void RenderAndShow(benchmark::State& state, PictureMode mode) {
+    const std::string program = Design(static_cast<int>(state.range(0)));
+    const CellRect area{2, 1, 45, 90};
+    for (auto _ : state) {
+        const RenderResult result = RenderProgram(program);
+        const RgbImage& image = result.image;
+        const CellRect place = FitPicture(image.width, image.height, area, CellPixels{}, mode);
+        const std::string bytes =
+            PictureBytes({image.width, image.height, image.pixels}, place, mode, CellPixels{});
+        if (bytes.empty()) state.SkipWithError("no picture");
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+
+BENCHMARK_CAPTURE(RenderAndShow, symbols, PictureMode::Symbols)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(RenderAndShow, sixels, PictureMode::Sixels)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace gridlet

@@ -48,7 +48,8 @@ class ConsoleFixture : public ::testing::Test {
     Design design;
     PassState pass;
     MemoryClipboard clipboard;
-    Context context{console, screen, design, pass, clipboard, ComposeProgram};
+    ProgramEnvironment environment;  // no outside programs unless a test names them
+    Context context{console, screen, design, pass, clipboard, environment, ComposeProgram};
 };
 
 }  // namespace gridlet

@@ -1,0 +1,69 @@
+#include "output/code_view_route.h"
+
+#include "output/compose_program.h"
+#include "output/main_function.h"
+#include "output/outside_programs.h"
+#include "platform/files.h"
+#include "platform/processes.h"
+
+namespace gridlet {
+namespace {
+
+constexpr int kNoticeForeground = 7;  // light grey on black, as the error trap's notice
+constexpr int kNoticeBackground = 0;
+constexpr int kNoticePause = 3000;
+
+// The first editor that starts has the terminal until it ends; false when none started.
+bool OpenInEditor(Context& context, const std::string& directory, const std::string& file) {
+    const std::vector<std::vector<std::string>> editors =
+        EditorCommands(context.environment, directory, file);
+    if (editors.empty()) return false;
+    bool started = false;
+    context.console.LendTerminal([&] {
+        for (const std::vector<std::string>& editor : editors) {
+            started = RunAndWait(editor, ProgramOutput::Terminal);
+            if (started) return;
+        }
+    });
+    return started;
+}
+
+// The request is served and the text gone however the route ends, so neither is left for the
+// next composition.
+class RouteEnd {
+  public:
+    explicit RouteEnd(Context& context) : context_(context) {}
+    ~RouteEnd() {
+        context_.pass.requests.codeViewRequest = 0;
+        context_.design.programText.clear();
+    }
+    RouteEnd(const RouteEnd&) = delete;
+    RouteEnd& operator=(const RouteEnd&) = delete;
+
+  private:
+    Context& context_;
+};
+
+}  // namespace
+
+void RunCodeViewRoute(Context& context) {
+    const RouteEnd routeEnd(context);
+    Design& design = context.design;
+    Console& console = context.console;
+    const std::string directory = CurrentDirectory();
+    const std::string source = directory + "/Testgui.bas";
+    if (FileExists(source)) DeleteFile(source);
+    console.Sleep(200);
+    AddMainFunction(design.sections, design);
+    design.programText = JoinSections(design.sections, 51);
+    WriteFileBytes(source, design.programText);
+    console.Sleep(200);
+    const bool opened = OpenInEditor(context, directory, source);
+    console.Sleep(200);
+    if (!opened) {
+        context.screen.PrintAt(46, 1, kNoticeForeground, kNoticeBackground, kNoEditorText);
+        console.Sleep(kNoticePause);
+    }
+}
+
+}  // namespace gridlet

@@ -1,0 +1,18 @@
+#pragma once
+// The CodView route: the complete program goes to Testgui.bas in the current directory and opens
+// in the user's editor, in this terminal; Gridlet waits for the editor and then takes the
+// terminal back and repaints the whole screen.
+
+#include "interact/context.h"
+
+namespace gridlet {
+
+// The row-46 notice when no editor could be started.
+constexpr char kNoEditorText[] =
+    " No editor found: set VISUAL or EDITOR, or install sensible-editor, editor, nano or vi    ";
+
+// Runs after the composition. Ends with codeViewRequest 0 and programText empty, also when the
+// file cannot be deleted or written (BasicError 70, for the main loop's error trap).
+void RunCodeViewRoute(Context& context);
+
+}  // namespace gridlet

@@ -1,0 +1,76 @@
+#include "output/preview_route.h"
+
+#include "output/compose_program.h"
+#include "output/main_function.h"
+#include "output/outside_programs.h"
+#include "output/preview_picture.h"
+#include "platform/basic_error.h"
+#include "platform/files.h"
+#include "platform/processes.h"
+#include "render/png_file.h"
+#include "render/render_program.h"
+
+namespace gridlet {
+namespace {
+
+constexpr char kSourceName[] = "Testgui.bas";
+constexpr char kProgramName[] = "Testgui.exe";
+constexpr char kPictureName[] = "Testgui.png";
+
+void DeleteIfThere(const std::string& path) {
+    if (FileExists(path)) DeleteFile(path);
+}
+
+// The compiler is waited for and kept off the screen; the program it builds runs on by itself.
+void CompileAndStart(Context& context, const std::string& wine, const std::string& directory,
+                     const std::string& program) {
+    const std::string source = directory + "/" + kSourceName;
+    DeleteIfThere(directory + "/" + kProgramName);
+    DeleteIfThere(source);
+    WriteFileBytes(source, program);
+    if (!RunAndWait({wine, kCompilerPath, "/Q", WindowsPath(source)}, ProgramOutput::Discarded)) {
+        throw BasicError(kErrorFileNotFound, "cannot start " + wine);
+    }
+    context.console.Sleep(100);
+    StartDetached({wine, kProgramName}, directory);
+}
+
+void DrawAndShow(Context& context, const std::string& directory, const std::string& program) {
+    const std::string source = directory + "/" + kSourceName;
+    const std::string picture = directory + "/" + kPictureName;
+    DeleteIfThere(source);
+    WriteFileBytes(source, program);
+    const RenderResult result = RenderProgram(program);
+    DeleteIfThere(picture);
+    if (result.kind != PictureKind::None) {
+        const std::string failure = WritePng(result.image, picture);
+        if (!failure.empty()) {
+            throw BasicError(kErrorPermissionDenied, "cannot write " + picture + ": " + failure);
+        }
+    }
+    ShowPreviewPicture(context, result, kPictureName);
+}
+
+}  // namespace
+
+void RunPreviewRoute(Context& context) {
+    Design& design = context.design;
+    context.pass.requests.previewRequest = 0;
+    AddMainFunction(design.sections, design);
+    design.programText = JoinSections(design.sections, 51);
+    context.clipboard.Empty();
+    context.clipboard.SetText(design.programText);
+    // From here on the text is the route's own, so programText is empty however the route ends.
+    const std::string program = std::move(design.programText);
+    design.programText.clear();
+
+    const std::string directory = CurrentDirectory();
+    const std::string wine = CompilerWine(context.environment);
+    if (wine.empty()) {
+        DrawAndShow(context, directory, program);
+    } else {
+        CompileAndStart(context, wine, directory, program);
+    }
+}
+
+}  // namespace gridlet

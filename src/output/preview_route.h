@@ -1,0 +1,15 @@
+#pragma once
+// The Preview route: the complete program goes to Testgui.bas in the current directory and to the
+// clipboard, then either the target compiler under wine builds Testgui.exe and starts it, or,
+// where the compiler is not installed, the program's picture is drawn here, written to
+// Testgui.png beside it and shown over the design until a key or a click.
+
+#include "interact/context.h"
+
+namespace gridlet {
+
+// Runs after the composition. Ends with previewRequest 0 and programText empty, also when a file
+// cannot be deleted or written (BasicError 70, for the main loop's error trap).
+void RunPreviewRoute(Context& context);
+
+}  // namespace gridlet

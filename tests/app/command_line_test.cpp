@@ -1,0 +1,85 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+namespace gridlet {
+namespace {
+
+CommandLine Parse(const std::vector<const char*>& arguments) {
+    return ParseCommandLine(arguments);
+}
+
+TEST(CommandLine, ArgumentsChooseAnActionOrAreRefusedWithTheReason) {
+    const struct {
+        std::vector<const char*> arguments;
+        CommandAction action;
+        std::vector<std::string> operands;
+        std::string refusal;
+    } cases[] = {
+        {{}, CommandAction::Design, {}, ""},
+        {{"--help"}, CommandAction::Help, {}, ""},
+        {{"--version"}, CommandAction::Version, {}, ""},
+        {{"--render", "in.bas", "out.png"}, CommandAction::Render, {"in.bas", "out.png"}, ""},
+        {{"--render", "in.bas"}, CommandAction::Refuse, {}, "--render takes PROGRAM.bas OUT.png"},
+        {{"--help", "x"}, CommandAction::Refuse, {}, "--help takes no arguments"},
+        {{"--bogus"}, CommandAction::Refuse, {}, "unknown option --bogus"},
+        {{"-h"}, CommandAction::Refuse, {}, "unknown option -h"},
+        {{"design.GDL"}, CommandAction::Refuse, {}, "unexpected argument design.GDL"},
+    };
+    for (const auto& c : cases) {
+        const CommandLine command = Parse(c.arguments);
+        std::string shown = "gridlet";
+        for (const char* argument : c.arguments) (shown += ' ') += argument;
+        EXPECT_EQ(command.action, c.action) << shown;
+        EXPECT_EQ(command.operands, c.operands) << shown;
+        EXPECT_EQ(command.refusal, c.refusal) << shown;
+    }
+}
+
+TEST(CommandLine, ARefusalGivesTheReasonAndTheUsageOnTheErrorStreamAndStatusTwo) {
+    std::ostringstream out, errors;
+    EXPECT_EQ(RunCommandLine(Parse({"--bogus"}), out, errors), 2);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(errors.str(),
+              "gridlet: unknown option --bogus\n"
+              "Usage: gridlet\n"
+              "       gridlet --render PROGRAM.bas OUT.png\n"
+              "       gridlet --help\n"
+              "       gridlet --version\n");
+}
+
+TEST(CommandLine, HelpListsTheOptionsKeysAndFiles) {
+    std::ostringstream out, errors;
+    EXPECT_EQ(RunCommandLine(Parse({"--help"}), out, errors), 0);
+    EXPECT_EQ(errors.str(), "");
+    const std::string help = out.str();
+    for (const char* part :
+         {"Usage: gridlet\n", "  --render PROGRAM.bas OUT.png  draw the graphic window",
+          "\n                                the statements that could not be drawn\n",
+          "  --version                     show the version\n", "right click printer code",
+          "Gridlet-clipboard.bas", "Testgui.png", "Gridlet-recovered.GDL", "q or Ctrl+C"}) {
+        EXPECT_NE(help.find(part), std::string::npos) << part;
+    }
+}
+
+TEST(CommandLine, VersionIsOneLine) {
+    std::ostringstream out, errors;
+    EXPECT_EQ(RunCommandLine(Parse({"--version"}), out, errors), 0);
+    EXPECT_EQ(out.str().rfind("gridlet ", 0), 0u);
+    EXPECT_EQ(out.str().find('\n'), out.str().size() - 1);
+}
+
+TEST(CommandLine, RenderOfAMissingProgramSaysSoAndFails) {
+    std::ostringstream out, errors;
+    EXPECT_EQ(RunCommandLine(Parse({"--render", "/nonexistent/in.bas", "/nonexistent/out.png"}),
+                             out, errors),
+              1);
+    EXPECT_EQ(errors.str(),
+              "gridlet: cannot read /nonexistent/in.bas: No such file or directory\n");
+}
+
+}  // namespace
+}  // namespace gridlet

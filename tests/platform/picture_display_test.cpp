@@ -1,0 +1,179 @@
+#include "platform/picture_display.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace gridlet {
+namespace {
+
+TEST(PictureMode, PixelsWhereTheTerminalHasThemSymbolsElsewhere) {
+    const struct {
+        bool kitty, iterm2, sixel;
+        PictureMode mode;
+    } cases[] = {
+        {true, true, true, PictureMode::Kitty},
+        {false, true, true, PictureMode::Iterm2},
+        {false, false, true, PictureMode::Sixels},
+        {false, false, false, PictureMode::Symbols},
+    };
+    for (const auto& c : cases) {
+        TerminalCapabilities capabilities;
+        capabilities.kittyGraphics = c.kitty;
+        capabilities.iterm2Images = c.iterm2;
+        capabilities.sixel = c.sixel;
+        EXPECT_EQ(ChoosePictureMode(capabilities), c.mode) << c.kitty << c.iterm2 << c.sixel;
+    }
+}
+
+TEST(FitPicture, KeepsTheProportionsCentredInTheArea) {
+    const CellRect screen{2, 1, 45, 90};  // 90 x 44 cells of 10 x 20 pixels: 900 x 880
+    const struct {
+        const char* name;
+        int width, height;
+        PictureMode mode;
+        CellRect expected;
+    } cases[] = {
+        // 880 / 258 is the smaller scale: 44 rows, 229 x 3.41 / 10 = 78 columns.
+        {"tall window fills the height", 229, 258, PictureMode::Symbols, {2, 7, 45, 84}},
+        // 900 / 1800 is the smaller scale: 90 columns, 400 x 0.5 / 20 = 10 rows.
+        {"wide picture fills the width", 1800, 400, PictureMode::Symbols, {19, 1, 28, 90}},
+        // 900 / 90 is the smaller scale: 90 columns, 44 x 10 / 20 = 22 rows.
+        {"symbols enlarge a small picture", 90, 44, PictureMode::Symbols, {13, 1, 34, 90}},
+        {"pixels keep a small picture's size", 100, 40, PictureMode::Sixels, {23, 41, 24, 50}},
+        {"pixels shrink a large one", 1800, 400, PictureMode::Kitty, {19, 1, 28, 90}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FitPicture(c.width, c.height, screen, CellPixels{10, 20}, c.mode), c.expected)
+            << c.name;
+    }
+}
+
+// 40 x 20 pixels, the left half red, the right half blue.
+std::vector<std::uint8_t> RedAndBlue() {
+    std::vector<std::uint8_t> rgb;
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 40; ++x) {
+            rgb.push_back(x < 20 ? 255 : 0);
+            rgb.push_back(0);
+            rgb.push_back(x < 20 ? 0 : 255);
+        }
+    }
+    return rgb;
+}
+
+// Every row of symbols is put in its place by a cursor move, since a line end in raw mode does
+// not go back to the left edge; red comes before blue in each.
+TEST(PictureBytes, SymbolRowsGoToTheirCells) {
+    const std::vector<std::uint8_t> rgb = RedAndBlue();
+    const std::string bytes =
+        PictureBytes({40, 20, rgb}, {3, 5, 4, 14}, PictureMode::Symbols, CellPixels{});
+    EXPECT_EQ(bytes.find('\n'), std::string::npos);
+    ASSERT_EQ(bytes.rfind("\x1b[3;5H", 0), 0u);
+    const std::size_t second = bytes.find("\x1b[4;5H");
+    ASSERT_NE(second, std::string::npos);
+    EXPECT_EQ(bytes.find("\x1b[5;"), std::string::npos) << "two rows only";
+    for (const std::string& row : {bytes.substr(0, second), bytes.substr(second)}) {
+        const std::size_t red = row.find("2;255;0;0m");
+        const std::size_t blue = row.find("2;0;0;255m");
+        ASSERT_NE(red, std::string::npos) << row;
+        ASSERT_NE(blue, std::string::npos) << row;
+        EXPECT_LT(red, blue);
+    }
+}
+
+// The first cell of a row of symbols (a row's bytes after its cursor move) that shows anything
+// but white; -1 for none.
+int FirstCellNotWhite(const std::string& row) {
+    const std::string white = "255;255;255";
+    std::string foreground = white;
+    std::string background = white;
+    bool inverse = false;
+    int cell = 0;
+    for (std::size_t i = 0; i < row.size();) {
+        if (row[i] == '\x1b') {
+            const std::size_t end = row.find('m', i);
+            std::vector<std::string> numbers;
+            std::istringstream in(row.substr(i + 2, end - i - 2));
+            for (std::string number; std::getline(in, number, ';');) numbers.push_back(number);
+            for (std::size_t n = 0; n < numbers.size(); ++n) {
+                if (numbers[n] == "0") {
+                    foreground = background = white;
+                    inverse = false;
+                } else if (numbers[n] == "7") {
+                    inverse = true;
+                } else if ((numbers[n] == "38" || numbers[n] == "48") && n + 4 < numbers.size()) {
+                    const std::string colour =
+                        numbers[n + 2] + ";" + numbers[n + 3] + ";" + numbers[n + 4];
+                    (numbers[n] == "38" ? foreground : background) = colour;
+                    n += 4;
+                }
+            }
+            i = end + 1;
+            continue;
+        }
+        const std::string& shownBackground = inverse ? foreground : background;
+        const std::string& glyph = inverse ? background : foreground;
+        if (shownBackground != white || (row[i] != ' ' && glyph != white)) return cell;
+        ++cell;
+        do ++i;  // the rest of the character's UTF-8 bytes
+        while (i < row.size() && (static_cast<unsigned char>(row[i]) & 0xC0) == 0x80);
+    }
+    return -1;
+}
+
+// A window of an odd width with a black line two pixels wide down it: the line stays in one
+// column of cells from the top to the bottom.
+TEST(PictureBytes, AnUprightLineStaysUprightInAPictureOfOddWidth) {
+    const int width = 229;
+    const int height = 258;
+    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3, 255);
+    for (int y = 0; y < height; ++y)
+        std::fill_n(rgb.begin() + (static_cast<std::ptrdiff_t>(y) * width + 100) * 3, 6, 0);
+    const std::string bytes =
+        PictureBytes({width, height, rgb}, {1, 1, 20, 40}, PictureMode::Symbols, CellPixels{});
+    for (int row = 1; row <= 20; ++row) {
+        const std::string move = "\x1b[" + std::to_string(row) + ";1H";
+        const std::size_t start = bytes.find(move);
+        ASSERT_NE(start, std::string::npos) << row;
+        const std::size_t end = bytes.find("\x1b[" + std::to_string(row + 1) + ";1H");
+        const std::string cells = bytes.substr(start + move.size(), end - start - move.size());
+        EXPECT_EQ(FirstCellNotWhite(cells), 17) << "row " << row;  // 100 / 229 x 40 = 17.5
+    }
+}
+
+// Pixel modes start at the rectangle's top left; sixels are as wide as its cells.
+TEST(PictureBytes, PixelModesPlaceOneImage) {
+    const std::vector<std::uint8_t> rgb = RedAndBlue();
+    const struct {
+        PictureMode mode;
+        std::string start;
+        std::string end;
+    } cases[] = {
+        {PictureMode::Sixels, "\x1b[3;5H\x1bP", "\x1b\\"},
+        {PictureMode::Kitty, "\x1b[3;5H\x1b_G", "\x1b\\"},
+        {PictureMode::Iterm2, "\x1b[3;5H\x1b]1337;File=", "\a"},
+    };
+    for (const auto& c : cases) {
+        const std::string bytes = PictureBytes({40, 20, rgb}, {3, 5, 4, 14}, c.mode, {10, 20});
+        EXPECT_EQ(bytes.rfind(c.start, 0), 0u) << static_cast<int>(c.mode);
+        ASSERT_GE(bytes.size(), c.end.size());
+        EXPECT_EQ(bytes.substr(bytes.size() - c.end.size()), c.end) << static_cast<int>(c.mode);
+    }
+    const std::string sixels =
+        PictureBytes({40, 20, rgb}, {3, 5, 4, 14}, PictureMode::Sixels, {10, 20});
+    // Ten cells of ten pixels: 100 pixels wide (sixel rows come in sixes, so 36 high).
+    EXPECT_NE(sixels.find("\"1;1;100;36#"), std::string::npos);
+}
+
+TEST(PictureBytes, NothingForAPictureWithoutPixels) {
+    const std::vector<std::uint8_t> few(5, 0);
+    EXPECT_EQ(PictureBytes({0, 0, {}}, {3, 5, 4, 14}, PictureMode::Symbols, {}), "");
+    EXPECT_EQ(PictureBytes({4, 4, few}, {3, 5, 4, 14}, PictureMode::Sixels, {}), "");
+}
+
+}  // namespace
+}  // namespace gridlet
