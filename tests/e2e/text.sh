@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Text and a string variable in a real terminal: a text typed into the dialog over its area, with
 # a quote, a line break and a bracketed paste, taken with Alt+O; a string variable named in the
-# string panel and accepted in the move menu unpreviewed, so that DoString holds only its font
-# head; Build gives exactly the expected code, as graphic-window and as printer code.
+# string panel and previewed in the move menu, which places its print in DoString; Build gives
+# exactly the expected code, as graphic-window and as printer code.
 # Usage: text.sh PATH/TO/gridlet
 source "$(dirname "$0")/lib.sh"
 expected=$(cd "$(dirname "$0")/expected" && pwd)
@@ -37,7 +37,11 @@ key -l sName
 key Enter
 press 21 50                                 # Finish
 wait_for "Nr of Pixels to Move"             # the move menu
-press 22 43                                 # Accept, without a preview
+press 10 43                                 # Preview: the variable is printed where it stands
+wait_for "Graphic window,"
+key x                                       # closes the picture
+wait_for "Nr of Pixels to Move"
+press 22 43                                 # Accept
 wait_for "sName▒▒▒▒"
 
 build_and_compare "$expected/text.bas"

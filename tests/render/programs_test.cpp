@@ -223,9 +223,12 @@ TEST(TextProgramTest, TextAndStringVariableRenderWithNothingLeftOut) {
     const RenderResult window = RenderProgram(FileText("tests/e2e/expected/text.bas") + pbMain);
     EXPECT_TRUE(window.notDrawn.empty());
     EXPECT_EQ(window.kind, PictureKind::Window);
-    EXPECT_TRUE(AllPixelsOf(window.image, kBlack, [](int x, int y) {
-        return x >= 28 && x < 150 && y >= 48 && y < 48 + 4 * 24;
-    })) << "four lines of text from x 28, y 48";
+    // The four lines from (28, 48); the variable's value, 100, from (26, 128).
+    const auto inText = [](int x, int y) { return x >= 28 && x < 150 && y >= 48 && y < 120; };
+    const auto inValue = [](int x, int y) { return x >= 26 && x < 70 && y >= 128 && y < 150; };
+    EXPECT_TRUE(AllPixelsOf(window.image, kBlack,
+                            [&](int x, int y) { return inText(x, y) || inValue(x, y); }));
+    EXPECT_FALSE(AllPixelsOf(window.image, kBlack, inText)) << "the value is printed too";
 
     // The printer is closed at the end of GraficWin, so only the routine itself is run here.
     const RenderResult page = RenderProgram(FileText("tests/e2e/expected/text_printer.bas"));

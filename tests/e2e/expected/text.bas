@@ -7,6 +7,10 @@
 
    GRAPHIC SET FONT hFont
 
+   GRAPHIC COLOR 0,%WHITE
+   GRAPHIC SET POS (  26,  128)
+   GRAPHIC PRINT sName
+
      FONT END hfont
  End SUB
 

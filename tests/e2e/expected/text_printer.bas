@@ -7,6 +7,10 @@
 
    XPRINT SET FONT hFont
 
+   XPRINT COLOR 0,%WHITE
+   XPRINT SET POS (  26,  128)
+   XPRINT sName
+
      FONT END hfont
  End SUB
 
