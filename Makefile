@@ -1,7 +1,7 @@
 # make build: the executable at build/gridlet, optimised (Release); make run: build and start it
 # (GoogleTest not needed); make test: the whole suite, on the Release build and under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then 20 s of fuzzing the input decoder (make
-# fuzz); make install: gridlet into PREFIX/bin.
+# AddressSanitizer and UndefinedBehaviorSanitizer, then 10 s each of fuzzing the input decoder and
+# the design file reader (make fuzz); make install: gridlet into PREFIX/bin.
 .PHONY: deps run-deps configure build run test fuzz install clean
 
 deps:
@@ -27,13 +27,17 @@ test: build
 	cd build-asan && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure
 	@$(MAKE) --no-print-directory fuzz
 
+FUZZ_TARGETS = input_decoder_fuzz design_file_fuzz
+
 fuzz: deps
 	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DGRIDLET_FUZZ=ON >/dev/null
-	@cmake --build build-fuzz --target input_decoder_fuzz
-	@mkdir -p build-fuzz/corpus
-	@build-fuzz/input_decoder_fuzz -max_total_time=20 -rss_limit_mb=1024 build-fuzz/corpus \
-		2>build-fuzz/fuzz.log || { tail -40 build-fuzz/fuzz.log; exit 1; }
-	@tail -1 build-fuzz/fuzz.log
+	@cmake --build build-fuzz --target $(FUZZ_TARGETS)
+	@for target in $(FUZZ_TARGETS); do \
+		mkdir -p build-fuzz/corpus-$$target; \
+		build-fuzz/$$target -max_total_time=10 -rss_limit_mb=1024 build-fuzz/corpus-$$target \
+			2>build-fuzz/$$target.log || { tail -40 build-fuzz/$$target.log; exit 1; }; \
+		echo "$$target: $$(tail -1 build-fuzz/$$target.log)"; \
+	done
 
 install: run-deps configure
 	@cmake --build build --target gridlet

@@ -1,7 +1,13 @@
 #include "app/command_line.h"
 
+#include <algorithm>
+#include <optional>
 #include <string_view>
 
+#include "app/design_code.h"
+#include "output/open_design.h"
+#include "platform/basic_error.h"
+#include "platform/cp1252.h"
 #include "render/render_file.h"
 
 namespace gridlet {
@@ -16,6 +22,10 @@ struct Option {
 
 // Adding an option is adding a row here and, when it does something new, a case below.
 constexpr Option kOptions[] = {
+    {"--code", "[--printer] FILE.GDL",
+     "print the code that Build puts on the clipboard for a design\n"
+     "(CR LF line ends); with --printer, printer code",
+     CommandAction::Code},
     {"--render", "PROGRAM.bas OUT.png",
      "draw the graphic window of a program into a PNG picture and list\n"
      "the statements that could not be drawn",
@@ -26,7 +36,8 @@ constexpr Option kOptions[] = {
 
 constexpr std::string_view kAbout =
     "Gridlet designs a graphic window with the mouse, in a terminal of 90 x 46 cells, and\n"
-    "writes the BASIC code that draws it. Without options it starts the designer.\n";
+    "writes the BASIC code that draws it. Without options it starts the designer; with a\n"
+    "design file (.GDL) it opens that design at start, without asking.\n";
 
 constexpr std::string_view kKeys =
     "Mouse and keys:\n"
@@ -51,15 +62,19 @@ constexpr std::string_view kFiles =
 
 constexpr std::string_view kVersion = "gridlet " GRIDLET_VERSION "\n";
 
+// The operands an option needs: its blank-separated names but the optional ones in brackets.
 std::size_t OperandCount(std::string_view names) {
-    if (names.empty()) return 0;
-    std::size_t count = 1;
-    for (char c : names) count += c == ' ' ? 1 : 0;
+    std::size_t count = 0;
+    while (!names.empty()) {
+        const std::size_t end = std::min(names.find(' '), names.size());
+        count += names[0] == '[' ? 0 : 1;
+        names.remove_prefix(std::min(end + 1, names.size()));
+    }
     return count;
 }
 
 std::string Usage() {
-    std::string usage = "Usage: gridlet\n";
+    std::string usage = "Usage: gridlet [FILE.GDL]\n";
     for (const Option& option : kOptions) {
         usage += "       gridlet ";
         usage += option.name;
@@ -106,21 +121,34 @@ CommandLine Refused(std::string reason) {
 CommandLine ParseCommandLine(std::span<const char* const> arguments) {
     if (arguments.empty()) return {};
     const std::string_view first = arguments[0];
+    if (!first.starts_with('-')) {
+        if (arguments.size() > 1) return Refused("one design file at a time");
+        CommandLine command;
+        command.operands.emplace_back(first);
+        return command;
+    }
     for (const Option& option : kOptions) {
         if (first != option.name) continue;
+        CommandLine command;
+        command.action = option.action;
+        for (std::string_view argument : arguments.subspan(1)) {
+            if (option.action == CommandAction::Code && argument == "--printer") {
+                command.printer = true;
+            } else {
+                command.operands.emplace_back(argument);
+            }
+        }
         const std::size_t wanted = OperandCount(option.operands);
-        if (arguments.size() - 1 != wanted) {
+        if (command.operands.size() != wanted) {
             std::string reason(option.name);
             reason += " takes ";
             reason += wanted == 0 ? std::string_view("no arguments") : option.operands;
             return Refused(reason);
         }
-        CommandLine command;
-        command.action = option.action;
-        command.operands.assign(arguments.begin() + 1, arguments.end());
         return command;
     }
-    std::string reason = first.starts_with('-') ? "unknown option " : "unexpected argument ";
+    if (first == "--printer") return Refused("--printer goes with --code");
+    std::string reason = "unknown option ";
     reason += first;
     return Refused(reason);
 }
@@ -138,6 +166,28 @@ std::string HelpText() {
     return text;
 }
 
+namespace {
+
+// What Build would put on the clipboard for the design in the file, as the clipboard gets it.
+int PrintDesignCode(const std::string& path, bool printer, std::ostream& out,
+                    std::ostream& errors) {
+    std::optional<std::string> code;
+    try {
+        code = DesignCode(ReadDesignFile(path), printer);
+    } catch (const BasicError& error) {
+        errors << "gridlet: " << error.what() << "\n";
+        return 1;
+    }
+    if (!code) {
+        errors << "gridlet: " << path << " has no graphic window, so Build gives no code for it\n";
+        return 1;
+    }
+    out << Cp1252ToUtf8(*code) << std::flush;
+    return out ? 0 : 1;
+}
+
+}  // namespace
+
 int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& errors) {
     switch (command.action) {
         case CommandAction::Design:
@@ -150,6 +200,8 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
             return 0;
         case CommandAction::Render:
             return RenderCommand(command.operands[0], command.operands[1], out, errors);
+        case CommandAction::Code:
+            return PrintDesignCode(command.operands[0], command.printer, out, errors);
         case CommandAction::Refuse:
             errors << "gridlet: " << command.refusal << "\n" << Usage();
             return 2;

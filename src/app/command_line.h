@@ -1,6 +1,6 @@
 #pragma once
-// The command line: the full-screen designer when there are no arguments, or one of the options
-// that answer on standard output and end at once.
+// The command line: the full-screen designer, with a design to open at start or none, or one of
+// the options that answer on standard output and end at once.
 
 #include <ostream>
 #include <span>
@@ -9,11 +9,13 @@
 
 namespace gridlet {
 
-enum class CommandAction { Design, Help, Version, Render, Refuse };
+enum class CommandAction { Design, Help, Version, Render, Code, Refuse };
 
 struct CommandLine {
     CommandAction action = CommandAction::Design;
-    std::vector<std::string> operands;  // the option's own arguments, in order
+    std::vector<std::string> operands;  // the option's own arguments in order; for Design, the
+                                        // design file to open at start, if one is given
+    bool printer = false;               // Code: printer code rather than graphic-window code
     std::string refusal;                // why the command line was refused
 };
 

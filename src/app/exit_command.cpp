@@ -2,6 +2,7 @@
 
 #include "app/exit_dialog_art.h"
 #include "interact/wait_click.h"
+#include "output/save_design.h"
 #include "platform/message_box.h"
 
 namespace gridlet {
@@ -20,9 +21,11 @@ ExitChoice ExitCommand(Context& context) {
     if (OnButton(click, 34, 40)) {
         PaintExitYesPressed(screen);
         context.console.Sleep(200);
-        ShowMessageBox(context.console, " Save this Window?", "Do You want to",
-                       MessageButtons::YesNo, MessageIcon::Question);
-        // Design files do not exist yet; both answers leave the program.
+        const bool save =
+            ShowMessageBox(context.console, " Save this Window?", "Do You want to",
+                           MessageButtons::YesNo, MessageIcon::Question) == kAnswerYes;
+        // Backing out of the save keeps the user with the design rather than losing it.
+        if (save && !SaveDesignOnExit(context)) return ExitChoice::Stay;
         return ExitChoice::Quit;
     }
     if (OnButton(click, 42, 48)) {

@@ -1,6 +1,8 @@
 // Gridlet: a mouse-driven designer of BASIC graphic-window code, in a 90 x 46 terminal.
 
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <memory>
@@ -8,32 +10,65 @@
 
 #include "app/command_line.h"
 #include "app/main_loop.h"
+#include "app/session_close.h"
 #include "app/startup.h"
 #include "interact/context.h"
 #include "output/compose_program.h"
+#include "output/open_design.h"
+#include "output/recovery_file.h"
+#include "platform/basic_error.h"
 #include "platform/clock.h"
+#include "platform/cp1252.h"
 #include "platform/system_clipboard.h"
 #include "platform/terminal_probe.h"
 #include "platform/tty_backend.h"
 
+namespace {
+
+using namespace gridlet;
+
+void Say(const std::string& line) {
+    std::fprintf(stderr, "gridlet: %s\n", line.c_str());
+}
+
+// The program ends as the session's end says: by the same signal, or with its status.
+int EndAs(const SessionEnd& end) {
+    if (end.signal != 0) {
+        std::signal(end.signal, SIG_DFL);
+        std::raise(end.signal);
+    }
+    return end.exitStatus;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    using namespace gridlet;
     const CommandLine command = ParseCommandLine(
         std::span<const char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
-    if (command.action != CommandAction::Design)
+    if (command.action != CommandAction::Design) {
         return RunCommandLine(command, std::cout, std::cerr);
+    }
+    std::optional<DesignFileContents> givenDesign;
+    if (!command.operands.empty()) {
+        try {
+            givenDesign = ReadDesignFile(command.operands[0]);
+        } catch (const BasicError& error) {
+            Say(error.what());
+            return 1;
+        }
+    }
 
     const TerminalCheck terminal =
         CheckTerminal(STDIN_FILENO, STDOUT_FILENO, EnvironmentOfThisProcess());
     if (!terminal.refusal.empty()) {
-        std::fprintf(stderr, "gridlet: %s\n", terminal.refusal.c_str());
+        Say(terminal.refusal);
         return 1;
     }
     std::unique_ptr<TtyBackend> backend;
     try {
         backend = std::make_unique<TtyBackend>();
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "gridlet: %s\n", error.what());
+        Say(error.what());
         return 1;
     }
     RealClock clock;
@@ -45,7 +80,14 @@ int main(int argc, char** argv) {
     const ProgramEnvironment environment = ProgramEnvironmentOfThisProcess();
     Context context{console, screen, *design, pass, clipboard, environment, ComposeProgram};
 
-    StartUp(context);
-    MainLoop(context).Run();
+    try {
+        MainLoop loop(context);
+        StartUp(context, loop, givenDesign);
+        loop.Run();
+    } catch (const SessionEnd& end) {
+        const auto folders = RecoveryFolders(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+        for (const std::string& line : CloseSession(context, end, folders)) Say(line);
+        return EndAs(end);
+    }
     return 0;
 }

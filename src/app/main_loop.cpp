@@ -41,14 +41,17 @@ void RestorePropertyDefaults(PassState& pass) {
 }  // namespace
 
 void MainLoop::Run() {
-    for (;;) {
-        try {
-            if (RunPass() == PassEnd::Quit) return;
-        } catch (const BasicError& error) {
-            ErrorTrap(error.number());
-        } catch (const std::exception&) {
-            ErrorTrap(0);
-        }
+    bool quit = false;
+    while (!quit) RunTrapped([this, &quit] { quit = RunPass() == PassEnd::Quit; });
+}
+
+void MainLoop::RunTrapped(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const BasicError& error) {
+        ErrorTrap(error.number());
+    } catch (const std::exception&) {
+        ErrorTrap(0);
     }
 }
 

@@ -2,6 +2,7 @@
 // The life of the program after start-up: one pass per user action, until the user leaves.
 
 #include <cstdint>
+#include <functional>
 
 #include "interact/context.h"
 #include "interact/strip_buttons.h"
@@ -15,6 +16,9 @@ class MainLoop {
 
     // Runs passes until the exit command is confirmed.
     void Run();
+
+    // Runs a command under the loop's error trap: start-up's opening of a design.
+    void RunTrapped(const std::function<void()>& command);
 
   private:
     enum class PassEnd { Continue, Quit };

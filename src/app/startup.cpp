@@ -3,11 +3,13 @@
 #include "app/main_screen_art.h"
 #include "app/opening_screen_art.h"
 #include "app/title_panel_art.h"
+#include "output/open_design.h"
 #include "platform/message_box.h"
 
 namespace gridlet {
 
-void StartUp(Context& context) {
+void StartUp(Context& context, MainLoop& loop,
+             const std::optional<DesignFileContents>& givenDesign) {
     Console& console = context.console;
     Screen& screen = context.screen;
     console.SetTitle(kConsoleTitle);
@@ -22,10 +24,14 @@ void StartUp(Context& context) {
     console.ClearScreen();
 
     PaintMainScreen(screen);
-    ShowMessageBox(console, "Open a previous Window?", "Do You want to", MessageButtons::YesNo,
-                   MessageIcon::Question);
+    if (givenDesign) {
+        ApplyDesignFile(context, *givenDesign);
+        return;
+    }
+    const int answer = ShowMessageBox(console, "Open a previous Window?", "Do You want to",
+                                      MessageButtons::YesNo, MessageIcon::Question);
     console.Sleep(200);
-    // Design files do not exist yet, so either answer goes straight on to the main loop.
+    if (answer == kAnswerYes) loop.RunTrapped([&context] { OpenDesignAtStart(context); });
 }
 
 }  // namespace gridlet

@@ -9,7 +9,7 @@
 #include "dialogs/file_chooser.h"
 #include "model/command_codes.h"
 #include "model/pixel_mapping.h"
-#include "platform/bitmap_size.h"
+#include "platform/bitmap_file.h"
 #include "platform/message_box.h"
 
 namespace gridlet {

@@ -3,25 +3,24 @@
 #include "output/completion_panel_art.h"
 #include "output/compose_program.h"
 #include "platform/atomic_file.h"
+#include "platform/basic_error.h"
 
 namespace gridlet {
 namespace {
 
 // Keeps the code where the user can find it when no clipboard took it, and says so.
 std::string KeepInFile(const std::string& programText) {
-    const std::string failure = WriteFileAtomically(kClipboardFile, programText);
     std::string notice = " No clipboard could be reached";
-    if (failure.empty()) {
-        notice += ": the code is in ";
-        notice += kClipboardFile;
-        notice += " in this folder.";
-    } else {
-        notice += ", and ";
-        notice += kClipboardFile;
-        notice += " could not be written: ";
-        notice += failure;
+    try {
+        WriteFileAtomically(kClipboardFile, programText);
+    } catch (const BasicError& error) {
+        // The error names the file first; the notice names it itself.
+        const std::string named = std::string(kClipboardFile) + ": ";
+        std::string reason = error.what();
+        if (reason.starts_with(named)) reason.erase(0, named.size());
+        return notice + ", and " + kClipboardFile + " could not be written: " + reason;
     }
-    return notice;
+    return notice + ": the code is in " + kClipboardFile + " in this folder.";
 }
 
 }  // namespace

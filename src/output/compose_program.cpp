@@ -10,8 +10,10 @@ namespace {
 
 std::string DoStringRoutine(const std::string& body) {
     if (body.empty()) return {};
-    return " SUB DoString\r\n   LOCAL esc, hfont, Xs, Ys AS LONG\r\n\r\n" + body +
-           "     FONT END hfont\r\n End SUB\r\n\r\n";
+    std::string routine = kDoStringOpening;
+    routine += body;
+    routine += kDoStringClosing;
+    return routine;
 }
 
 // A block sent to the back goes in front of the earlier ones; a shifted line step is drawn with

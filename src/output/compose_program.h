@@ -10,6 +10,10 @@
 
 namespace gridlet {
 
+// What section 3 puts around doStringBody.
+constexpr char kDoStringOpening[] = " SUB DoString\r\n   LOCAL esc, hfont, Xs, Ys AS LONG\r\n\r\n";
+constexpr char kDoStringClosing[] = "     FONT END hfont\r\n End SUB\r\n\r\n";
+
 // The section table for the request flags, built afresh from the design's texts and the move
 // menu's pending object; printer code when no flag is 1 and one is 2.
 SectionTable ComposeSections(const Design& design, const AreaRequests& requests,

@@ -6,9 +6,15 @@
 
 namespace gridlet {
 
+constexpr int kErrorOutOfMemory = 7;
 constexpr int kErrorFileNotFound = 53;
+constexpr int kErrorDeviceIo = 57;
+constexpr int kErrorDiskFull = 61;
 constexpr int kErrorInputPastEnd = 62;
+constexpr int kErrorBadFileName = 64;
 constexpr int kErrorPermissionDenied = 70;
+constexpr int kErrorPathFileAccess = 75;
+constexpr int kErrorPathNotFound = 76;
 
 class BasicError : public std::runtime_error {
   public:

@@ -65,14 +65,14 @@ std::string Getenv(const char* name) {
 
 // Sends the queries in raw mode and reads until all is answered or the time is up; the terminal's
 // settings are put back.
-std::string ReadProbeAnswers(int inFd, int outFd, int timeoutMs) {
+std::string ReadProbeAnswers(int inFd, int outFd, std::string_view queries, int timeoutMs) {
     termios original{};
     if (tcgetattr(inFd, &original) != 0) return {};
     termios raw = original;
     cfmakeraw(&raw);
     tcsetattr(inFd, TCSANOW, &raw);
     std::string answers;
-    if (WriteAll(outFd, kProbeQueries.data(), kProbeQueries.size())) {
+    if (WriteAll(outFd, queries.data(), queries.size())) {
         using Clock = std::chrono::steady_clock;
         const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
         while (!AnswersComplete(answers)) {
@@ -110,7 +110,17 @@ ProbeAnswers ParseProbeAnswers(std::string_view bytes) {
 }
 
 TerminalEnvironment EnvironmentOfThisProcess() {
-    return TerminalEnvironment{Getenv("TERM"), Getenv("COLORTERM"), Getenv("TERM_PROGRAM")};
+    return TerminalEnvironment{Getenv("TERM"), Getenv("COLORTERM"), Getenv("TERM_PROGRAM"),
+                               Getenv("XTERM_VERSION")};
+}
+
+// A terminal that did not answer the first queries would leave this one unanswered too. xterm
+// names itself in its version answer; one too old to answer it is known by its variable, which a
+// terminal that does answer (tmux started from xterm, say) may have inherited.
+bool AsksForClipboard(const TerminalEnvironment& environment, const ProbeAnswers& answers) {
+    if (!answers.deviceAttributes) return false;
+    if (!answers.version.empty()) return !answers.version.starts_with("XTerm(");
+    return environment.xtermVersion.empty();
 }
 
 // The terminal database decides first: no terminal named, a dumb one, the Linux console, or one
@@ -161,7 +171,13 @@ TerminalCheck CheckTerminal(int inFd, int outFd, const TerminalEnvironment& envi
     // Refused already by its name or description: no query is sent to it.
     std::string refusal = MouseRefusal(environment, description, ProbeAnswers{});
     if (!refusal.empty()) return TerminalCheck{refusal, {}};
-    const ProbeAnswers answers = ParseProbeAnswers(ReadProbeAnswers(inFd, outFd, answerTimeoutMs));
+    ProbeAnswers answers =
+        ParseProbeAnswers(ReadProbeAnswers(inFd, outFd, kProbeQueries, answerTimeoutMs));
+    if (AsksForClipboard(environment, answers)) {
+        answers.clipboard =
+            ParseProbeAnswers(ReadProbeAnswers(inFd, outFd, kClipboardQuery, answerTimeoutMs))
+                .clipboard;
+    }
     refusal = MouseRefusal(environment, description, answers);
     return TerminalCheck{refusal, DecideCapabilities(environment, description, answers)};
 }

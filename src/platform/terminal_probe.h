@@ -1,7 +1,7 @@
 #pragma once
 // One look at the terminal before the program takes it: both standard streams must be a terminal
-// that can report the mouse, and a few queries sent at once (answered in order, the device
-// attributes last, within one short time) tell what else it can do.
+// that can report the mouse, and a few queries (answered in order, the device attributes last,
+// within one short time) tell what else it can do.
 
 #include <optional>
 #include <string>
@@ -15,12 +15,17 @@ namespace gridlet {
 
 constexpr const char* kNotATerminal = "standard input and output must both be a terminal";
 
-// The kitty graphics query, the clipboard query, the terminal's name and version (XTVERSION) and
-// the primary device attributes (DA1), which every terminal answers.
+// The kitty graphics query, the terminal's name and version (XTVERSION) and the primary device
+// attributes (DA1), which every terminal answers, so that its answer ends the wait.
 constexpr std::string_view kProbeQueries =
     "\x1b_Gi=31,s=1,v=1,a=q,t=d,f=24;AAAA\x1b\\"
-    "\x1b]52;c;?\a"
     "\x1b[>q"
+    "\x1b[c";
+
+// The clipboard query, asked next of a terminal that answered and is not xterm: xterm 379 ends
+// with a crash when it may answer it while no program holds the clipboard.
+constexpr std::string_view kClipboardQuery =
+    "\x1b]52;c;?\a"
     "\x1b[c";
 
 // What the terminal answered.
@@ -38,7 +43,11 @@ struct TerminalEnvironment {
     std::string term;
     std::string colorTerm;
     std::string termProgram;
+    std::string xtermVersion;  // XTERM_VERSION, which xterm sets for the programs it runs
 };
+
+// Whether the clipboard query may be sent after the first answers.
+bool AsksForClipboard(const TerminalEnvironment& environment, const ProbeAnswers& answers);
 
 TerminalEnvironment EnvironmentOfThisProcess();
 

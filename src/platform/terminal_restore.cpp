@@ -22,6 +22,13 @@ namespace {
 constexpr std::array<int, 9> kEndingSignals = {SIGTERM, SIGHUP,  SIGINT, SIGQUIT, SIGPIPE,
                                                SIGSEGV, SIGABRT, SIGBUS, SIGFPE};
 
+// Requests to stop from outside; the main flow may act on them (DeferStopSignals).
+constexpr std::array<int, 3> kStopSignals = {SIGTERM, SIGHUP, SIGINT};
+
+bool IsStopSignal(int signal) {
+    return std::find(kStopSignals.begin(), kStopSignals.end(), signal) != kStopSignals.end();
+}
+
 // Everything the handlers need, ready before any signal can arrive.
 struct RestoreState {
     volatile std::sig_atomic_t armed = 0;
@@ -34,6 +41,8 @@ struct RestoreState {
     std::array<char, 512> takeBytes{};
     std::size_t takeLength = 0;
     std::array<struct sigaction, kEndingSignals.size()> previous{};
+    volatile std::sig_atomic_t stopWakeFd = -1;
+    volatile std::sig_atomic_t pendingStop = 0;
 };
 
 RestoreState state;
@@ -68,8 +77,23 @@ void GiveBack() {
     tcsetattr(state.inFd, TCSAFLUSH, &state.original);
 }
 
+// The first stop request while deferred is the main flow's to act on; the terminal is given back
+// at once all the same, since the main flow may be busy for a while.
+bool DeferStop(int signal) {
+    if (!IsStopSignal(signal) || state.stopWakeFd < 0 || state.pendingStop != 0) return false;
+    state.pendingStop = signal;
+    RestoreTerminal();
+    const char byte = 's';
+    [[maybe_unused]] const auto written = write(state.stopWakeFd, &byte, 1);
+    return true;
+}
+
 void OnEndingSignal(int signal) {
     const int savedErrno = errno;
+    if (DeferStop(signal)) {
+        errno = savedErrno;
+        return;
+    }
     RestoreTerminal();
     for (std::size_t i = 0; i < kEndingSignals.size(); ++i) {
         if (kEndingSignals[i] == signal) sigaction(signal, &state.previous[i], nullptr);
@@ -84,10 +108,17 @@ void InstallHandlers() {
         if (state.previous[i].sa_handler == SIG_IGN) continue;
         struct sigaction action {};
         action.sa_handler = OnEndingSignal;
+        // A second stop request waits for the first one's handler, so it finds the first pending.
         sigemptyset(&action.sa_mask);
+        for (const int stop : kStopSignals) sigaddset(&action.sa_mask, stop);
         sigaction(kEndingSignals[i], &action, nullptr);
     }
     std::atexit(RestoreTerminal);
+}
+
+void InstallHandlersOnce() {
+    static const bool installed = (InstallHandlers(), true);
+    (void)installed;
 }
 
 }  // namespace
@@ -97,8 +128,7 @@ void ArmTerminalRestore(int inFd, int outFd, const TerminalModes& modes) {
         modes.takeBytes.size() > state.takeBytes.size()) {
         throw std::length_error("terminal control strings too long");
     }
-    static const bool installed = (InstallHandlers(), true);
-    (void)installed;
+    InstallHandlersOnce();
     state.armed = 0;
     state.inFd = inFd;
     state.outFd = outFd;
@@ -125,6 +155,16 @@ void TakeTerminalAgain() {
     if (!state.armed) return;
     tcsetattr(state.inFd, TCSANOW, &state.program);
     WriteAll(state.outFd, state.takeBytes.data(), state.takeLength);
+}
+
+void DeferStopSignals(int wakeFd) {
+    InstallHandlersOnce();
+    state.pendingStop = 0;
+    state.stopWakeFd = wakeFd;
+}
+
+int PendingStop() {
+    return state.pendingStop;
 }
 
 }  // namespace gridlet

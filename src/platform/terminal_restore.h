@@ -1,6 +1,8 @@
 #pragma once
 // Puts the terminal back as the program found it on every way out: normal return, exit(), an
-// uncaught exception (through abort) and the signals that end a program.
+// uncaught exception (through abort) and the signals that end a program. A request to stop from
+// outside (SIGTERM, SIGHUP, SIGINT) can be left to the main flow, so that it keeps what must be
+// kept before it ends.
 
 #include <termios.h>
 
@@ -30,5 +32,14 @@ void RestoreTerminal();
 // Both do nothing when not armed. Async-signal-safe.
 void HandBackTerminal();
 void TakeTerminalAgain();
+
+// While wakeFd is 0 or more, SIGTERM, SIGHUP and SIGINT do not end the program at once: the
+// handler restores the terminal, keeps the signal for PendingStop() and writes a byte to wakeFd
+// (a non-blocking pipe the main flow watches). A second such signal ends the program as before.
+// -1 ends the deferral and forgets a pending stop.
+void DeferStopSignals(int wakeFd);
+
+// The stop signal that came while deferred, or 0.
+int PendingStop();
 
 }  // namespace gridlet

@@ -7,8 +7,6 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
-#include <cstdio>
-#include <cstdlib>
 #include <stdexcept>
 
 #include "platform/console.h"
@@ -83,6 +81,7 @@ void TtyBackend::Suspend() {
 }
 
 void TtyBackend::Resume() {
+    EndIfStopRequested();
     TakeTerminal();
     ReadSize();
     if (TooSmall()) WaitForRoom();
@@ -151,7 +150,8 @@ void TtyBackend::WaitForRoom() {
         shown_.reset();
         bool changed = false;
         while (!changed) {
-            std::array<pollfd, 3> fds = PollSet();
+            EndIfStopRequested();
+            std::array<pollfd, 4> fds = PollSet();
             if (poll(fds.data(), fds.size(), -1) < 0) continue;  // interrupted by a signal
             if (fds[0].revents != 0) {
                 const std::vector<InputEvent> typed = decoder_.Feed(ReadAvailable());
@@ -182,11 +182,12 @@ std::optional<InputEvent> TtyBackend::NextInput(int timeoutMs) {
     std::optional<Instant> deadline;
     if (timeoutMs >= 0) deadline = steady_clock::now() + milliseconds(timeoutMs);
     for (;;) {
+        EndIfStopRequested();
         if (!events_.empty()) {
             if (IsPointerMove(events_.front())) ReadWaitingInput();
             return TakeCoalesced(events_);
         }
-        std::array<pollfd, 3> fds = PollSet();
+        std::array<pollfd, 4> fds = PollSet();
         const int ready = poll(fds.data(), fds.size(), PollTimeout(deadline));
         if (ready < 0 && errno != EINTR)
             throw std::runtime_error("waiting for terminal input failed");
@@ -217,9 +218,18 @@ int TtyBackend::PollTimeout(const std::optional<Instant>& deadline) const {
     return timeout;
 }
 
-std::array<pollfd, 3> TtyBackend::PollSet() const {
+// The stop request is looked at before each wait; its pipe only ends the wait.
+std::array<pollfd, 4> TtyBackend::PollSet() const {
     return {pollfd{inFd_, POLLIN, 0}, pollfd{resizeSignal_.fd(), POLLIN, 0},
-            pollfd{jobControl_.fd(), POLLIN, 0}};
+            pollfd{jobControl_.fd(), POLLIN, 0}, pollfd{stopRequest_.fd(), POLLIN, 0}};
+}
+
+// The signal's handler gave the terminal back already; the program ends as the signal asks.
+void TtyBackend::EndIfStopRequested() {
+    const int signal = stopRequest_.Signal();
+    if (signal == 0) return;
+    ended_ = true;
+    throw SessionEnd{signal, 128 + signal, {}};
 }
 
 std::string TtyBackend::ReadAvailable() {
@@ -286,6 +296,7 @@ void TtyBackend::HidePicture() {
 }
 
 void TtyBackend::Write(std::string_view bytes) {
+    if (ended_ || stopRequest_.Signal() != 0) return;  // the terminal is the shell's again
     while (!bytes.empty()) {
         const ssize_t written = write(outFd_, bytes.data(), bytes.size());
         if (written > 0) {
@@ -301,15 +312,18 @@ void TtyBackend::Write(std::string_view bytes) {
 
 void TtyBackend::QuitAtSizeNotice() {
     RestoreTerminal();
-    std::fprintf(stderr, "gridlet: the terminal has %d x %d characters, %d x %d are needed\n",
-                 columns_, rows_, kScreenWidth, kScreenHeight);
-    std::exit(1);
+    ended_ = true;
+    throw SessionEnd{0, 1,
+                     "the terminal has " + std::to_string(columns_) + " x " +
+                         std::to_string(rows_) + " characters, " + std::to_string(kScreenWidth) +
+                         " x " + std::to_string(kScreenHeight) + " are needed"};
 }
 
-// The terminal went away: nothing is left to show the program to.
+// The terminal went away: nothing is left to show the program to, and it ends as if hung up.
 void TtyBackend::TerminalClosed() {
     RestoreTerminal();
-    std::_Exit(128 + SIGHUP);
+    ended_ = true;
+    throw SessionEnd{SIGHUP, 128 + SIGHUP, {}};
 }
 
 }  // namespace gridlet

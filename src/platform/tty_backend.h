@@ -2,7 +2,8 @@
 // The console shown in a real terminal: raw mode, the alternate screen, any-motion mouse tracking
 // with SGR reports, minimal updates in one write() per flush, and a notice while the terminal is
 // too small for the 90 x 46 screen. The terminal is restored on every way out and handed back
-// while the program is stopped.
+// while the program is stopped. When the terminal goes away, a signal asks the program to stop or
+// the user quits at the size notice, the waits throw SessionEnd and nothing more is written.
 
 #include <poll.h>
 #include <termios.h>
@@ -20,7 +21,9 @@
 #include "platform/input_decoder.h"
 #include "platform/job_control.h"
 #include "platform/picture_display.h"
+#include "platform/session_end.h"
 #include "platform/signal_pipe.h"
+#include "platform/stop_request.h"
 #include "platform/terminal_control.h"
 
 namespace gridlet {
@@ -58,7 +61,8 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     void PaintChanges(RowDamage damage);
     void WaitForRoom();
     void PaintAnew();
-    std::array<pollfd, 3> PollSet() const;
+    std::array<pollfd, 4> PollSet() const;
+    void EndIfStopRequested();
     // What the terminal sent; ends the program when the terminal is gone.
     std::string ReadAvailable();
     void ReadInput();
@@ -76,6 +80,8 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     std::string restoreBytes_;
     SignalPipe resizeSignal_{SIGWINCH};
     JobControl jobControl_;
+    StopRequest stopRequest_;
+    bool ended_ = false;  // the terminal is given back for good
     InputDecoder decoder_;
     std::optional<Instant> escapeSince_;
     std::deque<InputEvent> events_;

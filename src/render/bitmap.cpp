@@ -2,36 +2,19 @@
 
 #include <algorithm>
 
+#include "platform/bitmap_file.h"
 #include "render/lines.h"
 #include "render/shapes.h"
-
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wconversion"
-#pragma GCC diagnostic ignored "-Wsign-conversion"
-#pragma GCC diagnostic ignored "-Wshadow"
-#pragma GCC diagnostic ignored "-Wunused-function"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#pragma GCC diagnostic ignored "-Wdouble-promotion"
-#define STB_IMAGE_STATIC  // private to this file, whatever else links stb_image
-#define STB_IMAGE_IMPLEMENTATION
-#define STBI_NO_LINEAR
-#define STBI_NO_HDR
-#include <stb_image.h>
-#pragma GCC diagnostic pop
 
 namespace gridlet {
 
 std::optional<Bitmap> ReadBitmap(const std::string& path) {
-    int width = 0;
-    int height = 0;
-    int channels = 0;
-    stbi_uc* data = stbi_load(path.c_str(), &width, &height, &channels, 3);
-    if (!data) return std::nullopt;
-    Bitmap bitmap{width, height, {}};
-    bitmap.pixels.reserve(static_cast<std::size_t>(width) * height);
-    for (std::size_t i = 0; i < static_cast<std::size_t>(width) * height; ++i)
-        bitmap.pixels.push_back({data[3 * i], data[3 * i + 1], data[3 * i + 2]});
-    stbi_image_free(data);
+    const std::optional<BitmapPixels> file = ReadBitmapPixels(path);
+    if (!file) return std::nullopt;
+    Bitmap bitmap{file->width, file->height, {}};
+    bitmap.pixels.reserve(file->rgb.size() / 3);
+    for (std::size_t i = 0; i + 2 < file->rgb.size(); i += 3)
+        bitmap.pixels.push_back({file->rgb[i], file->rgb[i + 1], file->rgb[i + 2]});
     return bitmap;
 }
 

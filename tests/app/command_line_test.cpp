@@ -18,8 +18,16 @@ TEST(CommandLine, ArgumentsChooseAnActionOrAreRefusedWithTheReason) {
         CommandAction action;
         std::vector<std::string> operands;
         std::string refusal;
+        bool printer = false;
     } cases[] = {
         {{}, CommandAction::Design, {}, ""},
+        {{"design.GDL"}, CommandAction::Design, {"design.GDL"}, ""},
+        {{"a.GDL", "b.GDL"}, CommandAction::Refuse, {}, "one design file at a time"},
+        {{"--code", "a.GDL"}, CommandAction::Code, {"a.GDL"}, ""},
+        {{"--code", "--printer", "a.GDL"}, CommandAction::Code, {"a.GDL"}, "", true},
+        {{"--code", "a.GDL", "--printer"}, CommandAction::Code, {"a.GDL"}, "", true},
+        {{"--code"}, CommandAction::Refuse, {}, "--code takes [--printer] FILE.GDL"},
+        {{"--printer", "a.GDL"}, CommandAction::Refuse, {}, "--printer goes with --code"},
         {{"--help"}, CommandAction::Help, {}, ""},
         {{"--version"}, CommandAction::Version, {}, ""},
         {{"--render", "in.bas", "out.png"}, CommandAction::Render, {"in.bas", "out.png"}, ""},
@@ -27,7 +35,6 @@ TEST(CommandLine, ArgumentsChooseAnActionOrAreRefusedWithTheReason) {
         {{"--help", "x"}, CommandAction::Refuse, {}, "--help takes no arguments"},
         {{"--bogus"}, CommandAction::Refuse, {}, "unknown option --bogus"},
         {{"-h"}, CommandAction::Refuse, {}, "unknown option -h"},
-        {{"design.GDL"}, CommandAction::Refuse, {}, "unexpected argument design.GDL"},
     };
     for (const auto& c : cases) {
         const CommandLine command = Parse(c.arguments);
@@ -36,6 +43,7 @@ TEST(CommandLine, ArgumentsChooseAnActionOrAreRefusedWithTheReason) {
         EXPECT_EQ(command.action, c.action) << shown;
         EXPECT_EQ(command.operands, c.operands) << shown;
         EXPECT_EQ(command.refusal, c.refusal) << shown;
+        EXPECT_EQ(command.printer, c.printer) << shown;
     }
 }
 
@@ -45,7 +53,8 @@ TEST(CommandLine, ARefusalGivesTheReasonAndTheUsageOnTheErrorStreamAndStatusTwo)
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(errors.str(),
               "gridlet: unknown option --bogus\n"
-              "Usage: gridlet\n"
+              "Usage: gridlet [FILE.GDL]\n"
+              "       gridlet --code [--printer] FILE.GDL\n"
               "       gridlet --render PROGRAM.bas OUT.png\n"
               "       gridlet --help\n"
               "       gridlet --version\n");
@@ -57,7 +66,8 @@ TEST(CommandLine, HelpListsTheOptionsKeysAndFiles) {
     EXPECT_EQ(errors.str(), "");
     const std::string help = out.str();
     for (const char* part :
-         {"Usage: gridlet\n", "  --render PROGRAM.bas OUT.png  draw the graphic window",
+         {"Usage: gridlet [FILE.GDL]\n", "  --code [--printer] FILE.GDL   print the code",
+          "  --render PROGRAM.bas OUT.png  draw the graphic window",
           "\n                                the statements that could not be drawn\n",
           "  --version                     show the version\n", "right click printer code",
           "Gridlet-clipboard.bas", "Testgui.png", "Gridlet-recovered.GDL", "q or Ctrl+C"}) {
@@ -70,6 +80,13 @@ TEST(CommandLine, VersionIsOneLine) {
     EXPECT_EQ(RunCommandLine(Parse({"--version"}), out, errors), 0);
     EXPECT_EQ(out.str().rfind("gridlet ", 0), 0u);
     EXPECT_EQ(out.str().find('\n'), out.str().size() - 1);
+}
+
+TEST(CommandLine, CodeOfAMissingDesignSaysSoAndFails) {
+    std::ostringstream out, errors;
+    EXPECT_EQ(RunCommandLine(Parse({"--code", "/nonexistent/a.GDL"}), out, errors), 1);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(errors.str().rfind("gridlet: /nonexistent/a.GDL: ", 0), 0u) << errors.str();
 }
 
 TEST(CommandLine, RenderOfAMissingProgramSaysSoAndFails) {

@@ -1,6 +1,7 @@
 #include "app/main_loop.h"
 
 #include "all_images.h"
+#include "app/run_main_loop.h"
 #include "platform/basic_error.h"
 #include "support/console_fixture.h"
 
@@ -11,16 +12,7 @@ class MainLoopTest : public ConsoleFixture {
   protected:
     void SetUp() override { PaintMainScreen(screen); }
 
-    // Runs passes until the script runs out; true when the program ended by itself.
-    bool RunUntilScriptEnds() {
-        MainLoop loop(context);
-        try {
-            loop.Run();
-            return true;
-        } catch (ScriptExhausted) {
-            return false;
-        }
-    }
+    bool RunUntilScriptEnds() { return RunMainLoop(context); }
 
     bool ExitDialogShown() { return RowText(14, 31, 51).find("E X I T") != std::string::npos; }
 };

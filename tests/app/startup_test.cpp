@@ -15,8 +15,9 @@ class StartUpTest : public ConsoleFixture {
             for (const Cell& cell : shown.cells) text += static_cast<char>(cell.ch);
             screens.push_back({text, clock.TimeOfDayMs()});
         };
+        MainLoop loop(context);
         try {
-            StartUp(context);
+            StartUp(context, loop);
         } catch (ScriptExhausted) {
         }
     }

@@ -15,7 +15,7 @@ run() {
 
 run --help
 ((status == 0)) || fail "--help ended with status $status"
-[[ $(head -1 out) == "Usage: gridlet" ]] || fail "--help does not start with the usage: $(head -1 out)"
+[[ $(head -1 out) == "Usage: gridlet [FILE.GDL]" ]] || fail "--help does not start with the usage: $(head -1 out)"
 grep -q -- "--render PROGRAM.bas OUT.png" out || fail "--help does not list --render"
 [[ ! -s err ]] || fail "--help wrote to standard error: $(cat err)"
 
@@ -26,7 +26,7 @@ run --version
 run --frobnicate
 ((status == 2)) || fail "an unknown option ended with status $status, not 2"
 [[ ! -s out ]] || fail "an unknown option wrote to standard output: $(cat out)"
-[[ $(head -2 err) == $'gridlet: unknown option --frobnicate\nUsage: gridlet' ]] ||
+[[ $(head -2 err) == $'gridlet: unknown option --frobnicate\nUsage: gridlet [FILE.GDL]' ]] ||
     fail "an unknown option says: $(cat err)"
 
 printf '%s\r\n' ' SUB GraficWin ()' '   LOCAL hwin AS LONG ' \

@@ -27,7 +27,13 @@ E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/gridlet-e2e.XXXXXX")
 e2e_tmux() { tmux -L "$E2E_SERVER" "$@"; }
 
 e2e_cleanup() {
+    local pids pid deadline=$((SECONDS + 10))
+    pids=$(tmux -L "$E2E_SERVER" list-panes -a -F '#{pane_pid}' 2>/dev/null || true)
     tmux -L "$E2E_SERVER" kill-server >/dev/null 2>&1 || true
+    # A program whose terminal goes keeps its design in the folder first: let it finish.
+    for pid in $pids; do
+        while kill -0 "$pid" 2>/dev/null && ((SECONDS < deadline)); do sleep 0.05; done
+    done
     rm -rf "$E2E_DIR"
 }
 trap e2e_cleanup EXIT

@@ -1,63 +1,82 @@
 #include "platform/atomic_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <csignal>
+
+#include "platform/basic_error.h"
+#include "support/temp_folder.h"
 
 namespace gridlet {
 namespace {
-namespace fs = std::filesystem;
 
-class AtomicFileTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    static std::string Read(const fs::path& path) {
-        std::ifstream file(path, std::ios::binary);
-        std::ostringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
-    std::size_t Entries() const {
-        return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-    }
-
-    fs::path folder =
-        fs::temp_directory_path() / ("gridlet-atomic-file-" + std::to_string(getpid()));
-};
-
-TEST_F(AtomicFileTest, WritesTheBytesAsTheyAreAndReplacesAnOldFile) {
-    const fs::path path = folder / "code.bas";
-    std::ofstream(path) << "an older and longer text than the new one";
-    const std::string bytes = std::string("SUB \xC4\r\n\0end", 11);
-
-    EXPECT_EQ(WriteFileAtomically(path.string(), bytes), "");
-    EXPECT_EQ(Read(path), bytes);
-    EXPECT_EQ(Entries(), 1u);  // no temporary file left beside it
+int ModeOf(const std::string& path) {
+    struct stat info {};
+    stat(path.c_str(), &info);
+    return static_cast<int>(info.st_mode & 07777);
 }
 
-TEST_F(AtomicFileTest, AFailureSaysWhyAndLeavesNothingBehind) {
-    const struct {
-        fs::path path;
-        std::string reason;
-    } cases[] = {
-        {folder / "no" / "such" / "folder.bas", "No such file or directory"},
-        {folder / "taken", "Is a directory"},  // a folder of that name is in the way
-    };
-    fs::create_directories(folder / "taken" / "inside");
-    for (const auto& c : cases) {
-        EXPECT_EQ(WriteFileAtomically(c.path.string(), "text"), c.reason) << c.path;
-        EXPECT_EQ(Entries(), 1u) << c.path;
-        EXPECT_TRUE(fs::is_directory(folder / "taken" / "inside"));
+TEST(AtomicFile, WritesANewFileAndReplacesAnOldOneKeepingItsPermissions) {
+    TempFolder folder;
+    WriteFileAtomically(folder / "a.GDL", std::string("one\r\n\0\x1A", 7));
+    EXPECT_EQ(folder.Read("a.GDL"), std::string("one\r\n\0\x1A", 7));
+
+    chmod((folder / "a.GDL").c_str(), 0640);
+    WriteFileAtomically(folder / "a.GDL", "two");
+    EXPECT_EQ(folder.Read("a.GDL"), "two");
+    EXPECT_EQ(ModeOf(folder / "a.GDL"), 0640);
+    EXPECT_EQ(folder.Names(), "a.GDL ") << "no temporary file is left";
+}
+
+TEST(AtomicFile, ALinkKeepsNamingTheFileItNamed) {
+    TempFolder folder;
+    folder.Write("real.GDL", "old");
+    std::filesystem::create_symlink("real.GDL", folder / "link.GDL");
+    WriteFileAtomically(folder / "link.GDL", "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.GDL"));
+    EXPECT_EQ(folder.Read("real.GDL"), "new");
+}
+
+TEST(AtomicFile, AFolderThatIsNoneIsARunTimeErrorAndNothingIsMade) {
+    TempFolder folder;
+    folder.Write("plain", "x");
+    for (const char* name : {"missing/a.GDL", "plain/a.GDL"}) {
+        SCOPED_TRACE(name);
+        try {
+            WriteFileAtomically(folder / name, "bytes");
+            ADD_FAILURE() << "no error";
+        } catch (const BasicError& error) {
+            EXPECT_NE(std::string(error.what()).find(name), std::string::npos) << error.what();
+        }
     }
+    EXPECT_EQ(folder.Names(), "plain ");
+}
+
+// A disk that fills up in the middle of the write leaves the old file whole and no temporary one;
+// a limit on the file size stands in for the full disk.
+TEST(AtomicFile, AWriteCutShortLeavesTheOldFileWhole) {
+    TempFolder folder;
+    folder.Write("a.GDL", "the good design");
+    const pid_t pid = fork();
+    if (pid == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit small{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &small);
+        try {
+            WriteFileAtomically(folder / "a.GDL", std::string(100000, 'x'));
+        } catch (const BasicError& error) {
+            _exit(error.number() == kErrorDiskFull ? 0 : 2);
+        }
+        _exit(1);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(folder.Read("a.GDL"), "the good design");
+    EXPECT_EQ(folder.Names(), "a.GDL ");
 }
 
 }  // namespace

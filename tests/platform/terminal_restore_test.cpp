@@ -10,6 +10,7 @@
 
 #include "platform/console.h"
 #include "platform/pty_fixture.h"
+#include "platform/session_end.h"
 #include "platform/tty_backend.h"
 
 namespace gridlet {
@@ -67,11 +68,22 @@ void WaitForever(TtyBackend&) {
     for (;;) pause();
 }
 
+// As the program does: a request to stop ends the wait for input, and the program ends by the
+// same signal.
+void WaitForInputUntilStopped(TtyBackend& backend) {
+    try {
+        for (;;) backend.NextInput(-1);
+    } catch (const SessionEnd& end) {
+        std::signal(end.signal, SIG_DFL);
+        std::raise(end.signal);
+    }
+}
+
 TEST(TerminalRestore, EveryWayOutRestoresTheTerminalAndDrainsInput) {
     const WayOut ways[] = {
-        {"SIGTERM", SIGTERM, WaitForever, SIGTERM},
-        {"SIGHUP", SIGHUP, WaitForever, SIGHUP},
-        {"SIGINT from another process", SIGINT, WaitForever, SIGINT},
+        {"SIGTERM", SIGTERM, WaitForInputUntilStopped, SIGTERM},
+        {"SIGHUP", SIGHUP, WaitForInputUntilStopped, SIGHUP},
+        {"SIGINT from another process", SIGINT, WaitForInputUntilStopped, SIGINT},
         {"SIGPIPE", SIGPIPE, WaitForever, SIGPIPE},
         {"SIGSEGV", 0, [](TtyBackend&) { raise(SIGSEGV); }, SIGSEGV},
         {"SIGABRT", 0, [](TtyBackend&) { std::abort(); }, SIGABRT},
@@ -101,6 +113,91 @@ TEST(TerminalRestore, EveryWayOutRestoresTheTerminalAndDrainsInput) {
         EXPECT_TRUE(pty.ModeRestored());
         EXPECT_EQ(pty.PendingInput(), 0) << "mouse reports left for the shell";
     }
+}
+
+// Forks a program that takes the pty, shows a screen and waits for input; what it does when asked
+// to stop is the test's. Returns once the screen is up.
+template <typename OnStop>
+pid_t StartStoppableProgram(Pty& pty, OnStop onStop) {
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(pty.master);  // the terminal's side is the test's alone
+        TtyBackend backend(pty.slave, pty.slave);
+        const std::vector<Cell> cells(kScreenWidth * kScreenHeight, Cell{'#', 0x1F});
+        backend.Present(ScreenState{cells, 1, 1, false});
+        try {
+            for (;;) backend.NextInput(-1);
+        } catch (const SessionEnd& end) {
+            onStop(backend, end);
+        }
+        _exit(91);
+    }
+    EXPECT_TRUE(pty.WaitForOutput("####"));
+    return pid;
+}
+
+int WaitForEnd(Pty& pty, pid_t pid) {
+    int status = 0;
+    for (int i = 0; i < 500; ++i) {
+        pty.Output();
+        if (waitpid(pid, &status, WNOHANG) == pid) return status;
+        std::this_thread::sleep_for(milliseconds(10));
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, &status, 0);
+    ADD_FAILURE() << "the program did not end";
+    return status;
+}
+
+// The terminal is the shell's as soon as the signal comes; the program may keep the design
+// meanwhile, and nothing it shows reaches the terminal any more.
+TEST(TerminalRestore, AStopRequestGivesTheTerminalBackAndEndsTheWaitForInput) {
+    Pty pty(90, 46);
+    const pid_t pid = StartStoppableProgram(pty, [](TtyBackend& backend, const SessionEnd& end) {
+        const std::vector<Cell> cells(kScreenWidth * kScreenHeight, Cell{'@', 0x1F});
+        backend.Present(ScreenState{cells, 1, 1, false});
+        _exit(end.signal == SIGTERM ? 50 : 51);
+    });
+    const std::size_t before = pty.OutputSize();
+    kill(pid, SIGTERM);
+    const int status = WaitForEnd(pty, pid);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 50) << status;
+    EXPECT_TRUE(pty.WaitForOutput(kRestoreAndLeaveBytes, before));
+    EXPECT_TRUE(pty.ModeRestored());
+    EXPECT_EQ(pty.Output().find('@', before), std::string::npos);
+}
+
+// While the program keeps the design, a second request must still end it.
+TEST(TerminalRestore, ASecondStopRequestEndsTheProgramAtOnce) {
+    Pty pty(90, 46);
+    int kept[2];
+    ASSERT_EQ(pipe(kept), 0);
+    const pid_t pid = StartStoppableProgram(pty, [&kept](TtyBackend&, const SessionEnd&) {
+        if (write(kept[1], "k", 1) != 1) _exit(92);
+        for (;;) pause();  // a write that takes for ever
+    });
+    kill(pid, SIGHUP);
+    char byte = 0;
+    pollfd keeping{kept[0], POLLIN, 0};
+    ASSERT_TRUE(poll(&keeping, 1, 5000) > 0 && read(kept[0], &byte, 1) == 1);
+    kill(pid, SIGTERM);
+    const int status = WaitForEnd(pty, pid);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    close(kept[0]);
+    close(kept[1]);
+}
+
+// A terminal that went away ends the session as a hang-up does, with no attempt to write to it.
+TEST(TerminalRestore, ATerminalThatIsGoneEndsTheSessionAsAHangUp) {
+    Pty pty(90, 46);
+    const pid_t pid = StartStoppableProgram(
+        pty, [](TtyBackend&, const SessionEnd& end) { _exit(end.signal == SIGHUP ? 50 : 51); });
+    close(pty.master);
+    pty.master = -1;
+    int status = 0;
+    for (int i = 0; i < 500 && waitpid(pid, &status, WNOHANG) != pid; ++i)
+        std::this_thread::sleep_for(milliseconds(10));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 50) << status;
 }
 
 // Over a slow link the release of the last click can arrive well after tracking stopped.

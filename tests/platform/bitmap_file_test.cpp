@@ -1,4 +1,4 @@
-#include "platform/bitmap_size.h"
+#include "platform/bitmap_file.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +28,25 @@ TEST(ReadBitmapSize, ReadsTheHeaderAndGivesZeroForWhatItCannotRead) {
         EXPECT_EQ(size.width, c.width) << c.name;
         EXPECT_EQ(size.height, c.height) << c.name;
     }
+    fs::remove_all(folder);
+}
+
+// The pixels come only from a file whose header the size check accepts, so a header claiming a
+// huge picture is never decoded.
+TEST(ReadBitmapPixels, DecodesWhatTheSizeCheckAcceptsAndNothingElse) {
+    const fs::path folder = fs::temp_directory_path() / "gridlet-bitmap-pixels";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    WriteBmp(folder / "small.bmp", 3, 2);
+    WriteBmp(folder / "wide.bmp", 32768, 1);
+
+    const auto small = ReadBitmapPixels((folder / "small.bmp").string());
+    ASSERT_TRUE(small);
+    EXPECT_EQ(small->width, 3);
+    EXPECT_EQ(small->height, 2);
+    EXPECT_EQ(small->rgb, std::vector<std::uint8_t>(3 * 2 * 3, 0x7F));
+    EXPECT_FALSE(ReadBitmapPixels((folder / "wide.bmp").string()));
+    EXPECT_FALSE(ReadBitmapPixels((folder / "missing.bmp").string()));
     fs::remove_all(folder);
 }
 

@@ -1,4 +1,4 @@
-#include "platform/bitmap_size.h"
+#include "platform/bitmap_file.h"
 
 #include <cstdint>
 #include <fstream>
@@ -57,6 +57,18 @@ BitmapSize ReadBitmapSize(const std::string& path) {
     int width = 0, height = 0, channels = 0;
     if (stbi_info(path.c_str(), &width, &height, &channels) == 0) return RunLengthBitmapSize(path);
     return Sized(width, height);
+}
+
+std::optional<BitmapPixels> ReadBitmapPixels(const std::string& path) {
+    const BitmapSize size = ReadBitmapSize(path);
+    if (size.width == 0) return std::nullopt;
+    int width = 0, height = 0, channels = 0;
+    stbi_uc* data = stbi_load(path.c_str(), &width, &height, &channels, 3);
+    if (data == nullptr) return std::nullopt;
+    BitmapPixels pixels{width, height, {}};
+    pixels.rgb.assign(data, data + static_cast<std::size_t>(width) * height * 3);
+    stbi_image_free(data);
+    return pixels;
 }
 
 }  // namespace gridlet

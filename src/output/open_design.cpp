@@ -1,0 +1,37 @@
+#include "output/open_design.h"
+
+#include "dialogs/file_chooser.h"
+#include "output/kept_sections.h"
+#include "platform/basic_error.h"
+#include "platform/cp1252.h"
+#include "platform/read_file.h"
+
+namespace gridlet {
+namespace {
+
+// Far beyond any design made by hand; a larger file is not one and is not read into memory.
+constexpr std::size_t kLargestDesignFile = 64 * 1024 * 1024;
+
+}  // namespace
+
+DesignFileContents ReadDesignFile(const std::string& path) {
+    const std::string bytes = ReadFileBytes(path, kLargestDesignFile);
+    try {
+        return DecodeDesignFile(bytes);
+    } catch (const BasicError& error) {
+        throw BasicError(error.number(), path + ": " + error.what());
+    }
+}
+
+void ApplyDesignFile(Context& context, const DesignFileContents& contents) {
+    context.screen.RestoreScreen(contents.screenImage);
+    RestoreFromSections(contents.sections, context.design);
+}
+
+void OpenDesignAtStart(Context& context) {
+    const std::string chosen = ChooseFile(context, FileMode::OpenDesign).path;
+    if (chosen.empty()) return;
+    ApplyDesignFile(context, ReadDesignFile(Cp1252ToUtf8(chosen)));
+}
+
+}  // namespace gridlet

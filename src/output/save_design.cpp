@@ -1,0 +1,98 @@
+#include "output/save_design.h"
+
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "dialogs/file_chooser.h"
+#include "output/design_file.h"
+#include "output/kept_sections.h"
+#include "platform/atomic_file.h"
+#include "platform/cp1252.h"
+#include "platform/message_box.h"
+#include "platform/text_case.h"
+
+namespace gridlet {
+namespace {
+
+constexpr char kExtension[] = ".GDL";
+
+// What each kind of character turns into, as the user is told (Windows-1252).
+const char* UnkeptLine(Unkept kind) {
+    switch (kind) {
+        case Unkept::GraveAccent:
+            return "  `  comes back as  \"";
+        case Unkept::Tilde:
+            return "  ~  comes back as  ,";
+        case Unkept::ICircumflex:
+            return "  \xEE  comes back as a line break";
+        case Unkept::DeleteRun:
+            return "  three characters 127 in a row are dropped";
+        case Unkept::LoneCarriageReturn:
+            return "  a carriage return alone garbles the code after it";
+        case Unkept::EndOfFile:
+            break;
+    }
+    return "  character 26 ends the file early: it cannot be opened again";
+}
+
+// True when nothing would change, or the user saves all the same.
+bool AgreesToUnkept(Console& console, const std::vector<Unkept>& unkept) {
+    if (unkept.empty()) return true;
+    std::string text = "This design holds characters a design file does not keep:\r\n";
+    for (const Unkept kind : unkept) {
+        text += UnkeptLine(kind);
+        text += "\r\n";
+    }
+    text += "Save it all the same?";
+    return ShowMessageBox(console, text, "Save this Window", MessageButtons::YesNo,
+                          MessageIcon::Question) == kAnswerYes;
+}
+
+bool Exists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(Cp1252ToUtf8(path), error);
+}
+
+// The chooser asked about the name the user gave; a name that gets the extension here may be
+// another file, which is replaced only when the user says so.
+std::optional<std::string> ChooseDesignName(Context& context) {
+    for (;;) {
+        const std::string chosen = ChooseFile(context, FileMode::SaveDesign).path;
+        if (chosen.empty()) return std::nullopt;
+        const std::string path = WithDesignExtension(chosen);
+        if (path == chosen || !Exists(path)) return path;
+        const std::string name = std::filesystem::path(path).filename().string();
+        if (ShowMessageBox(context.console, name + " already exists.\r\nDo you want to replace it?",
+                           "Save As", MessageButtons::YesNo, MessageIcon::Question) == kAnswerYes) {
+            return path;
+        }
+    }
+}
+
+}  // namespace
+
+std::string WithDesignExtension(const std::string& name) {
+    const std::string_view extension = kExtension;
+    bool ends = name.size() >= extension.size();
+    for (std::size_t i = 0; ends && i < extension.size(); ++i) {
+        ends = SameIgnoringCase(name[name.size() - extension.size() + i], extension[i]);
+    }
+    std::string path = name;
+    if (!ends) path += extension;
+    return path;
+}
+
+bool SaveDesignOnExit(Context& context) {
+    const SectionTable sections = SectionsToKeep(context.design);
+    context.screen.RestoreScreen(context.pass.snapshot);
+    std::string image;
+    context.screen.SaveScreen(image);
+    if (!AgreesToUnkept(context.console, UnkeptCharacters(sections))) return false;
+    const std::optional<std::string> path = ChooseDesignName(context);
+    if (!path) return false;
+    WriteFileAtomically(Cp1252ToUtf8(*path), EncodeDesignFile(image, sections));
+    return true;
+}
+
+}  // namespace gridlet

@@ -1,0 +1,21 @@
+#pragma once
+// Keeping the design in a design file on the way out of the program.
+
+#include <string>
+
+#include "interact/context.h"
+
+namespace gridlet {
+
+// The name with ".GDL" after it, unless it ends in ".GDL" already in any mix of case.
+std::string WithDesignExtension(const std::string& name);
+
+// After YES in the exit dialog and Yes to " Save this Window?": the pass's screen comes back and
+// is kept as the image, with the design as it stands now; a design holding characters the file
+// cannot keep asks first; the user names the file in the chooser, and it is written in one step.
+// True when the file was written and the program may end; false when the user backed out (No to
+// the question, Cancel in the chooser), so that the design goes on. A file that cannot be written
+// throws the BasicError of the write, for the main loop's error trap.
+bool SaveDesignOnExit(Context& context);
+
+}  // namespace gridlet

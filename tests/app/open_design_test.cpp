@@ -1,0 +1,110 @@
+#include "output/open_design.h"
+
+#include "app/design_files_fixture.h"
+#include "design/window_command.h"
+#include "output/kept_sections.h"
+#include "support/place_object.h"
+
+namespace gridlet {
+namespace {
+
+class OpenDesignTest : public DesignFilesFixture {
+  protected:
+    // A design with a window and a box, and a screen image of every character and attribute,
+    // bytes 13 and 26 among them.
+    void SetUp() override {
+        DesignFilesFixture::SetUp();
+        mainScreen = ScreenBytes();
+        CreateWindow(stored, {5, 20, 30, 49}, Properties{});
+        stored.boxCode = PlacedBlock(ObjectKind::Box, 4, 10, 20, 30, 40);
+        stored.objectNumber = 4;
+        image.assign(kScreenImageSize, '\0');
+        for (std::size_t cell = 0; cell < kScreenImageSize / 4; ++cell) {
+            image[4 * cell] = static_cast<char>(cell % 256);
+            image[4 * cell + 2] = static_cast<char>(cell % 253);
+        }
+        folder.Write("old.GDL", EncodeDesignFile(image, SectionsToKeep(stored)));
+    }
+    // Past the opening screen, the answer to "Open a previous Window?" and a name in the chooser.
+    void AnswerAndChoose(const char* answer, const std::string& name) {
+        Type(" ");
+        Type(answer);
+        TypeLine(name);
+    }
+
+    Design stored;
+    std::string image;
+    std::string mainScreen;
+};
+
+TEST_F(OpenDesignTest, YesAndAFileShowTheStoredScreenAndRestoreTheDesign) {
+    AnswerAndChoose("y", "old.GDL");
+    RunStartUp();
+    EXPECT_TRUE(EverShown("Open Window   (*.GDL)"));
+    EXPECT_TRUE(ScreenBytes() == image);
+    EXPECT_EQ(design.windowExists, 1);
+    EXPECT_EQ(design.windowTopRow, 5);
+    EXPECT_EQ(design.windowRightCol, 49);
+    EXPECT_EQ(design.windowWidth, stored.windowWidth);
+    EXPECT_EQ(design.objectNumber, 4);
+    EXPECT_EQ(design.boxCode, stored.boxCode);
+    EXPECT_EQ(design.windowCode, stored.windowCode);
+}
+
+TEST_F(OpenDesignTest, CancelOrNoStartWithTheEmptyDesign) {
+    for (const char* answer : {"n", "y\x1b"}) {
+        SCOPED_TRACE(answer);
+        Type(" ");
+        Type(answer);
+        RunStartUp();
+        EXPECT_TRUE(ScreenBytes() == mainScreen);
+        EXPECT_EQ(design.windowExists, 0);
+        EXPECT_EQ(design.windowCode, "");
+    }
+}
+
+// The file read is checked whole before anything is restored; the error trap pauses and the
+// program starts with the empty design.
+TEST_F(OpenDesignTest, AFileTooShortRestoresNothingThroughTheErrorTrap) {
+    const std::string whole = folder.Read("old.GDL");
+    std::size_t lineEnd = kScreenImageSize;
+    for (int line = 1; line <= 46; ++line) lineEnd = whole.find("\r\n", lineEnd + 2);
+    const std::string shortFiles[] = {whole.substr(0, 1000), whole.substr(0, lineEnd + 2)};
+    for (const std::string& bytes : shortFiles) {
+        folder.Write("short.GDL", bytes);
+        const std::int64_t before = clock.TimeOfDayMs();
+        AnswerAndChoose("y", "short.GDL");
+        RunStartUp();
+        EXPECT_GE(clock.TimeOfDayMs() - before, 3000);
+        EXPECT_TRUE(ScreenBytes() == mainScreen);
+        EXPECT_EQ(design.windowExists, 0);
+        EXPECT_EQ(design.windowCode, "");
+        EXPECT_EQ(design.objectNumber, 0);
+    }
+}
+
+TEST_F(OpenDesignTest, NumbersThatAreNoNumbersReadAsZero) {
+    std::string bytes = folder.Read("old.GDL");
+    const std::size_t objectLine = bytes.find(" 4\r\n", kScreenImageSize);  // section 43
+    ASSERT_NE(objectLine, std::string::npos);
+    bytes.replace(objectLine, 2, "four");
+    folder.Write("bad.GDL", bytes);
+    const std::int64_t before = clock.TimeOfDayMs();
+    AnswerAndChoose("y", "bad.GDL");
+    RunStartUp();
+    EXPECT_LT(clock.TimeOfDayMs() - before, 3000) << "no error";
+    EXPECT_EQ(design.objectNumber, 0);
+    EXPECT_EQ(design.windowExists, 1);
+    EXPECT_TRUE(ScreenBytes() == image);
+}
+
+TEST_F(OpenDesignTest, ADesignGivenAtStartIsOpenedWithoutAsking) {
+    Type(" ");
+    RunStartUp(ReadDesignFile(folder / "old.GDL"));
+    EXPECT_FALSE(EverShown("Open a previous Window?"));
+    EXPECT_TRUE(ScreenBytes() == image);
+    EXPECT_EQ(design.boxCode, stored.boxCode);
+}
+
+}  // namespace
+}  // namespace gridlet

@@ -1,0 +1,128 @@
+#include "output/save_design.h"
+
+#include "app/design_files_fixture.h"
+#include "output/design_file.h"
+#include "output/kept_sections.h"
+
+namespace gridlet {
+namespace {
+
+using SaveDesignTest = DesignFilesFixture;
+
+std::string ImageRowText(const std::string& image, int row) {
+    std::string text;
+    for (int col = 1; col <= kScreenWidth; ++col)
+        text += image[static_cast<std::size_t>(((row - 1) * kScreenWidth + col - 1) * 4)];
+    return text;
+}
+
+TEST(DesignExtension, IsAddedUnlessTheNameEndsInItInAnyCase) {
+    for (const char* kept : {"a.gdl", "a.GdL", "dir/x.GDL", ".GDL"}) {
+        EXPECT_EQ(WithDesignExtension(kept), kept);
+    }
+    EXPECT_EQ(WithDesignExtension("a"), "a.GDL");
+    EXPECT_EQ(WithDesignExtension("a.txt"), "a.txt.GDL");
+    EXPECT_EQ(WithDesignExtension("GDL"), "GDL.GDL");
+    EXPECT_EQ(WithDesignExtension("a.GDL.bak"), "a.GDL.bak.GDL");
+}
+
+TEST_F(SaveDesignTest, YesWritesThePassScreenAndTheDesignThenTheProgramEnds) {
+    MakeWindow();
+    AskToSave();
+    TypeLine("mine");
+    Type("y");  // "Create the file?"
+    EXPECT_TRUE(RunMainLoop());
+    EXPECT_TRUE(EverShown("Save Window   (*.GDL)"));
+    ASSERT_EQ(FilesHere(), "mine.GDL ");
+    const std::string file = folder.Read("mine.GDL");
+    const std::string image = ScreenBytes();
+    EXPECT_EQ(file, EncodeDesignFile(image, SectionsToKeep(design)));
+    EXPECT_EQ(ImageRowText(image, 14).find("E X I T"), std::string::npos);
+    EXPECT_EQ(ImageRowText(image, 5)[22], '\xFE') << "the window's grid";
+}
+
+TEST_F(SaveDesignTest, NoEndsTheProgramWithoutWriting) {
+    MakeWindow();
+    backend.Script(KeyEvent(kEscKey));
+    Click(18, 37);
+    Type("n");
+    EXPECT_TRUE(RunMainLoop());
+    EXPECT_EQ(FilesHere(), "");
+}
+
+// Backing out of the chooser returns to the design instead of ending without it.
+class SaveBackOutTest : public DesignFilesFixture, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(SaveBackOutTest, CancelInTheChooserGoesOnWithTheDesign) {
+    MakeWindow();
+    AskToSave();
+    if (GetParam()) {
+        backend.Script(KeyEvent(kEscKey));
+    } else {
+        Click(35, 72);  // Cancel
+    }
+    Click(5, 21);  // the next pass takes a corner
+    EXPECT_FALSE(RunMainLoop());
+    EXPECT_EQ(FilesHere(), "");
+    EXPECT_EQ(design.windowExists, 1);
+    EXPECT_EQ(pass.AreaTop, 5);
+    EXPECT_EQ(RowText(14, 31, 51).find("E X I T"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(EscOrCancel, SaveBackOutTest, ::testing::Bool());
+
+TEST_F(SaveDesignTest, ANameThatGetsTheExtensionAsksBeforeReplacingAnotherFile) {
+    folder.Write("mine.GDL", "old");
+    MakeWindow();
+    AskToSave();
+    TypeLine("mine");
+    Type("y");                          // "Create the file?" for "mine"
+    Type("n");                          // "mine.GDL already exists." - no: the chooser again
+    backend.Script(KeyEvent(kEscKey));  // and Cancel there
+    EXPECT_FALSE(RunMainLoop());
+    EXPECT_TRUE(EverShown("mine.GDL already exists."));
+    EXPECT_EQ(folder.Read("mine.GDL"), "old");
+
+    AskToSave();
+    TypeLine("mine");
+    Type("yy");
+    EXPECT_TRUE(RunMainLoop());
+    EXPECT_EQ(folder.Read("mine.GDL"), EncodeDesignFile(ScreenBytes(), SectionsToKeep(design)));
+}
+
+TEST_F(SaveDesignTest, CharactersTheFileDoesNotKeepAreNamedAndTheUserChooses) {
+    MakeWindow();
+    design.textCode = "   GRAPHIC PRINT \"\xEEle ~\"\r\n\r\n";
+    AskToSave();
+    Type("n");  // not saved: back to the design
+    EXPECT_FALSE(RunMainLoop());
+    EXPECT_TRUE(EverShown("~  comes back as  ,"));
+    EXPECT_TRUE(EverShown("\x8C  comes back as a line break"));
+    EXPECT_FALSE(EverShown("`  comes back as"));
+    EXPECT_FALSE(EverShown("Save Window   (*.GDL)"));
+    EXPECT_EQ(FilesHere(), "");
+
+    AskToSave();
+    Type("y");  // saved all the same
+    TypeLine("mine");
+    Type("y");
+    EXPECT_TRUE(RunMainLoop());
+    EXPECT_EQ(FilesHere(), "mine.GDL ");
+}
+
+// A name too long for the system: the write fails, the error trap pauses, and the design goes on.
+TEST_F(SaveDesignTest, AFileThatCannotBeWrittenGoesToTheErrorTrapAndTheDesignStays) {
+    MakeWindow();
+    AskToSave();
+    TypeLine(std::string(253, 'n'));
+    Type("y");
+    Click(5, 21);
+    EXPECT_FALSE(RunMainLoop());
+    EXPECT_GE(clock.TimeOfDayMs(), 3000) << "the trap's pause; the flow alone takes under a second";
+    EXPECT_EQ(FilesHere(), "");
+    EXPECT_EQ(design.windowExists, 1);
+    EXPECT_EQ(pass.AreaTop, 5) << "the loop goes on";
+}
+
+}  // namespace
+}  // namespace gridlet

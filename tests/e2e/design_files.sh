@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# Design files in a real terminal: a design saved on the way out opens again at the next start
+# with the same screen and the same code, which --code prints too; a design is kept in
+# Gridlet-recovered.GDL when the program is told to stop or its terminal's shell is hung up.
+# Usage: design_files.sh PATH/TO/gridlet
+source "$(dirname "$0")/lib.sh"
+
+program=$(realpath "$1")
+here=$(cd "$E2E_DIR" && pwd -P)
+recovered="$here/Gridlet-recovered.GDL"
+
+run_in_pane() {
+    e2e_tmux respawn-pane -k -t e2e sh -c '"$0"; echo "ended with status $?"; exec sleep 600' \
+        "$program"
+}
+# Build, then the clipboard's text into the file.
+build_into() {
+    e2e_tmux delete-buffer 2>/dev/null || true
+    press 44 5
+    wait_for "This Task is completed."
+    local deadline=$((SECONDS + 20))
+    until e2e_tmux save-buffer "$1" 2>/dev/null; do
+        ((SECONDS < deadline)) || fail "nothing reached the clipboard"
+        sleep 0.1
+    done
+    while [[ $(screen) == *"This Task is completed."* ]]; do
+        ((SECONDS < deadline)) || fail "the completion panel stayed"
+        sleep 0.1
+    done
+}
+grid_rows() { screen | sed -n 1,45p; }
+# The box is drawn before anything typed after it is taken.
+window_and_box() {
+    press 5 20; press 15 39; press 35 5
+    wait_for "│ Window│"
+    press 7 22; press 10 30; press 11 5
+}
+wait_for_file() {
+    local deadline=$((SECONDS + 20))
+    until [[ -s $1 ]]; do
+        ((SECONDS < deadline)) || fail "$1 was not written"
+        sleep 0.1
+    done
+}
+
+start sh -c '"$0"; echo "ended with status $?"; exec sleep 600' "$program"
+e2e_tmux set -s set-clipboard on
+reach_empty_grid
+window_and_box
+build_into "$here/before.bas"
+grep -q "GRAPHIC BOX" "$here/before.bas" || fail "Build gave no box"
+stored=$(grid_rows)
+
+key Escape
+wait_for "E X I T"
+press 18 37
+wait_for " Save this Window?"
+key y
+wait_for "Save Window   (*.GDL)"
+key -l mine
+key Enter
+wait_for "Create the file?"
+key y
+wait_for "ended with status 0"
+[[ -f "$here/mine.GDL" ]] || fail "mine.GDL was not written"
+
+run_in_pane
+wait_for "God Bless Everybody"
+key x
+wait_for "Open a previous Window?"
+key y
+wait_for "Open Window   (*.GDL)"
+key -l mine.GDL
+key Enter
+deadline=$((SECONDS + 20))
+until [[ $(grid_rows) == "$stored" ]]; do
+    ((SECONDS < deadline)) || fail "the stored screen did not come back"
+    sleep 0.1
+done
+build_into "$here/after.bas"
+# Opening adds a line end to the globals, which stand first.
+{ printf '\r\n'; cat "$here/before.bas"; } | cmp -s - "$here/after.bas" ||
+    fail "Build after opening differs: $(diff <(cat -A "$here/before.bas") <(cat -A "$here/after.bas"))"
+"$program" --code "$here/mine.GDL" >"$here/code.bas" || fail "--code failed"
+cmp -s "$here/code.bas" "$here/after.bas" || fail "--code does not print what Build gives"
+
+# Told to stop: the design is kept, and the last line says where.
+run_in_pane
+reach_empty_grid
+window_and_box
+kill -TERM "$(pgrep -P "$(pane_flag pane_pid)")"
+wait_for "ended with status 143"
+# The shell says "Terminated" for the signal after the program's last line.
+[[ $(screen | grep -B1 "^Terminated" | head -1) == "gridlet: the design was kept in $recovered" ]] ||
+    fail "the last line does not say where the design was kept"
+wait_for_file "$recovered"
+[[ $(pane_flag alternate_on) == 0 ]] || fail "alternate screen left on"
+rm "$recovered"
+
+# The shell of the terminal hung up: the design is kept all the same.
+run_in_pane
+reach_empty_grid
+window_and_box
+build_into "$here/hung_up.bas"  # done once the box is
+stored=$(grid_rows)
+kill -HUP "$(pane_flag pane_pid)"
+wait_for_file "$recovered"
+run_in_pane
+wait_for "God Bless Everybody"
+key x
+wait_for "Open a previous Window?"
+key y
+wait_for "Gridlet-recovered.GDL"
+key -l Gridlet-recovered.GDL
+key Enter
+deadline=$((SECONDS + 20))
+until [[ $(grid_rows) == "$stored" ]]; do
+    ((SECONDS < deadline)) || fail "the recovered design did not come back"
+    sleep 0.1
+done
+echo "a design saved, opened, built and printed; kept when stopped and when hung up"

@@ -1,0 +1,162 @@
+#include "output/kept_sections.h"
+
+#include <gtest/gtest.h>
+
+#include "design/window_command.h"
+#include "output/compose_program.h"
+#include "output/design_file.h"
+#include "support/place_object.h"
+
+namespace gridlet {
+namespace {
+
+Design WindowDesign() {
+    Design design;
+    CreateWindow(design, {5, 20, 30, 49}, Properties{});
+    return design;
+}
+
+TEST(KeptSections, ADesignNeverComposedIsEmptySectionsAndTheTenNumbers) {
+    const std::string image(kScreenImageSize, '.');
+    std::string expected = image + "\r\n";
+    for (int line = 2; line <= 52; ++line) {
+        if (line < 35 || line > 44) expected += "\x7F\x7F\x7F\r\n";
+    }
+    expected.insert(image.size() + 2 + 33 * 5,
+                    " 80\r\n 0\r\n 0\r\n 47\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n 0\r\n");
+    EXPECT_EQ(EncodeDesignFile(image, SectionsToKeep(Design{})), expected);
+
+    Design opened;
+    opened.windowBottomRow = 0;
+    RestoreFromSections(DecodeDesignFile(expected).sections, opened);
+    EXPECT_FALSE(DesignHoldsAnything(opened));
+    EXPECT_EQ(opened.windowBottomRow, 47);
+    EXPECT_EQ(opened.windowRightCol, 80);
+}
+
+// Whatever the last composition left (here printer code from a right-click Build, before the box
+// was placed), the file keeps the graphic-window code of every object.
+TEST(KeptSections, TheDesignIsComposedAfreshAsGraphicWindowCode) {
+    Design design = WindowDesign();
+    AreaRequests printer;
+    printer.buildRequest = 2;
+    design.sections = ComposeSections(design, printer, 0, "");
+    design.boxCode = PlacedBlock(ObjectKind::Box, 1, 10, 20, 30, 40);
+    design.objectNumber = 1;
+
+    const SectionTable kept = SectionsToKeep(design);
+    AreaRequests build;
+    build.buildRequest = 1;
+    SectionTable composed = ComposeSections(design, build, 0, "");
+    for (int i = 1; i <= 33; ++i) {
+        EXPECT_EQ(kept[static_cast<std::size_t>(i)], composed[static_cast<std::size_t>(i)])
+            << "section " << i;
+    }
+    EXPECT_EQ(kept[44], " END SUB \r\n\r\n");
+    const std::string numbers[] = {" 49", " 20", " 5",   " 30",  " 1",
+                                   " 20", " 5",  " 603", " 343", " 1"};
+    for (int i = 34; i <= 43; ++i) EXPECT_EQ(kept[static_cast<std::size_t>(i)], numbers[i - 34]);
+}
+
+TEST(KeptSections, EveryTextComesBackToItsPlaceWithTheComposedAdditionsTakenAway) {
+    Design design = WindowDesign();
+    const std::vector<std::string Design::*> texts = {&Design::typeDecls,
+                                                      &Design::supportFunctions,
+                                                      &Design::subHeader,
+                                                      &Design::localDecls,
+                                                      &Design::windowCode,
+                                                      &Design::windowBackgroundCode,
+                                                      &Design::backgroundPaintCode,
+                                                      &Design::backLayerCode,
+                                                      &Design::boxCode,
+                                                      &Design::polygonCode,
+                                                      &Design::ellipseCode,
+                                                      &Design::starCode,
+                                                      &Design::lineCode,
+                                                      &Design::arcCode,
+                                                      &Design::pieCode,
+                                                      &Design::paintCode,
+                                                      &Design::bitmapCode,
+                                                      &Design::textCode,
+                                                      &Design::mainAssignments};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        design.*texts[i] = "   text " + std::to_string(i) + "\r\n";
+    }
+    design.globalDecls = "#BREAK ON\r\n  GLOBAL a AS STRING\r\n";
+    design.doStringBody = "   GRAPHIC PRINT a\r\n";
+    design.objectNumber = 12;
+
+    Design opened;
+    RestoreFromSections(SectionsToKeep(design), opened);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(opened.*texts[i], design.*texts[i]) << i;
+    }
+    EXPECT_EQ(opened.globalDecls, "\r\n  GLOBAL a AS STRING\r\n\r\n");
+    EXPECT_EQ(opened.doStringBody, design.doStringBody);
+    for (auto field : {&Design::windowExists, &Design::windowTopRow, &Design::windowLeftCol,
+                       &Design::windowBottomRow, &Design::windowRightCol, &Design::windowWidth,
+                       &Design::windowHeight, &Design::objectNumber}) {
+        EXPECT_EQ(opened.*field, design.*field);
+    }
+}
+
+TEST(KeptSections, SectionThreeLosesEndSubAndComesBackWithoutItsRoutine) {
+    Design design;
+    design.doStringBody = "   GRAPHIC PRINT END SUB\r\n";
+    const SectionTable kept = SectionsToKeep(design);
+    EXPECT_EQ(kept[3], std::string(kDoStringOpening) + "   GRAPHIC PRINT \r\n" + kDoStringClosing);
+
+    SectionTable read{};
+    read[3] = kept[3] + kDoStringOpening + "   more\r\n";
+    Design opened;
+    RestoreFromSections(read, opened);
+    EXPECT_EQ(opened.doStringBody, "   GRAPHIC PRINT \r\n   more\r\n");
+}
+
+TEST(KeptSections, OfTwoCopiesOfANumberTheLaterStays) {
+    SectionTable read{};
+    read[35] = " 11";
+    read[39] = " 12";
+    read[36] = " 3";
+    read[40] = "not a number";
+    Design opened;
+    RestoreFromSections(read, opened);
+    EXPECT_EQ(opened.windowLeftCol, 12);
+    EXPECT_EQ(opened.windowTopRow, 0);
+}
+
+TEST(KeptSections, EachCycleOfKeepingAndOpeningAddsALineEndToTheGlobals) {
+    Design design = WindowDesign();
+    design.globalDecls = "  GLOBAL a AS STRING\r\n";
+    for (const char* after : {"  GLOBAL a AS STRING\r\n\r\n", "  GLOBAL a AS STRING\r\n\r\n\r\n"}) {
+        Design opened;
+        RestoreFromSections(DecodeDesignFile(EncodeDesignFile(std::string(kScreenImageSize, ' '),
+                                                              SectionsToKeep(design)))
+                                .sections,
+                            opened);
+        EXPECT_EQ(opened.globalDecls, after);
+        design = opened;
+    }
+}
+
+TEST(KeptSections, NumbersReadAsValReadsThemWithinTheirBound) {
+    const struct {
+        const char* text;
+        std::int32_t value;
+    } cases[] = {
+        {" 80", 80},       {"-3", -3},
+        {"+7", 7},         {"\t 5", 5},
+        {" 12abc", 12},    {"2.5", 2},
+        {"3.5", 4},        {"-0.7", -1},
+        {".5e1", 5},       {"1e3", 1000},
+        {"1D2", 100},      {"7e", 7},
+        {"abc", 0},        {"", 0},
+        {".", 0},          {"-", 0},
+        {"1e-400", 0},     {"99999999999", 1000},
+        {"-1e400", -1000}, {"1e999999999999", 1000},
+    };
+    for (const auto& c : cases) EXPECT_EQ(NumberOf(c.text, 1000), c.value) << c.text;
+}
+
+}  // namespace
+}  // namespace gridlet
