@@ -5,6 +5,7 @@
 #include "app/exit_command.h"
 #include "design/drawing_tools.h"
 #include "design/select_area.h"
+#include "design/text_font.h"
 #include "design/tool_paint.h"
 #include "design/undo.h"
 #include "design/window_command.h"
@@ -124,6 +125,11 @@ std::int16_t MainLoop::TranslateLeftClick(const ClickResult& click) {
             PressButton(context_.screen, *button);
             if (button->target != nullptr) targets.*button->target = true;
             OpenPropertiesMenu(context_);
+            return button->command;
+        case ToolAction::TextProperties:
+            PressButton(context_.screen, *button);
+            targets.*button->target = true;
+            TextPropertiesSetUp(context_);
             return button->command;
         case ToolAction::Pressed:
             PressButton(context_.screen, *button);

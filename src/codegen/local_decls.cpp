@@ -1,5 +1,7 @@
 #include "codegen/local_decls.h"
 
+#include "platform/text_case.h"
+
 namespace gridlet {
 namespace {
 
@@ -24,6 +26,16 @@ std::string AddStarLocals(std::string localDecls) {
 std::string AddPolygonLocals(std::string localDecls) {
     localDecls = AddLocal(std::move(localDecls), "    LOCAL RR1, RR2 AS EXT", "RR1");
     return AddLocal(std::move(localDecls), kSinglePointsLine, kSinglePointsProbe);
+}
+
+std::string AddFontLocals(std::string localDecls) {
+    if (!ContainsIgnoringCase(localDecls, "HFONT")) localDecls += "   LOCAL esc, HFONT AS LONG\r\n";
+    return localDecls;
+}
+
+std::string AddTextLocals(std::string localDecls) {
+    return AddLocal(std::move(localDecls), "   LOCAL nWidth, nHeight, Xs, Ys AS LONG\r\n",
+                    "nWidth,");
 }
 
 }  // namespace gridlet

@@ -13,4 +13,10 @@ std::string AddLocal(std::string localDecls, std::string_view line, std::string_
 std::string AddStarLocals(std::string localDecls);
 std::string AddPolygonLocals(std::string localDecls);
 
+// localDecls with the esc and hFont locals of a font head, unless a line names HFONT in any case.
+std::string AddFontLocals(std::string localDecls);
+
+// localDecls with the nWidth, nHeight, Xs and Ys locals of a text block.
+std::string AddTextLocals(std::string localDecls);
+
 }  // namespace gridlet

@@ -14,24 +14,17 @@ struct Replacement {
     std::string_view to;
 };
 
-// In this order: a text's "GRAPHIC PRINT" becomes the single word XPRINT before its other
-// statements are converted; the DoString routine gets only the plain word replacement.
+// In this order: "GRAPHIC PRINT" becomes the single word XPRINT, in the text statements and in
+// DoString alike, before the other statements are converted, since XPRINT PRINT is no statement.
 constexpr Replacement kReplacements[] = {
-    {32, "GRAPHIC PRINT", "XPRINT"},
-    {4, "GRAPHIC", "XPRINT"},
-    {11, "GRAPHIC", "XPRINT"},
-    {12, "GRAPHIC", "XPRINT"},
-    {14, "GRAPHIC", "XPRINT"},
-    {16, "GRAPHIC", "XPRINT"},
-    {18, "GRAPHIC", "XPRINT"},
-    {32, "GRAPHIC", "XPRINT"},
-    {20, "GRAPHIC SET POS", "XPRINT SET POS"},
-    {3, "GRAPHIC", "XPRINT"},
-    {24, "GRAPHIC", "XPRINT"},
-    {33, "GRAPHIC", "XPRINT"},
-    {26, "GRAPHIC", "XPRINT"},
-    {27, "GRAPHIC", "XPRINT"},
-    {28, "GRAPHIC", "XPRINT"},
+    {32, "GRAPHIC PRINT", "XPRINT"}, {3, "GRAPHIC PRINT", "XPRINT"},
+    {4, "GRAPHIC", "XPRINT"},        {11, "GRAPHIC", "XPRINT"},
+    {12, "GRAPHIC", "XPRINT"},       {14, "GRAPHIC", "XPRINT"},
+    {16, "GRAPHIC", "XPRINT"},       {18, "GRAPHIC", "XPRINT"},
+    {32, "GRAPHIC", "XPRINT"},       {20, "GRAPHIC SET POS", "XPRINT SET POS"},
+    {3, "GRAPHIC", "XPRINT"},        {24, "GRAPHIC", "XPRINT"},
+    {33, "GRAPHIC", "XPRINT"},       {26, "GRAPHIC", "XPRINT"},
+    {27, "GRAPHIC", "XPRINT"},       {28, "GRAPHIC", "XPRINT"},
     {30, "GRAPHIC", "XPRINT"},
 };
 

@@ -9,6 +9,14 @@ std::string Tag(std::int32_t objectNumber, int leadingBlanks) {
            "  ]] ";
 }
 
+std::string ColourLine(std::string_view edgeColor, std::string_view fillColor) {
+    std::string line = "   GRAPHIC COLOR ";
+    line.append(edgeColor);
+    line += ",";
+    line.append(fillColor);
+    return line;
+}
+
 std::string Corners(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
     std::string text = "(";
     text += T(x1) + "," + S(y1) + ") - (" + T(x2) + "," + S(y2) + ")";

@@ -22,6 +22,9 @@ struct Block {
 // The object tag: blanks, "' [[ ", the object number with its sign blank, "  ]] ".
 std::string Tag(std::int32_t objectNumber, int leadingBlanks);
 
+// "   GRAPHIC COLOR edge,fill", without its line end.
+std::string ColourLine(std::string_view edgeColor, std::string_view fillColor);
+
 // "(x1, y1) - (x2, y2)" with only the x after each parenthesis trimmed.
 std::string Corners(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
 

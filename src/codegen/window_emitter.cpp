@@ -17,8 +17,7 @@ std::string Background(const CellRect& area, const Properties& p, std::int32_t o
                        const std::string& windowBackgroundCode) {
     if (p.fillColor.empty()) return "   GRAPHIC COLOR %BLACK, %WHITE\r\n   GRAPHIC CLEAR\r\n\r\n";
     if (p.fillStyle == "0") {
-        return "   GRAPHIC COLOR " + p.edgeColor + "," + p.fillColor +
-               "\r\n   GRAPHIC CLEAR\r\n\r\n";
+        return ColourLine(p.edgeColor, p.fillColor) + "\r\n   GRAPHIC CLEAR\r\n\r\n";
     }
     const std::int32_t x2 = Nearest(Columns(area.right - area.left) + 7);
     const std::int32_t y2 = kRowHeight * (area.bottom - area.top) + 23;

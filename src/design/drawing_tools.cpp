@@ -4,6 +4,8 @@
 #include "design/tool_bitmaps.h"
 #include "design/tool_lines.h"
 #include "design/tool_shapes.h"
+#include "design/tool_string.h"
+#include "design/tool_text.h"
 #include "model/command_codes.h"
 
 namespace gridlet {
@@ -42,6 +44,12 @@ bool RunDrawingTool(Context& context, std::int16_t command) {
             return true;
         case kLineCommand:
             LineTool(context);
+            return true;
+        case kTextCommand:
+            TextTool(context);
+            return true;
+        case kAddStrCommand:
+            StringTool(context);
             return true;
         default:
             return false;

@@ -6,26 +6,24 @@
 #include <string_view>
 
 #include "platform/cell_text.h"
+#include "platform/frame_chars.h"
 
 namespace gridlet {
 namespace {
-
-constexpr char kTopLeft = '\xDA';
-constexpr char kTopRight = '\xBF';
-constexpr char kBottomLeft = '\xC0';
-constexpr char kBottomRight = '\xD9';
-constexpr char kHorizontal = '\xC4';
-constexpr char kVertical = '\xB3';
 
 constexpr int kBlack = 0;
 constexpr int kLightGrey = 7;
 constexpr int kDarkGrey = 8;
 constexpr int kYellow = 14;
 
+constexpr char kShade = '\xB1';
+constexpr int kStaticMinWidth = 7;  // columns past the left one that "Static" needs
+
 constexpr std::size_t kExtensionLength = 4;
 
 // Text from a cell on, cut to the screen: the marks of large areas run past its edges.
-void Put(Screen& screen, int row, int col, int foreground, std::string_view text) {
+void Put(Screen& screen, int row, int col, int foreground, std::string_view text,
+         int background = kDarkGrey) {
     if (row < 1 || row > kScreenHeight) return;
     if (col < 1) {
         const auto hidden = static_cast<std::size_t>(1 - static_cast<std::int64_t>(col));
@@ -35,7 +33,7 @@ void Put(Screen& screen, int row, int col, int foreground, std::string_view text
     }
     if (col > kScreenWidth) return;
     text = text.substr(0, static_cast<std::size_t>(kScreenWidth - col + 1));
-    screen.PrintAt(row, col, foreground, kDarkGrey, text);
+    screen.PrintAt(row, col, foreground, background, text);
 }
 
 // One character over the columns from..to of a row; only the part on the screen is built.
@@ -59,10 +57,15 @@ int LastRowBefore(int row) {
 }
 
 void DrawLeftEdge(Screen& screen, int top, int bottom, int left) {
-    Mark(screen, top, left, kLightGrey, kTopLeft);
+    Mark(screen, top, left, kLightGrey, kFrameTopLeft);
     for (int row = FirstRowAfter(top); row <= LastRowBefore(bottom); ++row)
-        Mark(screen, row, left, kLightGrey, kVertical);
-    Mark(screen, bottom, left, kLightGrey, kBottomLeft);
+        Mark(screen, row, left, kLightGrey, kFrameVertical);
+    Mark(screen, bottom, left, kLightGrey, kFrameBottomLeft);
+}
+
+// The cells of a one-row marker: a single cell counts as two.
+std::size_t RunLength(const CellRect& area) {
+    return static_cast<std::size_t>(std::max(area.right - area.left + 1, 2));
 }
 
 }  // namespace
@@ -82,16 +85,16 @@ void DrawOutline(Screen& screen, const CellRect& area) {
         DrawLeftEdge(screen, top, bottom, left);
         return;
     }
-    Mark(screen, top, left, kLightGrey, kTopLeft);
-    Run(screen, top, left + 1, right - 1, kLightGrey, kHorizontal);
-    Mark(screen, top, right, kBlack, kTopRight);
+    Mark(screen, top, left, kLightGrey, kFrameTopLeft);
+    Run(screen, top, left + 1, right - 1, kLightGrey, kFrameHorizontal);
+    Mark(screen, top, right, kBlack, kFrameTopRight);
     for (int row = FirstRowAfter(top); row <= LastRowBefore(bottom); ++row) {
-        Mark(screen, row, left, kLightGrey, kVertical);
-        Mark(screen, row, right, kBlack, kVertical);
+        Mark(screen, row, left, kLightGrey, kFrameVertical);
+        Mark(screen, row, right, kBlack, kFrameVertical);
     }
-    Mark(screen, bottom, left, kLightGrey, kBottomLeft);
-    Run(screen, bottom, left + 1, right - 1, kBlack, kHorizontal);
-    Mark(screen, bottom, right, kBlack, kBottomRight);
+    Mark(screen, bottom, left, kLightGrey, kFrameBottomLeft);
+    Run(screen, bottom, left + 1, right - 1, kBlack, kFrameHorizontal);
+    Mark(screen, bottom, right, kBlack, kFrameBottomRight);
 }
 
 void DrawOutlineAndName(Screen& screen, const CellRect& area, const std::string& bitmapName) {
@@ -102,13 +105,32 @@ void DrawOutlineAndName(Screen& screen, const CellRect& area, const std::string&
     Put(screen, area.top + 1, area.left + 1, kBlack, CellText(bitmapName.substr(0, length)));
 }
 
+void DrawTextMarker(Screen& screen, const CellRect& area) {
+    if (area.bottom > area.top && area.right > area.left) {
+        DrawOutline(screen, area);
+        if (area.right - area.left >= kStaticMinWidth)
+            Put(screen, area.top + 1, area.left + 1, kBlack, "Static");
+    } else if (area.bottom == area.top && area.right >= area.left) {
+        Put(screen, area.top, area.left, kDarkGrey, std::string(RunLength(area), kShade),
+            kLightGrey);
+    }
+}
+
+void DrawStringMarker(Screen& screen, const CellRect& area, const std::string& name) {
+    if (area.bottom != area.top || area.right < area.left) return;
+    const std::size_t length = RunLength(area);
+    std::string run = CellText(name).substr(0, length);
+    run.resize(length, kShade);
+    Put(screen, area.top, area.left, kDarkGrey, run, kLightGrey);
+}
+
 void DrawLineMarker(Screen& screen, const CellRect& area) {
     if (area.bottom == area.top) {
-        Run(screen, area.top, area.left, area.right, kYellow, kHorizontal);
+        Run(screen, area.top, area.left, area.right, kYellow, kFrameHorizontal);
         return;
     }
     for (int row = std::max(area.top, 1); row <= std::min(area.bottom, kScreenHeight); ++row)
-        Mark(screen, row, area.left, kYellow, kVertical);
+        Mark(screen, row, area.left, kYellow, kFrameVertical);
 }
 
 }  // namespace gridlet

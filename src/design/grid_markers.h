@@ -21,4 +21,13 @@ void DrawOutlineAndName(Screen& screen, const CellRect& area, const std::string&
 // A yellow run along a one-row area, else down the area's left column (line and line step).
 void DrawLineMarker(Screen& screen, const CellRect& area);
 
+// A text: an area of more than one row and column gets the outline, and "Static" inside when it
+// is wide enough; a one-row area a light-grey shaded run, a single cell widened to two; a
+// one-column area nothing.
+void DrawTextMarker(Screen& screen, const CellRect& area);
+
+// A string variable, on a one-row area only: its name and a shaded run, as wide as the area (a
+// single cell widened to two); a name longer than that is cut.
+void DrawStringMarker(Screen& screen, const CellRect& area, const std::string& name);
+
 }  // namespace gridlet

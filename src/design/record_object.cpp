@@ -32,20 +32,32 @@ std::string& AccumulatorOf(Design& design, ObjectKind kind) {
     return design.paintCode;
 }
 
-// A block the move menu sent to the back goes in front of the blocks already there; the design's
-// first object, when it is a paint, fills the window as its background.
-void Accumulate(Design& design, const PassState& pass, ObjectKind kind) {
+// Where the pending block goes: the design's first object, when it is a paint, fills the window as
+// its background and replaces it.
+struct Destination {
+    std::string& text;
+    bool replace;
+};
+
+Destination DestinationOf(Design& design, ObjectKind kind) {
+    if (kind == ObjectKind::Paint && design.objectNumber == 1) {
+        return {design.backgroundPaintCode, true};
+    }
+    return {AccumulatorOf(design, kind), false};
+}
+
+// A block the move menu sent to the back goes in front of the blocks already there.
+void Accumulate(Design& design, const PassState& pass, const Destination& destination) {
     if (!pass.sentToBackStatement.empty()) {
         design.backLayerCode.insert(0, pass.sentToBackStatement);
-    } else if (kind == ObjectKind::Paint && design.objectNumber == 1) {
-        design.backgroundPaintCode = pass.pendingStatement;
+    } else if (destination.replace) {
+        destination.text = pass.pendingStatement;
     } else {
-        AccumulatorOf(design, kind) += pass.pendingStatement;
+        destination.text += pass.pendingStatement;
     }
 }
 
 void ClearToolValues(PassState& pass, ObjectKind kind) {
-    pass.lineKeepFlag = false;
     if (kind == ObjectKind::Arc || kind == ObjectKind::Pie) {
         pass.arcStart.clear();
         pass.arcEnd.clear();
@@ -56,31 +68,42 @@ void ClearToolValues(PassState& pass, ObjectKind kind) {
     }
 }
 
-}  // namespace
-
-void RecordObject(Context& context, ObjectKind kind, const GridMarker& drawMarker) {
-    Design& design = context.design;
+// What may fail comes before the design changes; the accumulator then takes the block whole or
+// not at all and the push cannot fail, so code and undo entry go in together or not at all. A
+// block sent to the back is in backLayerCode, and the history holds it for Undo to find there.
+void Record(Context& context, const Destination& destination, std::string undoText,
+            const GridMarker& drawMarker) {
     PassState& pass = context.pass;
-    // What may fail comes before the design changes; the accumulator then takes the block whole
-    // or not at all and the push cannot fail, so code and undo entry go in together or not at all.
     try {
         context.screen.RestoreScreen(pass.snapshot);
         context.screen.SaveScreen(pass.pendingSnapshot);
         drawMarker();
-        Accumulate(design, pass, kind);
+        Accumulate(context.design, pass, destination);
     } catch (...) {
         pass.pendingStatement.clear();
         pass.sentToBackStatement.clear();
         pass.pendingSnapshot.clear();
         throw;
     }
-    std::string& block =
-        pass.sentToBackStatement.empty() ? pass.pendingStatement : pass.sentToBackStatement;
-    PushHistory(design, std::move(block), std::move(pass.pendingSnapshot));
+    if (!pass.sentToBackStatement.empty()) undoText = std::move(pass.sentToBackStatement);
+    PushHistory(context.design, std::move(undoText), std::move(pass.pendingSnapshot));
     pass.pendingStatement.clear();
     pass.sentToBackStatement.clear();
     pass.pendingSnapshot.clear();
-    ClearToolValues(pass, kind);
+    pass.lineKeepFlag = false;
+}
+
+}  // namespace
+
+void RecordObject(Context& context, ObjectKind kind, const GridMarker& drawMarker) {
+    std::string undoText = context.pass.pendingStatement;
+    Record(context, DestinationOf(context.design, kind), std::move(undoText), drawMarker);
+    ClearToolValues(context.pass, kind);
+}
+
+void RecordStatement(Context& context, std::string& accumulator, std::string undoText,
+                     const GridMarker& drawMarker) {
+    Record(context, {accumulator, false}, std::move(undoText), drawMarker);
 }
 
 }  // namespace gridlet

@@ -3,6 +3,7 @@
 // the undo history, and the object is marked on the grid.
 
 #include <functional>
+#include <string>
 
 #include "interact/context.h"
 #include "model/object_kind.h"
@@ -19,5 +20,10 @@ using GridMarker = std::function<void()>;
 // fails, neither. The working strings are emptied, the line keep flag cleared, arcStart and
 // arcEnd emptied after an arc or pie, lineWidth and edgeColor after a line.
 void RecordObject(Context& context, ObjectKind kind, const GridMarker& drawMarker);
+
+// The same ending for the text tools' objects: pendingStatement joins the accumulator, and the
+// history takes undoText, which the accumulator must hold for Undo to find it.
+void RecordStatement(Context& context, std::string& accumulator, std::string undoText,
+                     const GridMarker& drawMarker);
 
 }  // namespace gridlet

@@ -67,7 +67,7 @@ std::string FirstInputField(std::string_view line) {
     return std::string(field.substr(0, end == std::string_view::npos ? 0 : end + 1));
 }
 
-std::string InputField(Console& console, int row, int col) {
+std::string LineAt(Console& console, int row, int col) {
     const std::uint8_t colours = console.Attribute();
     const std::uint8_t fieldColours = console.CellAt(row, col).attr;
     console.SetColor(fieldColours & 15, fieldColours >> 4);
@@ -76,7 +76,11 @@ std::string InputField(Console& console, int row, int col) {
     const std::string line = ReadConsoleLine(console);
     console.SetCursorVisible(false);
     console.SetColor(colours & 15, colours >> 4);
-    return FirstInputField(line);
+    return line;
+}
+
+std::string InputField(Console& console, int row, int col) {
+    return FirstInputField(LineAt(console, row, col));
 }
 
 }  // namespace gridlet

@@ -20,8 +20,11 @@ std::string ReadConsoleLine(Console& console);
 // the first comma or the end, trailing blanks removed.
 std::string FirstInputField(std::string_view line);
 
-// Puts the cursor at the place, shows it while the line is typed, and gives the line's first
-// field. The echo takes the colours of the cell where typing starts.
+// Puts the cursor at the place, shows it while the line is typed, and gives the line. The echo
+// takes the colours of the cell where typing starts.
+std::string LineAt(Console& console, int row, int col);
+
+// The first field of the line typed at the place.
 std::string InputField(Console& console, int row, int col);
 
 }  // namespace gridlet

@@ -70,7 +70,7 @@ constexpr std::array<StripButton, 30> kButtons = {{
 
     {Right, 1, kTextCommand, &kRightTextPressed, kButtonPause,
      "Set up Fonts, Foreground and Background colors, Move Menu and INCR/DECR Text column width",
-     Properties, &Targets::text, AreaRequest::None, false, false},
+     TextProperties, &Targets::text, AreaRequest::None, false, false},
     {Right, 4, kStarCommand, &kRightStarPressed, kButtonPause,
      " Set up Border width, border colors and number of points for a  Star. Use Paint for fills",
      Properties, &Targets::star, AreaRequest::None, false, false},

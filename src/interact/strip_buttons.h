@@ -20,12 +20,13 @@ enum class AreaRequest { None, Preview, Undo, Exit, CodeView, Build };
 
 // What a left click on a button does in the tool phase.
 enum class ToolAction {
-    None,          // nothing; the pass ends
-    Command,       // the button's command runs
-    PaintReplace,  // pressed look, pause, then paint replace at once: it has no command code
-    Properties,    // pressed look, pause, the target set, the properties menu, then the command
-    Pressed,       // pressed look, pause, then the command
-    Target,        // the target set, the pressed look without a pause, then the command
+    None,            // nothing; the pass ends
+    Command,         // the button's command runs
+    PaintReplace,    // pressed look, pause, then paint replace at once: it has no command code
+    Properties,      // pressed look, pause, the target set, the properties menu, then the command
+    TextProperties,  // as Properties, the font chooser before the menu and the font head after
+    Pressed,         // pressed look, pause, then the command
+    Target,          // the target set, the pressed look without a pause, then the command
 };
 
 struct StripButton {

@@ -41,6 +41,7 @@ struct Design {
     std::string mainAssignments;  // PBMAIN's values for the string variables, one line each
 
     std::int32_t objectNumber = 0;
+    std::int32_t stringCounter = 0;  // string variables placed; never decreases
     std::array<std::string, kHistorySize> codeHistory;
     std::array<std::string, kHistorySize> screenHistory;
 

@@ -23,7 +23,7 @@ struct Properties {
 
 // Which kind of object the properties menu is set up for; set by the right-strip buttons.
 struct PropertiesTargets {
-    bool text = false;
+    bool text = false;  // the text properties flag: lasts one text command
     bool star = false;
     bool polygon = false;
     bool rectangle = false;
@@ -59,6 +59,18 @@ struct LogicalFont {
     std::uint8_t clipPrecision = 0;
     std::uint8_t quality = 0;
     std::uint8_t pitchAndFamily = 0;
+    std::string faceName;
+};
+
+// The font a text will have, as the font head set it: the text-entry dialog shows typed text in
+// it, and the column limit of a text placed from the right strip follows its size. An empty face
+// name means none is chosen.
+struct ChosenTextFont {
+    float pointSize = 0;
+    std::int32_t weight = 0;
+    std::int32_t italic = 0;
+    std::int32_t underline = 0;
+    std::int32_t strikeOut = 0;
     std::string faceName;
 };
 
@@ -115,6 +127,13 @@ struct PassState {
     std::int32_t lineLimitColumn = 0;
 
     LogicalFont fontRecord;
+    // The font and colour statements for the next text or string variable; kept until one is
+    // recorded.
+    std::string fontHead;
+    ChosenTextFont chosenTextFont;
+    // The text being placed.
+    std::string enteredText;
+
     std::string lastChosenPath;  // the file chooser's latest result, named in the next title
     std::string helpSelection;   // the help page chosen last, offered again at the next opening
     // What the next area phase shows on row 46 in place of its blank row (code page 437), such as

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/picture.h"
@@ -24,6 +25,9 @@ struct Cell {
 };
 
 // One input event in the program's encoding; mouse events carry the pointer cell (1-based).
+// Pasted text follows this mark, which no key or mouse event opens with.
+constexpr std::string_view kPasteMark = "\xFF\xFE";
+
 struct InputEvent {
     std::string code;
     int row = 0;

@@ -1,5 +1,7 @@
 #include "platform/console_event.h"
 
+#include "platform/console_backend.h"
+
 namespace gridlet {
 namespace {
 
@@ -42,6 +44,7 @@ std::optional<char> TypedCharacter(const ConsoleEvent& event) {
 
 std::int16_t KeyCode(const ConsoleEvent& event) {
     if (event.IsMouse()) return -1;
+    if (event.kind == EventKind::Paste) return 0;
     const auto low = event.key.empty() ? 0 : static_cast<unsigned char>(event.key[0]);
     const auto high = event.key.size() < 2 ? 0 : static_cast<unsigned char>(event.key[1]);
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(low | (high << 8)));
@@ -55,6 +58,11 @@ ConsoleEvent ParseEvent(const std::string& code, int row, int col) {
         static_cast<unsigned char>(code[1]) == 255) {
         event.kind = MouseKindOf(static_cast<unsigned char>(code[2]));
         event.buttons = static_cast<unsigned char>(code[3]);
+        return event;
+    }
+    if (code.starts_with(kPasteMark)) {
+        event.kind = EventKind::Paste;
+        event.key = code.substr(kPasteMark.size());
         return event;
     }
     event.kind = code.size() == 2 && code[0] == '\0' ? EventKind::ExtendedKey : EventKind::Key;

@@ -15,6 +15,9 @@ constexpr unsigned char kEsc = 0x1B;
 constexpr unsigned char kBell = 0x07;
 // What follows an Esc to start a sequence of text, as terminals answer queries.
 constexpr std::string_view kTextIntroducers = "]P_^X";
+// Around a paste, once the terminal's bracketed paste mode is on.
+constexpr std::string_view kPasteStart = "\x1b[200~";
+constexpr std::string_view kPasteEnd = "\x1b[201~";
 
 InputEvent PlainKey(unsigned char byte) {
     if (byte == '\n') return KeyEvent('\r');
@@ -75,29 +78,40 @@ std::optional<InputEvent> MouseReport(std::string_view sequence) {
     return MouseEvent(kind, kButtons[static_cast<std::size_t>(button)], row, col);
 }
 
+struct KeySequence {
+    std::string_view bytes;
+    int scanCode;
+};
+
+// The forms xterm, its kin and the Linux console send for the extended keys the program knows.
+constexpr KeySequence kKeySequences[] = {
+    {"\x1bOP", kScanF1},   {"\x1b[11~", kScanF1},    {"\x1b[[A", kScanF1},
+    {"\x1b[A", kScanUp},   {"\x1bOA", kScanUp},      {"\x1b[B", kScanDown},
+    {"\x1bOB", kScanDown}, {"\x1b[C", kScanRight},   {"\x1bOC", kScanRight},
+    {"\x1b[D", kScanLeft}, {"\x1bOD", kScanLeft},    {"\x1b[H", kScanHome},
+    {"\x1bOH", kScanHome}, {"\x1b[1~", kScanHome},   {"\x1b[7~", kScanHome},
+    {"\x1b[F", kScanEnd},  {"\x1bOF", kScanEnd},     {"\x1b[4~", kScanEnd},
+    {"\x1b[8~", kScanEnd}, {"\x1b[3~", kScanDelete},
+};
+
 std::optional<InputEvent> EscapeSequenceEvent(std::string_view sequence,
                                               std::string_view terminfoF1) {
     if (sequence.size() >= 4 && sequence.substr(0, 3) == "\x1b[<" &&
         (sequence.back() == 'M' || sequence.back() == 'm')) {
         return MouseReport(sequence);
     }
-    if (sequence == "\x1bOP" || sequence == "\x1b[11~" || sequence == "\x1b[[A" ||
-        (!terminfoF1.empty() && sequence == terminfoF1)) {
-        return ExtendedKeyEvent(kScanF1);
-    }
-    if (sequence.size() == 3 && (sequence[1] == '[' || sequence[1] == 'O')) {
-        switch (sequence[2]) {
-            case 'A':
-                return ExtendedKeyEvent(kScanUp);
-            case 'B':
-                return ExtendedKeyEvent(kScanDown);
-            case 'C':
-                return ExtendedKeyEvent(kScanRight);
-            case 'D':
-                return ExtendedKeyEvent(kScanLeft);
-        }
+    if (!terminfoF1.empty() && sequence == terminfoF1) return ExtendedKeyEvent(kScanF1);
+    for (const KeySequence& key : kKeySequences) {
+        if (sequence == key.bytes) return ExtendedKeyEvent(key.scanCode);
     }
     return std::nullopt;  // a key the program has no use for
+}
+
+// Esc and a letter: Alt with the letter. Alt with any other key means nothing here.
+std::optional<InputEvent> AltKeyEvent(unsigned char key) {
+    const int scanCode = AltLetterScanCode(static_cast<char>(key));
+    if (scanCode == 0) return std::nullopt;
+    return ExtendedKeyEvent(scanCode);
 }
 
 }  // namespace
@@ -134,6 +148,8 @@ void InputDecoder::Take(unsigned char byte, std::vector<InputEvent>& events) {
             if (byte == kEsc) return Start(State::Escape, byte);  // ST, or a new sequence
             if (byte == kBell) Finish(std::nullopt, events);
             return;
+        case State::Paste:
+            return TakeInPaste(byte, events);
     }
 }
 
@@ -165,7 +181,7 @@ void InputDecoder::TakeAfterEscape(unsigned char byte, std::vector<InputEvent>& 
         state_ = State::AltCharacter;
         return;
     }
-    Finish(std::nullopt, events);  // Alt with a key
+    Finish(AltKeyEvent(byte), events);
 }
 
 void InputDecoder::TakeInSequence(unsigned char byte, std::vector<InputEvent>& events) {
@@ -185,6 +201,7 @@ void InputDecoder::TakeInSequence(unsigned char byte, std::vector<InputEvent>& e
     }
     if (state_ == State::LinuxKey || IsFinalByte(byte)) {
         sequence_ += static_cast<char>(byte);
+        if (sequence_ == kPasteStart) return StartPaste();
         return Finish(EscapeSequenceEvent(sequence_, terminfoF1_), events);
     }
     if (sequence_.size() >= kMaxSequence) {
@@ -207,6 +224,36 @@ void InputDecoder::TakeInCharacter(unsigned char byte, std::vector<InputEvent>& 
     if (held < characterLength_) return;
     if (!typed) return Finish(std::nullopt, events);
     Finish(KeyEvent(Utf8ToCp1252(sequence_).at(0)), events);
+}
+
+void InputDecoder::StartPaste() {
+    sequence_.clear();
+    pasted_.clear();
+    pasteEndMatched_ = 0;
+    state_ = State::Paste;
+}
+
+// Everything up to the end mark is text, Esc and line ends included; the end mark holds one Esc,
+// at its start, so a mark broken off gives back the bytes it took and a new Esc starts it again.
+void InputDecoder::TakeInPaste(unsigned char byte, std::vector<InputEvent>& events) {
+    if (byte == static_cast<unsigned char>(kPasteEnd[pasteEndMatched_])) {
+        if (++pasteEndMatched_ < kPasteEnd.size()) return;
+        if (!pasted_.empty()) events.push_back(PasteEvent(Utf8ToCp1252(pasted_)));
+        pasted_.clear();
+        return Finish(std::nullopt, events);
+    }
+    KeepPasted(kPasteEnd.substr(0, pasteEndMatched_));
+    if (byte == kEsc) {
+        pasteEndMatched_ = 1;
+        return;
+    }
+    pasteEndMatched_ = 0;
+    const char ch = static_cast<char>(byte);
+    KeepPasted({&ch, 1});
+}
+
+void InputDecoder::KeepPasted(std::string_view bytes) {
+    pasted_.append(bytes.substr(0, kMaxPaste - std::min(kMaxPaste, pasted_.size())));
 }
 
 void InputDecoder::Start(State state, unsigned char byte) {

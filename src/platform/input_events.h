@@ -16,6 +16,11 @@ inline InputEvent ExtendedKeyEvent(int scanCode) {
     return InputEvent{std::string{'\0', static_cast<char>(scanCode)}, 0, 0};
 }
 
+// Pasted text, Windows-1252.
+inline InputEvent PasteEvent(std::string text) {
+    return InputEvent{std::string(kPasteMark) + text, 0, 0};
+}
+
 inline InputEvent MouseEvent(int kind, int buttons, int row, int col) {
     return InputEvent{
         std::string{'\xFF', '\xFF', static_cast<char>(kind), static_cast<char>(buttons)}, row, col};

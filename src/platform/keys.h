@@ -1,6 +1,8 @@
 #pragma once
 // The keys the program answers to: plain keys by their byte, extended keys by their scan code.
 
+#include <string_view>
+
 namespace gridlet {
 
 constexpr char kEnterKey = 13;
@@ -9,9 +11,26 @@ constexpr char kTabKey = 9;
 constexpr char kBackspaceKey = 8;
 
 constexpr int kScanF1 = 59;
+constexpr int kScanHome = 71;
 constexpr int kScanUp = 72;
 constexpr int kScanLeft = 75;
 constexpr int kScanRight = 77;
+constexpr int kScanEnd = 79;
 constexpr int kScanDown = 80;
+constexpr int kScanDelete = 83;
+
+// The scan code of Alt with a letter: the letter key's place on the keyboard, row by row. 0 for a
+// key that is no letter.
+constexpr int AltLetterScanCode(char letter) {
+    constexpr std::string_view kRows[] = {"qwertyuiop", "asdfghjkl", "zxcvbnm"};
+    constexpr int kFirstCodes[] = {16, 30, 44};
+    const char lower =
+        letter >= 'A' && letter <= 'Z' ? static_cast<char>(letter - 'A' + 'a') : letter;
+    for (int row = 0; row < 3; ++row) {
+        const std::size_t place = kRows[row].find(lower);
+        if (place != std::string_view::npos) return kFirstCodes[row] + static_cast<int>(place);
+    }
+    return 0;
+}
 
 }  // namespace gridlet

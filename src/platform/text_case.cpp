@@ -5,6 +5,11 @@
 
 namespace gridlet {
 
+bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
+    return std::search(text.begin(), text.end(), part.begin(), part.end(), SameIgnoringCase) !=
+           text.end();
+}
+
 char LowerCase(char ch) {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
 }

@@ -5,6 +5,7 @@
 
 namespace gridlet {
 
+bool ContainsIgnoringCase(std::string_view text, std::string_view part);
 char LowerCase(char ch);
 char UpperCase(char ch);
 bool SameIgnoringCase(char a, char b);

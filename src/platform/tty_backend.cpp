@@ -26,8 +26,9 @@ using std::chrono::steady_clock;
 // How long a lone Esc waits for the rest of a sequence before it counts as the Esc key.
 constexpr milliseconds kEscapeDelay{25};
 
-constexpr std::string_view kMouseOn = "\x1b[?1003h\x1b[?1006h";
-constexpr std::string_view kMouseOff = "\x1b[?1006l\x1b[?1003l";
+// Any-motion mouse reports in SGR form, and pastes bracketed so that their text is told from keys.
+constexpr std::string_view kInputModesOn = "\x1b[?1003h\x1b[?1006h\x1b[?2004h";
+constexpr std::string_view kInputModesOff = "\x1b[?2004l\x1b[?1006l\x1b[?1003l";
 constexpr std::string_view kResetColours = "\x1b[0m";
 constexpr std::string_view kShowCursor = "\x1b[?25h";
 
@@ -56,9 +57,9 @@ TtyBackend::TtyBackend(int inFd, int outFd) : inFd_(inFd), outFd_(outFd) {
         columns_ > 0 && rows_ > 0 && (columns_ != kScreenWidth || rows_ != kScreenHeight);
     const std::string sizeRequest = askForSize ? SizeRequest(kScreenWidth, kScreenHeight) : "";
     const std::string sizeBack = askForSize ? SizeRequest(columns_, rows_) : "";
-    enterBytes_ = description.enterAlternate + std::string(kMouseOn) + sizeRequest;
-    restoreBytes_ = std::string(kMouseOff) + std::string(kResetColours) + std::string(kShowCursor) +
-                    description.leaveAlternate + sizeBack;
+    enterBytes_ = description.enterAlternate + std::string(kInputModesOn) + sizeRequest;
+    restoreBytes_ = std::string(kInputModesOff) + std::string(kResetColours) +
+                    std::string(kShowCursor) + description.leaveAlternate + sizeBack;
     TakeTerminal();
 }
 

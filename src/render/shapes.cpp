@@ -122,24 +122,26 @@ void DrawEllipse(Canvas& canvas, IntRect rect, const Pen& pen, const std::option
 
 void DrawArc(Canvas& canvas, IntRect rect, double start, double end, const Pen& pen) {
     rect = Normalized(rect);
-    const auto [from, to] = Sweep(start, end);
+    const std::pair<double, double> sweep = Sweep(start, end);
     if (IsEmpty(rect)) return;
     const Frame f = PenFrame(rect, pen.width);
     FillAndStroke(canvas, pen, std::nullopt, [&](cairo_t* cairo) {
         cairo_new_sub_path(cairo);
-        EllipticArc(cairo, f.CenterX(), f.CenterY(), f.RadiusX(), f.RadiusY(), from, to);
+        EllipticArc(cairo, f.CenterX(), f.CenterY(), f.RadiusX(), f.RadiusY(), sweep.first,
+                    sweep.second);
     });
 }
 
 void DrawPie(Canvas& canvas, IntRect rect, double start, double end, const Pen& pen,
              const std::optional<Brush>& brush) {
     rect = Normalized(rect);
-    const auto [from, to] = Sweep(start, end);
+    const std::pair<double, double> sweep = Sweep(start, end);
     if (IsEmpty(rect)) return;
     const Frame f = PenFrame(rect, pen.width);
     FillAndStroke(canvas, pen, brush, [&](cairo_t* cairo) {
         cairo_move_to(cairo, f.CenterX(), f.CenterY());
-        EllipticArc(cairo, f.CenterX(), f.CenterY(), f.RadiusX(), f.RadiusY(), from, to);
+        EllipticArc(cairo, f.CenterX(), f.CenterY(), f.RadiusX(), f.RadiusY(), sweep.first,
+                    sweep.second);
         cairo_close_path(cairo);
     });
 }

@@ -190,5 +190,33 @@ TEST_F(MainLoopTest, HintsFollowThePointerOverTheStrips) {
     EXPECT_EQ(AttrAt(46, 89), 0x70);
 }
 
+// The right strip's Text sets its properties target for the one text command that follows; a
+// later properties menu is not held back by it.
+TEST_F(MainLoopTest, RightStripTextLeavesNoTargetForLaterMenus) {
+    Click(5, 20);
+    Click(30, 60);
+    Click(35, 5);  // Window
+    Click(8, 25);
+    Click(10, 40);
+    Click(2, 86);                    // the right strip's Text
+    backend.Script(KeyEvent('\r'));  // the font chooser's OK
+    Click(25, 45);                   // the properties menu's OK
+    Type("Hi");
+    backend.Script(ExtendedKeyEvent(AltLetterScanCode('o')));
+    Click(22, 43);  // the move menu's Accept
+    Click(12, 25);
+    Click(14, 40);
+    Click(11, 86);  // the right strip's Rectang
+    Click(13, 45);  // Style
+    TypeLine("3");
+    Click(25, 45);
+    Click(22, 43);  // Accept
+    EXPECT_FALSE(RunUntilScriptEnds());
+    EXPECT_NE(design.textCode.find("   GRAPHIC PRINT \"Hi\"\r\n"), std::string::npos);
+    EXPECT_FALSE(pass.targets.text);
+    EXPECT_NE(design.boxCode.find(",0,0,%WHITE,3"), std::string::npos) << design.boxCode;
+    EXPECT_EQ(backend.beeps, 0);
+}
+
 }  // namespace
 }  // namespace gridlet

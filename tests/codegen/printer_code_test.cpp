@@ -87,8 +87,11 @@ TEST(PrinterCode, StarRoutineAndDoStringAreRenamed) {
     EXPECT_NE(sections[4].find("  FUNCTION XPRINT_Star ( BYVAL X1       AS SINGLE, _ \r\n"),
               std::string::npos);
     EXPECT_NE(sections[18].find("   XPRINT_Star  26,  4,  66,  50, RR1,"), std::string::npos);
-    EXPECT_NE(sections[3].find("   XPRINT SET POS ( 14,  27)\r\n   XPRINT PRINT sName\r\n"),
-              std::string::npos);
+    EXPECT_EQ(sections[3],
+              " SUB DoString\r\n   LOCAL esc, hfont, Xs, Ys AS LONG\r\n\r\n"
+              "   XPRINT SET POS ( 14,  27)\r\n   XPRINT sName\r\n\r\n"
+              "     FONT END hfont\r\n End SUB\r\n\r\n")
+        << "a print line becomes XPRINT alone, as in a text";
     EXPECT_TRUE(sections[44].empty());
 }
 

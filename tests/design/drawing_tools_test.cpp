@@ -246,7 +246,8 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusalCase{"NaturalBitmap", kBmpCommand},
                       RefusalCase{"Polygon", kPolygonCommand},
                       RefusalCase{"Box", kRectangleCommand},
-                      RefusalCase{"Ellipse", kEllipseCommand}, RefusalCase{"Line", kLineCommand}),
+                      RefusalCase{"Ellipse", kEllipseCommand}, RefusalCase{"Line", kLineCommand},
+                      RefusalCase{"Text", kTextCommand}, RefusalCase{"AddStr", kAddStrCommand}),
     [](const ::testing::TestParamInfo<RefusalCase>& tested) {
         return std::string(tested.param.name);
     });
@@ -401,8 +402,8 @@ TEST_F(DrawingToolTest, OtherCommandsAreNotDrawingTools) {
     MakeWindow(2, 12, 40, 70);
     Mark(4, 14, 6, 20);
     StartPass();
-    for (std::int16_t command : {kNoCommand, kWindowCommand, kTextCommand, kAddStrCommand,
-                                 kUndoCommand, kCodeOutputCommand, kExitCommand, kHelpCommand}) {
+    for (std::int16_t command : {kNoCommand, kWindowCommand, kUndoCommand, kCodeOutputCommand,
+                                 kExitCommand, kHelpCommand}) {
         EXPECT_FALSE(RunDrawingTool(context, command)) << command;
     }
     EXPECT_EQ(design.objectNumber, 0);

@@ -112,9 +112,10 @@ class ToolFixture : public ConsoleFixture {
         return design.paintCode.empty() && design.backgroundPaintCode.empty() &&
                design.starCode.empty() && design.arcCode.empty() && design.pieCode.empty() &&
                design.lineCode.empty() && design.bitmapCode.empty() && design.polygonCode.empty() &&
-               design.boxCode.empty() && design.ellipseCode.empty() &&
-               design.screenHistory[0].empty() && design.localDecls.empty() &&
-               design.supportFunctions.empty();
+               design.boxCode.empty() && design.ellipseCode.empty() && design.textCode.empty() &&
+               design.doStringBody.empty() && design.globalDecls.empty() &&
+               design.mainAssignments.empty() && design.screenHistory[0].empty() &&
+               design.localDecls.empty() && design.supportFunctions.empty();
     }
 
     std::filesystem::path folder;

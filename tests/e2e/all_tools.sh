@@ -11,8 +11,6 @@ start "$(realpath "$1")"
 e2e_tmux set -s set-clipboard on
 reach_empty_grid
 
-area() { press "$1" "$2"; press "$3" "$4"; }
-
 area 2 12 40 79
 press 35 5                                  # Window
 wait_for "│ Window│"
@@ -49,26 +47,6 @@ wait_for "Pick Line Thickness"
 press 25 46
 wait_for "Nr of Pixels to Move"                 # not the first object, so the move menu
 press 22 43
-
-build_and_compare() {
-    local file=$1
-    e2e_tmux delete-buffer 2>/dev/null || true
-    press 44 5
-    local deadline=$((SECONDS + 20))
-    until e2e_tmux show-buffer 2>/dev/null | cmp -s - "$file"; do
-        ((SECONDS < deadline)) || {
-            e2e_tmux show-buffer 2>/dev/null > "$E2E_DIR/clipboard.txt" || true
-            diff <(cat -A "$file") <(cat -A "$E2E_DIR/clipboard.txt") >&2 || true
-            fail "the clipboard does not hold $(basename "$file")"
-        }
-        sleep 0.1
-    done
-    deadline=$((SECONDS + 20))
-    while [[ $(screen) == *"This Task is completed."* ]]; do
-        ((SECONDS < deadline)) || fail "the completion panel stayed"
-        sleep 0.1
-    done
-}
 
 build_and_compare "$expected/all_tools.bas"
 press 41 86                                 # Undo: the paint goes

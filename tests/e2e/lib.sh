@@ -9,7 +9,10 @@
 #   click ROW COL                    a left press and release at the cell (1-based)
 #   move ROW COL                     the pointer moves to the cell
 #   press ROW COL                    move, then click: a click as a user makes it
+#   area TOP LEFT BOTTOM RIGHT       marks an area: a press on each corner
 #   reach_empty_grid                 answers start-up until the empty grid waits for an area
+#   build_and_compare FILE [right]   Build (a right click: printer code); waits until the
+#                                    clipboard holds FILE byte for byte and the panel has gone
 #   key KEY...                       tmux key names (Escape, F1, Up, Enter, C-c) or text
 #   pane_flag NAME                   a pane variable: mouse_any_flag, cursor_flag, alternate_on,
 #                                    pane_pid, pane_dead, ...
@@ -81,6 +84,8 @@ key() { e2e_tmux send-keys -t e2e "$@"; }
 # A click as a user makes it: the pointer goes there first.
 press() { move "$1" "$2"; click "$1" "$2"; }
 
+area() { press "$1" "$2"; press "$3" "$4"; }
+
 # Past start-up: a key dismisses the opening screen and No answers "Open a previous Window?".
 reach_empty_grid() {
     wait_for "God Bless Everybody"
@@ -88,4 +93,29 @@ reach_empty_grid() {
     wait_for "Open a previous Window?"
     key n
     wait_for " Select an area for a Graphic Window"
+}
+
+build_and_compare() {
+    local file=$1 button=${2:-left}
+    e2e_tmux delete-buffer 2>/dev/null || true
+    if [[ $button == right ]]; then
+        move 44 5
+        e2e_tmux send-keys -t e2e -l $'\e[<2;5;44M'
+    else
+        press 44 5
+    fi
+    local deadline=$((SECONDS + 20))
+    until e2e_tmux show-buffer 2>/dev/null | cmp -s - "$file"; do
+        ((SECONDS < deadline)) || {
+            e2e_tmux show-buffer 2>/dev/null > "$E2E_DIR/clipboard.txt" || true
+            diff <(cat -A "$file") <(cat -A "$E2E_DIR/clipboard.txt") >&2 || true
+            fail "the clipboard does not hold $(basename "$file")"
+        }
+        sleep 0.1
+    done
+    deadline=$((SECONDS + 20))
+    while [[ $(screen) == *"This Task is completed."* ]]; do
+        ((SECONDS < deadline)) || fail "the completion panel stayed"
+        sleep 0.1
+    done
 }

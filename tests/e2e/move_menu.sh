@@ -9,8 +9,6 @@ start "$(realpath "$1")"
 e2e_tmux set -s set-clipboard on
 reach_empty_grid
 
-area() { press "$1" "$2"; press "$3" "$4"; }
-
 area 2 12 40 79
 press 35 5                                  # Window
 wait_for "│ Window│"

@@ -51,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static auto design = std::make_unique<Design>();
     static PassState pass;
     static MemoryClipboard clipboard;
-    static Context context{console, screen, *design, pass, clipboard, ComposeProgram};
+    static const ProgramEnvironment environment;  // no outside programs
+    static Context context{console, screen, *design, pass, clipboard, environment, ComposeProgram};
     ApplyDesignFile(context, contents);
     console.Flush();
 

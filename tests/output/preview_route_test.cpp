@@ -111,12 +111,13 @@ TEST_F(PreviewRouteTest, StringVariablesAreAssignedInPbmainAndDoStringIsCalled) 
         "    Graphic Waitkey$\r\n"
         "    Graphic Window End\r\n"
         " END FUNCTION \r\n";
-    const auto doString = [](const std::string& statement) {
+    // Printer code prints with XPRINT alone, as it does a text.
+    const auto doString = [](const std::string& statement, const std::string& print) {
         return " SUB DoString\r\n"
                "   LOCAL esc, hfont, Xs, Ys AS LONG\r\n\r\n"
                "   " +
-               statement + " SET POS (10, 20)\r\n   " + statement +
-               " PRINT sName\r\n\r\n"
+               statement + " SET POS (10, 20)\r\n   " + print +
+               " sName\r\n\r\n"
                "     FONT END hfont\r\n"
                " End SUB\r\n\r\n";
     };
@@ -124,10 +125,10 @@ TEST_F(PreviewRouteTest, StringVariablesAreAssignedInPbmainAndDoStringIsCalled) 
         int button;
         std::string program;
     } cases[] = {
-        {1, " GLOBAL sName AS STRING\r\n\r\n" + doString("GRAPHIC") + kWindowOnlyRoutine.substr(2) +
-                main},
-        {2,
-         " GLOBAL sName AS STRING\r\n\r\n" + doString("XPRINT") + kPrinterRoutine.substr(2) + main},
+        {1, " GLOBAL sName AS STRING\r\n\r\n" + doString("GRAPHIC", "GRAPHIC PRINT") +
+                kWindowOnlyRoutine.substr(2) + main},
+        {2, " GLOBAL sName AS STRING\r\n\r\n" + doString("XPRINT", "XPRINT") +
+                kPrinterRoutine.substr(2) + main},
     };
     for (const auto& c : cases) {
         backend.Script(KeyEvent('x'));

@@ -54,5 +54,20 @@ TEST_F(ConsoleEventTest, DroppedEventsLeaveThePointerWhereItWas) {
     EXPECT_EQ(key.col, 2);
 }
 
+// A paste passes every mouse selection, types no character and names no command.
+TEST_F(ConsoleEventTest, APasteIsItsOwnKindOfEvent) {
+    console.SetMouseEvents(kLeftButton, kPress);
+    backend.Script({PasteEvent("ab"), PasteEvent("\xFF\xFF")});
+    const ConsoleEvent paste = console.ReadEvent();
+    EXPECT_EQ(paste.kind, EventKind::Paste);
+    EXPECT_EQ(paste.key, "ab");
+    EXPECT_FALSE(paste.IsMouse());
+    EXPECT_FALSE(TypedCharacter(paste));
+    EXPECT_EQ(KeyCode(paste), 0);
+    const ConsoleEvent lookalike = console.ReadEvent();
+    EXPECT_EQ(lookalike.kind, EventKind::Paste) << "pasted bytes that look like a mouse event";
+    EXPECT_EQ(lookalike.key, "\xFF\xFF");
+}
+
 }  // namespace
 }  // namespace gridlet

@@ -26,7 +26,10 @@ inline std::string EventList(const std::vector<InputEvent>& events) {
 inline std::string CheckDecoderStream(std::string_view stream, std::uint32_t seed) {
     InputDecoder whole;
     const std::string wholeEvents = EventList(whole.Feed(stream));
-    if (whole.PendingBytes() > InputDecoder::kMaxSequence) return "the whole stream left too much";
+    if (whole.PendingBytes() > InputDecoder::kMaxSequence ||
+        whole.PastedBytes() > InputDecoder::kMaxPaste) {
+        return "the whole stream left too much";
+    }
 
     InputDecoder pieces;
     std::vector<InputEvent> events;
@@ -35,7 +38,10 @@ inline std::string CheckDecoderStream(std::string_view stream, std::uint32_t see
         random = random * 1664525u + 1013904223u;
         const std::size_t size = 1 + (random >> 24) % 17;
         for (InputEvent& event : pieces.Feed(stream.substr(pos, size))) events.push_back(event);
-        if (pieces.PendingBytes() > InputDecoder::kMaxSequence) return "a piece left too much";
+        if (pieces.PendingBytes() > InputDecoder::kMaxSequence ||
+            pieces.PastedBytes() > InputDecoder::kMaxPaste) {
+            return "a piece left too much";
+        }
         pos += size;
     }
     if (EventList(events) != wholeEvents) return "pieces gave other events";

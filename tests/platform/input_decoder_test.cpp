@@ -129,15 +129,65 @@ TEST(InputDecoder, F1InEveryFormAndTheArrows) {
     EXPECT_EQ(Decode("\x1b[5F"), DescribeAll({}));
 }
 
+TEST(InputDecoder, HomeEndAndDeleteInEveryForm) {
+    ExpectDecodes({
+        {"\x1b[H\x1bOH\x1b[1~\x1b[7~",
+         {ExtendedKeyEvent(kScanHome), ExtendedKeyEvent(kScanHome), ExtendedKeyEvent(kScanHome),
+          ExtendedKeyEvent(kScanHome)}},
+        {"\x1b[F\x1bOF\x1b[4~\x1b[8~",
+         {ExtendedKeyEvent(kScanEnd), ExtendedKeyEvent(kScanEnd), ExtendedKeyEvent(kScanEnd),
+          ExtendedKeyEvent(kScanEnd)}},
+        {"\x1b[3~", {ExtendedKeyEvent(kScanDelete)}},
+    });
+}
+
+TEST(InputDecoder, AltWithALetterIsItsExtendedKey) {
+    ExpectDecodes({
+        {"\x1bo", {ExtendedKeyEvent(24)}},  // Alt+O, the code of the Line command
+        {"\x1bq\x1bp\x1b"
+         "a\x1bl\x1bz\x1bm",
+         {ExtendedKeyEvent(16), ExtendedKeyEvent(25), ExtendedKeyEvent(30), ExtendedKeyEvent(38),
+          ExtendedKeyEvent(44), ExtendedKeyEvent(50)}},
+        {"\x1bGz", {ExtendedKeyEvent(34), KeyEvent('z')}},  // Alt+Shift+G counts as Alt+G
+    });
+    EXPECT_EQ(AltLetterScanCode('h'), 35) << "Alt+H, the code of the Text command";
+    EXPECT_EQ(AltLetterScanCode('5'), 0);
+}
+
+TEST(InputDecoder, ABracketedPasteIsOneEventOfItsText) {
+    ExpectDecodes({
+        {"\x1b[200~Hello\r\nworld\x1b[201~z", {PasteEvent("Hello\r\nworld"), KeyEvent('z')}},
+        {"\x1b[200~caf\xC3\xA9 \xE2\x82\xAC\x1b[201~", {PasteEvent("caf\xE9 \x80")}},
+        // Esc and anything that looks like a key or a report inside is text.
+        {"\x1b[200~a\x1b\x1b[Ab\x1b[<0;1;1M\x1b[201~", {PasteEvent("a\x1b\x1b[Ab\x1b[<0;1;1M")}},
+        {"\x1b[200~\x1b[201x\x1b[20\x1b[201~", {PasteEvent("\x1b[201x\x1b[20")}},
+        {"\x1b[200~\x1b[201~z", {KeyEvent('z')}},  // nothing pasted
+    });
+}
+
+TEST(InputDecoder, AHugePasteKeepsItsStartAndNothingGrows) {
+    InputDecoder decoder;
+    std::vector<InputEvent> events;
+    EXPECT_TRUE(decoder.Feed("\x1b[200~").empty());
+    for (int i = 0; i < 256; ++i) {  // a megabyte pasted
+        ASSERT_TRUE(decoder.Feed(std::string(4096, 'p')).empty());
+        ASSERT_LE(decoder.PastedBytes(), InputDecoder::kMaxPaste);
+    }
+    events = decoder.Feed("\x1b[201~z");
+    EXPECT_EQ(DescribeAll(events),
+              DescribeAll({PasteEvent(std::string(InputDecoder::kMaxPaste, 'p')), KeyEvent('z')}));
+}
+
 TEST(InputDecoder, OtherSequencesAreSwallowedWhole) {
     ExpectDecodes({
         {"\x1b[1;5Az", {KeyEvent('z')}},  // Ctrl+Up
         {"\x1b[15~z", {KeyEvent('z')}},   // F5
-        {"\x1b[200~z", {KeyEvent('z')}},  // start of a bracketed paste
         {"\x1bO2Pz", {KeyEvent('z')}},    // Shift+F1 of some terminals
         {"\x1b[[Bz", {KeyEvent('z')}},    // the Linux console's F2
-        {"\x1bxz", {KeyEvent('z')}},      // Alt+x
-        {"\x1b\xC3\xA9z", {KeyEvent('z')}},
+        {"\x1b"
+         "1z",
+         {KeyEvent('z')}},                                // Alt+1
+        {"\x1b\xC3\xA9z", {KeyEvent('z')}},               // Alt+é
         {"\x1b[12\rz", {KeyEvent('\r'), KeyEvent('z')}},  // cut short by a control byte
         // Answers to the start-up queries that come too late, and other terminal reports.
         {"\x1b[?64;1;2;4;6c"
@@ -217,9 +267,9 @@ TEST(InputDecoder, AnOverlongSequenceIsDroppedToItsEndAndNothingGrows) {
 TEST(InputDecoder, RandomStreamsDecodeAlikeInAnyPieces) {
     // Pieces of what terminals send, so the streams reach deep into sequences.
     const std::vector<std::string> parts = {
-        "\x1b", "[",  "<",    "0",    "35",   ";",    "12",   "M",    "m",    "O",
-        "P",    "[",  "~",    "\xC3", "\xA9", "\xE2", "\x82", "\xF0", "\x80", "\xC0",
-        "a",    "\r", "\x7f", "\x03", "\xFF", "A",    "]",    "_",    "\a",   "\\"};
+        "\x1b", "[",    "<",    "0",    "35",   ";",    "12",   "M",    "m",    "O",  "P",
+        "[",    "~",    "\xC3", "\xA9", "\xE2", "\x82", "\xF0", "\x80", "\xC0", "a",  "\r",
+        "\x7f", "\x03", "\xFF", "A",    "]",    "_",    "\a",   "\\",   "200",  "201"};
     std::mt19937 random(11);
     for (int run = 0; run < 3000; ++run) {
         std::string stream;
@@ -237,9 +287,9 @@ TEST(InputDecoder, BytesSplitAnywhereDecodeAsIfReadAtOnce) {
     const std::string stream =
         "a\x1b[<35;10;20M\xC3\xA9\x1b[<0;10;20M\x1b[<0;10;20m\x1bOP\x1b[11~\x1b[[A\x1b[15~"
         "\xE2\x82\xAC"
-        "\x1b[D\r";
+        "\x1b[D\r\x1b[200~p\x1bq\r\n\x1b[201~\x1bo";
     const auto whole = Decode(stream);
-    ASSERT_EQ(whole.size(), 11u);
+    ASSERT_EQ(whole.size(), 13u);
     for (std::size_t cut = 1; cut < stream.size(); ++cut) {
         InputDecoder decoder;
         auto events = decoder.Feed(stream.substr(0, cut));

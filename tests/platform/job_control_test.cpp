@@ -47,7 +47,7 @@ TEST(JobControl, AStopHandsTheTerminalBackAndAContinueTakesItAndRepaints) {
     const pid_t pid = StartWaitingProgram(pty);
     ASSERT_GT(pid, 0);
     ASSERT_TRUE(pty.WaitForOutput("####"));
-    ASSERT_TRUE(pty.WaitForOutput(kMouseOnBytes));
+    ASSERT_TRUE(pty.WaitForOutput(kInputModesOnBytes));
 
     const std::size_t beforeStop = pty.OutputSize();
     kill(pid, SIGTSTP);
@@ -59,7 +59,7 @@ TEST(JobControl, AStopHandsTheTerminalBackAndAContinueTakesItAndRepaints) {
 
     const std::size_t beforeContinue = pty.OutputSize();
     kill(pid, SIGCONT);
-    EXPECT_TRUE(pty.WaitForOutput(kMouseOnBytes, beforeContinue));
+    EXPECT_TRUE(pty.WaitForOutput(kInputModesOnBytes, beforeContinue));
     EXPECT_TRUE(pty.WaitForOutput("\x1b[2J", beforeContinue));
     EXPECT_TRUE(pty.WaitForOutput(std::string(kScreenWidth, '#'), beforeContinue))
         << "the whole screen is painted again";

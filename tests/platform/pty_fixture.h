@@ -15,11 +15,12 @@
 
 namespace gridlet {
 
-// What the program sends to switch the mouse on, and to give the terminal back with the normal
-// screen.
-constexpr const char* kMouseOnBytes = "\x1b[?1003h\x1b[?1006h";
-constexpr const char* kRestoreBytes = "\x1b[?1006l\x1b[?1003l\x1b[0m\x1b[?25h";
-constexpr const char* kRestoreAndLeaveBytes = "\x1b[?1006l\x1b[?1003l\x1b[0m\x1b[?25h\x1b[?1049l";
+// What the program sends to switch mouse reports and bracketed paste on, and to give the terminal
+// back with the normal screen.
+constexpr const char* kInputModesOnBytes = "\x1b[?1003h\x1b[?1006h\x1b[?2004h";
+constexpr const char* kRestoreBytes = "\x1b[?2004l\x1b[?1006l\x1b[?1003l\x1b[0m\x1b[?25h";
+constexpr const char* kRestoreAndLeaveBytes =
+    "\x1b[?2004l\x1b[?1006l\x1b[?1003l\x1b[0m\x1b[?25h\x1b[?1049l";
 
 class Pty {
   public:

@@ -20,5 +20,12 @@ TEST(TextCase, OrderIgnoresCaseAndPutsHighBytesLast) {
     EXPECT_TRUE(LessIgnoringCase("zebra", "\xC9t\xE9"));
 }
 
+TEST(TextCase, EqualAndContainsIgnoreCase) {
+    EXPECT_TRUE(EqualIgnoringCase("Lucida Console", "LUCIDA CONSOLE"));
+    EXPECT_FALSE(EqualIgnoringCase("Consola", "CONSOLAS"));
+    EXPECT_TRUE(ContainsIgnoringCase("   LOCAL esc, hFont AS LONG", "HFONT"));
+    EXPECT_FALSE(ContainsIgnoringCase("   LOCAL esc AS LONG", "HFONT"));
+}
+
 }  // namespace
 }  // namespace gridlet

@@ -30,7 +30,7 @@ TEST(TtyBackend, TakesTheTerminalAndGivesItBackAsItWas) {
         const termios raw = pty.Mode();
         EXPECT_EQ(raw.c_lflag & (ECHO | ICANON | ISIG), 0u)
             << "no echo, no line editing, no signal keys";
-        EXPECT_TRUE(pty.WaitForOutput(kMouseOnBytes));
+        EXPECT_TRUE(pty.WaitForOutput(kInputModesOnBytes));
         EXPECT_TRUE(pty.WaitForOutput("\x1b[?1049h"));
         EXPECT_EQ(pty.Output().find("\x1b[8;"), std::string::npos) << "the size is right already";
     }
@@ -253,7 +253,7 @@ TEST(TtyBackend, SuspendGivesTheTerminalBackAndResumeRepaintsEverything) {
     const std::size_t mark = pty.OutputSize();
     backend.Resume();
     EXPECT_EQ(pty.Mode().c_lflag & (ECHO | ICANON), 0u);
-    EXPECT_TRUE(pty.WaitForOutput(kMouseOnBytes, mark));
+    EXPECT_TRUE(pty.WaitForOutput(kInputModesOnBytes, mark));
     EXPECT_TRUE(pty.WaitForOutput("S", mark));
 }
 

@@ -209,5 +209,32 @@ TEST(StringVariableProgramTest, PrinterFormOfItsPrintIsListed) {
     EXPECT_EQ(result.notDrawn[0].text, "XPRINT PRINT Name1");
 }
 
+// The clipboard texts of a text and a string variable, built in a real terminal: the typed text
+// is drawn where it was placed, and DoString runs from the PBMAIN the preview adds.
+TEST(TextProgramTest, TextAndStringVariableRenderWithNothingLeftOut) {
+    const std::string pbMain =
+        " FUNCTION PBMAIN () as long\r\n"
+        "    GraficWin \r\n"
+        "    sName = \"100\"\r\n"
+        "    DoString\r\n"
+        "    Graphic Waitkey$\r\n"
+        "    Graphic Window End\r\n"
+        " END FUNCTION \r\n";
+    const RenderResult window = RenderProgram(FileText("tests/e2e/expected/text.bas") + pbMain);
+    EXPECT_TRUE(window.notDrawn.empty());
+    EXPECT_EQ(window.kind, PictureKind::Window);
+    // The four lines from (28, 48); the variable's value, 100, from (26, 128).
+    const auto inText = [](int x, int y) { return x >= 28 && x < 150 && y >= 48 && y < 120; };
+    const auto inValue = [](int x, int y) { return x >= 26 && x < 70 && y >= 128 && y < 150; };
+    EXPECT_TRUE(AllPixelsOf(window.image, kBlack,
+                            [&](int x, int y) { return inText(x, y) || inValue(x, y); }));
+    EXPECT_FALSE(AllPixelsOf(window.image, kBlack, inText)) << "the value is printed too";
+
+    // The printer is closed at the end of GraficWin, so only the routine itself is run here.
+    const RenderResult page = RenderProgram(FileText("tests/e2e/expected/text_printer.bas"));
+    EXPECT_TRUE(page.notDrawn.empty());
+    EXPECT_EQ(page.kind, PictureKind::PrinterPage);
+}
+
 }  // namespace
 }  // namespace gridlet

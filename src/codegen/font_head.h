@@ -1,0 +1,36 @@
+#pragma once
+// The statements that set colour and font before a text or a string variable is printed.
+
+#include <string>
+#include <string_view>
+
+#include "model/pass_state.h"
+
+namespace gridlet {
+
+// Half the font's pixel height, to the nearest integer with halves to even.
+int FontSize(const LogicalFont& record);
+
+// 1 for bold, plus 2 italic, 4 underline, 8 strike-out; any weight but 400 and 700 gives 1.
+int FontStyle(const LogicalFont& record);
+
+// 255 for Consolas and Lucida Console, whatever the record says; else the record's.
+int FontCharSet(const LogicalFont& record);
+
+// The font the text-entry dialog shows and the column limit reads.
+ChosenTextFont ChosenFontOf(const LogicalFont& record);
+
+// fontHead for the chosen font: a colour line in place of what it held when there is an edge
+// colour, then the FONT NEW and GRAPHIC SET FONT lines.
+std::string FontHeadFor(const LogicalFont& record, std::string fontHead, std::string_view edgeColor,
+                        std::string_view fillColor);
+
+// Whether a font head holds a FONT NEW line; one that does not is replaced by a default.
+bool HasFontNew(std::string_view fontHead);
+
+// The default heads when no font was chosen: Lucida console 10 pt, black on white for a text,
+// no colour line for a string variable.
+extern const std::string_view kTextDefaultFontHead;
+extern const std::string_view kStringDefaultFontHead;
+
+}  // namespace gridlet

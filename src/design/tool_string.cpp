@@ -1,0 +1,130 @@
+#include "design/tool_string.h"
+
+#include "codegen/font_head.h"
+#include "codegen/string_variable.h"
+#include "design/grid_markers.h"
+#include "design/move_menu.h"
+#include "design/record_object.h"
+#include "design/string_panel_art.h"
+#include "design/text_font.h"
+#include "design/tool_course.h"
+#include "dialogs/line_input.h"
+#include "dialogs/properties_menu.h"
+#include "interact/input_routine.h"
+#include "model/pixel_mapping.h"
+#include "platform/keys.h"
+#include "platform/trim.h"
+
+namespace gridlet {
+namespace {
+
+constexpr int kPressedPause = 200;
+
+constexpr CellRect kColourButton{11, 28, 13, 48};
+constexpr CellRect kFontButton{11, 51, 13, 71};
+constexpr CellRect kNameBox{15, 28, 18, 71};
+constexpr int kNameRow = 17;
+constexpr int kNameCol = 49;
+constexpr int kFinishTop = 20;
+constexpr int kFinishBottom = 22;
+constexpr int kFinishLeft = 42;
+constexpr int kFinishRight = 58;
+
+// Where the variable is printed, relative to the marked cells.
+constexpr PixelOffset kFirstOffset{3, -10};
+constexpr PixelOffset kSecondOffset{3, 4};
+
+// One click or key in the panel; false when it leaves the panel.
+bool TakePanelInput(Context& context, const ClickResult& click, std::string& name) {
+    Screen& screen = context.screen;
+    if (click.commandCode == kEscKey) return false;
+    if (kColourButton.Contains(click.row, click.col)) {
+        PaintStringColorPressed(screen);
+        OpenPropertiesMenu(context);
+    } else if (kFontButton.Contains(click.row, click.col)) {
+        PaintStringFontPressed(screen);
+        ChooseFontHead(context);
+    } else if (kNameBox.Contains(click.row, click.col)) {
+        PaintStringNamePressed(screen);
+        context.console.Sleep(kPressedPause);
+        name = Trim(LineAt(context.console, kNameRow, kNameCol));
+    } else if (click.row >= kFinishTop && click.row <= kFinishBottom) {
+        PaintStringFinishPressed(screen);
+        context.console.Sleep(kPressedPause);
+        return click.col < kFinishLeft || click.col > kFinishRight;
+    }
+    return true;
+}
+
+// The panel until Finish or Esc; the variable's name, empty when none was typed.
+std::string AskForName(Context& context) {
+    std::string beneath;
+    context.screen.SaveScreen(beneath);
+    PaintStringPanel(context.screen);
+    std::string name;
+    while (TakePanelInput(context, InputRoutine(context.console), name)) {
+    }
+    context.screen.RestoreScreen(beneath);
+    return name;
+}
+
+// Puts a text back as it was when the scope ends, however it ends.
+class RestoredOnExit {
+  public:
+    explicit RestoredOnExit(std::string& text) : text_(text), kept_(text) {}
+    RestoredOnExit(const RestoredOnExit&) = delete;
+    RestoredOnExit& operator=(const RestoredOnExit&) = delete;
+    ~RestoredOnExit() { text_ = kept_; }
+    const std::string& Kept() const { return kept_; }
+
+  private:
+    std::string& text_;
+    std::string kept_;
+};
+
+// The move menu in its string mode. Each Preview prints the variable at the shifted place in
+// the DoString body, which is put back when the menu ends. The place last previewed, empty
+// without a Preview: only a preview of the place prints the variable.
+std::string PreviewedPlace(Context& context, const std::string& name) {
+    const RestoredOnExit body(context.design.doStringBody);
+    std::string positionPart;
+    MoveMenuAs(context, &MoveMenuKinds::stringTool, [&](Context& c) {
+        positionPart = StringPositionPart(c.pass.properties.edgeColor, c.pass.properties.fillColor,
+                                          c.pass.x1, c.pass.y1, name);
+        c.design.doStringBody = body.Kept() + c.pass.fontHead + positionPart;
+    });
+    return positionPart;
+}
+
+}  // namespace
+
+void StringTool(Context& context) {
+    Design& design = context.design;
+    PassState& pass = context.pass;
+    ++design.objectNumber;
+    if (!GraphicWindowExists(context)) return;
+    const std::string name = AskForName(context);
+    // A nameless variable would be a declaration that does not compile.
+    if (name.empty()) {
+        AbandonCommand(context);
+        --design.objectNumber;
+        return;
+    }
+    if (!HasFontNew(pass.fontHead)) pass.fontHead = kStringDefaultFontHead;
+    pass.x1 = PixelX(pass.AreaLeft, design.windowLeftCol, kFirstOffset.ox);
+    pass.y1 = PixelY(pass.AreaTop, design.windowTopRow, kFirstOffset.oy);
+    pass.x2 = PixelX(pass.AreaRight, design.windowLeftCol, kSecondOffset.ox);
+    pass.y2 = PixelY(pass.AreaBottom, design.windowTopRow, kSecondOffset.oy);
+    ++design.stringCounter;
+    design.mainAssignments += StringAssignmentLine(name, design.stringCounter);
+    design.globalDecls += StringGlobalLine(name);
+
+    const std::string positionPart = PreviewedPlace(context, name);
+    pass.pendingStatement = pass.fontHead + positionPart;
+    RecordStatement(context, design.doStringBody, positionPart, [&context, &name] {
+        DrawStringMarker(context.screen, context.pass.MarkedArea(), name);
+    });
+    pass.fontHead.clear();
+}
+
+}  // namespace gridlet

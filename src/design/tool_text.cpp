@@ -1,0 +1,88 @@
+#include "design/tool_text.h"
+
+#include <cmath>
+#include <utility>
+
+#include "codegen/font_head.h"
+#include "codegen/local_decls.h"
+#include "codegen/text_block.h"
+#include "design/grid_markers.h"
+#include "design/move_menu.h"
+#include "design/record_object.h"
+#include "design/tool_course.h"
+#include "dialogs/text_entry.h"
+#include "model/command_codes.h"
+#include "model/pixel_mapping.h"
+
+namespace gridlet {
+namespace {
+
+// Where in its first cell a text starts.
+constexpr PixelOffset kTextOffset{5, 2};
+
+// A character is taken as this much wider than its point size.
+constexpr float kCharacterSpacing = 0.225f;
+constexpr long double kMargin = 6;
+
+// The command ends with nothing placed and its object number given back.
+void DropText(Context& context) {
+    AbandonCommand(context);
+    --context.design.objectNumber;
+    context.pass.pendingStatement.clear();
+}
+
+}  // namespace
+
+std::int32_t FontColumnLimit(int left, int right, float pointSize) {
+    const long double perCharacter =
+        static_cast<long double>(kCharacterSpacing) * pointSize + pointSize;
+    if (!(perCharacter > 0)) return right;
+    const long double pixels =
+        static_cast<long double>(kColumnWidth) * (right - left + 1) - kMargin;
+    return static_cast<std::int32_t>(std::nearbyint(left + pixels / perCharacter));
+}
+
+void BuildTextStatement(Context& context) {
+    Design& design = context.design;
+    const PassState& pass = context.pass;
+    design.localDecls = AddTextLocals(design.localDecls);
+    context.pass.pendingStatement =
+        TextBlock(pass.fontHead, {pass.enteredText, pass.x1, pass.y1, design.objectNumber,
+                                  pass.lineLimitColumn - pass.AreaLeft});
+}
+
+void TextTool(Context& context) {
+    Design& design = context.design;
+    PassState& pass = context.pass;
+    // The right strip's flag lasts this one command, however it ends.
+    const bool fromRightStrip = std::exchange(pass.targets.text, false);
+    PressToolButton(context, kTextCommand);
+    ++design.objectNumber;
+    if (!GraphicWindowExists(context)) return;
+    design.localDecls = AddFontLocals(design.localDecls);
+    if (!HasFontNew(pass.fontHead)) pass.fontHead = kTextDefaultFontHead;
+    pass.x1 = PixelX(pass.AreaLeft, design.windowLeftCol, kTextOffset.ox);
+    pass.y1 = PixelY(pass.AreaTop, design.windowTopRow, kTextOffset.oy);
+
+    pass.enteredText = EnterText(context.screen, pass.MarkedArea(), pass.chosenTextFont);
+    if (pass.enteredText.empty()) return DropText(context);
+    pass.chosenTextFont.faceName.clear();
+    if (fromRightStrip) {
+        pass.lineLimitColumn =
+            FontColumnLimit(pass.AreaLeft, pass.AreaRight, pass.chosenTextFont.pointSize);
+        BuildTextStatement(context);  // what Move to Back sends when nothing was previewed
+        MoveMenu(context, BuildTextStatement);
+    } else {
+        pass.lineLimitColumn = pass.AreaRight;
+    }
+    // The block follows every move and column width the menu set, previewed or not; a block sent
+    // to the back is there already.
+    if (pass.sentToBackStatement.empty()) BuildTextStatement(context);
+    RecordStatement(context, design.textCode, pass.pendingStatement,
+                    [&context] { DrawTextMarker(context.screen, context.pass.MarkedArea()); });
+    pass.enteredText.clear();
+    pass.fontHead.clear();
+    pass.properties.edgeColor.clear();
+}
+
+}  // namespace gridlet
