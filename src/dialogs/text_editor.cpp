@@ -9,6 +9,9 @@ constexpr std::size_t kLineBreakLength = 2;  // CR LF
 
 }  // namespace
 
+TextEditor::TextEditor(std::size_t maxLength, std::size_t width)
+    : maxLength_(maxLength), width_(std::max<std::size_t>(width, 1)) {}
+
 std::size_t TextEditor::Length() const {
     std::size_t length = kLineBreakLength * (lines_.size() - 1);
     for (const std::string& line : lines_) length += line.size();
@@ -89,11 +92,15 @@ void TextEditor::Right() {
 }
 
 void TextEditor::Up() {
-    if (line_ > 0) PlaceCursor(line_ - 1, column_);
+    const std::vector<Row> rows = Rows();
+    const std::size_t row = CursorRow();
+    if (row > 0) GoToRow(rows, row - 1, CursorColumn());
 }
 
 void TextEditor::Down() {
-    PlaceCursor(line_ + 1, column_);
+    const std::vector<Row> rows = Rows();
+    const std::size_t row = CursorRow();
+    if (row + 1 < rows.size()) GoToRow(rows, row + 1, CursorColumn());
 }
 
 void TextEditor::Home() {
@@ -104,18 +111,62 @@ void TextEditor::End() {
     column_ = CurrentLine().size();
 }
 
-void TextEditor::PlaceCursor(std::size_t line, std::size_t column) {
-    line_ = std::min(line, lines_.size() - 1);
-    column_ = std::min(column, CurrentLine().size());
+void TextEditor::PlaceCursor(std::size_t row, std::size_t column) {
+    const std::vector<Row> rows = Rows();
+    GoToRow(rows, std::min(row, rows.size() - 1), column);
 }
 
-void TextEditor::ShowCursor(std::size_t rows, std::size_t columns) {
+// A row that a line goes on after has its end at the next row's start, so the cursor stops a
+// place before it.
+void TextEditor::GoToRow(const std::vector<Row>& rows, std::size_t row, std::size_t column) {
+    const Row& target = rows[row];
+    const bool lineGoesOn = row + 1 < rows.size() && rows[row + 1].line == target.line;
+    const std::size_t last = target.length - (lineGoesOn && target.length > 0 ? 1 : 0);
+    line_ = target.line;
+    column_ = target.start + std::min(column, last);
+}
+
+void TextEditor::ShowCursor(std::size_t rows) {
     rows = std::max<std::size_t>(rows, 1);
-    columns = std::max<std::size_t>(columns, 1);
-    topLine_ = std::clamp(topLine_, line_ + 1 >= rows ? line_ + 1 - rows : 0, line_);
-    // The cursor may stand just after a line's last character, so a full line needs one more.
-    // A cursor the box holds from a line's start shows the line from its start.
-    leftColumn_ = column_ < columns ? 0 : std::clamp(leftColumn_, column_ + 1 - columns, column_);
+    const std::size_t row = CursorRow();
+    topRow_ = std::clamp(topRow_, row + 1 >= rows ? row + 1 - rows : 0, row);
+}
+
+std::vector<TextEditor::Row> TextEditor::Rows() const {
+    std::vector<Row> rows;
+    for (std::size_t line = 0; line < lines_.size(); ++line) {
+        const std::string& text = lines_[line];
+        std::size_t start = 0;
+        while (text.size() - start > width_) {
+            // A blank just past the width may hang at the row's end, as in a Windows edit box.
+            const std::size_t blank = text.rfind(' ', start + width_);
+            const std::size_t end =
+                blank != std::string::npos && blank >= start ? blank + 1 : start + width_;
+            rows.push_back({line, start, end - start});
+            start = end;
+        }
+        rows.push_back({line, start, text.size() - start});
+    }
+    return rows;
+}
+
+std::string_view TextEditor::RowText(const Row& row) const {
+    return std::string_view(lines_[row.line]).substr(row.start, row.length);
+}
+
+// A place where one row ends and the next of the same line starts is the next row's.
+std::size_t TextEditor::CursorRow() const {
+    const std::vector<Row> rows = Rows();
+    std::size_t row = 0;
+    while (row + 1 < rows.size() &&
+           (rows[row + 1].line < line_ ||
+            (rows[row + 1].line == line_ && rows[row + 1].start <= column_)))
+        ++row;
+    return row;
+}
+
+std::size_t TextEditor::CursorColumn() const {
+    return column_ - Rows()[CursorRow()].start;
 }
 
 std::string TextEditor::Text() const {

@@ -1,6 +1,7 @@
 #pragma once
-// The text of a multi-line edit box, its cursor and the part of it a box of some size shows.
-// Text is Windows-1252; lines are joined by CR LF.
+// The text of a multi-line edit box, its cursor and the part of it the box shows. As in a
+// Windows edit box without horizontal scrolling, long lines wrap at the box's width, after a
+// blank where there is one. Text is Windows-1252; lines are joined by CR LF.
 
 #include <cstddef>
 #include <string>
@@ -11,8 +12,16 @@ namespace gridlet {
 
 class TextEditor {
   public:
-    // The text may hold at most maxLength characters, each line break counting as two.
-    explicit TextEditor(std::size_t maxLength) : maxLength_(maxLength) {}
+    // A row of the box: a piece of one line of the text.
+    struct Row {
+        std::size_t line;
+        std::size_t start;
+        std::size_t length;
+    };
+
+    // The text may hold at most maxLength characters, each line break counting as two; the box
+    // is width columns wide.
+    TextEditor(std::size_t maxLength, std::size_t width);
 
     // Each false, with nothing changed, when the text has no room left.
     bool Type(char ch);
@@ -25,33 +34,38 @@ class TextEditor {
     void Delete();
     void Left();
     void Right();
+    // Up and Down go a row of the box, keeping the cursor's column as far as the row goes.
     void Up();
     void Down();
     void Home();
     void End();
-    // The cursor at a place of the text, taken to the nearest place that exists.
-    void PlaceCursor(std::size_t line, std::size_t column);
+    // The cursor at a cell of the box, counted from the whole text's first row, taken to the
+    // nearest place that exists.
+    void PlaceCursor(std::size_t row, std::size_t column);
 
-    // Scrolls the view, a box of the given size, until it shows the cursor.
-    void ShowCursor(std::size_t rows, std::size_t columns);
+    // Scrolls the view, a box of the given number of rows, until it shows the cursor.
+    void ShowCursor(std::size_t rows);
 
     std::string Text() const;
-    const std::vector<std::string>& Lines() const { return lines_; }
-    std::size_t CursorLine() const { return line_; }
-    std::size_t CursorColumn() const { return column_; }
-    std::size_t TopLine() const { return topLine_; }
-    std::size_t LeftColumn() const { return leftColumn_; }
+    // The whole text in rows of the box's width.
+    std::vector<Row> Rows() const;
+    std::string_view RowText(const Row& row) const;
+    // Where the cursor stands: its row among Rows() and its column in that row.
+    std::size_t CursorRow() const;
+    std::size_t CursorColumn() const;
+    std::size_t TopRow() const { return topRow_; }
 
   private:
     std::size_t Length() const;
     std::string& CurrentLine() { return lines_[line_]; }
+    void GoToRow(const std::vector<Row>& rows, std::size_t row, std::size_t column);
 
     std::size_t maxLength_;
+    std::size_t width_;
     std::vector<std::string> lines_{std::string()};
     std::size_t line_ = 0;
     std::size_t column_ = 0;
-    std::size_t topLine_ = 0;
-    std::size_t leftColumn_ = 0;
+    std::size_t topRow_ = 0;
 };
 
 }  // namespace gridlet

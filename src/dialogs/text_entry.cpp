@@ -112,7 +112,7 @@ class TextEntryDialog {
           layout_(LayoutFor(
               area, TextEntrySizesFor(area.right - area.left + 1, area.bottom - area.top + 1),
               static_cast<int>(title_.size()))),
-          editor_(kMaxText) {}
+          editor_(kMaxText, static_cast<std::size_t>(layout_.edit.Width())) {}
 
     const CellRect& Frame() const { return layout_.frame; }
 
@@ -132,8 +132,8 @@ class TextEntryDialog {
         const CellRect& edit = layout_.edit;
         if (edit.Contains(row, col)) {
             focus_ = Focus::Edit;
-            editor_.PlaceCursor(editor_.TopLine() + static_cast<std::size_t>(row - edit.top),
-                                editor_.LeftColumn() + static_cast<std::size_t>(col - edit.left));
+            editor_.PlaceCursor(editor_.TopRow() + static_cast<std::size_t>(row - edit.top),
+                                static_cast<std::size_t>(col - edit.left));
         }
         return row == layout_.buttonRow && col >= layout_.buttonCol &&
                col < layout_.buttonCol + static_cast<int>(kButton.size());
@@ -180,34 +180,30 @@ class TextEntryDialog {
 
     void Draw() {
         const CellRect& edit = layout_.edit;
-        editor_.ShowCursor(static_cast<std::size_t>(edit.Height()),
-                           static_cast<std::size_t>(edit.Width()));
-        const std::vector<std::string>& lines = editor_.Lines();
+        editor_.ShowCursor(static_cast<std::size_t>(edit.Height()));
+        const std::vector<TextEditor::Row> rows = editor_.Rows();
         for (int row = 0; row < edit.Height(); ++row) {
-            const std::size_t line = editor_.TopLine() + static_cast<std::size_t>(row);
-            const std::string shown =
-                line < lines.size() && editor_.LeftColumn() < lines[line].size()
-                    ? lines[line].substr(editor_.LeftColumn())
-                    : std::string();
-            PrintField(screen_, edit.top + row, edit.left, edit.Width(), kFieldAttribute,
-                       CellText(shown));
+            const std::size_t shown = editor_.TopRow() + static_cast<std::size_t>(row);
+            PrintField(
+                screen_, edit.top + row, edit.left, edit.Width(), kFieldAttribute,
+                shown < rows.size() ? CellText(editor_.RowText(rows[shown])) : std::string());
         }
-        DrawScrollMarks(lines.size());
+        DrawScrollMarks(rows.size());
         DrawButton();
         Console& console = screen_.console();
-        console.Locate(edit.top + static_cast<int>(editor_.CursorLine() - editor_.TopLine()),
-                       edit.left + static_cast<int>(editor_.CursorColumn() - editor_.LeftColumn()));
+        console.Locate(edit.top + static_cast<int>(editor_.CursorRow() - editor_.TopRow()),
+                       edit.left + static_cast<int>(editor_.CursorColumn()));
         console.SetCursorVisible(focus_ == Focus::Edit);
     }
 
-    // Arrows beside the box when lines lie above or below what it shows; a box of one row has
-    // room for one mark, a double arrow when lines lie on both sides.
-    void DrawScrollMarks(std::size_t lineCount) {
+    // Arrows beside the box when rows lie above or below what it shows; a box of one row has
+    // room for one mark, a double arrow when rows lie on both sides.
+    void DrawScrollMarks(std::size_t rowCount) {
         const CellRect& edit = layout_.edit;
         const int col = edit.right + 1;
         const char plain = col == layout_.frame.right ? kFrameVertical : ' ';
-        const bool above = editor_.TopLine() > 0;
-        const bool below = editor_.TopLine() + static_cast<std::size_t>(edit.Height()) < lineCount;
+        const bool above = editor_.TopRow() > 0;
+        const bool below = editor_.TopRow() + static_cast<std::size_t>(edit.Height()) < rowCount;
         if (edit.top == edit.bottom) {
             const char mark = above && below ? kMoreBoth
                               : above        ? kMoreAbove

@@ -158,39 +158,52 @@ TEST_F(TextEntryFlow, OnlyOkLeavesAndTheScreenComesBack) {
     EXPECT_THROW(Run(), ScriptExhausted) << "Esc and Tab alone leave it open";
 }
 
-TEST_F(TextEntryFlow, TheBoxScrollsToTheCursor) {
-    const CellRect oneRow{20, 30, 20, 33};  // four columns, one row
-    Type("abcdefg\rxy");
+// Long lines wrap at the box's width, after a blank where there is one, as a Windows edit box
+// without horizontal scrolling wraps them; the box scrolls its rows to the cursor.
+TEST_F(TextEntryFlow, LongLinesWrapAndTheBoxScrollsToTheCursor) {
+    const CellRect twoRows{20, 30, 21, 39};  // ten columns
     std::vector<std::string> rows;
-    backend.onPresent = [&](const ScreenState&) {
-        if (backend.Pending() == 0 && rows.empty()) rows = {RowText(20, 30, 34)};
+    std::pair<int, int> cursor;
+    const auto capture = [&](int top, int bottom, int left, int right) {
+        rows.clear();
+        backend.onPresent = [this, top, bottom, left, right, &rows, &cursor](const ScreenState&) {
+            if (backend.Pending() != 0 || !rows.empty()) return;
+            for (int row = top; row <= bottom; ++row) rows.push_back(RowText(row, left, right));
+            cursor = {console.CursorRow(), console.CursorCol()};
+        };
     };
-    EXPECT_THROW(Run(oneRow), ScriptExhausted);
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0], "xy  \x18") << "the second line, with a mark for the line above";
 
-    rows.clear();
-    Type("abcdefg");
-    int cursorCol = 0;
-    backend.onPresent = [&](const ScreenState&) {
-        if (backend.Pending() == 0 && rows.empty()) {
-            rows = {RowText(20, 30, 33)};
-            cursorCol = console.CursorCol();
-        }
-    };
-    EXPECT_THROW(Run(oneRow), ScriptExhausted);
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0], "efg ") << "scrolled so the cursor after the g shows";
-    EXPECT_EQ(cursorCol, 33);
+    Type("Hello big world");
+    capture(20, 21, 30, 40);
+    EXPECT_THROW(Run(twoRows), ScriptExhausted);
+    EXPECT_EQ(rows, std::vector<std::string>({"Hello big  ", "world      "}));
+    EXPECT_EQ(cursor, std::make_pair(21, 35));
 
-    rows.clear();
+    Type("abcdefghijklmn\rxy");
+    Key(kScanUp);
+    Key(kScanUp);
+    capture(20, 21, 30, 40);
+    EXPECT_THROW(Run(twoRows), ScriptExhausted);
+    EXPECT_EQ(rows, std::vector<std::string>({"abcdefghij ", "klmn      \x19"}))
+        << "a word longer than the box is cut at its width; a mark for the row below";
+    EXPECT_EQ(cursor, std::make_pair(20, 32)) << "Up keeps the column, a row at a time";
+
+    const CellRect oneRow{20, 30, 20, 33};  // four columns
     Type("abcdefg");
     Key(kScanHome);
+    Key(kScanDown);
     Key(kScanRight);
+    capture(20, 20, 30, 34);
     EXPECT_THROW(Run(oneRow), ScriptExhausted);
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0], "abcd") << "back at the start once the cursor fits there";
-    EXPECT_EQ(cursorCol, 31);
+    EXPECT_EQ(rows, std::vector<std::string>({"efg \x18"}));
+    EXPECT_EQ(cursor, std::make_pair(20, 31)) << "Down goes a row of the same line";
+
+    Type("abcdefg\rxy");
+    backend.Script(PressEvent(20, 30));  // the start of the row shown: the y's line
+    Type("Z");
+    AltO();
+    backend.onPresent = nullptr;
+    EXPECT_EQ(Run(oneRow), "abcdefg\r\nZxy");
 }
 
 TEST_F(TextEntryFlow, TextStopsAt3999CharactersWithABeep) {
