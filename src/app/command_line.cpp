@@ -54,7 +54,7 @@ constexpr std::string_view kKeys =
 
 constexpr std::string_view kFiles =
     "Files, in the current directory:\n"
-    "  Gridlet-clipboard.bas  the code of a Build when no clipboard could be reached\n"
+    "  Gridlet-clipboard.bas  the code of a Build when no clipboard confirmed it\n"
     "  Testgui.bas            the program that Preview and CodView write\n"
     "  Testgui.png            the picture that Preview draws\n"
     "  Gridlet-recovered.GDL  the design, kept when the terminal goes away\n"

@@ -8,9 +8,11 @@
 namespace gridlet {
 namespace {
 
-// Keeps the code where the user can find it when no clipboard took it, and says so.
+// Keeps the code where the user can find it when nothing confirmed that a clipboard took it, and
+// says so. The terminal was sent the code; one that takes it without answering the query (tmux)
+// cannot be told from one that ignores it (a default xterm).
 std::string KeepInFile(const std::string& programText) {
-    std::string notice = " No clipboard could be reached";
+    std::string notice = " No clipboard confirmed the code";
     try {
         WriteFileAtomically(kClipboardFile, programText);
     } catch (const BasicError& error) {
@@ -20,7 +22,7 @@ std::string KeepInFile(const std::string& programText) {
         if (reason.starts_with(named)) reason.erase(0, named.size());
         return notice + ", and " + kClipboardFile + " could not be written: " + reason;
     }
-    return notice + ": the code is in " + kClipboardFile + " in this folder.";
+    return notice + ": it is also in " + kClipboardFile + " in this folder.";
 }
 
 }  // namespace

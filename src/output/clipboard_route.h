@@ -19,7 +19,8 @@ std::string ClipboardText(const SectionTable& sections, int buildRequest);
 // Places ClipboardText of design.sections on the clipboard, beeps twice, shows the completion
 // panel for 1 s, restores the screen, and clears programText and the build and preview requests.
 // The main loop holds its command key only for the pass, so nothing else is pending. When no
-// clipboard took the text it is written to kClipboardFile, and the next area phase says so.
+// clipboard confirmed the text it is also written to kClipboardFile, and the next area phase
+// says so.
 void RunClipboardRoute(Context& context);
 
 }  // namespace gridlet

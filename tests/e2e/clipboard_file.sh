@@ -19,7 +19,7 @@ press 35 5
 wait_for "│ Window│"
 press 44 5
 wait_for "This Task is completed."
-notice=" No clipboard could be reached: the code is in Gridlet-clipboard.bas in this folder."
+notice=" No clipboard confirmed the code: it is also in Gridlet-clipboard.bas in this folder."
 wait_for "$notice"
 [[ $(screen | sed -n 46p) == "$notice"* ]] || fail "the notice is not on row 46"
 

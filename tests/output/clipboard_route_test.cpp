@@ -139,7 +139,7 @@ TEST_F(UnreachableClipboardTest, TheCodeGoesIntoAFileThatTheHintRowNames) {
     EXPECT_EQ(FileText(), text);
     EXPECT_EQ(FileText().substr(0, 23), "\r\n SUB GraficWin ()\r\n\r\n");
     EXPECT_EQ(pass.hintRowNotice,
-              " No clipboard could be reached: the code is in Gridlet-clipboard.bas in this "
+              " No clipboard confirmed the code: it is also in Gridlet-clipboard.bas in this "
               "folder.");
     EXPECT_EQ(backend.beeps, 2);
     EXPECT_EQ(PanelShown(backend.frames.back()), kCompletionPanel.bytes);
@@ -155,8 +155,8 @@ TEST_F(UnreachableClipboardTest, AFileThatCannotBeWrittenIsNamedWithTheReason) {
     std::filesystem::create_directories(std::string(kClipboardFile) + "/inside");
     Build(1);
     EXPECT_EQ(pass.hintRowNotice,
-              " No clipboard could be reached, and Gridlet-clipboard.bas could not be written: Is "
-              "a directory");
+              " No clipboard confirmed the code, and Gridlet-clipboard.bas could not be written: "
+              "Is a directory");
 }
 
 TEST_F(ClipboardRouteTest, AReachedClipboardLeavesNoFileAndNoNotice) {
