@@ -2,16 +2,11 @@
 
 #include <cctype>
 
+#include "platform/trim.h"
 #include "render/tokenizer.h"
 
 namespace gridlet {
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
 
 std::vector<ProgramLine> LogicalLines(std::string_view text) {
     std::vector<ProgramLine> lines;
@@ -19,7 +14,7 @@ std::vector<ProgramLine> LogicalLines(std::string_view text) {
     int number = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
-        const std::string_view line = Trimmed(text.substr(0, end));
+        const std::string_view line = Trim(text.substr(0, end), " \t\r");
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
         ++number;
         if (continued) {
