@@ -7,7 +7,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "render/tokenizer.h"
+#include "platform/text_case.h"
 
 namespace gridlet {
 namespace {
@@ -26,8 +26,8 @@ bool IsFixedPitch(const std::string& face) {
     static constexpr std::string_view kFixedFaces[] = {
         "LUCIDA CONSOLE", "CONSOLAS", "COURIER NEW", "COURIER", "TERMINAL", "FIXEDSYS",
     };
-    return std::find(std::begin(kFixedFaces), std::end(kFixedFaces), Upper(face)) !=
-           std::end(kFixedFaces);
+    return std::ranges::any_of(
+        kFixedFaces, [&face](std::string_view fixed) { return EqualIgnoringCase(face, fixed); });
 }
 
 // A point is 1/72 inch; the picture has 96 pixels to the inch, as the target's screen.

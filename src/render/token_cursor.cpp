@@ -1,5 +1,6 @@
 #include "render/token_cursor.h"
 
+#include "platform/text_case.h"
 #include "render/render_error.h"
 
 namespace gridlet {
@@ -30,7 +31,7 @@ void TokenCursor::ExpectSymbol(char symbol) {
 
 bool TokenCursor::PeekWord(std::string_view upperWord, std::size_t ahead) const {
     const Token* token = Peek(ahead);
-    return token && token->kind == TokenKind::Name && Upper(token->text) == upperWord;
+    return token && token->kind == TokenKind::Name && EqualIgnoringCase(token->text, upperWord);
 }
 
 bool TokenCursor::AcceptWord(std::string_view upperWord) {

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "platform/text_case.h"
 #include "render/render_error.h"
 
 namespace gridlet {
@@ -96,7 +97,7 @@ bool StartsStatement(const std::vector<Token>& tokens) {
 
 std::string Upper(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : out) c = UpperCase(c);
     return out;
 }
 
@@ -123,7 +124,7 @@ std::vector<Token> Tokenize(std::string_view line) {
             while (end < line.size() && IsNameChar(line[end])) ++end;
             const std::size_t suffixEnd = SuffixEnd(line, end);
             const std::string_view name = line.substr(i, suffixEnd - i);
-            if (Upper(name) == "REM" && StartsStatement(tokens)) break;
+            if (EqualIgnoringCase(name, "REM") && StartsStatement(tokens)) break;
             tokens.push_back({TokenKind::Name, std::string(name)});
             i = suffixEnd;
         } else if (kSymbols.find(c) != std::string_view::npos) {
