@@ -13,7 +13,7 @@ namespace {
 struct Arguments {
     Value Expression() { return ReadExpression(cursor, names); }
     long Long() { return LongOf(Expression()); }
-    float Single() { return static_cast<float>(NumberOf(Expression())); }
+    float Single() { return SingleOf(Expression()); }
     void Comma() { cursor.ExpectSymbol(','); }
 
     PointF Point() {

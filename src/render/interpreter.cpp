@@ -31,10 +31,6 @@ void ExpectCount(const std::vector<Value>& arguments, std::size_t count, const s
         throw RenderError(name + " takes " + std::to_string(count) + " arguments");
 }
 
-float SingleOf(const Value& value) {
-    return static_cast<float>(NumberOf(value));
-}
-
 }  // namespace
 
 Interpreter::Interpreter(const Program& program, GraphicTarget& target,

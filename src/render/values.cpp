@@ -51,12 +51,16 @@ long LongOf(const Value& value) {
     return static_cast<long>(rounded);
 }
 
+float SingleOf(const Value& value) {
+    return static_cast<float>(NumberOf(value));
+}
+
 Value Stored(BasicType type, const Value& value) {
     switch (type) {
         case BasicType::Long:
             return static_cast<long double>(LongOf(value));
         case BasicType::Single:
-            return static_cast<long double>(static_cast<float>(NumberOf(value)));
+            return static_cast<long double>(SingleOf(value));
         case BasicType::Double:
             return static_cast<long double>(static_cast<double>(NumberOf(value)));
         case BasicType::Ext:

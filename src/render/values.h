@@ -41,5 +41,6 @@ Value InitialValue(BasicType type);
 long double NumberOf(const Value& value);       // throws RenderError when it is not a number
 const std::string& TextOf(const Value& value);  // throws RenderError when it is not a string
 long LongOf(const Value& value);                // a LONG argument: rounded as LONG stores it
+float SingleOf(const Value& value);             // a SINGLE argument
 
 }  // namespace gridlet
