@@ -3,7 +3,7 @@
 namespace gridlet {
 namespace {
 
-constexpr int kHatchSpacing = 8;
+constexpr int kHatchSpacing = BrushTile::kSize;
 
 int Modulo(int value) {
     return ((value % kHatchSpacing) + kHatchSpacing) % kHatchSpacing;
