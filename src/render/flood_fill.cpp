@@ -66,26 +66,25 @@ void FillArea(Canvas& canvas, const Area& area, const Brush& brush) {
     canvas.MarkDirty();
 }
 
+template <typename Inside>
+void FillConnected(Canvas& canvas, IntPoint seed, const Brush& brush, Inside inside) {
+    if (!canvas.Contains(seed)) return;
+    canvas.Flush();
+    FillArea(canvas, ConnectedArea(canvas, seed, inside), brush);
+}
+
 }  // namespace
 
 void PaintToBorder(Canvas& canvas, IntPoint seed, Rgb border, const Brush& brush) {
-    if (!canvas.Contains(seed)) return;
-    canvas.Flush();
     const std::uint32_t stop = Packed(border);
-    FillArea(
-        canvas,
-        ConnectedArea(canvas, seed, [stop](std::uint32_t p) { return (p & kColourBits) != stop; }),
-        brush);
+    FillConnected(canvas, seed, brush,
+                  [stop](std::uint32_t p) { return (p & kColourBits) != stop; });
 }
 
 void PaintReplace(Canvas& canvas, IntPoint seed, Rgb replaced, const Brush& brush) {
-    if (!canvas.Contains(seed)) return;
-    canvas.Flush();
     const std::uint32_t same = Packed(replaced);
-    FillArea(
-        canvas,
-        ConnectedArea(canvas, seed, [same](std::uint32_t p) { return (p & kColourBits) == same; }),
-        brush);
+    FillConnected(canvas, seed, brush,
+                  [same](std::uint32_t p) { return (p & kColourBits) == same; });
 }
 
 }  // namespace gridlet
