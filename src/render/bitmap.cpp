@@ -19,10 +19,7 @@ std::optional<Bitmap> ReadBitmap(const std::string& path) {
 }
 
 void StretchBitmap(Canvas& canvas, const Bitmap& bitmap, IntRect rect) {
-    const int left = std::min(rect.left, rect.right);
-    const int right = std::max(rect.left, rect.right);
-    const int top = std::min(rect.top, rect.bottom);
-    const int bottom = std::max(rect.top, rect.bottom);
+    const auto [left, top, right, bottom] = Normalized(rect);
     const long long width = right - left;
     const long long height = bottom - top;
     canvas.Flush();

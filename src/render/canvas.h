@@ -4,6 +4,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "render/rgb_image.h"
@@ -38,6 +39,12 @@ struct IntRect {
     int right = 0;
     int bottom = 0;
 };
+
+// The rectangle with its corners in order.
+inline IntRect Normalized(IntRect rect) {
+    return {std::min(rect.left, rect.right), std::min(rect.top, rect.bottom),
+            std::max(rect.left, rect.right), std::max(rect.top, rect.bottom)};
+}
 
 class Canvas {
   public:

@@ -24,11 +24,6 @@ struct Frame {
     double RadiusY() const { return (bottom - top) / 2; }
 };
 
-IntRect Normalized(IntRect rect) {
-    return {std::min(rect.left, rect.right), std::min(rect.top, rect.bottom),
-            std::max(rect.left, rect.right), std::max(rect.top, rect.bottom)};
-}
-
 bool IsEmpty(IntRect rect) {
     return rect.right <= rect.left || rect.bottom <= rect.top;
 }
