@@ -31,6 +31,14 @@ struct Arguments {
         return {first, Point()};
     }
 
+    // The start and end angles after the corners.
+    std::pair<float, float> Angles() {
+        Comma();
+        const float start = Single();
+        Comma();
+        return {start, Single()};
+    }
+
     // Up to `count` more arguments after commas; any of them may be left out.
     std::vector<std::optional<long>> OptionalLongs(std::size_t count) {
         std::vector<std::optional<long>> values(count);
@@ -65,9 +73,20 @@ void Window(Arguments& a) {
     a.names.Assign(handleName, static_cast<long double>(a.target.OpenWindow(width, height)));
 }
 
-void WindowEnd(Arguments& a) {
+// A statement without arguments that ends the window, the page or the printer.
+template <void (GraphicTarget::*act)()>
+void Bare(Arguments& a) {
     a.cursor.ExpectEnd();
-    a.target.EndWindow();
+    (a.target.*act)();
+}
+
+// A statement whose one argument sets how the attached picture is drawn on.
+template <void (GraphicTarget::*set)(long)>
+void Setting(Arguments& a) {
+    const long value = a.Long();
+    a.cursor.ExpectEnd();
+    a.target.Require(a.device);
+    (a.target.*set)(value);
 }
 
 void AttachWindow(Arguments& a) {
@@ -92,16 +111,6 @@ void Scale(Arguments& a) {
     a.target.SetScale(first, second);
 }
 
-void FormFeed(Arguments& a) {
-    a.cursor.ExpectEnd();
-    a.target.FormFeed();
-}
-
-void Close(Arguments& a) {
-    a.cursor.ExpectEnd();
-    a.target.ClosePrinter();
-}
-
 void Color(Arguments& a) {
     const long foreground = a.Long();
     const std::optional<long> background = a.OptionalLongs(1)[0];
@@ -113,20 +122,6 @@ void Clear(Arguments& a) {
     a.cursor.ExpectEnd();
     a.target.Require(a.device);
     a.target.Clear();
-}
-
-void Width(Arguments& a) {
-    const long width = a.Long();
-    a.cursor.ExpectEnd();
-    a.target.Require(a.device);
-    a.target.SetWidth(width);
-}
-
-void Style(Arguments& a) {
-    const long style = a.Long();
-    a.cursor.ExpectEnd();
-    a.target.Require(a.device);
-    a.target.SetStyle(style);
 }
 
 void Box(Arguments& a) {
@@ -145,10 +140,7 @@ void Ellipse(Arguments& a) {
 
 void Arc(Arguments& a) {
     const auto [first, second] = a.Corners();
-    a.Comma();
-    const float start = a.Single();
-    a.Comma();
-    const float end = a.Single();
+    const auto [start, end] = a.Angles();
     const auto more = a.OptionalLongs(1);
     a.target.Require(a.device);
     a.target.Arc(first, second, start, end, more[0]);
@@ -156,10 +148,7 @@ void Arc(Arguments& a) {
 
 void Pie(Arguments& a) {
     const auto [first, second] = a.Corners();
-    a.Comma();
-    const float start = a.Single();
-    a.Comma();
-    const float end = a.Single();
+    const auto [start, end] = a.Angles();
     const auto more = a.OptionalLongs(3);
     a.target.Require(a.device);
     a.target.Pie(first, second, start, end, more[0], more[1], more[2]);
@@ -199,13 +188,6 @@ void SetPos(Arguments& a) {
     a.target.Require(a.device);
     const PointF pos = a.target.Pos();
     a.target.SetPos(step ? PointF{pos.x + p.x, pos.y + p.y} : p);
-}
-
-void SetFont(Arguments& a) {
-    const long handle = a.Long();
-    a.cursor.ExpectEnd();
-    a.target.Require(a.device);
-    a.target.SetFont(handle);
 }
 
 void Paint(Arguments& a) {
@@ -282,17 +264,17 @@ struct Form {
 
 // Longer forms before the shorter ones they begin with.
 constexpr Form kForms[] = {
-    {{"WINDOW", "END"}, true, false, WindowEnd},
+    {{"WINDOW", "END"}, true, false, Bare<&GraphicTarget::EndWindow>},
     {{"WINDOW", ""}, true, false, Window},
     {{"ATTACH", ""}, true, false, AttachWindow},
     {{"ATTACH", ""}, false, true, AttachPrinter},
     {{"SCALE", ""}, false, true, Scale},
-    {{"FORMFEED", ""}, false, true, FormFeed},
-    {{"CLOSE", ""}, false, true, Close},
+    {{"FORMFEED", ""}, false, true, Bare<&GraphicTarget::FormFeed>},
+    {{"CLOSE", ""}, false, true, Bare<&GraphicTarget::ClosePrinter>},
     {{"COLOR", ""}, true, true, Color},
     {{"CLEAR", ""}, true, false, Clear},
-    {{"WIDTH", ""}, true, true, Width},
-    {{"STYLE", ""}, true, true, Style},
+    {{"WIDTH", ""}, true, true, Setting<&GraphicTarget::SetWidth>},
+    {{"STYLE", ""}, true, true, Setting<&GraphicTarget::SetStyle>},
     {{"BOX", ""}, true, true, Box},
     {{"ELLIPSE", ""}, true, true, Ellipse},
     {{"ARC", ""}, true, true, Arc},
@@ -300,7 +282,7 @@ constexpr Form kForms[] = {
     {{"POLYGON", ""}, true, true, Polygon},
     {{"LINE", ""}, true, true, Line},
     {{"SET", "POS"}, true, true, SetPos},
-    {{"SET", "FONT"}, true, true, SetFont},
+    {{"SET", "FONT"}, true, true, Setting<&GraphicTarget::SetFont>},
     {{"PAINT", "REPLACE"}, true, false, PaintReplace},
     {{"PAINT", ""}, true, false, Paint},
     {{"GET", "PIXEL"}, true, false, GetPixel},
