@@ -229,16 +229,18 @@ long GraphicTarget::NewFont(FontChoice font) {
     return static_cast<long>(fonts_.size());
 }
 
-void GraphicTarget::SetFont(long handle) {
+std::optional<FontChoice>& GraphicTarget::FontOf(long handle) {
     if (handle < 1 || handle > static_cast<long>(fonts_.size()) || !fonts_[handle - 1])
         throw RenderError("no such font");
-    font_ = *fonts_[handle - 1];
+    return fonts_[handle - 1];
+}
+
+void GraphicTarget::SetFont(long handle) {
+    font_ = *FontOf(handle);
 }
 
 void GraphicTarget::EndFont(long handle) {
-    if (handle < 1 || handle > static_cast<long>(fonts_.size()) || !fonts_[handle - 1])
-        throw RenderError("no such font");
-    fonts_[handle - 1].reset();
+    FontOf(handle).reset();
 }
 
 PointF GraphicTarget::ChrSize() {

@@ -87,6 +87,7 @@ class GraphicTarget {
     Pen PenOf(std::optional<long> edge) const;
     std::optional<Brush> BrushOf(std::optional<long> fill, std::optional<long> fillStyle,
                                  Rgb edge) const;
+    std::optional<FontChoice>& FontOf(long handle);  // throws RenderError unless made, not ended
 
     std::unique_ptr<Canvas> canvas_;
     Device device_ = Device::Window;
