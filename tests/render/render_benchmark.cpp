@@ -1,23 +1,14 @@
 // Renders a generated design of many objects of every kind, as the preview does.
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "platform/picture_display.h"
+#include "program_parts.h"
 #include "render/render_program.h"
 
 namespace gridlet {
 namespace {
-
-std::string SupportFunctions() {
-    std::ifstream file(std::string(GRIDLET_SOURCE_DIR) + "/tests/e2e/expected/all_tools.bas",
-                       std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str().substr(0, text.str().find(" SUB GraficWin"));
-}
 
 std::string N(int value) {
     return (value < 0 ? "" : " ") + std::to_string(value);

@@ -4,11 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 
+#include "program_parts.h"
 #include "render/render_program.h"
 
 namespace gridlet {
@@ -16,19 +15,6 @@ namespace gridlet {
 inline constexpr Rgb kBlack{0, 0, 0};
 inline constexpr Rgb kWhite{255, 255, 255};
 inline constexpr Rgb kRed{255, 0, 0};
-
-inline std::string FileText(const std::string& relativePath) {
-    std::ifstream file(std::string(GRIDLET_SOURCE_DIR) + "/" + relativePath, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
-// The TYPE blocks and support functions of a generated program with stars and polygons.
-inline std::string SupportFunctions() {
-    const std::string program = FileText("tests/e2e/expected/all_tools.bas");
-    return program.substr(0, program.find(" SUB GraficWin"));
-}
 
 // The support functions follow the routine, so its line numbers start at 1.
 inline std::string WindowProgram(const std::string& statements, int width = 100, int height = 100) {
