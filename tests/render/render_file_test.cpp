@@ -4,26 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "render_fixture.h"
+#include "support/temp_folder.h"
 
 namespace gridlet {
 namespace {
 
 class RenderFileTest : public testing::Test {
   protected:
-    void SetUp() override { std::filesystem::create_directories(folder_); }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    std::string Path(const std::string& name) const { return folder_ / name; }
 
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-    void Write(const std::string& name, const std::string& text) const {
-        std::ofstream(Path(name), std::ios::binary) << text;
-    }
-
-    std::filesystem::path folder_ =
-        std::filesystem::temp_directory_path() / ("render-file-test-" + std::to_string(::getpid()));
+    TempFolder folder_;
 };
 
 TEST_F(RenderFileTest, WritesThePngAndReportsWhatIsNotDrawn) {
@@ -32,7 +25,7 @@ TEST_F(RenderFileTest, WritesThePngAndReportsWhatIsNotDrawn) {
         "   GRAPHIC FOO \"\xC4\"\r\n");
     // LF line ends and Windows-1252 text are read alike.
     for (std::size_t at; (at = program.find("\r\n")) != std::string::npos;) program.erase(at, 1);
-    Write("Testgui.bas", program);
+    folder_.Write("Testgui.bas", program);
     std::ostringstream report, errors;
     EXPECT_EQ(RenderCommand(Path("Testgui.bas"), Path("Testgui.png"), report, errors), 0);
     EXPECT_EQ(errors.str(), "");
@@ -60,12 +53,12 @@ TEST_F(RenderFileTest, AMissingProgramIsAClearError) {
 
 TEST_F(RenderFileTest, AFolderIsNotAProgram) {
     std::ostringstream report, errors;
-    EXPECT_EQ(RenderCommand(folder_.string(), Path("out.png"), report, errors), 1);
+    EXPECT_EQ(RenderCommand(folder_.path.string(), Path("out.png"), report, errors), 1);
     EXPECT_NE(errors.str().find("cannot read"), std::string::npos) << errors.str();
 }
 
 TEST_F(RenderFileTest, APngThatCannotBeWrittenIsAClearError) {
-    Write("Testgui.bas", WindowProgram(""));
+    folder_.Write("Testgui.bas", WindowProgram(""));
     std::ostringstream report, errors;
     EXPECT_EQ(RenderCommand(Path("Testgui.bas"), Path("no/such/folder/out.png"), report, errors),
               1);
@@ -73,7 +66,7 @@ TEST_F(RenderFileTest, APngThatCannotBeWrittenIsAClearError) {
 }
 
 TEST_F(RenderFileTest, AProgramWithoutAPictureIsAClearError) {
-    Write("empty.bas", "");
+    folder_.Write("empty.bas", "");
     std::ostringstream report, errors;
     EXPECT_EQ(RenderCommand(Path("empty.bas"), Path("out.png"), report, errors), 1);
     EXPECT_NE(errors.str().find("no picture"), std::string::npos) << errors.str();

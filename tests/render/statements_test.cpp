@@ -5,6 +5,7 @@
 
 #include "render_fixture.h"
 #include "support/bmp_file.h"
+#include "support/temp_folder.h"
 
 namespace gridlet {
 namespace {
@@ -52,12 +53,9 @@ class BitmapTest : public testing::Test {
     void SetUp() override {
         WriteBmp(path_, 4, 2);  // grey 127
     }
-    void TearDown() override { std::filesystem::remove(path_); }
 
-    std::filesystem::path path_ =
-        std::filesystem::temp_directory_path() /
-        ("render-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         ".bmp");
+    TempFolder folder_;
+    std::filesystem::path path_ = folder_.path / "picture.bmp";
 };
 
 TEST_F(BitmapTest, StretchesIntoItsBox) {
