@@ -56,8 +56,8 @@ constexpr CellRect kCancelButton{27, 48, 29, 57};
 enum class Focus { Swatches, Red, Green, Blue, Ok, Cancel };
 
 Rgb FromRgbHex(std::uint32_t hex) {
-    return Rgb{static_cast<int>(hex >> 16), static_cast<int>((hex >> 8) & 0xFF),
-               static_cast<int>(hex & 0xFF)};
+    return Rgb{static_cast<std::uint8_t>(hex >> 16), static_cast<std::uint8_t>((hex >> 8) & 0xFF),
+               static_cast<std::uint8_t>(hex & 0xFF)};
 }
 
 std::int32_t RgbHex(Rgb colour) {
@@ -193,8 +193,8 @@ class ColourChooser {
         return -1;
     }
 
-    static int FieldValue(const std::string& text) {
-        return text.empty() ? 0 : std::min(255, std::stoi(text));
+    static std::uint8_t FieldValue(const std::string& text) {
+        return static_cast<std::uint8_t>(text.empty() ? 0 : std::min(255, std::stoi(text)));
     }
 
     Rgb Current() const {
@@ -246,17 +246,6 @@ class ColourChooser {
 };
 
 }  // namespace
-
-std::uint32_t ColourReference(Rgb colour) {
-    return static_cast<std::uint32_t>(colour.red) |
-           (static_cast<std::uint32_t>(colour.green) << 8) |
-           (static_cast<std::uint32_t>(colour.blue) << 16);
-}
-
-Rgb FromColourReference(std::uint32_t reference) {
-    return Rgb{static_cast<int>(reference & 0xFF), static_cast<int>((reference >> 8) & 0xFF),
-               static_cast<int>((reference >> 16) & 0xFF)};
-}
 
 std::string ColourReferenceText(Rgb colour) {
     return std::to_string(ColourReference(colour));

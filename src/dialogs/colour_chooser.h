@@ -7,19 +7,10 @@
 #include <optional>
 #include <string>
 
+#include "platform/rgb.h"
 #include "screen/screen.h"
 
 namespace gridlet {
-
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
-};
-
-// The colour reference: red in the low byte, then green, then blue.
-std::uint32_t ColourReference(Rgb colour);
-Rgb FromColourReference(std::uint32_t reference);
 
 // The decimal text of the colour reference, as the properties take it.
 std::string ColourReferenceText(Rgb colour);

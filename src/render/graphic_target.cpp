@@ -20,8 +20,7 @@ constexpr int kPageWidth = 801;
 constexpr int kPageHeight = 1056;
 
 Rgb ColourOf(long value) {
-    return {static_cast<std::uint8_t>(value & 0xFF), static_cast<std::uint8_t>((value >> 8) & 0xFF),
-            static_cast<std::uint8_t>((value >> 16) & 0xFF)};
+    return FromColourReference(static_cast<std::uint32_t>(value));
 }
 
 }  // namespace

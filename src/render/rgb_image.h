@@ -5,14 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace gridlet {
+#include "platform/rgb.h"
 
-struct Rgb {
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
-    bool operator==(const Rgb&) const = default;
-};
+namespace gridlet {
 
 struct RgbImage {
     int width = 0;
