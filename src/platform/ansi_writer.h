@@ -38,6 +38,9 @@ struct ScreenUpdate {
 // flush with nothing written costs nothing; move the shown screen in to spare its copy.
 ScreenUpdate RenderScreenUpdate(std::optional<ShownScreen> shown, const ScreenState& next);
 
+// The bytes that put the terminal's cursor on a cell, row and column from 1.
+std::string MoveTo(int row, int col);
+
 // The ANSI colour number (0-7) of a PC palette colour's low three bits: red and blue swap places.
 int AnsiColorOf(int pcColor);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/ansi_writer.h"
 #include "platform/console.h"
 
 namespace gridlet {
@@ -22,7 +23,7 @@ std::string SizeNotice(int columns, int rows) {
         const std::string line = lines[static_cast<std::size_t>(i)].substr(
             0, static_cast<std::size_t>(std::max(0, columns)));
         const int left = (columns - static_cast<int>(line.size())) / 2 + 1;
-        out += "\x1b[" + std::to_string(top + i) + ";" + std::to_string(left) + "H" + line;
+        out += MoveTo(top + i, left) + line;
     }
     return out;
 }
