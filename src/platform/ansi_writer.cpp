@@ -6,7 +6,6 @@
 namespace gridlet {
 namespace {
 
-constexpr const char* kClearScreen = "\x1b[0m\x1b[2J";
 constexpr const char* kShowCursor = "\x1b[?25h";
 constexpr const char* kHideCursor = "\x1b[?25l";
 

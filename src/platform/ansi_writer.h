@@ -38,6 +38,9 @@ struct ScreenUpdate {
 // flush with nothing written costs nothing; move the shown screen in to spare its copy.
 ScreenUpdate RenderScreenUpdate(std::optional<ShownScreen> shown, const ScreenState& next);
 
+// Plain colours and a cleared screen.
+constexpr const char* kClearScreen = "\x1b[0m\x1b[2J";
+
 // The bytes that put the terminal's cursor on a cell, row and column from 1.
 std::string MoveTo(int row, int col);
 

@@ -16,7 +16,7 @@ std::string SizeNotice(int columns, int rows) {
         "Please make it larger.",
         "q or Ctrl+C quits",
     };
-    std::string out = "\x1b[0m\x1b[2J";
+    std::string out = kClearScreen;
     const int shown = std::min(rows, static_cast<int>(lines.size()));
     const int top = (rows - shown) / 2 + 1;
     for (int i = 0; i < shown; ++i) {
