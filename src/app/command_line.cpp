@@ -73,17 +73,19 @@ std::size_t OperandCount(std::string_view names) {
     return count;
 }
 
+// An option's name and, after a blank, its operands.
+std::string Synopsis(const Option& option) {
+    std::string synopsis(option.name);
+    if (!option.operands.empty()) {
+        synopsis += ' ';
+        synopsis += option.operands;
+    }
+    return synopsis;
+}
+
 std::string Usage() {
     std::string usage = "Usage: gridlet [FILE.GDL]\n";
-    for (const Option& option : kOptions) {
-        usage += "       gridlet ";
-        usage += option.name;
-        if (!option.operands.empty()) {
-            usage += ' ';
-            usage += option.operands;
-        }
-        usage += '\n';
-    }
+    for (const Option& option : kOptions) usage += "       gridlet " + Synopsis(option) + '\n';
     return usage;
 }
 
@@ -92,12 +94,7 @@ std::string OptionList() {
     constexpr std::size_t kHelpColumn = 32;
     std::string list = "Options:\n";
     for (const Option& option : kOptions) {
-        std::string line = "  ";
-        line += option.name;
-        if (!option.operands.empty()) {
-            line += ' ';
-            line += option.operands;
-        }
+        std::string line = "  " + Synopsis(option);
         line.resize(kHelpColumn, ' ');
         for (char c : option.help) {
             line += c;

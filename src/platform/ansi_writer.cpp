@@ -6,13 +6,8 @@
 namespace gridlet {
 namespace {
 
-constexpr const char* kClearScreen = "\x1b[0m\x1b[2J";
 constexpr const char* kShowCursor = "\x1b[?25h";
 constexpr const char* kHideCursor = "\x1b[?25l";
-
-std::string MoveTo(int row, int col) {
-    return "\x1b[" + std::to_string(row) + ";" + std::to_string(col) + "H";
-}
 
 int ForegroundCode(std::uint8_t attr) {
     return ((attr & 0x08) ? 90 : 30) + AnsiColorOf(attr & 0x07);
@@ -56,6 +51,10 @@ std::string PenChange(const std::optional<Pen>& from, const Pen& to) {
 }
 
 }  // namespace
+
+std::string MoveTo(int row, int col) {
+    return "\x1b[" + std::to_string(row) + ";" + std::to_string(col) + "H";
+}
 
 int AnsiColorOf(int pcColor) {
     const int red = (pcColor & 4) ? 1 : 0;

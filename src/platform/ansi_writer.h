@@ -38,6 +38,12 @@ struct ScreenUpdate {
 // flush with nothing written costs nothing; move the shown screen in to spare its copy.
 ScreenUpdate RenderScreenUpdate(std::optional<ShownScreen> shown, const ScreenState& next);
 
+// Plain colours and a cleared screen.
+constexpr const char* kClearScreen = "\x1b[0m\x1b[2J";
+
+// The bytes that put the terminal's cursor on a cell, row and column from 1.
+std::string MoveTo(int row, int col);
+
 // The ANSI colour number (0-7) of a PC palette colour's low three bits: red and blue swap places.
 int AnsiColorOf(int pcColor);
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "platform/file_error.h"
+#include "platform/write_all.h"
 
 namespace gridlet {
 namespace fs = std::filesystem;
@@ -34,16 +35,6 @@ int CreateTemporary(const fs::path& destination, fs::path& temporary) {
     }
 }
 
-bool WriteEverything(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written < 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
 // The rename itself reaches the disk only with its folder.
 void FlushFolder(const fs::path& destination) {
     const fs::path folder = destination.has_parent_path() ? destination.parent_path() : ".";
@@ -63,7 +54,7 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
 
     struct stat old {};
     bool written = stat(destination.c_str(), &old) != 0 || fchmod(fd, old.st_mode & 07777) == 0;
-    written = written && WriteEverything(fd, bytes) && fsync(fd) == 0;
+    written = written && WriteAll(fd, bytes.data(), bytes.size()) && fsync(fd) == 0;
     int failure = written ? 0 : errno;
     if (close(fd) != 0 && written) {
         written = false;

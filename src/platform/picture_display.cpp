@@ -6,17 +6,10 @@
 #include <cmath>
 #include <vector>
 
+#include "platform/ansi_writer.h"
+
 namespace gridlet {
 namespace {
-
-std::string CursorTo(int row, int col) {
-    std::string bytes = "\x1b[";
-    bytes += std::to_string(row);
-    bytes += ';';
-    bytes += std::to_string(col);
-    bytes += 'H';
-    return bytes;
-}
 
 ChafaPixelMode PixelModeOf(PictureMode mode) {
     switch (mode) {
@@ -116,7 +109,7 @@ std::string PictureBytes(const PictureView& picture, const CellRect& place, Pict
         return {};
     }
     const std::string printed = ChafaOutput(picture, place.Width(), place.Height(), mode, cell);
-    if (mode != PictureMode::Symbols) return CursorTo(place.top, place.left) + printed;
+    if (mode != PictureMode::Symbols) return MoveTo(place.top, place.left) + printed;
 
     // Each row of symbols goes to its own place: the terminal is in raw mode, where a line end
     // does not return to the left edge.
@@ -124,7 +117,7 @@ std::string PictureBytes(const PictureView& picture, const CellRect& place, Pict
     std::size_t start = 0;
     for (int row = place.top; row <= place.bottom && start < printed.size(); ++row) {
         const std::size_t end = std::min(printed.find('\n', start), printed.size());
-        bytes += CursorTo(row, place.left);
+        bytes += MoveTo(row, place.left);
         bytes.append(printed, start, end - start);
         start = end + 1;
     }

@@ -3,18 +3,16 @@
 #include <cstdlib>
 
 namespace gridlet {
-namespace {
 
-std::string Variable(const char* name) {
+std::string EnvironmentVariable(const char* name) {
     const char* value = std::getenv(name);
     return value == nullptr ? std::string() : std::string(value);
 }
 
-}  // namespace
-
 ProgramEnvironment ProgramEnvironmentOfThisProcess() {
-    return {Variable("PATH"), Variable("WINEPREFIX"), Variable("HOME"), Variable("VISUAL"),
-            Variable("EDITOR")};
+    return {EnvironmentVariable("PATH"), EnvironmentVariable("WINEPREFIX"),
+            EnvironmentVariable("HOME"), EnvironmentVariable("VISUAL"),
+            EnvironmentVariable("EDITOR")};
 }
 
 }  // namespace gridlet

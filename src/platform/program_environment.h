@@ -15,4 +15,7 @@ struct ProgramEnvironment {
 
 ProgramEnvironment ProgramEnvironmentOfThisProcess();
 
+// The value of one of this process's environment variables; empty when it is not set.
+std::string EnvironmentVariable(const char* name);
+
 }  // namespace gridlet

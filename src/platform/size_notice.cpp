@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/ansi_writer.h"
 #include "platform/console.h"
 
 namespace gridlet {
@@ -15,14 +16,14 @@ std::string SizeNotice(int columns, int rows) {
         "Please make it larger.",
         "q or Ctrl+C quits",
     };
-    std::string out = "\x1b[0m\x1b[2J";
+    std::string out = kClearScreen;
     const int shown = std::min(rows, static_cast<int>(lines.size()));
     const int top = (rows - shown) / 2 + 1;
     for (int i = 0; i < shown; ++i) {
         const std::string line = lines[static_cast<std::size_t>(i)].substr(
             0, static_cast<std::size_t>(std::max(0, columns)));
         const int left = (columns - static_cast<int>(line.size())) / 2 + 1;
-        out += "\x1b[" + std::to_string(top + i) + ";" + std::to_string(left) + "H" + line;
+        out += MoveTo(top + i, left) + line;
     }
     return out;
 }

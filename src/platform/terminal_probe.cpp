@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "platform/program_environment.h"
 #include "platform/write_all.h"
 
 namespace gridlet {
@@ -56,11 +57,6 @@ bool AnswersComplete(std::string_view bytes) {
     const std::size_t clipboard = bytes.find("\x1b]52;");
     return clipboard == std::string_view::npos ||
            bytes.find('\a', clipboard) != std::string_view::npos;
-}
-
-std::string Getenv(const char* name) {
-    const char* value = std::getenv(name);
-    return value == nullptr ? "" : value;
 }
 
 // Sends the queries in raw mode and reads until all is answered or the time is up; the terminal's
@@ -110,8 +106,9 @@ ProbeAnswers ParseProbeAnswers(std::string_view bytes) {
 }
 
 TerminalEnvironment EnvironmentOfThisProcess() {
-    return TerminalEnvironment{Getenv("TERM"), Getenv("COLORTERM"), Getenv("TERM_PROGRAM"),
-                               Getenv("XTERM_VERSION")};
+    return TerminalEnvironment{EnvironmentVariable("TERM"), EnvironmentVariable("COLORTERM"),
+                               EnvironmentVariable("TERM_PROGRAM"),
+                               EnvironmentVariable("XTERM_VERSION")};
 }
 
 // A terminal that did not answer the first queries would leave this one unanswered too. xterm

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "all_images.h"
-#include "app/run_main_loop.h"
 #include "app/startup.h"
 #include "support/console_fixture.h"
+#include "support/run_main_loop.h"
 #include "support/temp_folder.h"
 
 namespace gridlet {
@@ -29,11 +29,7 @@ class DesignFilesFixture : public ConsoleFixture {
     // Start-up until the script runs out; the script starts with the key that dismisses the
     // opening screen.
     void RunStartUp(const std::optional<DesignFileContents>& given = std::nullopt) {
-        MainLoop loop(context);
-        try {
-            StartUp(context, loop, given);
-        } catch (ScriptExhausted) {
-        }
+        gridlet::RunStartUp(context, given);
     }
 
     void MakeWindow() {

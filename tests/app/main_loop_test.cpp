@@ -1,9 +1,9 @@
 #include "app/main_loop.h"
 
 #include "all_images.h"
-#include "app/run_main_loop.h"
 #include "platform/basic_error.h"
 #include "support/console_fixture.h"
+#include "support/run_main_loop.h"
 
 namespace gridlet {
 namespace {

@@ -2,6 +2,7 @@
 
 #include "all_images.h"
 #include "support/console_fixture.h"
+#include "support/run_main_loop.h"
 
 namespace gridlet {
 namespace {
@@ -15,11 +16,7 @@ class StartUpTest : public ConsoleFixture {
             for (const Cell& cell : shown.cells) text += static_cast<char>(cell.ch);
             screens.push_back({text, clock.TimeOfDayMs()});
         };
-        MainLoop loop(context);
-        try {
-            StartUp(context, loop);
-        } catch (ScriptExhausted) {
-        }
+        gridlet::RunStartUp(context);
     }
     bool Shown(const std::string& text) const {
         for (const auto& s : screens) {

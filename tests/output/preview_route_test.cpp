@@ -6,11 +6,11 @@
 #include <chrono>
 #include <thread>
 
-#include "app/main_loop.h"
 #include "output/compose_program.h"
 #include "output/preview_picture.h"
 #include "output/route_fixture.h"
 #include "platform/basic_error.h"
+#include "support/run_main_loop.h"
 
 namespace gridlet {
 namespace {
@@ -42,15 +42,7 @@ class PreviewRouteTest : public RouteFixture {
         pass.requests.previewRequest = button;
         ComposeProgram(context);
     }
-    bool RunMainLoop() {
-        MainLoop loop(context);
-        try {
-            loop.Run();
-            return true;
-        } catch (ScriptExhausted) {
-            return false;
-        }
-    }
+    bool RunMainLoop() { return gridlet::RunMainLoop(context); }
 };
 
 // Left click: graphic-window code; right click: printer code, whose PBMAIN is the same.

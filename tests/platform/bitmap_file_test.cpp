@@ -5,18 +5,16 @@
 #include <string>
 
 #include "support/bmp_file.h"
+#include "support/temp_folder.h"
 
 namespace gridlet {
 namespace {
-namespace fs = std::filesystem;
 
 TEST(ReadBitmapSize, ReadsTheHeaderAndGivesZeroForWhatItCannotRead) {
-    const fs::path folder = fs::temp_directory_path() / "gridlet-bitmap-size";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const TempFolder folder;
     WriteBmp(folder / "wide.bmp", 200, 50);
     WriteBmp(folder / "dot.bmp", 1, 1);
-    std::ofstream(folder / "text.bmp") << "not a bitmap at all";
+    folder.Write("text.bmp", "not a bitmap at all");
 
     const struct {
         const char* name;
@@ -24,30 +22,26 @@ TEST(ReadBitmapSize, ReadsTheHeaderAndGivesZeroForWhatItCannotRead) {
     } cases[] = {
         {"wide.bmp", 200, 50}, {"dot.bmp", 1, 1}, {"text.bmp", 0, 0}, {"missing.bmp", 0, 0}};
     for (const auto& c : cases) {
-        const BitmapSize size = ReadBitmapSize((folder / c.name).string());
+        const BitmapSize size = ReadBitmapSize(folder / c.name);
         EXPECT_EQ(size.width, c.width) << c.name;
         EXPECT_EQ(size.height, c.height) << c.name;
     }
-    fs::remove_all(folder);
 }
 
 // The pixels come only from a file whose header the size check accepts, so a header claiming a
 // huge picture is never decoded.
 TEST(ReadBitmapPixels, DecodesWhatTheSizeCheckAcceptsAndNothingElse) {
-    const fs::path folder = fs::temp_directory_path() / "gridlet-bitmap-pixels";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const TempFolder folder;
     WriteBmp(folder / "small.bmp", 3, 2);
     WriteBmp(folder / "wide.bmp", 32768, 1);
 
-    const auto small = ReadBitmapPixels((folder / "small.bmp").string());
+    const auto small = ReadBitmapPixels(folder / "small.bmp");
     ASSERT_TRUE(small);
     EXPECT_EQ(small->width, 3);
     EXPECT_EQ(small->height, 2);
     EXPECT_EQ(small->rgb, std::vector<std::uint8_t>(3 * 2 * 3, 0x7F));
-    EXPECT_FALSE(ReadBitmapPixels((folder / "wide.bmp").string()));
-    EXPECT_FALSE(ReadBitmapPixels((folder / "missing.bmp").string()));
-    fs::remove_all(folder);
+    EXPECT_FALSE(ReadBitmapPixels(folder / "wide.bmp"));
+    EXPECT_FALSE(ReadBitmapPixels(folder / "missing.bmp"));
 }
 
 // The file header and a 40-byte info header; the pixels do not matter for the size.
@@ -73,9 +67,7 @@ std::string BmpHeaders(std::int32_t width, std::int32_t height, std::uint16_t bi
 // A bitmap stored top row first has a negative height in its header, and run-length encoded
 // bitmaps are bitmaps too: the loader reports both with their size.
 TEST(ReadBitmapSize, TopDownAndRunLengthBitmapsHaveTheirSize) {
-    const fs::path folder = fs::temp_directory_path() / "gridlet-bitmap-size-kinds";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const TempFolder folder;
     const struct {
         const char* name;
         std::string bytes;
@@ -89,19 +81,16 @@ TEST(ReadBitmapSize, TopDownAndRunLengthBitmapsHaveTheirSize) {
         {"lowest-height.bmp", BmpHeaders(7, INT32_MIN, 8, 1) + std::string(64, '\0'), 0, 0},
     };
     for (const auto& c : cases) {
-        std::ofstream(folder / c.name, std::ios::binary) << c.bytes;
-        const BitmapSize size = ReadBitmapSize((folder / c.name).string());
+        folder.Write(c.name, c.bytes);
+        const BitmapSize size = ReadBitmapSize(folder / c.name);
         EXPECT_EQ(size.width, c.width) << c.name;
         EXPECT_EQ(size.height, c.height) << c.name;
     }
-    fs::remove_all(folder);
 }
 
 // Sides above 32767 pixels count as unreadable, plain or run-length encoded, wide or tall.
 TEST(ReadBitmapSize, SidesAboveTheLargestCountAsUnreadable) {
-    const fs::path folder = fs::temp_directory_path() / "gridlet-bitmap-size-limits";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const TempFolder folder;
     const struct {
         std::int32_t side;
         std::int32_t read;
@@ -114,12 +103,10 @@ TEST(ReadBitmapSize, SidesAboveTheLargestCountAsUnreadable) {
     for (const auto& kind : kinds) {
         for (const auto& c : cases) {
             for (const bool wide : {true, false}) {
-                const fs::path path = folder / "side.bmp";
-                std::ofstream(path, std::ios::binary)
-                    << BmpHeaders(wide ? c.side : 1, wide ? 1 : c.side, kind.bitsPerPixel,
-                                  kind.compression) +
-                           std::string(1024, '\0') + "\0\x01";
-                const BitmapSize size = ReadBitmapSize(path.string());
+                folder.Write("side.bmp", BmpHeaders(wide ? c.side : 1, wide ? 1 : c.side,
+                                                    kind.bitsPerPixel, kind.compression) +
+                                             std::string(1024, '\0') + "\0\x01");
+                const BitmapSize size = ReadBitmapSize(folder / "side.bmp");
                 const std::int32_t other = c.read == 0 ? 0 : 1;
                 EXPECT_EQ(size.width, wide ? c.read : other)
                     << kind.kind << (wide ? " width " : " height ") << c.side;
@@ -128,7 +115,6 @@ TEST(ReadBitmapSize, SidesAboveTheLargestCountAsUnreadable) {
             }
         }
     }
-    fs::remove_all(folder);
 }
 
 }  // namespace

@@ -21,8 +21,7 @@ pid_t StartWaitingProgram(Pty& pty) {
     if (pid == 0) {
         setpgid(0, 0);  // a group of its own with a parent outside it, so a stop is not discarded
         TtyBackend backend(pty.slave, pty.slave);
-        const std::vector<Cell> cells(kScreenWidth * kScreenHeight, Cell{'#', 0x1F});
-        backend.Present(ScreenState{cells, 1, 1, false});
+        PresentScreenOf(backend, '#');
         for (;;) backend.NextInput(-1);
     }
     return pid;

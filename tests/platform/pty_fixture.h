@@ -12,6 +12,9 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <vector>
+
+#include "platform/console.h"
 
 namespace gridlet {
 
@@ -21,6 +24,13 @@ constexpr const char* kInputModesOnBytes = "\x1b[?1003h\x1b[?1006h\x1b[?2004h";
 constexpr const char* kRestoreBytes = "\x1b[?2004l\x1b[?1006l\x1b[?1003l\x1b[0m\x1b[?25h";
 constexpr const char* kRestoreAndLeaveBytes =
     "\x1b[?2004l\x1b[?1006l\x1b[?1003l\x1b[0m\x1b[?25h\x1b[?1049l";
+
+// Shows a whole screen of one character, white on blue, as a program on the pty would.
+inline void PresentScreenOf(ConsoleBackend& backend, char ch) {
+    const std::vector<Cell> cells(kScreenWidth * kScreenHeight,
+                                  Cell{static_cast<std::uint8_t>(ch), 0x1F});
+    backend.Present(ScreenState{cells, 1, 1, false});
+}
 
 class Pty {
   public:

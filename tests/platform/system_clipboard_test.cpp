@@ -6,7 +6,8 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+
+#include "support/temp_folder.h"
 
 namespace gridlet {
 namespace {
@@ -19,30 +20,13 @@ struct RecordingTerminal : TerminalControl {
 };
 
 // A folder of stand-in programs, removed afterwards.
-class ToolFolder {
-  public:
-    ToolFolder() {
-        std::string pattern = (fs::temp_directory_path() / "gridlet-clipboard-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp");
-        path = pattern;
-    }
-    ~ToolFolder() { fs::remove_all(path); }
-
+struct ToolFolder : TempFolder {
     std::string Add(const std::string& name, const std::string& script, bool executable = true) {
         const fs::path file = path / name;
         std::ofstream(file) << "#!/bin/sh\n" << script << "\n";
         chmod(file.c_str(), executable ? 0755 : 0644);
         return file.string();
     }
-
-    std::string Read(const std::string& name) const {
-        std::ifstream in(path / name, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    fs::path path;
 };
 
 TEST(SystemClipboard, SendsTheTextAsUtf8InTheClipboardEscape) {

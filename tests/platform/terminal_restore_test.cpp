@@ -18,6 +18,21 @@ namespace {
 
 using std::chrono::milliseconds;
 
+// Waits for the program to end, reading its output meanwhile so that its writes never block; a
+// program that does not end is killed and reported.
+int WaitForEnd(Pty& pty, pid_t pid) {
+    int status = 0;
+    for (int i = 0; i < 500; ++i) {
+        pty.Output();
+        if (waitpid(pid, &status, WNOHANG) == pid) return status;
+        std::this_thread::sleep_for(milliseconds(10));
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, &status, 0);
+    ADD_FAILURE() << "the program did not end";
+    return status;
+}
+
 struct WayOut {
     const char* name;
     int signalFromOutside;                    // 0: the child ends by itself
@@ -36,8 +51,7 @@ int RunChild(Pty& pty, const WayOut& way) {
         // Kept out of any destructor's reach, so only the way out under test can restore.
         alignas(TtyBackend) static unsigned char storage[sizeof(TtyBackend)];
         auto* backend = new (storage) TtyBackend(pty.slave, pty.slave);
-        const std::vector<Cell> cells(kScreenWidth * kScreenHeight, Cell{'#', 0x1F});
-        backend->Present(ScreenState{cells, 1, 1, false});
+        PresentScreenOf(*backend, '#');
         if (write(ready[1], "r", 1) != 1) _exit(90);
         way.action(*backend);
         _exit(91);  // never reached when the way out works
@@ -52,16 +66,8 @@ int RunChild(Pty& pty, const WayOut& way) {
         std::this_thread::sleep_for(milliseconds(20));
         if (way.signalFromOutside != 0) kill(pid, way.signalFromOutside);
     }
-    int status = 0;
-    for (int i = 0; i < 500; ++i) {
-        pty.Output();  // keeps the program's output flowing
-        if (waitpid(pid, &status, WNOHANG) == pid) return status;
-        std::this_thread::sleep_for(milliseconds(10));
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, &status, 0);
-    ADD_FAILURE() << way.name << ": the program did not end";
-    return status;
+    SCOPED_TRACE(way.name);
+    return WaitForEnd(pty, pid);
 }
 
 void WaitForever(TtyBackend&) {
@@ -123,8 +129,7 @@ pid_t StartStoppableProgram(Pty& pty, OnStop onStop) {
     if (pid == 0) {
         close(pty.master);  // the terminal's side is the test's alone
         TtyBackend backend(pty.slave, pty.slave);
-        const std::vector<Cell> cells(kScreenWidth * kScreenHeight, Cell{'#', 0x1F});
-        backend.Present(ScreenState{cells, 1, 1, false});
+        PresentScreenOf(backend, '#');
         try {
             for (;;) backend.NextInput(-1);
         } catch (const SessionEnd& end) {
@@ -136,26 +141,12 @@ pid_t StartStoppableProgram(Pty& pty, OnStop onStop) {
     return pid;
 }
 
-int WaitForEnd(Pty& pty, pid_t pid) {
-    int status = 0;
-    for (int i = 0; i < 500; ++i) {
-        pty.Output();
-        if (waitpid(pid, &status, WNOHANG) == pid) return status;
-        std::this_thread::sleep_for(milliseconds(10));
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, &status, 0);
-    ADD_FAILURE() << "the program did not end";
-    return status;
-}
-
 // The terminal is the shell's as soon as the signal comes; the program may keep the design
 // meanwhile, and nothing it shows reaches the terminal any more.
 TEST(TerminalRestore, AStopRequestGivesTheTerminalBackAndEndsTheWaitForInput) {
     Pty pty(90, 46);
     const pid_t pid = StartStoppableProgram(pty, [](TtyBackend& backend, const SessionEnd& end) {
-        const std::vector<Cell> cells(kScreenWidth * kScreenHeight, Cell{'@', 0x1F});
-        backend.Present(ScreenState{cells, 1, 1, false});
+        PresentScreenOf(backend, '@');
         _exit(end.signal == SIGTERM ? 50 : 51);
     });
     const std::size_t before = pty.OutputSize();
@@ -207,8 +198,7 @@ TEST(TerminalRestore, AReportArrivingLateOnTheWayOutIsDrainedToo) {
     if (pid == 0) {
         {
             TtyBackend backend(pty.slave, pty.slave);
-            const std::vector<Cell> cells(kScreenWidth * kScreenHeight, Cell{'#', 0x1F});
-            backend.Present(ScreenState{cells, 1, 1, false});
+            PresentScreenOf(backend, '#');
         }
         _exit(0);
     }

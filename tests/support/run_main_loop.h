@@ -1,7 +1,10 @@
 #pragma once
-// The main loop on a scripted console.
+// The main loop and start-up on a scripted console.
+
+#include <optional>
 
 #include "app/main_loop.h"
+#include "app/startup.h"
 #include "platform/memory_backend.h"
 
 namespace gridlet {
@@ -14,6 +17,16 @@ inline bool RunMainLoop(Context& context) {
         return true;
     } catch (ScriptExhausted) {
         return false;
+    }
+}
+
+// Runs start-up until the script runs out.
+inline void RunStartUp(Context& context,
+                       const std::optional<DesignFileContents>& given = std::nullopt) {
+    MainLoop loop(context);
+    try {
+        StartUp(context, loop, given);
+    } catch (ScriptExhausted) {
     }
 }
 
