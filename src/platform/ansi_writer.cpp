@@ -23,22 +23,22 @@ std::string RgbParams(int selector, std::int32_t rgb) {
            std::to_string((rgb >> 8) & 0xFF) + ";" + std::to_string(rgb & 0xFF);
 }
 
-std::string ForegroundParams(const Pen& pen) {
+std::string ForegroundParams(const TerminalPen& pen) {
     if (pen.rgbForeground != kNoRgb) return RgbParams(38, pen.rgbForeground);
     return std::to_string(ForegroundCode(pen.attr));
 }
 
-std::string BackgroundParams(const Pen& pen) {
+std::string BackgroundParams(const TerminalPen& pen) {
     if (pen.rgbBackground != kNoRgb) return RgbParams(48, pen.rgbBackground);
     return std::to_string(BackgroundCode(pen.attr));
 }
 
-Pen PenOf(const Cell& cell) {
-    return Pen{cell.attr, cell.rgbForeground, cell.rgbBackground};
+TerminalPen PenOf(const Cell& cell) {
+    return TerminalPen{cell.attr, cell.rgbForeground, cell.rgbBackground};
 }
 
 // Sets only the colours that change; an unknown pen gets both.
-std::string PenChange(const std::optional<Pen>& from, const Pen& to) {
+std::string PenChange(const std::optional<TerminalPen>& from, const TerminalPen& to) {
     const std::string foreground = ForegroundParams(to);
     const std::string background = BackgroundParams(to);
     const bool setForeground = !from || ForegroundParams(*from) != foreground;
@@ -68,7 +68,7 @@ ScreenUpdate RenderScreenUpdate(std::optional<ShownScreen> shown, const ScreenSt
     if (paintAll) out += kClearScreen;
     if (!next.cursorVisible && (paintAll || shown->cursorVisible)) out += kHideCursor;
 
-    std::optional<Pen> pen;
+    std::optional<TerminalPen> pen;
     int row = 0;  // where the terminal's cursor is; 0 when unknown
     int col = 0;
     bool wasVisible = false;
@@ -113,7 +113,7 @@ ScreenUpdate RenderScreenUpdate(std::optional<ShownScreen> shown, const ScreenSt
     shown->cursorRow = row;
     shown->cursorCol = col;
     shown->cursorVisible = next.cursorVisible;
-    shown->pen = pen.value_or(Pen{});
+    shown->pen = pen.value_or(TerminalPen{});
     return ScreenUpdate{std::move(out), std::move(*shown)};
 }
 

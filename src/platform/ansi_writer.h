@@ -12,11 +12,11 @@
 namespace gridlet {
 
 // The colours the terminal writes with: a cell's attribute and 24-bit colours.
-struct Pen {
+struct TerminalPen {
     std::uint8_t attr = 0x07;
     std::int32_t rgbForeground = kNoRgb;
     std::int32_t rgbBackground = kNoRgb;
-    friend bool operator==(const Pen&, const Pen&) = default;
+    friend bool operator==(const TerminalPen&, const TerminalPen&) = default;
 };
 
 // What the terminal shows after a flush, and where its cursor and pen are.
@@ -25,7 +25,7 @@ struct ShownScreen {
     int cursorRow = 1;  // the terminal's cursor, 0 when unknown
     int cursorCol = 1;
     bool cursorVisible = true;
-    Pen pen{};
+    TerminalPen pen{};
 };
 
 struct ScreenUpdate {

@@ -10,6 +10,10 @@
 namespace gridlet {
 namespace {
 
+// The run-length code that ends a run-length encoded bitmap; a plain literal would stop at its
+// first byte.
+const std::string kEndOfBitmap("\0\x01", 2);
+
 TEST(ReadBitmapSize, ReadsTheHeaderAndGivesZeroForWhatItCannotRead) {
     const TempFolder folder;
     WriteBmp(folder / "wide.bmp", 200, 50);
@@ -74,8 +78,8 @@ TEST(ReadBitmapSize, TopDownAndRunLengthBitmapsHaveTheirSize) {
         std::int32_t width, height;
     } cases[] = {
         {"topdown.bmp", BmpHeaders(3, -2, 24, 0) + std::string(24, '\x7F'), 3, 2},
-        {"rle8.bmp", BmpHeaders(30, 20, 8, 1) + std::string(1024, '\0') + "\0\x01", 30, 20},
-        {"rle4.bmp", BmpHeaders(7, 5, 4, 2) + std::string(64, '\0') + "\0\x01", 7, 5},
+        {"rle8.bmp", BmpHeaders(30, 20, 8, 1) + std::string(1024, '\0') + kEndOfBitmap, 30, 20},
+        {"rle4.bmp", BmpHeaders(7, 5, 4, 2) + std::string(64, '\0') + kEndOfBitmap, 7, 5},
         // Corrupt headers: sizes no bitmap has count as unreadable.
         {"negative-width.bmp", BmpHeaders(-7, 5, 8, 1) + std::string(64, '\0'), 0, 0},
         {"lowest-height.bmp", BmpHeaders(7, INT32_MIN, 8, 1) + std::string(64, '\0'), 0, 0},
@@ -105,7 +109,7 @@ TEST(ReadBitmapSize, SidesAboveTheLargestCountAsUnreadable) {
             for (const bool wide : {true, false}) {
                 folder.Write("side.bmp", BmpHeaders(wide ? c.side : 1, wide ? 1 : c.side,
                                                     kind.bitsPerPixel, kind.compression) +
-                                             std::string(1024, '\0') + "\0\x01");
+                                             std::string(1024, '\0') + kEndOfBitmap);
                 const BitmapSize size = ReadBitmapSize(folder / "side.bmp");
                 const std::int32_t other = c.read == 0 ? 0 : 1;
                 EXPECT_EQ(size.width, wide ? c.read : other)
