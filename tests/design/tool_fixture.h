@@ -11,6 +11,7 @@
 #include "model/pixel_mapping.h"
 #include "support/bmp_file.h"
 #include "support/console_fixture.h"
+#include "support/image_cells.h"
 
 namespace gridlet {
 
@@ -72,18 +73,7 @@ class ToolFixture : public ConsoleFixture {
     std::string InFolder(const std::string& name) const { return (folder / name).string(); }
 
     static bool FrameShows(const Frame& frame, const ImageInfo& image) {
-        std::size_t i = 0;
-        for (int row = image.topRow; row <= image.bottomRow; ++row) {
-            for (int col = image.leftCol; col <= image.rightCol; ++col, i += 2) {
-                const Cell& cell =
-                    frame.cells[static_cast<std::size_t>((row - 1) * kScreenWidth + col - 1)];
-                if (cell.ch != static_cast<std::uint8_t>(image.bytes[i]) ||
-                    cell.attr != static_cast<std::uint8_t>(image.bytes[i + 1])) {
-                    return false;
-                }
-            }
-        }
-        return true;
+        return CellsShow(frame.cells, image);
     }
     const Frame* FirstFrameShowing(const ImageInfo& image) const {
         for (const Frame& frame : frames) {
