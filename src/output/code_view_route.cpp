@@ -1,6 +1,5 @@
 #include "output/code_view_route.h"
 
-#include "output/compose_program.h"
 #include "output/main_function.h"
 #include "output/outside_programs.h"
 #include "platform/files.h"
@@ -54,8 +53,7 @@ void RunCodeViewRoute(Context& context) {
     const std::string source = directory + "/Testgui.bas";
     if (FileExists(source)) DeleteFile(source);
     console.Sleep(200);
-    AddMainFunction(design.sections, design);
-    design.programText = JoinSections(design.sections, 51);
+    design.programText = CompleteProgram(design.sections, design);
     WriteFileBytes(source, design.programText);
     console.Sleep(200);
     const bool opened = OpenInEditor(context, directory, source);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "codegen/text_replace.h"
 #include "platform/basic_error.h"
 
 namespace gridlet {
@@ -11,18 +12,6 @@ constexpr char kCrLf[] = "\r\n";
 constexpr char kLineBreakByte = '\xEE';
 constexpr char kEmptyMark[] = "\x7F\x7F\x7F";
 constexpr char kEndOfFileByte = '\x1A';
-
-std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
-    std::string result;
-    std::size_t start = 0;
-    for (std::size_t found; (found = text.find(from, start)) != std::string_view::npos;
-         start = found + from.size()) {
-        result.append(text.substr(start, found - start));
-        result.append(to);
-    }
-    result.append(text.substr(start));
-    return result;
-}
 
 bool HoldsLoneCarriageReturn(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -75,7 +64,7 @@ std::string EncodeSection(std::string_view text) {
     std::string line(text);
     std::replace(line.begin(), line.end(), '"', '`');
     std::replace(line.begin(), line.end(), ',', '~');
-    line = ReplaceAll(line, kCrLf, std::string_view(&kLineBreakByte, 1));
+    ReplaceAll(line, kCrLf, std::string_view(&kLineBreakByte, 1));
     return line.empty() ? kEmptyMark : line;
 }
 
@@ -83,8 +72,9 @@ std::string DecodeSection(std::string_view line) {
     std::string text(line);
     std::replace(text.begin(), text.end(), '`', '"');
     std::replace(text.begin(), text.end(), '~', ',');
-    text = ReplaceAll(text, std::string_view(&kLineBreakByte, 1), kCrLf);
-    return ReplaceAll(text, kEmptyMark, "");
+    ReplaceAll(text, std::string_view(&kLineBreakByte, 1), kCrLf);
+    ReplaceAll(text, kEmptyMark, "");
+    return text;
 }
 
 std::string EncodeDesignFile(std::string_view screenImage, const SectionTable& sections) {

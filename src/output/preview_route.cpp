@@ -1,6 +1,5 @@
 #include "output/preview_route.h"
 
-#include "output/compose_program.h"
 #include "output/main_function.h"
 #include "output/outside_programs.h"
 #include "output/preview_picture.h"
@@ -21,13 +20,19 @@ void DeleteIfThere(const std::string& path) {
     if (FileExists(path)) DeleteFile(path);
 }
 
+// The program into Testgui.bas in the directory, written afresh; gives the file's path.
+std::string WriteSource(const std::string& directory, const std::string& program) {
+    const std::string source = directory + "/" + kSourceName;
+    DeleteIfThere(source);
+    WriteFileBytes(source, program);
+    return source;
+}
+
 // The compiler is waited for and kept off the screen; the program it builds runs on by itself.
 void CompileAndStart(Context& context, const std::string& wine, const std::string& directory,
                      const std::string& program) {
-    const std::string source = directory + "/" + kSourceName;
     DeleteIfThere(directory + "/" + kProgramName);
-    DeleteIfThere(source);
-    WriteFileBytes(source, program);
+    const std::string source = WriteSource(directory, program);
     if (!RunAndWait({wine, kCompilerPath, "/Q", WindowsPath(source)}, ProgramOutput::Discarded)) {
         throw BasicError(kErrorFileNotFound, "cannot start " + wine);
     }
@@ -36,10 +41,8 @@ void CompileAndStart(Context& context, const std::string& wine, const std::strin
 }
 
 void DrawAndShow(Context& context, const std::string& directory, const std::string& program) {
-    const std::string source = directory + "/" + kSourceName;
+    WriteSource(directory, program);
     const std::string picture = directory + "/" + kPictureName;
-    DeleteIfThere(source);
-    WriteFileBytes(source, program);
     const RenderResult result = RenderProgram(program);
     DeleteIfThere(picture);
     if (result.kind != PictureKind::None) {
@@ -56,8 +59,7 @@ void DrawAndShow(Context& context, const std::string& directory, const std::stri
 void RunPreviewRoute(Context& context) {
     Design& design = context.design;
     context.pass.requests.previewRequest = 0;
-    AddMainFunction(design.sections, design);
-    design.programText = JoinSections(design.sections, 51);
+    design.programText = CompleteProgram(design.sections, design);
     context.clipboard.Empty();
     context.clipboard.SetText(design.programText);
     // From here on the text is the route's own, so programText is empty however the route ends.

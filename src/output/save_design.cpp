@@ -74,13 +74,10 @@ std::optional<std::string> ChooseDesignName(Context& context) {
 
 std::string WithDesignExtension(const std::string& name) {
     const std::string_view extension = kExtension;
-    bool ends = name.size() >= extension.size();
-    for (std::size_t i = 0; ends && i < extension.size(); ++i) {
-        ends = SameIgnoringCase(name[name.size() - extension.size() + i], extension[i]);
-    }
-    std::string path = name;
-    if (!ends) path += extension;
-    return path;
+    const bool ends =
+        name.size() >= extension.size() &&
+        EqualIgnoringCase(std::string_view(name).substr(name.size() - extension.size()), extension);
+    return ends ? name : name + kExtension;
 }
 
 bool SaveDesignOnExit(Context& context) {

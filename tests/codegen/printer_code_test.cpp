@@ -6,10 +6,10 @@
 
 #include "codegen/statement_emitter.h"
 #include "codegen/support_functions.h"
-#include "design/window_command.h"
 #include "output/clipboard_route.h"
 #include "output/compose_program.h"
 #include "support/place_object.h"
+#include "support/window_design.h"
 
 namespace gridlet {
 namespace {
@@ -28,8 +28,7 @@ const char* const kTextBlock =
 
 // Window, a background paint as object 1, a box, a text and a later paint.
 Design BoxPaintAndTextDesign() {
-    Design design;
-    CreateWindow(design, {5, 20, 30, 49}, Properties{});
+    Design design = WindowDesign();
     design.backgroundPaintCode = PlacedBlock(ObjectKind::Paint, 1, 3, 4, 7, 23);
     design.boxCode = PlacedBlock(ObjectKind::Box, 2, 26, 4, 83, 50);
     design.localDecls =
@@ -40,10 +39,7 @@ Design BoxPaintAndTextDesign() {
 }
 
 TEST(PrinterCode, BoxBackgroundPaintAndTextOnTheClipboard) {
-    AreaRequests requests;
-    requests.buildRequest = 2;
-    const std::string text =
-        ClipboardText(ComposeSections(BoxPaintAndTextDesign(), requests, 0, ""), 2);
+    const std::string text = ClipboardText(BuildSections(BoxPaintAndTextDesign(), 2), 2);
     EXPECT_EQ(text,
               "\r\n"
               " SUB GraficWin ()\r\n\r\n"

@@ -47,8 +47,7 @@ class TextToolTest : public ToolFixture {
         };
     }
     void Ok() { backend.Script(ExtendedKeyEvent(AltLetterScanCode('o'))); }
-    // The move menu's buttons.
-    void Accept() { Click(22, 43); }
+    // The move menu's buttons besides Accept.
     void Preview() { Click(10, 43); }
     void MoveRight() { Click(16, 68); }
     void WiderColumn() { Click(19, 19); }
@@ -180,7 +179,7 @@ TEST_F(TextToolTest, RightStripTextTakesFontColoursAndItsColumnLimit) {
 
     Type("Hello big world");
     Ok();
-    Accept();
+    ClickMoveAccept();
     TextTool(context);
     EXPECT_TRUE(EverShown(" " + DefaultGuiFont(SystemFonts()).faceName + " 6 pt "));  // the title
     EXPECT_EQ(pass.lineLimitColumn, 30) << "sixteen characters of 6 points in eleven columns";
@@ -224,7 +223,7 @@ TEST_F(RightStripTextTest, MovesAndColumnWidthCountWithoutAPreview) {
     WiderColumn();
     WiderColumn();
     MoveRight();
-    Accept();
+    ClickMoveAccept();
     TextTool(context);
     EXPECT_EQ(pass.lineLimitColumn, 32);
     EXPECT_EQ(design.textCode, Block(" 29",
@@ -239,7 +238,7 @@ TEST_F(RightStripTextTest, PreviewShowsTheTextAsItStandsThen) {
     StartRightStripText("Hello big worlds again");
     MoveRight();
     Preview();
-    Accept();
+    ClickMoveAccept();
     TextTool(context);
     const std::string block = Block(" 29",
                                     "   GRAPHIC PRINT \"Hello big\"\r\n"
@@ -253,7 +252,7 @@ TEST_F(RightStripTextTest, PreviewShowsTheTextAsItStandsThen) {
 TEST_F(RightStripTextTest, SentToTheBackAndUndoneFromThere) {
     StartRightStripText("Hi");
     ToBack();
-    Accept();
+    ClickMoveAccept();
     TextTool(context);
     const std::string block = Block(" 28", "   GRAPHIC PRINT \"Hi\"\r\n");
     EXPECT_TRUE(design.textCode.empty());
@@ -293,7 +292,7 @@ class StringToolTest : public TextToolTest {
             MoveRight();
             Preview();
         }
-        Accept();
+        ClickMoveAccept();
     }
     static std::string PositionPart(const std::string& name) {
         return "   GRAPHIC COLOR 0,%WHITE\r\n   GRAPHIC SET POS (  27,  36)\r\n   GRAPHIC PRINT " +

@@ -11,6 +11,8 @@
 #include "model/pixel_mapping.h"
 #include "support/bmp_file.h"
 #include "support/console_fixture.h"
+#include "support/image_cells.h"
+#include "support/working_folder.h"
 
 namespace gridlet {
 
@@ -23,23 +25,12 @@ class ToolFixture : public ConsoleFixture {
     };
 
     void SetUp() override {
-        previous_ = std::filesystem::current_path();
-        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        folder = std::filesystem::temp_directory_path() / ("gridlet-tools-" + test);
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-        std::filesystem::current_path(folder);
-        folder = std::filesystem::current_path();
         WriteBmp(folder / "pic.bmp", 200, 50);
 
         PaintMainScreen(screen);
         backend.onPresent = [this](const ScreenState& shown) {
             frames.push_back({shown.cells, clock.TimeOfDayMs(), design.objectNumber});
         };
-    }
-    void TearDown() override {
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(folder);
     }
 
     // The window as the Window command leaves it for the area of these corners.
@@ -72,18 +63,7 @@ class ToolFixture : public ConsoleFixture {
     std::string InFolder(const std::string& name) const { return (folder / name).string(); }
 
     static bool FrameShows(const Frame& frame, const ImageInfo& image) {
-        std::size_t i = 0;
-        for (int row = image.topRow; row <= image.bottomRow; ++row) {
-            for (int col = image.leftCol; col <= image.rightCol; ++col, i += 2) {
-                const Cell& cell =
-                    frame.cells[static_cast<std::size_t>((row - 1) * kScreenWidth + col - 1)];
-                if (cell.ch != static_cast<std::uint8_t>(image.bytes[i]) ||
-                    cell.attr != static_cast<std::uint8_t>(image.bytes[i + 1])) {
-                    return false;
-                }
-            }
-        }
-        return true;
+        return CellsShow(frame.cells, image);
     }
     const Frame* FirstFrameShowing(const ImageInfo& image) const {
         for (const Frame& frame : frames) {
@@ -118,12 +98,10 @@ class ToolFixture : public ConsoleFixture {
                design.localDecls.empty() && design.supportFunctions.empty();
     }
 
-    std::filesystem::path folder;
+    WorkingFolder workingFolder{"gridlet-tools-"};
+    const std::filesystem::path folder = workingFolder.path;
     std::string passScreen;
     std::vector<Frame> frames;
-
-  private:
-    std::filesystem::path previous_;
 };
 
 }  // namespace gridlet

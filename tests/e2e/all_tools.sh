@@ -11,9 +11,7 @@ start "$(realpath "$1")"
 e2e_tmux set -s set-clipboard on
 reach_empty_grid
 
-area 2 12 40 79
-press 35 5                                  # Window
-wait_for "│ Window│"
+make_window 2 12 40 79
 
 area 5 20 10 40
 press 11 86                                 # Rectang, right strip: the properties menu

@@ -8,11 +8,7 @@ start "$(realpath "$1")"
 e2e_tmux set -s set-clipboard on
 reach_empty_grid
 
-# The window: rows 5-15, columns 20-39.
-press 5 20
-press 15 39
-press 35 5
-wait_for "│ Window│"
+make_window 5 20 15 39
 
 clipboard_is() {
     local expected=$1 what=$2
@@ -27,21 +23,14 @@ clipboard_is() {
     done
 }
 
-e2e_tmux delete-buffer 2>/dev/null || true
-press 44 5
+build
 window_code=$'\r\n SUB GraficWin ()\r\n\r\n   LOCAL hwin AS LONG \r\n\r\n   GRAPHIC WINDOW " Example for PBCC5 or PBwin9 ", 103, 115, 229, 258 TO hWin\r\n   GRAPHIC ATTACH hWin, 0 \r\n   GRAPHIC COLOR 0,%WHITE\r\n   GRAPHIC CLEAR\r\n\r\n END SUB\r\n'
 wait_for "This Task is completed."
 clipboard_is "$window_code" "graphic-window code"
 
 # The completion panel goes after a second; then a right click asks for printer code.
-deadline=$((SECONDS + 20))
-while [[ $(screen) == *"This Task is completed."* ]]; do
-    ((SECONDS < deadline)) || fail "the completion panel stayed"
-    sleep 0.1
-done
-e2e_tmux delete-buffer 2>/dev/null || true
-move 44 5
-e2e_tmux send-keys -t e2e -l $'\e[<2;5;44M'
+wait_gone "This Task is completed." "the completion panel stayed"
+build right
 printer_code=$'\r\n SUB GraficWin ()\r\n\r\n   XPRINT ATTACH CHOOSE \r\n\r\n  XPRINT SCALE (0,0)-( 801, 1056)\r\n   XPRINT FORMFEED\r\n   XPRINT CLOSE\r\n END SUB\r\n\r\n'
 clipboard_is "$printer_code" "printer code"
 echo "both builds on the clipboard"

@@ -13,10 +13,7 @@ e2e_tmux respawn-pane -k -t e2e -c "$E2E_DIR" \
     env -u DISPLAY -u WAYLAND_DISPLAY PATH="$E2E_DIR/bin" "$program"
 reach_empty_grid
 
-press 5 20
-press 15 39
-press 35 5
-wait_for "│ Window│"
+make_window 5 20 15 39
 press 44 5
 wait_for "This Task is completed."
 notice=" No clipboard confirmed the code: it is also in Gridlet-clipboard.bas in this folder."

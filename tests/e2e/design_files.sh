@@ -14,34 +14,21 @@ run_in_pane() {
         "$program"
 }
 # Build, then the clipboard's text into the file.
+saved_into() { e2e_tmux save-buffer "$1" 2>/dev/null; }
 build_into() {
-    e2e_tmux delete-buffer 2>/dev/null || true
-    press 44 5
+    build
     wait_for "This Task is completed."
-    local deadline=$((SECONDS + 20))
-    until e2e_tmux save-buffer "$1" 2>/dev/null; do
-        ((SECONDS < deadline)) || fail "nothing reached the clipboard"
-        sleep 0.1
-    done
-    while [[ $(screen) == *"This Task is completed."* ]]; do
-        ((SECONDS < deadline)) || fail "the completion panel stayed"
-        sleep 0.1
-    done
+    wait_until "nothing reached the clipboard" saved_into "$1"
+    wait_gone "This Task is completed." "the completion panel stayed"
 }
 grid_rows() { screen | sed -n 1,45p; }
+grid_is() { [[ $(grid_rows) == "$1" ]]; }
 # The box is drawn before anything typed after it is taken.
 window_and_box() {
-    press 5 20; press 15 39; press 35 5
-    wait_for "│ Window│"
+    make_window 5 20 15 39
     press 7 22; press 10 30; press 11 5
 }
-wait_for_file() {
-    local deadline=$((SECONDS + 20))
-    until [[ -s $1 ]]; do
-        ((SECONDS < deadline)) || fail "$1 was not written"
-        sleep 0.1
-    done
-}
+wait_for_file() { wait_until "$1 was not written" test -s "$1"; }
 
 start sh -c '"$0"; echo "ended with status $?"; exec sleep 600' "$program"
 e2e_tmux set -s set-clipboard on
@@ -72,11 +59,7 @@ key y
 wait_for "Open Window   (*.GDL)"
 key -l mine.GDL
 key Enter
-deadline=$((SECONDS + 20))
-until [[ $(grid_rows) == "$stored" ]]; do
-    ((SECONDS < deadline)) || fail "the stored screen did not come back"
-    sleep 0.1
-done
+wait_until "the stored screen did not come back" grid_is "$stored"
 build_into "$here/after.bas"
 # Opening adds a line end to the globals, which stand first.
 { printf '\r\n'; cat "$here/before.bas"; } | cmp -s - "$here/after.bas" ||
@@ -113,9 +96,5 @@ key y
 wait_for "Gridlet-recovered.GDL"
 key -l Gridlet-recovered.GDL
 key Enter
-deadline=$((SECONDS + 20))
-until [[ $(grid_rows) == "$stored" ]]; do
-    ((SECONDS < deadline)) || fail "the recovered design did not come back"
-    sleep 0.1
-done
+wait_until "the recovered design did not come back" grid_is "$stored"
 echo "a design saved, opened, built and printed; kept when stopped and when hung up"

@@ -18,9 +18,6 @@ wait_for "│ Help Menu │"
 [[ $(screen) != *"Not every object has every property:"* ]] || fail "the page is still shown"
 
 key Escape
-deadline=$((SECONDS + 20))
-until [[ $(screen) == "$before" ]]; do
-    ((SECONDS < deadline)) || fail "the screen after help differs from the one before"
-    sleep 0.1
-done
+screen_is() { [[ $(screen) == "$1" ]]; }
+wait_until "the screen after help differs from the one before" screen_is "$before"
 echo "help opened a page and left the screen as it was"

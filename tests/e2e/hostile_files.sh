@@ -13,10 +13,7 @@ cp "$E2E_DIR/huge.bmp" "$E2E_DIR/画.bmp"
 
 start "$(realpath "$1")"
 reach_empty_grid
-press 5 20
-press 30 70
-press 35 5
-wait_for "│ Window│"
+make_window 5 20 30 70
 
 press 8 30
 press 12 40
@@ -42,11 +39,7 @@ wait_for "cannot be written into the code:"
 wait_for "does not have."
 key Enter    # the message's OK
 press 35 72  # Cancel
-deadline=$((SECONDS + 20))
-while [[ $(screen) == *"BitMap Files"* ]]; do
-    ((SECONDS < deadline)) || fail "the chooser stayed"
-    sleep 0.1
-done
+wait_gone "BitMap Files" "the chooser stayed"
 row15=$(screen | sed -n 15p)
 [[ ${row15:29:1} != "┌" ]] || fail "the refused bitmap was placed"
 echo "the huge bitmap was placed as unreadable and the CJK name refused"

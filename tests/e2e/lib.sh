@@ -4,15 +4,22 @@
 # pane's text and sends it keys and mouse reports. The server and the folder go when the test ends.
 #
 #   start COMMAND [ARG...]           runs the command in the pane; the pane stays when it ends
+#   wait_until MESSAGE COMMAND...    runs the command until it succeeds; fails with MESSAGE when
+#                                    it has not within 20 s
 #   wait_for TEXT [TIMEOUT]          waits until the pane shows TEXT (20 s by default)
+#   wait_gone TEXT MESSAGE           waits until the pane no longer shows TEXT
 #   wait_flag NAME VALUE [TIMEOUT]   waits until a pane flag has the value
 #   click ROW COL                    a left press and release at the cell (1-based)
 #   move ROW COL                     the pointer moves to the cell
 #   press ROW COL                    move, then click: a click as a user makes it
 #   area TOP LEFT BOTTOM RIGHT       marks an area: a press on each corner
+#   make_window TOP LEFT BOTTOM RIGHT  marks the area and presses Window; waits for the window
+#   outside_grid_cleared             true when the grid outside the window is gone
 #   reach_empty_grid                 answers start-up until the empty grid waits for an area
-#   build_and_compare FILE [right]   Build (a right click: printer code); waits until the
-#                                    clipboard holds FILE byte for byte and the panel has gone
+#   build [right]                    empties tmux's buffer and presses Build (a right press:
+#                                    printer code)
+#   build_and_compare FILE [right]   Build; waits until the clipboard holds FILE byte for byte and
+#                                    the panel has gone
 #   key KEY...                       tmux key names (Escape, F1, Up, Enter, C-c) or text
 #   pane_flag NAME                   a pane variable: mouse_any_flag, cursor_flag, alternate_on,
 #                                    pane_pid, pane_dead, ...
@@ -54,22 +61,33 @@ fail() {
 
 pane_flag() { e2e_tmux display-message -p -t e2e "#{$1}"; }
 
-wait_for() {
-    local text=$1 timeout=${2:-20}
+# Runs the command until it succeeds, for at most TIMEOUT seconds.
+poll() {
+    local timeout=$1 message=$2
     local deadline=$((SECONDS + timeout))
-    until [[ $(screen) == *"$text"* ]]; do
-        ((SECONDS < deadline)) || fail "\"$text\" did not show within $timeout s"
+    shift 2
+    until "$@"; do
+        ((SECONDS < deadline)) || fail "$message"
         sleep 0.1
     done
 }
 
+wait_until() { poll 20 "$@"; }
+
+shown() { [[ $(screen) == *"$1"* ]]; }
+not_shown() { [[ $(screen) != *"$1"* ]]; }
+flag_is() { [[ $(pane_flag "$1") == "$2" ]]; }
+
+wait_for() {
+    local text=$1 timeout=${2:-20}
+    poll "$timeout" "\"$text\" did not show within $timeout s" shown "$text"
+}
+
+wait_gone() { wait_until "$2" not_shown "$1"; }
+
 wait_flag() {
     local name=$1 value=$2 timeout=${3:-20}
-    local deadline=$((SECONDS + timeout))
-    until [[ $(pane_flag "$name") == "$value" ]]; do
-        ((SECONDS < deadline)) || fail "$name is not $value within $timeout s"
-        sleep 0.1
-    done
+    poll "$timeout" "$name is not $value within $timeout s" flag_is "$name" "$value"
 }
 
 click() {
@@ -86,6 +104,19 @@ press() { move "$1" "$2"; click "$1" "$2"; }
 
 area() { press "$1" "$2"; press "$3" "$4"; }
 
+make_window() {
+    area "$@"
+    press 35 5
+    wait_for "│ Window│"
+}
+
+# Row 3 shows the left strip's first button and no grid dots.
+outside_grid_cleared() {
+    local row3
+    row3=$(screen | sed -n 3p)
+    [[ $row3 == "└───────┘"* && $row3 != *"·"* ]]
+}
+
 # Past start-up: a key dismisses the opening screen and No answers "Open a previous Window?".
 reach_empty_grid() {
     wait_for "God Bless Everybody"
@@ -95,15 +126,19 @@ reach_empty_grid() {
     wait_for " Select an area for a Graphic Window"
 }
 
-build_and_compare() {
-    local file=$1 button=${2:-left}
+build() {
     e2e_tmux delete-buffer 2>/dev/null || true
-    if [[ $button == right ]]; then
+    if [[ ${1:-left} == right ]]; then
         move 44 5
         e2e_tmux send-keys -t e2e -l $'\e[<2;5;44M'
     else
         press 44 5
     fi
+}
+
+build_and_compare() {
+    local file=$1
+    build "${2:-left}"
     local deadline=$((SECONDS + 20))
     until e2e_tmux show-buffer 2>/dev/null | cmp -s - "$file"; do
         ((SECONDS < deadline)) || {
@@ -113,9 +148,5 @@ build_and_compare() {
         }
         sleep 0.1
     done
-    deadline=$((SECONDS + 20))
-    while [[ $(screen) == *"This Task is completed."* ]]; do
-        ((SECONDS < deadline)) || fail "the completion panel stayed"
-        sleep 0.1
-    done
+    wait_gone "This Task is completed." "the completion panel stayed"
 }

@@ -9,9 +9,7 @@ start "$(realpath "$1")"
 e2e_tmux set -s set-clipboard on
 reach_empty_grid
 
-area 2 12 40 79
-press 35 5                                  # Window
-wait_for "│ Window│"
+make_window 2 12 40 79
 
 # The box maps to (95, 73) - (324, 188).
 area 5 20 10 40
@@ -28,14 +26,9 @@ wait_for "any key or click closes"
 key x
 wait_for "Nr of Pixels to Move"
 press 22 43                                 # Accept
-deadline=$((SECONDS + 20))
-while [[ $(screen) == *"Nr of Pixels to Move"* ]]; do
-    ((SECONDS < deadline)) || fail "the move menu stayed after Accept"
-    sleep 0.1
-done
+wait_gone "Nr of Pixels to Move" "the move menu stayed after Accept"
 
-e2e_tmux delete-buffer 2>/dev/null || true
-press 44 5                                  # Build
+build
 wait_for "This Task is completed."
 box=$'   GRAPHIC WIDTH 2\r\n   GRAPHIC BOX (101, 73) - (330, 185),0,0,%WHITE,0         \' [[  1  ]] \r\n\r\n'
 deadline=$((SECONDS + 20))

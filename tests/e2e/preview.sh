@@ -21,9 +21,7 @@ start env -C "$work" VISUAL="$E2E_DIR/show-args" WINEPREFIX="$E2E_DIR/no wine" \
     "$(realpath "$1")"
 reach_empty_grid
 
-area() { press "$1" "$2"; press "$3" "$4"; }
-area 5 20 15 39; press 35 5 # Window: 229 x 258 pixels
-wait_for "│ Window│"
+make_window 5 20 15 39     # 229 x 258 pixels
 area 6 22 9 30; press 14 5   # Ellipse
 wait_for "└───────┘"
 area 11 25 14 36; press 11 5 # Rectang

@@ -11,9 +11,7 @@ start "$(realpath "$1")"
 e2e_tmux set -s set-clipboard on
 reach_empty_grid
 
-area 5 20 15 39
-press 35 5                                  # Window
-wait_for "│ Window│"
+make_window 5 20 15 39
 
 area 7 22 8 33
 press 2 5                                   # Text, left strip

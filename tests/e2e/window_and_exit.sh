@@ -18,11 +18,7 @@ wait_for " Create a Window to size of the area selected on the grid. New grid is
 click 35 5
 wait_for "│ Window│"
 # Outside the window the grid is gone, inside it stays.
-deadline=$((SECONDS + 20))
-until [[ $(screen | sed -n 3p) == "└───────┘"* && $(screen | sed -n 3p) != *"·"* ]]; do
-    ((SECONDS < deadline)) || fail "the grid outside the window was not cleared"
-    sleep 0.1
-done
+wait_until "the grid outside the window was not cleared" outside_grid_cleared
 [[ $(screen | sed -n 6p | cut -c 20-39) == *"·"* ]] || fail "the grid inside the window is gone"
 
 key Escape

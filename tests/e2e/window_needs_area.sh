@@ -13,20 +13,12 @@ e2e_tmux send-keys -t e2e -l $'\e[<2;40;20m'
 press 35 5
 wait_for "on two diagonal"
 key x
-deadline=$((SECONDS + 20))
-while [[ $(screen) == *"on two diagonal"* ]]; do
-    ((SECONDS < deadline)) || fail "the two-corner panel stayed"
-    sleep 0.1
-done
+wait_gone "on two diagonal" "the two-corner panel stayed"
 wait_for " Select an area for a Graphic Window"
 [[ $(screen | sed -n 3p) == *"·"* ]] || fail "the grid was cleared without a window"
 
 press 5 20
 press 15 39
 press 35 5
-deadline=$((SECONDS + 20))
-until [[ $(screen | sed -n 3p) == "└───────┘"* && $(screen | sed -n 3p) != *"·"* ]]; do
-    ((SECONDS < deadline)) || fail "no window was made from the area marked afterwards"
-    sleep 0.1
-done
+wait_until "no window was made from the area marked afterwards" outside_grid_cleared
 echo "Window after a right click asked for an area, and a later area made the window"

@@ -11,6 +11,7 @@
 #include "all_images.h"
 #include "help/show_help.h"
 #include "support/console_fixture.h"
+#include "support/image_cells.h"
 
 namespace gridlet {
 
@@ -41,25 +42,10 @@ class HelpFixture : public ConsoleFixture {
     // The screen while the program waited with this many scripted events still to come.
     const std::vector<Cell>& ShownWithLeft(std::size_t pending) { return shown.at(pending); }
 
-    static bool Shows(const std::vector<Cell>& cells, const ImageInfo& image) {
-        std::size_t i = 0;
-        for (int row = image.topRow; row <= image.bottomRow; ++row) {
-            for (int col = image.leftCol; col <= image.rightCol; ++col, i += 2) {
-                const Cell& cell =
-                    cells[static_cast<std::size_t>((row - 1) * kScreenWidth + col - 1)];
-                if (cell.ch != static_cast<std::uint8_t>(image.bytes[i]) ||
-                    cell.attr != static_cast<std::uint8_t>(image.bytes[i + 1])) {
-                    return false;
-                }
-            }
-        }
-        return true;
-    }
-
     // The entry whose page the cells show, or -1.
     static int PageShown(const std::vector<Cell>& cells) {
         for (std::size_t i = 0; i < kHelpPages.size(); ++i) {
-            if (Shows(cells, *kHelpPages[i])) return static_cast<int>(i);
+            if (CellsShow(cells, *kHelpPages[i])) return static_cast<int>(i);
         }
         return -1;
     }

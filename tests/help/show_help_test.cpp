@@ -10,7 +10,7 @@ namespace {
 
 class ShowHelpTest : public HelpFixture {
   protected:
-    bool MenuShown(const std::vector<Cell>& cells) { return Shows(cells, kHelpMenu); }
+    bool MenuShown(const std::vector<Cell>& cells) { return CellsShow(cells, kHelpMenu); }
 };
 
 TEST_F(ShowHelpTest, F1AndALowerCaseLetterShowThePageAndTwoEscapesGiveTheScreenBack) {

@@ -5,27 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "design/window_command.h"
 #include "output/clipboard_route.h"
+#include "support/window_design.h"
 
 namespace gridlet {
 namespace {
 
-Design WindowOnlyDesign() {
-    Design design;
-    CreateWindow(design, {5, 20, 30, 49}, Properties{});
-    return design;
-}
-
-// The sections for Build with graphic-window code, without a move menu object.
-SectionTable BuildSections(const Design& design) {
-    AreaRequests requests;
-    requests.buildRequest = 1;
-    return ComposeSections(design, requests, 0, "");
-}
-
 TEST(ComposeSections, WindowOnlyDesign) {
-    EXPECT_EQ(ClipboardText(BuildSections(WindowOnlyDesign()), 1),
+    EXPECT_EQ(ClipboardText(BuildSections(WindowDesign()), 1),
               "\r\n"
               " SUB GraficWin ()\r\n\r\n"
               "   LOCAL hwin AS LONG \r\n\r\n"
@@ -80,7 +67,7 @@ TEST(ComposeSections, EachTextGoesToItsSection) {
 }
 
 TEST(ComposeSections, ObjectsComeOutGroupedByKind) {
-    Design design = WindowOnlyDesign();
+    Design design = WindowDesign();
     design.ellipseCode = "   GRAPHIC ELLIPSE placed first\r\n\r\n";
     design.boxCode = "   GRAPHIC BOX placed second\r\n\r\n";
     const std::string text = ClipboardText(BuildSections(design), 1);
@@ -88,7 +75,7 @@ TEST(ComposeSections, ObjectsComeOutGroupedByKind) {
 }
 
 TEST(ComposeSections, DoStringRoutineOnlyForStringVariables) {
-    Design design = WindowOnlyDesign();
+    Design design = WindowDesign();
     design.textCode = "   GRAPHIC PRINT \"text\"\r\n\r\n";
     EXPECT_EQ(ClipboardText(BuildSections(design), 1).find("SUB DoString"), std::string::npos);
 
@@ -118,7 +105,7 @@ TEST(ComposeSections, MoveMenuPreviewPlacement) {
         {"sent to the back in front of the back layer", box, 1, box + back, "", ""},
     };
     for (const auto& c : cases) {
-        Design design = WindowOnlyDesign();
+        Design design = WindowDesign();
         design.backLayerCode = back;
         AreaRequests requests;
         requests.buildRequest = 1;

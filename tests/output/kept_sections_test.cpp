@@ -2,19 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "design/window_command.h"
 #include "output/compose_program.h"
 #include "output/design_file.h"
 #include "support/place_object.h"
+#include "support/window_design.h"
 
 namespace gridlet {
 namespace {
-
-Design WindowDesign() {
-    Design design;
-    CreateWindow(design, {5, 20, 30, 49}, Properties{});
-    return design;
-}
 
 TEST(KeptSections, ADesignNeverComposedIsEmptySectionsAndTheTenNumbers) {
     const std::string image(kScreenImageSize, '.');
@@ -38,16 +32,12 @@ TEST(KeptSections, ADesignNeverComposedIsEmptySectionsAndTheTenNumbers) {
 // was placed), the file keeps the graphic-window code of every object.
 TEST(KeptSections, TheDesignIsComposedAfreshAsGraphicWindowCode) {
     Design design = WindowDesign();
-    AreaRequests printer;
-    printer.buildRequest = 2;
-    design.sections = ComposeSections(design, printer, 0, "");
+    design.sections = BuildSections(design, 2);
     design.boxCode = PlacedBlock(ObjectKind::Box, 1, 10, 20, 30, 40);
     design.objectNumber = 1;
 
     const SectionTable kept = SectionsToKeep(design);
-    AreaRequests build;
-    build.buildRequest = 1;
-    SectionTable composed = ComposeSections(design, build, 0, "");
+    const SectionTable composed = BuildSections(design);
     for (int i = 1; i <= 33; ++i) {
         EXPECT_EQ(kept[static_cast<std::size_t>(i)], composed[static_cast<std::size_t>(i)])
             << "section " << i;

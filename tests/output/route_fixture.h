@@ -14,28 +14,19 @@
 #include "all_images.h"
 #include "design/window_command.h"
 #include "support/console_fixture.h"
+#include "support/working_folder.h"
 
 namespace gridlet {
 
 class RouteFixture : public ConsoleFixture {
   protected:
     void SetUp() override {
-        previous_ = std::filesystem::current_path();
-        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        folder = std::filesystem::temp_directory_path() / ("gridlet routes " + test);
-        std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder / "bin");
-        std::filesystem::current_path(folder);
-        folder = std::filesystem::current_path();
         environment.searchPath = (folder / "bin").string();
 
         PaintMainScreen(screen);
         CreateWindow(design, {5, 20, 15, 39}, Properties{});  // 229 x 258 pixels
         backend.onPresent = [this](const ScreenState& shown) { frames.push_back(shown.cells); };
-    }
-    void TearDown() override {
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(folder);
     }
 
     // A shell script that stands in for an outside program, in the search path's folder.
@@ -68,11 +59,9 @@ class RouteFixture : public ConsoleFixture {
         return nullptr;
     }
 
-    std::filesystem::path folder;
+    WorkingFolder workingFolder{"gridlet routes "};
+    const std::filesystem::path folder = workingFolder.path;
     std::vector<std::vector<Cell>> frames;
-
-  private:
-    std::filesystem::path previous_;
 };
 
 // The routine of the window-only design for graphic-window code, as the composition closes it for
