@@ -27,15 +27,17 @@ wait_for "└───────┘"
 area 11 25 14 36; press 11 5 # Rectang
 wait_for "└──────────┘"
 
-# The screen once it has stopped changing.
+# The screen once it has stayed the same for 1.5 s (three looks 0.5 s apart): a loaded machine
+# may pause longer than one look between the last steps of a tool.
 settled() {
-    local previous="" current deadline=$((SECONDS + 20))
+    local previous="" current same=0 deadline=$((SECONDS + 20))
     current=$(e2e_tmux capture-pane -p -e -t e2e)
-    until [[ $current == "$previous" ]]; do
+    until ((same == 3)); do
         ((SECONDS < deadline)) || fail "the screen did not settle"
         previous=$current
         sleep 0.5
         current=$(e2e_tmux capture-pane -p -e -t e2e)
+        if [[ $current == "$previous" ]]; then ((same += 1)); else same=0; fi
     done
     printf '%s' "$current"
 }
