@@ -3,6 +3,8 @@
 #include <string_view>
 
 #include "help/help_entries.h"
+#include "platform/text_case.h"
+#include "platform/trim.h"
 
 namespace gridlet {
 namespace {
@@ -10,12 +12,8 @@ namespace {
 constexpr std::string_view kEscapeKey = "\x1B";
 
 std::string TrimmedUpperCase(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    std::string result(text.substr(first, text.find_last_not_of(' ') - first + 1));
-    for (char& ch : result) {
-        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
-    }
+    std::string result(Trim(text));
+    for (char& ch : result) ch = UpperCase(ch);
     return result;
 }
 
