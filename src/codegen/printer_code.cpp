@@ -9,7 +9,7 @@ namespace gridlet {
 namespace {
 
 struct Replacement {
-    int section;
+    Section section;
     std::string_view from;
     std::string_view to;
 };
@@ -17,33 +17,42 @@ struct Replacement {
 // In this order: "GRAPHIC PRINT" becomes the single word XPRINT, in the text statements and in
 // DoString alike, before the other statements are converted, since XPRINT PRINT is no statement.
 constexpr Replacement kReplacements[] = {
-    {32, "GRAPHIC PRINT", "XPRINT"}, {3, "GRAPHIC PRINT", "XPRINT"},
-    {4, "GRAPHIC", "XPRINT"},        {11, "GRAPHIC", "XPRINT"},
-    {12, "GRAPHIC", "XPRINT"},       {14, "GRAPHIC", "XPRINT"},
-    {16, "GRAPHIC", "XPRINT"},       {18, "GRAPHIC", "XPRINT"},
-    {32, "GRAPHIC", "XPRINT"},       {20, "GRAPHIC SET POS", "XPRINT SET POS"},
-    {3, "GRAPHIC", "XPRINT"},        {24, "GRAPHIC", "XPRINT"},
-    {33, "GRAPHIC", "XPRINT"},       {26, "GRAPHIC", "XPRINT"},
-    {27, "GRAPHIC", "XPRINT"},       {28, "GRAPHIC", "XPRINT"},
-    {30, "GRAPHIC", "XPRINT"},
+    {Section::Texts, "GRAPHIC PRINT", "XPRINT"},
+    {Section::DoStringRoutine, "GRAPHIC PRINT", "XPRINT"},
+    {Section::SupportFunctions, "GRAPHIC", "XPRINT"},
+    {Section::BackLayer, "GRAPHIC", "XPRINT"},
+    {Section::Boxes, "GRAPHIC", "XPRINT"},
+    {Section::Polygons, "GRAPHIC", "XPRINT"},
+    {Section::Ellipses, "GRAPHIC", "XPRINT"},
+    {Section::Stars, "GRAPHIC", "XPRINT"},
+    {Section::Texts, "GRAPHIC", "XPRINT"},
+    {Section::PrinterPositions, "GRAPHIC SET POS", "XPRINT SET POS"},
+    {Section::DoStringRoutine, "GRAPHIC", "XPRINT"},
+    {Section::Lines, "GRAPHIC", "XPRINT"},
+    {Section::ShiftedObject, "GRAPHIC", "XPRINT"},
+    {Section::ShiftedLineStep, "GRAPHIC", "XPRINT"},
+    {Section::Arcs, "GRAPHIC", "XPRINT"},
+    {Section::Pies, "GRAPHIC", "XPRINT"},
+    {Section::Bitmaps, "GRAPHIC", "XPRINT"},
 };
 
 }  // namespace
 
 SectionTable ConvertToPrinterCode(SectionTable sections) {
-    sections[8].clear();
-    sections[9].clear();
-    sections[10].clear();
-    sections[6] = "   XPRINT ATTACH CHOOSE \r\n\r\n";
-    sections[9] = "  XPRINT SCALE (0,0)-(" + S(801) + "," + S(1056) + ")\r\n";
+    sections[Section::WindowCode].clear();
+    sections[Section::WindowBackground].clear();
+    sections[Section::BackgroundPaint].clear();
+    sections[Section::WindowHandle] = "   XPRINT ATTACH CHOOSE \r\n\r\n";
+    sections[Section::WindowBackground] =
+        "  XPRINT SCALE (0,0)-(" + S(801) + "," + S(1056) + ")\r\n";
     for (const Replacement& r : kReplacements) ReplaceAll(sections[r.section], r.from, r.to);
-    sections[31].clear();
-    sections[29].clear();
-    sections[34] = "   XPRINT FORMFEED\r\n";
-    sections[35].clear();
-    sections[36] = "   XPRINT CLOSE\r\n";
-    sections[37].clear();
-    sections[38] = " END SUB\r\n\r\n";
+    sections[Section::PrinterSpare].clear();
+    sections[Section::Paints].clear();
+    sections[Section::PrinterFormFeed] = "   XPRINT FORMFEED\r\n";
+    sections[Section::PrinterAfterFormFeed].clear();
+    sections[Section::PrinterClose] = "   XPRINT CLOSE\r\n";
+    sections[Section::PrinterAfterClose].clear();
+    sections[Section::PrinterEndSub] = " END SUB\r\n\r\n";
     return sections;
 }
 

@@ -3,7 +3,7 @@
 // printer attach and scale, paints are dropped, GRAPHIC becomes XPRINT, and the routine ends with
 // a form feed and close.
 
-#include "model/design.h"
+#include "model/sections.h"
 
 namespace gridlet {
 

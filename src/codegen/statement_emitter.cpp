@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 #include "codegen/number_form.h"
@@ -205,8 +206,11 @@ std::string StatementBlock(const StatementValues& s, ObjectKind kind, Build buil
             return EllipseBlock(s, build);
         case ObjectKind::Line:
             return build == Build::Placement ? LinePlacementBlock(s) : LineRebuiltBlock(s);
+        case ObjectKind::Text:
+        case ObjectKind::StringVariable:
+            break;
     }
-    return {};
+    throw std::logic_error("a text's block is built from its text, not from statement values");
 }
 
 std::optional<ObjectKind> MoveMenuKind(const PropertiesTargets& t, const MoveMenuKinds& kinds) {

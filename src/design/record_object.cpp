@@ -1,36 +1,10 @@
 #include "design/record_object.h"
 
 #include "model/history.h"
+#include "model/kind_table.h"
 
 namespace gridlet {
 namespace {
-
-std::string& AccumulatorOf(Design& design, ObjectKind kind) {
-    switch (kind) {
-        case ObjectKind::Paint:
-        case ObjectKind::PaintReplace:
-            return design.paintCode;
-        case ObjectKind::Star:
-            return design.starCode;
-        case ObjectKind::Arc:
-            return design.arcCode;
-        case ObjectKind::Pie:
-            return design.pieCode;
-        case ObjectKind::LineStep:
-        case ObjectKind::Line:
-            return design.lineCode;
-        case ObjectKind::StretchedBitmap:
-        case ObjectKind::NaturalBitmap:
-            return design.bitmapCode;
-        case ObjectKind::Polygon:
-            return design.polygonCode;
-        case ObjectKind::Box:
-            return design.boxCode;
-        case ObjectKind::Ellipse:
-            return design.ellipseCode;
-    }
-    return design.paintCode;
-}
 
 // Where the pending block goes: the design's first object, when it is a paint, fills the window as
 // its background and replaces it.
@@ -43,7 +17,7 @@ Destination DestinationOf(Design& design, ObjectKind kind) {
     if (kind == ObjectKind::Paint && design.objectNumber == 1) {
         return {design.backgroundPaintCode, true};
     }
-    return {AccumulatorOf(design, kind), false};
+    return {design.*KindOf(kind).accumulator, false};
 }
 
 // A block the move menu sent to the back goes in front of the blocks already there.
@@ -101,9 +75,10 @@ void RecordObject(Context& context, ObjectKind kind, const GridMarker& drawMarke
     ClearToolValues(context.pass, kind);
 }
 
-void RecordStatement(Context& context, std::string& accumulator, std::string undoText,
+void RecordStatement(Context& context, ObjectKind kind, std::string undoText,
                      const GridMarker& drawMarker) {
-    Record(context, {accumulator, false}, std::move(undoText), drawMarker);
+    Record(context, {context.design.*KindOf(kind).accumulator, false}, std::move(undoText),
+           drawMarker);
 }
 
 }  // namespace gridlet

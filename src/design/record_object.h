@@ -21,9 +21,9 @@ using GridMarker = std::function<void()>;
 // arcEnd emptied after an arc or pie, lineWidth and edgeColor after a line.
 void RecordObject(Context& context, ObjectKind kind, const GridMarker& drawMarker);
 
-// The same ending for the text tools' objects: pendingStatement joins the accumulator, and the
-// history takes undoText, which the accumulator must hold for Undo to find it.
-void RecordStatement(Context& context, std::string& accumulator, std::string undoText,
+// The same ending for the text tools' objects: pendingStatement joins the kind's accumulator, and
+// the history takes undoText, which the accumulator must hold for Undo to find it.
+void RecordStatement(Context& context, ObjectKind kind, std::string undoText,
                      const GridMarker& drawMarker);
 
 }  // namespace gridlet

@@ -121,7 +121,7 @@ void StringTool(Context& context) {
 
     const std::string positionPart = PreviewedPlace(context, name);
     pass.pendingStatement = pass.fontHead + positionPart;
-    RecordStatement(context, design.doStringBody, positionPart, [&context, &name] {
+    RecordStatement(context, ObjectKind::StringVariable, positionPart, [&context, &name] {
         DrawStringMarker(context.screen, context.pass.MarkedArea(), name);
     });
     pass.fontHead.clear();

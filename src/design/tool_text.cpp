@@ -78,7 +78,7 @@ void TextTool(Context& context) {
     // The block follows every move and column width the menu set, previewed or not; a block sent
     // to the back is there already.
     if (pass.sentToBackStatement.empty()) BuildTextStatement(context);
-    RecordStatement(context, design.textCode, pass.pendingStatement,
+    RecordStatement(context, ObjectKind::Text, pass.pendingStatement,
                     [&context] { DrawTextMarker(context.screen, context.pass.MarkedArea()); });
     pass.enteredText.clear();
     pass.fontHead.clear();

@@ -1,11 +1,12 @@
 #include "design/undo.h"
 
-#include <array>
 #include <string>
+#include <vector>
 
 #include "codegen/text_replace.h"
 #include "interact/strip_buttons.h"
 #include "model/history.h"
+#include "model/kind_table.h"
 
 namespace gridlet {
 namespace {
@@ -14,22 +15,15 @@ bool Contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// The texts that hold recorded blocks, in search order. The blocks sent to the back and the
-// background paint are searched last, so that those objects can be undone like any other.
-std::array<std::string*, 13> SearchedTexts(Design& design) {
-    return {&design.lineCode,
-            &design.bitmapCode,
-            &design.boxCode,
-            &design.ellipseCode,
-            &design.polygonCode,
-            &design.textCode,
-            &design.starCode,
-            &design.paintCode,
-            &design.arcCode,
-            &design.pieCode,
-            &design.doStringBody,
-            &design.backLayerCode,
-            &design.backgroundPaintCode};
+// The texts that hold recorded blocks, in search order: the kinds' accumulators as the kind table
+// lists them, then the blocks sent to the back and the background paint, so that those objects
+// can be undone like any other.
+std::vector<std::string*> SearchedTexts(Design& design) {
+    std::vector<std::string*> texts;
+    for (const KindEntry& kind : kKindTable) texts.push_back(&(design.*kind.accumulator));
+    texts.push_back(&design.backLayerCode);
+    texts.push_back(&design.backgroundPaintCode);
+    return texts;
 }
 
 }  // namespace

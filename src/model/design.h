@@ -7,12 +7,11 @@
 #include <cstdint>
 #include <string>
 
+#include "model/sections.h"
+
 namespace gridlet {
 
 constexpr int kHistorySize = 801;
-
-// The composition's sections, indexed from 1; index 0 is unused.
-using SectionTable = std::array<std::string, 101>;
 
 struct Design {
     // Kind accumulators.

@@ -1,5 +1,5 @@
 #pragma once
-// The object kinds a drawing tool places; each has its own statement block and accumulator.
+// The object kinds a tool places; each has its own statement block and accumulator.
 
 namespace gridlet {
 
@@ -16,6 +16,8 @@ enum class ObjectKind {
     Box,
     Ellipse,
     Line,
+    Text,
+    StringVariable,
 };
 
 }  // namespace gridlet

@@ -28,7 +28,7 @@ std::string KeepInFile(const std::string& programText) {
 }  // namespace
 
 std::string ClipboardText(const SectionTable& sections, int buildRequest) {
-    std::string text = JoinSections(sections, 38);
+    std::string text = JoinSections(sections, kLastRoutineSection);
     if (buildRequest == 1) text += " END SUB\r\n";
     return text;
 }

@@ -1,6 +1,7 @@
 #include "output/compose_program.h"
 
 #include "codegen/printer_code.h"
+#include "model/kind_table.h"
 #include "output/clipboard_route.h"
 #include "output/code_view_route.h"
 #include "output/preview_route.h"
@@ -21,14 +22,14 @@ std::string DoStringRoutine(const std::string& body) {
 void PlaceMoveMenuStatements(const std::string& backLayerCode, int moveToBackRequest,
                              const std::string& movePreviewStatement, SectionTable& sections) {
     if (moveToBackRequest != 0) {
-        sections[11] = movePreviewStatement + backLayerCode;
+        sections[Section::BackLayer] = movePreviewStatement + backLayerCode;
         return;
     }
-    sections[11] = backLayerCode;
+    sections[Section::BackLayer] = backLayerCode;
     if (movePreviewStatement.find("GRAPHIC LINE STEP") != std::string::npos) {
-        sections[26] = movePreviewStatement;
+        sections[Section::ShiftedLineStep] = movePreviewStatement;
     } else {
-        sections[33] = movePreviewStatement;
+        sections[Section::ShiftedObject] = movePreviewStatement;
     }
 }
 
@@ -40,42 +41,31 @@ bool AnyRequestIs(const AreaRequests& r, int value) {
 
 SectionTable ComposeSections(const Design& design, const AreaRequests& requests,
                              int moveToBackRequest, const std::string& movePreviewStatement) {
-    SectionTable sections{};
-    sections[1] = design.globalDecls + "\r\n";
-    sections[2] = design.typeDecls;
-    sections[3] = DoStringRoutine(design.doStringBody);
-    sections[4] = design.supportFunctions;
-    sections[5] = design.subHeader;
-    sections[6] = "   LOCAL hwin AS LONG \r\n\r\n";
-    sections[7] = design.localDecls;
-    sections[8] = design.windowCode;
-    sections[9] = design.windowBackgroundCode;
-    sections[10] = design.backgroundPaintCode;
+    SectionTable sections;
+    sections[Section::GlobalDecls] = design.globalDecls + "\r\n";
+    sections[Section::TypeDecls] = design.typeDecls;
+    sections[Section::DoStringRoutine] = DoStringRoutine(design.doStringBody);
+    sections[Section::SupportFunctions] = design.supportFunctions;
+    sections[Section::SubHeader] = design.subHeader;
+    sections[Section::WindowHandle] = "   LOCAL hwin AS LONG \r\n\r\n";
+    sections[Section::LocalDecls] = design.localDecls;
+    sections[Section::WindowCode] = design.windowCode;
+    sections[Section::WindowBackground] = design.windowBackgroundCode;
+    sections[Section::BackgroundPaint] = design.backgroundPaintCode;
     PlaceMoveMenuStatements(design.backLayerCode, moveToBackRequest, movePreviewStatement,
                             sections);
-    sections[12] = design.boxCode;
-    sections[14] = design.polygonCode;
-    sections[16] = design.ellipseCode;
-    sections[18] = design.starCode;
-    sections[24] = design.lineCode;
-    sections[27] = design.arcCode;
-    sections[28] = design.pieCode;
-    sections[29] = design.paintCode;
-    sections[30] = design.bitmapCode;
-    sections[32] = design.textCode;
+    for (const KindEntry& kind : kKindTable) {
+        // The string variables' statements are in their routine, composed above.
+        if (kind.section != Section::DoStringRoutine)
+            sections[kind.section] = design.*kind.accumulator;
+    }
 
     if (AnyRequestIs(requests, 1)) {
-        sections[44] = " END SUB \r\n\r\n";
+        sections[Section::EndSub] = " END SUB \r\n\r\n";
     } else if (AnyRequestIs(requests, 2)) {
         sections = ConvertToPrinterCode(std::move(sections));
     }
     return sections;
-}
-
-std::string JoinSections(const SectionTable& sections, int last) {
-    std::string text;
-    for (int i = 1; i <= last; ++i) text += sections[static_cast<std::size_t>(i)];
-    return text;
 }
 
 void ComposeProgram(Context& context) {

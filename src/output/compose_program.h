@@ -19,9 +19,6 @@ constexpr char kDoStringClosing[] = "     FONT END hfont\r\n End SUB\r\n\r\n";
 SectionTable ComposeSections(const Design& design, const AreaRequests& requests,
                              int moveToBackRequest, const std::string& movePreviewStatement);
 
-// Sections 1 to last, in order.
-std::string JoinSections(const SectionTable& sections, int last);
-
 // Composes into design.sections, then runs the route the requests ask for: code view, else
 // preview, else the clipboard route for Build.
 void ComposeProgram(Context& context);

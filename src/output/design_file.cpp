@@ -81,7 +81,7 @@ std::string EncodeDesignFile(std::string_view screenImage, const SectionTable& s
     std::string file(screenImage);
     file += kCrLf;
     for (int i = 1; i <= kSectionsWritten; ++i) {
-        file += EncodeSection(sections[static_cast<std::size_t>(i)]);
+        file += EncodeSection(sections.At(i));
         file += kCrLf;
     }
     return file;
@@ -93,7 +93,7 @@ DesignFileContents DecodeDesignFile(std::string_view bytes) {
     contents.screenImage = std::string(reader.Take(kScreenImageSize));
     reader.ExpectLineEnd();
     for (int i = 1; i <= kSectionsRead; ++i) {
-        contents.sections[static_cast<std::size_t>(i)] = DecodeSection(reader.Line());
+        contents.sections.At(i) = DecodeSection(reader.Line());
     }
     return contents;
 }
@@ -101,7 +101,7 @@ DesignFileContents DecodeDesignFile(std::string_view bytes) {
 std::vector<Unkept> UnkeptCharacters(const SectionTable& sections) {
     const auto anywhere = [&sections](auto&& holds) {
         for (int i = 1; i <= kSectionsRead; ++i) {
-            if (holds(std::string_view(sections[static_cast<std::size_t>(i)]))) return true;
+            if (holds(std::string_view(sections.At(i)))) return true;
         }
         return false;
     };

@@ -14,8 +14,8 @@
 namespace gridlet {
 
 constexpr std::size_t kScreenImageSize = std::size_t{kScreenWidth} * kScreenHeight * 4;
-constexpr int kSectionsWritten = 51;
-constexpr int kSectionsRead = 47;
+constexpr int kSectionsWritten = kSectionCount;
+constexpr int kSectionsRead = SectionNumber(Section::MainAssignments);
 
 struct DesignFileContents {
     std::string screenImage;  // kScreenImageSize bytes

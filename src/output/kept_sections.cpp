@@ -5,6 +5,7 @@
 #include <string>
 
 #include "codegen/number_form.h"
+#include "model/kind_table.h"
 #include "model/pixel_mapping.h"
 #include "output/compose_program.h"
 
@@ -17,52 +18,52 @@ constexpr std::int32_t kWindowNumberLimit = 1'000'000;
 constexpr std::int32_t kObjectNumberLimit = 2'000'000'000;
 
 struct KeptNumber {
-    int section;
+    Section section;
     std::int32_t Design::*field;
     std::int32_t limit;
 };
 
 // In file order: a later copy of the same field is the one that stays.
 constexpr KeptNumber kKeptNumbers[] = {
-    {34, &Design::windowRightCol, kWindowNumberLimit},
-    {35, &Design::windowLeftCol, kWindowNumberLimit},
-    {36, &Design::windowTopRow, kWindowNumberLimit},
-    {37, &Design::windowBottomRow, kWindowNumberLimit},
-    {38, &Design::windowExists, kWindowNumberLimit},
-    {39, &Design::windowLeftCol, kWindowNumberLimit},
-    {40, &Design::windowTopRow, kWindowNumberLimit},
-    {41, &Design::windowHeight, kWindowNumberLimit},
-    {42, &Design::windowWidth, kWindowNumberLimit},
-    {43, &Design::objectNumber, kObjectNumberLimit},
+    {Section::KeptWindowRightCol, &Design::windowRightCol, kWindowNumberLimit},
+    {Section::KeptWindowLeftCol, &Design::windowLeftCol, kWindowNumberLimit},
+    {Section::KeptWindowTopRow, &Design::windowTopRow, kWindowNumberLimit},
+    {Section::KeptWindowBottomRow, &Design::windowBottomRow, kWindowNumberLimit},
+    {Section::KeptWindowExists, &Design::windowExists, kWindowNumberLimit},
+    {Section::KeptWindowX, &Design::windowLeftCol, kWindowNumberLimit},
+    {Section::KeptWindowY, &Design::windowTopRow, kWindowNumberLimit},
+    {Section::KeptWindowHeight, &Design::windowHeight, kWindowNumberLimit},
+    {Section::KeptWindowWidth, &Design::windowWidth, kWindowNumberLimit},
+    {Section::KeptObjectNumber, &Design::objectNumber, kObjectNumberLimit},
 };
 
 struct KeptText {
-    int section;
+    Section section;
     std::string Design::*field;
 };
 
-// Sections 1 and 3 come back with what the composition added taken away (RestoreFromSections).
+// Besides the kinds' accumulators; sections 1 and 3 come back with what the composition added
+// taken away (RestoreFromSections).
 constexpr KeptText kKeptTexts[] = {
-    {2, &Design::typeDecls},
-    {4, &Design::supportFunctions},
-    {5, &Design::subHeader},
-    {7, &Design::localDecls},
-    {8, &Design::windowCode},
-    {9, &Design::windowBackgroundCode},
-    {10, &Design::backgroundPaintCode},
-    {11, &Design::backLayerCode},
-    {12, &Design::boxCode},
-    {14, &Design::polygonCode},
-    {16, &Design::ellipseCode},
-    {18, &Design::starCode},
-    {24, &Design::lineCode},
-    {27, &Design::arcCode},
-    {28, &Design::pieCode},
-    {29, &Design::paintCode},
-    {30, &Design::bitmapCode},
-    {32, &Design::textCode},
-    {47, &Design::mainAssignments},
+    {Section::TypeDecls, &Design::typeDecls},
+    {Section::SupportFunctions, &Design::supportFunctions},
+    {Section::SubHeader, &Design::subHeader},
+    {Section::LocalDecls, &Design::localDecls},
+    {Section::WindowCode, &Design::windowCode},
+    {Section::WindowBackground, &Design::windowBackgroundCode},
+    {Section::BackgroundPaint, &Design::backgroundPaintCode},
+    {Section::BackLayer, &Design::backLayerCode},
+    {Section::MainAssignments, &Design::mainAssignments},
 };
+
+// The kinds' accumulators that a section keeps as it is: all but the DoString body.
+template <typename Visit>
+void ForKeptAccumulators(Visit visit) {
+    for (const KindEntry& kind : kKindTable) {
+        if (kind.section != Section::DoStringRoutine)
+            visit(KeptText{kind.section, kind.accumulator});
+    }
+}
 
 std::string Removed(std::string text, std::string_view what) {
     for (std::size_t at; (at = text.find(what)) != std::string::npos;) text.erase(at, what.size());
@@ -106,31 +107,34 @@ bool DesignHoldsAnything(const Design& design) {
     for (const KeptText& kept : kKeptTexts) {
         if (!(design.*kept.field).empty()) return true;
     }
-    return !design.globalDecls.empty() || !design.doStringBody.empty();
+    for (const KindEntry& kind : kKindTable) {
+        if (!(design.*kind.accumulator).empty()) return true;
+    }
+    return !design.globalDecls.empty();
 }
 
 SectionTable SectionsToKeep(const Design& design) {
-    SectionTable sections{};
+    SectionTable sections;
     if (DesignHoldsAnything(design)) {
         AreaRequests graphicWindowCode;
         graphicWindowCode.buildRequest = 1;
         sections = ComposeSections(design, graphicWindowCode, 0, {});
     }
-    sections[3] = Removed(sections[3], "END SUB");
-    sections[47] = design.mainAssignments;
-    for (const KeptNumber& kept : kKeptNumbers) {
-        sections[static_cast<std::size_t>(kept.section)] = S(design.*kept.field);
-    }
+    sections[Section::DoStringRoutine] = Removed(sections[Section::DoStringRoutine], "END SUB");
+    sections[Section::MainAssignments] = design.mainAssignments;
+    for (const KeptNumber& kept : kKeptNumbers) sections[kept.section] = S(design.*kept.field);
     return sections;
 }
 
 void RestoreFromSections(const SectionTable& sections, Design& design) {
-    const auto section = [&sections](int i) { return sections[static_cast<std::size_t>(i)]; };
-    design.globalDecls = Removed(section(1), "#BREAK ON");
-    design.doStringBody = Removed(Removed(section(3), kDoStringOpening), kDoStringClosing);
-    for (const KeptText& kept : kKeptTexts) design.*kept.field = section(kept.section);
+    design.globalDecls = Removed(sections[Section::GlobalDecls], "#BREAK ON");
+    design.doStringBody =
+        Removed(Removed(sections[Section::DoStringRoutine], kDoStringOpening), kDoStringClosing);
+    const auto restore = [&](const KeptText& kept) { design.*kept.field = sections[kept.section]; };
+    for (const KeptText& kept : kKeptTexts) restore(kept);
+    ForKeptAccumulators(restore);
     for (const KeptNumber& kept : kKeptNumbers) {
-        design.*kept.field = NumberOf(section(kept.section), kept.limit);
+        design.*kept.field = NumberOf(sections[kept.section], kept.limit);
     }
 }
 

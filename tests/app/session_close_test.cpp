@@ -52,7 +52,7 @@ TEST_F(SessionCloseTest, AFolderThatTakesNoFileLeavesTheDesignToTheNext) {
         CloseSession(context, SessionEnd{SIGHUP, 129, {}}, {here / "file", state / "g/h"});
     const std::string kept = state / "g/h/" + std::string(kRecoveryFileName);
     EXPECT_EQ(lines, (std::vector<std::string>{"the design was kept in " + kept}));
-    EXPECT_EQ(DecodeDesignFile(state.Read(std::string("g/h/") + kRecoveryFileName)).sections[38],
+    EXPECT_EQ(DecodeDesignFile(state.Read(std::string("g/h/") + kRecoveryFileName)).sections.At(38),
               " 1");
 }
 

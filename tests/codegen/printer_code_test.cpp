@@ -78,30 +78,30 @@ TEST(PrinterCode, StarRoutineAndDoStringAreRenamed) {
     requests.previewRequest = 2;
     const SectionTable sections = ComposeSections(design, requests, 0, "");
 
-    EXPECT_EQ(sections[2], design.typeDecls);
-    EXPECT_EQ(sections[4].find("GRAPHIC"), std::string::npos);
-    EXPECT_NE(sections[4].find("  FUNCTION XPRINT_Star ( BYVAL X1       AS SINGLE, _ \r\n"),
+    EXPECT_EQ(sections.At(2), design.typeDecls);
+    EXPECT_EQ(sections.At(4).find("GRAPHIC"), std::string::npos);
+    EXPECT_NE(sections.At(4).find("  FUNCTION XPRINT_Star ( BYVAL X1       AS SINGLE, _ \r\n"),
               std::string::npos);
-    EXPECT_NE(sections[18].find("   XPRINT_Star  26,  4,  66,  50, RR1,"), std::string::npos);
-    EXPECT_EQ(sections[3],
+    EXPECT_NE(sections.At(18).find("   XPRINT_Star  26,  4,  66,  50, RR1,"), std::string::npos);
+    EXPECT_EQ(sections.At(3),
               " SUB DoString\r\n   LOCAL esc, hfont, Xs, Ys AS LONG\r\n\r\n"
               "   XPRINT SET POS ( 14,  27)\r\n   XPRINT sName\r\n\r\n"
               "     FONT END hfont\r\n End SUB\r\n\r\n")
         << "a print line becomes XPRINT alone, as in a text";
-    EXPECT_TRUE(sections[44].empty());
+    EXPECT_TRUE(sections.At(44).empty());
 }
 
 TEST(PrinterCode, MoveMenuSectionsAreConvertedToo) {
     SectionTable sections{};
-    sections[11] = "   GRAPHIC BOX back\r\n";
-    sections[26] = "   GRAPHIC LINE STEP shifted\r\n";
-    sections[33] = "   GRAPHIC ELLIPSE shifted\r\n";
-    sections[31] = "   GRAPHIC PAINT\r\n";
+    sections.At(11) = "   GRAPHIC BOX back\r\n";
+    sections.At(26) = "   GRAPHIC LINE STEP shifted\r\n";
+    sections.At(33) = "   GRAPHIC ELLIPSE shifted\r\n";
+    sections.At(31) = "   GRAPHIC PAINT\r\n";
     sections = ConvertToPrinterCode(sections);
-    EXPECT_EQ(sections[11], "   XPRINT BOX back\r\n");
-    EXPECT_EQ(sections[26], "   XPRINT LINE STEP shifted\r\n");
-    EXPECT_EQ(sections[33], "   XPRINT ELLIPSE shifted\r\n");
-    EXPECT_EQ(sections[31], "");
+    EXPECT_EQ(sections.At(11), "   XPRINT BOX back\r\n");
+    EXPECT_EQ(sections.At(26), "   XPRINT LINE STEP shifted\r\n");
+    EXPECT_EQ(sections.At(33), "   XPRINT ELLIPSE shifted\r\n");
+    EXPECT_EQ(sections.At(31), "");
 }
 
 }  // namespace

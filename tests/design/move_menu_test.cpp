@@ -217,9 +217,9 @@ TEST_F(MoveMenuTest, PreviewComposesTheRebuiltBlockAndKeepsIt) {
     MoveMenu(context, rebuild);
 
     ASSERT_EQ(previews.size(), 1u);
-    EXPECT_EQ(previews[0][33], "   rebuilt101\r\n\r\n");
-    EXPECT_EQ(previews[0][12], design.boxCode);
-    EXPECT_EQ(previews[0][44], " END SUB \r\n\r\n") << "graphic-window code";
+    EXPECT_EQ(previews[0].At(33), "   rebuilt101\r\n\r\n");
+    EXPECT_EQ(previews[0].At(12), design.boxCode);
+    EXPECT_EQ(previews[0].At(44), " END SUB \r\n\r\n") << "graphic-window code";
     EXPECT_NE(FirstFrameShowing(kMovePreviewPressed), nullptr);
     EXPECT_EQ(pass.pendingStatement, "   rebuilt101\r\n\r\n");
     EXPECT_EQ(pass.movePreviewStatement, "");
@@ -237,8 +237,8 @@ TEST_F(MoveMenuTest, TheStringToolPreviewsItsOwnText) {
     MoveMenuAs(context, &MoveMenuKinds::stringTool, doStringRebuild);
 
     ASSERT_EQ(previews.size(), 1u);
-    EXPECT_NE(previews[0][3].find("   GRAPHIC PRINT sName\r\n"), std::string::npos);
-    EXPECT_EQ(previews[0][33], "");
+    EXPECT_NE(previews[0].At(3).find("   GRAPHIC PRINT sName\r\n"), std::string::npos);
+    EXPECT_EQ(previews[0].At(33), "");
     EXPECT_EQ(pass.pendingStatement, "   pending\r\n\r\n");
     EXPECT_FALSE(pass.moveMenuKinds.stringTool);
 }
@@ -309,7 +309,7 @@ TEST_P(MoveMenuFlow, RecordsWhatTheLastPreviewShowed) {
         EXPECT_TRUE(previews.empty());
     } else {
         ASSERT_FALSE(previews.empty());
-        EXPECT_EQ(previews.back()[c.previewSection], c.recorded);
+        EXPECT_EQ(previews.back().At(c.previewSection), c.recorded);
     }
     EXPECT_EQ(pass.movePreviewStatement, "");
     EXPECT_FALSE(pass.moveMenuKinds.lineStep);
@@ -440,8 +440,8 @@ TEST_F(MoveMenuTest, ObjectsSentToTheBackComeOutLastSentFirstAndUndoRemovesEach)
         "   GRAPHIC WIDTH 2\r\n"
         "   GRAPHIC ELLIPSE (26, 96) - (95, 142),0,%WHITE,0         ' [[  2  ]] \r\n\r\n";
     ASSERT_EQ(previews.size(), 1u);
-    EXPECT_EQ(previews[0][11], ellipse + kBoxAsBuilt) << "in front of the blocks already back";
-    EXPECT_EQ(previews[0][33], "");
+    EXPECT_EQ(previews[0].At(11), ellipse + kBoxAsBuilt) << "in front of the blocks already back";
+    EXPECT_EQ(previews[0].At(33), "");
     EXPECT_EQ(design.backLayerCode, ellipse + kBoxAsBuilt);
     EXPECT_EQ(design.boxCode, "   an earlier box\r\n\r\n");
     EXPECT_EQ(design.ellipseCode, "");
@@ -449,7 +449,7 @@ TEST_F(MoveMenuTest, ObjectsSentToTheBackComeOutLastSentFirstAndUndoRemovesEach)
 
     pass.requests.buildRequest = 1;
     design.sections = ComposeSections(design, pass.requests, 0, "");
-    EXPECT_EQ(design.sections[11], ellipse + kBoxAsBuilt);
+    EXPECT_EQ(design.sections.At(11), ellipse + kBoxAsBuilt);
 
     Undo(context);
     EXPECT_EQ(design.backLayerCode, kBoxAsBuilt);

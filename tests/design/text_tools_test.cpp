@@ -245,7 +245,7 @@ TEST_F(RightStripTextTest, PreviewShowsTheTextAsItStandsThen) {
                                     "   Ys = Ys + nHeight : GRAPHIC SET POS (Xs, Ys)\r\n"
                                     "   GRAPHIC PRINT \"worlds again\"\r\n");
     ASSERT_EQ(previews.size(), 1u);
-    EXPECT_EQ(previews[0][33], block);
+    EXPECT_EQ(previews[0].At(33), block);
     EXPECT_EQ(design.textCode, block);
 }
 
@@ -326,10 +326,10 @@ TEST_F(StringToolTest, PreviewPrintsTheVariableWhereItWasMoved) {
     Place("sName", true);
     StringTool(context);
     ASSERT_EQ(previews.size(), 1u);
-    EXPECT_EQ(previews[0][3], " SUB DoString\r\n   LOCAL esc, hfont, Xs, Ys AS LONG\r\n\r\n" +
-                                  kStringHead + PositionPart("sName") +
-                                  "     FONT END hfont\r\n End SUB\r\n\r\n");
-    EXPECT_EQ(previews[0][33], "") << "nothing of it among the GraficWin objects";
+    EXPECT_EQ(previews[0].At(3), " SUB DoString\r\n   LOCAL esc, hfont, Xs, Ys AS LONG\r\n\r\n" +
+                                     kStringHead + PositionPart("sName") +
+                                     "     FONT END hfont\r\n End SUB\r\n\r\n");
+    EXPECT_EQ(previews[0].At(33), "") << "nothing of it among the GraficWin objects";
     EXPECT_EQ(design.doStringBody, kStringHead + PositionPart("sName"));
     EXPECT_EQ(design.codeHistory[0], PositionPart("sName"));
     EXPECT_FALSE(pass.moveMenuKinds.stringTool);

@@ -103,7 +103,7 @@ TEST_F(ClipboardRouteTest, PrinterCodeIsClosedOnceAndLeavesNoTrace) {
     const std::string graphic = Build(1);
     EXPECT_EQ(graphic.find("XPRINT"), std::string::npos);
     EXPECT_NE(graphic.find("   GRAPHIC WINDOW "), std::string::npos);
-    EXPECT_TRUE(design.sections[38].empty());
+    EXPECT_TRUE(design.sections.At(38).empty());
 }
 
 // Without a clipboard the code goes into a file of the current folder, and the next area phase

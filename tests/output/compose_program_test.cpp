@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/kind_table.h"
 #include "output/clipboard_route.h"
 #include "support/window_design.h"
 
@@ -27,7 +28,7 @@ TEST(ComposeSections, EachTextGoesToItsSection) {
     Design design;
     struct Placement {
         std::string* text;
-        std::size_t section;
+        int section;
     };
     const std::vector<Placement> placements = {
         {&design.typeDecls, 2},
@@ -38,16 +39,6 @@ TEST(ComposeSections, EachTextGoesToItsSection) {
         {&design.windowBackgroundCode, 9},
         {&design.backgroundPaintCode, 10},
         {&design.backLayerCode, 11},
-        {&design.boxCode, 12},
-        {&design.polygonCode, 14},
-        {&design.ellipseCode, 16},
-        {&design.starCode, 18},
-        {&design.lineCode, 24},
-        {&design.arcCode, 27},
-        {&design.pieCode, 28},
-        {&design.paintCode, 29},
-        {&design.bitmapCode, 30},
-        {&design.textCode, 32},
     };
     for (const auto& p : placements) *p.text = '[' + std::to_string(p.section) + "]\r\n";
     design.globalDecls = "  GLOBAL sName AS STRING\r\n";
@@ -56,14 +47,43 @@ TEST(ComposeSections, EachTextGoesToItsSection) {
 
     const SectionTable sections = ComposeSections(design, requests, 0, "");
     for (const auto& p : placements)
-        EXPECT_EQ(sections[p.section], *p.text) << "section " << p.section;
-    EXPECT_EQ(sections[1], "  GLOBAL sName AS STRING\r\n\r\n");
-    EXPECT_EQ(sections[3], "");
-    EXPECT_EQ(sections[6], "   LOCAL hwin AS LONG \r\n\r\n");
-    EXPECT_EQ(sections[44], " END SUB \r\n\r\n");
-    for (std::size_t i : {13, 15, 17, 19, 20, 21, 22, 23, 25, 26, 31, 33, 34, 38, 40, 42, 45, 51}) {
-        EXPECT_EQ(sections[i], "") << "section " << i;
+        EXPECT_EQ(sections.At(p.section), *p.text) << "section " << p.section;
+    EXPECT_EQ(sections.At(1), "  GLOBAL sName AS STRING\r\n\r\n");
+    EXPECT_EQ(sections.At(3), "");
+    EXPECT_EQ(sections.At(6), "   LOCAL hwin AS LONG \r\n\r\n");
+    EXPECT_EQ(sections.At(44), " END SUB \r\n\r\n");
+    for (int i : {13, 15, 17, 19, 20, 21, 22, 23, 25, 26, 31, 33, 34, 38, 40, 42, 45, 51}) {
+        EXPECT_EQ(sections.At(i), "") << "section " << i;
     }
+}
+
+// Every kind's blocks, each kind in its accumulator as the kind table names it, come out of the
+// composition in the program's order of kinds, after the objects sent to the back; the string
+// variables' statements in their own routine before GraficWin.
+TEST(ComposeSections, KindsComeOutInTheProgramsOrder) {
+    Design design = WindowDesign();
+    design.backLayerCode = "back\r\n";
+    for (const KindEntry& kind : kKindTable) {
+        design.*kind.accumulator += '[' + std::string(kind.name) + "]\r\n";
+    }
+    const std::string text = ClipboardText(BuildSections(design), 1);
+    const std::string objects = text.substr(text.find("back\r\n"));
+    EXPECT_EQ(objects,
+              "back\r\n"
+              "[box]\r\n"
+              "[polygon]\r\n"
+              "[ellipse]\r\n"
+              "[star]\r\n"
+              "[line]\r\n[line step]\r\n"
+              "[arc]\r\n"
+              "[pie]\r\n"
+              "[paint]\r\n[paint replace]\r\n"
+              "[bitmap]\r\n[bitmap]\r\n"
+              "[text]\r\n"
+              " END SUB\r\n");
+    EXPECT_NE(text.find(" SUB DoString\r\n   LOCAL esc, hfont, Xs, Ys AS LONG\r\n\r\n[string]\r\n"),
+              std::string::npos);
+    EXPECT_LT(text.find("[string]"), text.find(" SUB GraficWin"));
 }
 
 TEST(ComposeSections, ObjectsComeOutGroupedByKind) {
@@ -80,7 +100,7 @@ TEST(ComposeSections, DoStringRoutineOnlyForStringVariables) {
     EXPECT_EQ(ClipboardText(BuildSections(design), 1).find("SUB DoString"), std::string::npos);
 
     design.doStringBody = "   GRAPHIC PRINT sName\r\n\r\n";
-    EXPECT_EQ(BuildSections(design)[3],
+    EXPECT_EQ(BuildSections(design).At(3),
               " SUB DoString\r\n"
               "   LOCAL esc, hfont, Xs, Ys AS LONG\r\n\r\n"
               "   GRAPHIC PRINT sName\r\n\r\n"
@@ -110,9 +130,9 @@ TEST(ComposeSections, MoveMenuPreviewPlacement) {
         AreaRequests requests;
         requests.buildRequest = 1;
         const SectionTable sections = ComposeSections(design, requests, c.moveToBack, c.preview);
-        EXPECT_EQ(sections[11], c.section11) << c.name;
-        EXPECT_EQ(sections[26], c.section26) << c.name;
-        EXPECT_EQ(sections[33], c.section33) << c.name;
+        EXPECT_EQ(sections.At(11), c.section11) << c.name;
+        EXPECT_EQ(sections.At(26), c.section26) << c.name;
+        EXPECT_EQ(sections.At(33), c.section33) << c.name;
     }
 }
 

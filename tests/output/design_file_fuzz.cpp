@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const DesignFileContents again = DecodeDesignFile(EncodeDesignFile(image, kept));
     Check(again.screenImage == image);
     for (int i = 1; i <= kSectionsRead; ++i) {
-        Check(again.sections[static_cast<std::size_t>(i)] == kept[static_cast<std::size_t>(i)]);
+        Check(again.sections.At(i) == kept.At(i));
     }
     return 0;
 }

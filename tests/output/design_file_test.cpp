@@ -37,7 +37,7 @@ int ErrorDecoding(const std::string& bytes) {
 
 TEST(DesignFile, ExactBytesOfAStatementWithAQuotedCommaAndALineEnd) {
     SectionTable sections{};
-    sections[12] = "   GRAPHIC PRINT \"Hello, world\"\r\n\r\n";
+    sections.At(12) = "   GRAPHIC PRINT \"Hello, world\"\r\n\r\n";
     const std::string image = EveryByteImage();
     const std::string file = EncodeDesignFile(image, sections);
 
@@ -48,8 +48,7 @@ TEST(DesignFile, ExactBytesOfAStatementWithAQuotedCommaAndALineEnd) {
     const DesignFileContents read = DecodeDesignFile(file);
     EXPECT_EQ(read.screenImage, image) << "bytes 13 and 26 in the image end no line";
     for (int i = 1; i <= kSectionsRead; ++i) {
-        EXPECT_EQ(read.sections[static_cast<std::size_t>(i)], sections[static_cast<std::size_t>(i)])
-            << "section " << i;
+        EXPECT_EQ(read.sections.At(i), sections.At(i)) << "section " << i;
     }
 }
 
@@ -60,14 +59,14 @@ TEST(DesignFile, TheLinesAfterTheImageAreReadAsTheFormatsLineReaderReadsThem) {
     std::string file = image + "\r\n" + "one\rtwo\r\n\nthree\r\r\n";
     for (int i = 5; i <= 46; ++i) file += "s\r\n";
     const DesignFileContents read = DecodeDesignFile(file + "last");
-    EXPECT_EQ(read.sections[1], "one");
-    EXPECT_EQ(read.sections[2], "two");
-    EXPECT_EQ(read.sections[3], "\nthree");
-    EXPECT_EQ(read.sections[4], "");
-    EXPECT_EQ(read.sections[47], "last");
+    EXPECT_EQ(read.sections.At(1), "one");
+    EXPECT_EQ(read.sections.At(2), "two");
+    EXPECT_EQ(read.sections.At(3), "\nthree");
+    EXPECT_EQ(read.sections.At(4), "");
+    EXPECT_EQ(read.sections.At(47), "last");
 
     EXPECT_EQ(ErrorDecoding(file + "\x1A" + "last\r\n"), kErrorInputPastEnd);
-    EXPECT_EQ(DecodeDesignFile(file + "la\x1A" + "st\r\n").sections[47], "la");
+    EXPECT_EQ(DecodeDesignFile(file + "la\x1A" + "st\r\n").sections.At(47), "la");
 }
 
 TEST(DesignFile, AFileShorterThanADesignIsInputPastEnd) {
@@ -109,10 +108,10 @@ TEST(DesignFile, ExactlyTheTextsWithUnkeptCharactersDoNotComeBackAsTheyWere) {
         const int length = static_cast<int>(random() % 9);
         for (int i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
         SectionTable sections{};
-        sections[20] = text;
+        sections.At(20) = text;
         std::string back;
         try {
-            back = DecodeDesignFile(EncodeDesignFile(image, sections)).sections[20];
+            back = DecodeDesignFile(EncodeDesignFile(image, sections)).sections.At(20);
         } catch (const BasicError&) {
             back = "(unreadable)";
         }
@@ -125,15 +124,15 @@ TEST(DesignFile, ExactlyTheTextsWithUnkeptCharactersDoNotComeBackAsTheyWere) {
 
 TEST(DesignFile, UnkeptCharactersAreNamedOnceEachInTheirOrder) {
     SectionTable sections{};
-    sections[1] = "~ ` ~";
-    sections[32] = "\x1A \xEE \r \x7F\x7F\x7F `";
-    sections[48] = "~";  // not read back, so not asked about
+    sections.At(1) = "~ ` ~";
+    sections.At(32) = "\x1A \xEE \r \x7F\x7F\x7F `";
+    sections.At(48) = "~";  // not read back, so not asked about
     EXPECT_EQ(
         UnkeptCharacters(sections),
         (std::vector<Unkept>{Unkept::GraveAccent, Unkept::Tilde, Unkept::ICircumflex,
                              Unkept::DeleteRun, Unkept::LoneCarriageReturn, Unkept::EndOfFile}));
-    sections[1] = "\r\n";
-    sections[32] = "\x7F\x7F \x7F";
+    sections.At(1) = "\r\n";
+    sections.At(32) = "\x7F\x7F \x7F";
     EXPECT_TRUE(UnkeptCharacters(sections).empty());
 }
 

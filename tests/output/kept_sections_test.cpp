@@ -39,13 +39,12 @@ TEST(KeptSections, TheDesignIsComposedAfreshAsGraphicWindowCode) {
     const SectionTable kept = SectionsToKeep(design);
     const SectionTable composed = BuildSections(design);
     for (int i = 1; i <= 33; ++i) {
-        EXPECT_EQ(kept[static_cast<std::size_t>(i)], composed[static_cast<std::size_t>(i)])
-            << "section " << i;
+        EXPECT_EQ(kept.At(i), composed.At(i)) << "section " << i;
     }
-    EXPECT_EQ(kept[44], " END SUB \r\n\r\n");
+    EXPECT_EQ(kept.At(44), " END SUB \r\n\r\n");
     const std::string numbers[] = {" 49", " 20", " 5",   " 30",  " 1",
                                    " 20", " 5",  " 603", " 343", " 1"};
-    for (int i = 34; i <= 43; ++i) EXPECT_EQ(kept[static_cast<std::size_t>(i)], numbers[i - 34]);
+    for (int i = 34; i <= 43; ++i) EXPECT_EQ(kept.At(i), numbers[i - 34]);
 }
 
 TEST(KeptSections, EveryTextComesBackToItsPlaceWithTheComposedAdditionsTakenAway) {
@@ -94,10 +93,11 @@ TEST(KeptSections, SectionThreeLosesEndSubAndComesBackWithoutItsRoutine) {
     Design design;
     design.doStringBody = "   GRAPHIC PRINT END SUB\r\n";
     const SectionTable kept = SectionsToKeep(design);
-    EXPECT_EQ(kept[3], std::string(kDoStringOpening) + "   GRAPHIC PRINT \r\n" + kDoStringClosing);
+    EXPECT_EQ(kept.At(3),
+              std::string(kDoStringOpening) + "   GRAPHIC PRINT \r\n" + kDoStringClosing);
 
     SectionTable read{};
-    read[3] = kept[3] + kDoStringOpening + "   more\r\n";
+    read.At(3) = kept.At(3) + kDoStringOpening + "   more\r\n";
     Design opened;
     RestoreFromSections(read, opened);
     EXPECT_EQ(opened.doStringBody, "   GRAPHIC PRINT \r\n   more\r\n");
@@ -105,10 +105,10 @@ TEST(KeptSections, SectionThreeLosesEndSubAndComesBackWithoutItsRoutine) {
 
 TEST(KeptSections, OfTwoCopiesOfANumberTheLaterStays) {
     SectionTable read{};
-    read[35] = " 11";
-    read[39] = " 12";
-    read[36] = " 3";
-    read[40] = "not a number";
+    read.At(35) = " 11";
+    read.At(39) = " 12";
+    read.At(36) = " 3";
+    read.At(40) = "not a number";
     Design opened;
     RestoreFromSections(read, opened);
     EXPECT_EQ(opened.windowLeftCol, 12);
