@@ -10,9 +10,8 @@ std::optional<std::string> DesignCode(const DesignFileContents& contents, bool p
     Design design;
     RestoreFromSections(contents.sections, design);
     if (design.windowExists == 0) return std::nullopt;
-    AreaRequests build;
-    build.buildRequest = printer ? 2 : 1;
-    return ClipboardText(ComposeSections(design, build, 0, {}), build.buildRequest);
+    const CodeForm form = printer ? CodeForm::Printer : CodeForm::GraphicWindow;
+    return ClipboardText(ComposeSections(design, form), form);
 }
 
 }  // namespace gridlet

@@ -25,14 +25,14 @@ constexpr char kPermissionDeniedText[] =
     "  If you clicked on the Preview Button, there may already be a Graphic Screen running     ";
 
 // The properties last for one command; the line tool may keep its width and colour.
-void RestorePropertyDefaults(PassState& pass) {
+void RestorePropertyDefaults(CurrentProperties& current) {
     const Properties defaults;
-    Properties& p = pass.properties;
+    Properties& p = current.properties;
     p.fillColor = defaults.fillColor;
     p.fillStyle = defaults.fillStyle;
     p.polyFillMode = defaults.polyFillMode;
     p.cornerSidesPoints = defaults.cornerSidesPoints;
-    if (!pass.lineKeepFlag) {
+    if (!current.lineKeepFlag) {
         p.lineWidth = defaults.lineWidth;
         p.edgeColor = defaults.edgeColor;
     }
@@ -62,54 +62,56 @@ MainLoop::PassEnd MainLoop::RunPass() {
 
     PaintRightStrip(screen);
     PaintLeftStrip(screen);
-    RestorePropertyDefaults(pass);
+    RestorePropertyDefaults(pass.current);
     console.SetColor(10, 8);
     screen.SaveScreen(pass.snapshot);
 
-    const AreaOutcome area = SelectArea(context_);
-    std::int16_t command = kNoCommand;
-    if (area == AreaOutcome::Request) {
-        command = ActOnRequest();
-    } else {
-        const ClickResult click = InputRoutine(console);
-        screen.RestoreScreen(pass.snapshot);
-        if (!click.leftClick) return PassEnd::Continue;
-        command = TranslateLeftClick(click);
-    }
-    return Dispatch(command);
+    const AreaResult area = SelectArea(screen, context_.design, pass.area, pass.hintRowNotice);
+    if (area.outcome == AreaOutcome::Request) return ActOnRequest(area);
+    const ClickResult click = InputRoutine(console);
+    screen.RestoreScreen(pass.snapshot);
+    if (click.leftClick) RunToolCommand(TranslateLeftClick(click));
+    return PassEnd::Continue;
 }
 
-// The requests in the order they are taken; each but help shows its button pressed first.
-std::int16_t MainLoop::ActOnRequest() {
-    AreaRequests& requests = context_.pass.requests;
-    if (requests.exit || requests.escape) {
-        requests.exit = requests.escape = false;
-        return Press(AreaRequest::Exit);
+MainLoop::PassEnd MainLoop::ActOnRequest(const AreaResult& area) {
+    switch (area.request) {
+        case AreaRequest::None:
+            break;
+        case AreaRequest::Exit:
+            Press(AreaRequest::Exit);
+            return ExitCommand(context_) == ExitChoice::Quit ? PassEnd::Quit : PassEnd::Continue;
+        case AreaRequest::Build:
+            Press(area.request);
+            ComposeProgram(context_, {OutputRoute::Build, area.form});
+            break;
+        case AreaRequest::Preview:
+            Press(area.request);
+            ComposeProgram(context_, {OutputRoute::Preview, area.form});
+            break;
+        case AreaRequest::CodeView:
+            Press(area.request);
+            ComposeProgram(context_, {OutputRoute::CodeView, area.form});
+            break;
+        case AreaRequest::Help:
+            ShowHelp(context_.screen, context_.pass.memory.helpSelection);
+            break;
+        case AreaRequest::Undo:
+            // Undo shows its pressed button only when there is something to undo.
+            Undo(context_);
+            break;
     }
-    if (requests.codeViewRequest != 0) return Press(AreaRequest::CodeView);
-    if (requests.buildRequest != 0) return Press(AreaRequest::Build);
-    if (requests.help) {
-        requests.help = false;
-        return kHelpCommand;
-    }
-    if (requests.previewRequest != 0) return Press(AreaRequest::Preview);
-    if (requests.undo) {
-        requests.undo = false;
-        return kUndoCommand;  // Undo shows its pressed button only when there is something to undo
-    }
-    return kNoCommand;
+    return PassEnd::Continue;
 }
 
-std::int16_t MainLoop::Press(AreaRequest request) {
-    const StripButton& button = RequestButton(request);
-    PressButton(context_.screen, button);
-    return button.command;
+void MainLoop::Press(AreaRequest request) {
+    PressButton(context_.screen, RequestButton(request));
 }
 
 std::int16_t MainLoop::TranslateLeftClick(const ClickResult& click) {
     const StripButton* button = ToolPhaseButtonAt(click.row, click.col);
     if (button == nullptr) return kNoCommand;
-    PropertiesTargets& targets = context_.pass.targets;
+    PropertiesTarget& target = context_.pass.current.target;
     switch (button->toolAction) {
         case ToolAction::None:
             return kNoCommand;
@@ -117,52 +119,37 @@ std::int16_t MainLoop::TranslateLeftClick(const ClickResult& click) {
             return button->command;
         case ToolAction::PaintReplace:
             PressButton(context_.screen, *button);
-            targets.*button->target = true;
+            target = button->target;
             PaintReplaceTool(context_);
-            targets.*button->target = false;
+            target = PropertiesTarget::None;
             return kNoCommand;
         case ToolAction::Properties:
             PressButton(context_.screen, *button);
-            if (button->target != nullptr) targets.*button->target = true;
+            if (button->target != PropertiesTarget::None) target = button->target;
             OpenPropertiesMenu(context_);
             return button->command;
         case ToolAction::TextProperties:
             PressButton(context_.screen, *button);
-            targets.*button->target = true;
+            target = button->target;
             TextPropertiesSetUp(context_);
             return button->command;
         case ToolAction::Pressed:
             PressButton(context_.screen, *button);
             return button->command;
         case ToolAction::Target:
-            targets.*button->target = true;
+            target = button->target;
             PressButton(context_.screen, *button);
             return button->command;
     }
     return kNoCommand;
 }
 
-MainLoop::PassEnd MainLoop::Dispatch(std::int16_t command) {
-    switch (command) {
-        case kExitCommand:
-            return ExitCommand(context_) == ExitChoice::Quit ? PassEnd::Quit : PassEnd::Continue;
-        case kWindowCommand:
-            WindowCommand(context_);
-            break;
-        case kUndoCommand:
-            Undo(context_);
-            break;
-        case kHelpCommand:
-            ShowHelp(context_.screen, context_.pass.helpSelection);
-            break;
-        case kCodeOutputCommand:
-            ComposeProgram(context_);
-            break;
-        default:
-            RunDrawingTool(context_, command);
-            break;
+void MainLoop::RunToolCommand(std::int16_t command) {
+    if (command == kWindowCommand) {
+        WindowCommand(context_);
+    } else {
+        RunDrawingTool(context_, command);
     }
-    return PassEnd::Continue;
 }
 
 void MainLoop::ErrorTrap(int errorNumber) {

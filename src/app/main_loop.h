@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "design/select_area.h"
 #include "interact/context.h"
 #include "interact/strip_buttons.h"
 #include "interact/wait_click.h"
@@ -24,10 +25,10 @@ class MainLoop {
     enum class PassEnd { Continue, Quit };
 
     PassEnd RunPass();
-    std::int16_t ActOnRequest();
-    std::int16_t Press(AreaRequest request);
+    PassEnd ActOnRequest(const AreaResult& area);
+    void Press(AreaRequest request);
     std::int16_t TranslateLeftClick(const ClickResult& click);
-    PassEnd Dispatch(std::int16_t command);
+    void RunToolCommand(std::int16_t command);
     void ErrorTrap(int errorNumber);
 
     Context& context_;

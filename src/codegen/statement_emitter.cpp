@@ -1,7 +1,6 @@
 #include "codegen/statement_emitter.h"
 
 #include <cmath>
-#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -211,22 +210,6 @@ std::string StatementBlock(const StatementValues& s, ObjectKind kind, Build buil
             break;
     }
     throw std::logic_error("a text's block is built from its text, not from statement values");
-}
-
-std::optional<ObjectKind> MoveMenuKind(const PropertiesTargets& t, const MoveMenuKinds& kinds) {
-    if (t.text) return std::nullopt;
-    if (t.paint) return ObjectKind::Paint;
-    if (kinds.stringTool) return std::nullopt;
-    if (t.star) return ObjectKind::Star;
-    if (t.arc) return ObjectKind::Arc;
-    if (t.pie) return ObjectKind::Pie;
-    if (t.rectangle) return ObjectKind::Box;
-    if (t.polygon) return ObjectKind::Polygon;
-    if (kinds.naturalBitmap) return ObjectKind::NaturalBitmap;
-    if (t.ellipse) return ObjectKind::Ellipse;
-    if (kinds.lineStep) return ObjectKind::LineStep;
-    if (t.line) return ObjectKind::Line;
-    return std::nullopt;
 }
 
 void DefaultStarPoints(Properties& p) {

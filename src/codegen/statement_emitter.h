@@ -3,11 +3,10 @@
 // Preview rebuilds it from the shifted coordinates.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "model/object_kind.h"
-#include "model/pass_state.h"
+#include "model/properties.h"
 
 namespace gridlet {
 
@@ -28,12 +27,6 @@ struct StatementValues {
 enum class Build { Placement, Rebuild };
 
 std::string StatementBlock(const StatementValues& values, ObjectKind kind, Build build);
-
-// The kind of the move menu's pending object: the first set flag in a fixed order. Right-strip
-// text and the string tool rebuild their own text, so for them, and when no flag is set, there is
-// none.
-std::optional<ObjectKind> MoveMenuKind(const PropertiesTargets& targets,
-                                       const MoveMenuKinds& kinds);
 
 // The defaults that a star and a polygon store back into the properties before their block is
 // built: a star has 5 points and a black edge unless chosen otherwise, a polygon 8 sides.

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/pass_state.h"
+#include "model/properties.h"
 
 namespace gridlet {
 

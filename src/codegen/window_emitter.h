@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/pass_state.h"
+#include "model/properties.h"
 #include "platform/cell_rect.h"
 
 namespace gridlet {

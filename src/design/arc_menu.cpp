@@ -51,14 +51,15 @@ const Preset* PresetAt(int row, int col) {
 
 void TypeBothNumbers(Context& context) {
     PaintArcEntryPanel(context.screen);
-    context.pass.arcStart = InputField(context.console, 15, 52);
-    context.pass.arcEnd = InputField(context.console, 17, 52);
+    context.pass.pending.arcStart = InputField(context.console, 15, 52);
+    context.pass.pending.arcEnd = InputField(context.console, 17, 52);
 }
 
 void TakePreset(Context& context, const Preset& preset) {
     context.screen.PaintImage(*preset.pressed);
     context.console.Sleep(kPresetPause);
-    (context.pass.arcStart.empty() ? context.pass.arcStart : context.pass.arcEnd) = preset.value;
+    (context.pass.pending.arcStart.empty() ? context.pass.pending.arcStart
+                                           : context.pass.pending.arcEnd) = preset.value;
 }
 
 }  // namespace
@@ -68,7 +69,7 @@ void ArcMenu(Context& context) {
         PaintArcMenu(context.screen);
         const ClickResult click = InputRoutine(context.console);
         if (kTypeIn.Contains(click.row, click.col)) {
-            if (context.pass.arcStart.empty()) {
+            if (context.pass.pending.arcStart.empty()) {
                 TypeBothNumbers(context);
                 return;
             }

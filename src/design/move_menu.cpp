@@ -83,25 +83,25 @@ MenuInput ReadMenuInput(Console& console) {
     }
 }
 
-int StepOf(const PassState& pass) {
-    return pass.moveStep != 0 ? pass.moveStep : 1;
+int StepOf(const DialogMemory& memory) {
+    return memory.moveStep != 0 ? memory.moveStep : 1;
 }
 
-void ShiftSecondPoint(PassState& pass, Direction direction) {
-    pass.x2 += direction.x * StepOf(pass);
-    pass.y2 += direction.y * StepOf(pass);
+void ShiftSecondPoint(PendingObject& pending, Direction direction, int step) {
+    pending.x2 += direction.x * step;
+    pending.y2 += direction.y * step;
 }
 
-void ShiftBothPoints(PassState& pass, Direction direction) {
-    pass.x1 += direction.x * StepOf(pass);
-    pass.y1 += direction.y * StepOf(pass);
-    ShiftSecondPoint(pass, direction);
+void ShiftBothPoints(PendingObject& pending, Direction direction, int step) {
+    pending.x1 += direction.x * step;
+    pending.y1 += direction.y * step;
+    ShiftSecondPoint(pending, direction, step);
 }
 
 // A preview that fails says so and leaves the object and the menu as they were.
 void ComposeForPreview(Context& context) {
     try {
-        context.composeProgram(context);
+        context.composeProgram(context, {OutputRoute::Preview, CodeForm::GraphicWindow});
     } catch (const std::exception& error) {
         std::string text = "The preview could not be shown:\r\n";
         text += error.what();
@@ -112,50 +112,46 @@ void ComposeForPreview(Context& context) {
 // The object rebuilt from the shifted coordinates is composed into the program and shown; what
 // the preview showed is what Accept records. The string tool previews its DoString body instead.
 void Preview(Context& context, const PreviewRebuild& rebuild) {
-    PassState& pass = context.pass;
-    const bool ownText = pass.moveMenuKinds.stringTool;
+    PendingObject& pending = context.pass.pending;
+    const bool ownText = pending.moveMenuMode == MoveMenuMode::StringVariable;
     rebuild(context);
-    if (!ownText) pass.movePreviewStatement = pass.pendingStatement;
-    pass.requests.previewRequest = 1;
+    if (!ownText) pending.movePreviewStatement = pending.pendingStatement;
     ComposeForPreview(context);
-    if (!ownText) pass.pendingStatement = pass.movePreviewStatement;
-    context.design.programText.clear();
-    pass.movePreviewStatement.clear();
-    pass.requests.previewRequest = 0;
+    if (!ownText) pending.pendingStatement = pending.movePreviewStatement;
+    pending.movePreviewStatement.clear();
 }
 
 // The block sent to the back is drawn before all others but the backgrounds, the last sent
 // first. It leaves pendingStatement, so RecordObject puts it in backLayerCode, not in the kind's
 // accumulator.
-void Accept(Context& context) {
-    PassState& pass = context.pass;
-    if (pass.moveToBackRequest != 1) return;
-    pass.sentToBackStatement = std::move(pass.pendingStatement);
-    pass.pendingStatement.clear();
-    pass.moveToBackRequest = 0;
+void Accept(PendingObject& pending) {
+    if (!pending.moveToBack) return;
+    pending.sentToBackStatement = std::move(pending.pendingStatement);
+    pending.pendingStatement.clear();
+    pending.moveToBack = false;
 }
 
 void Act(Context& context, const MenuButton& button, const PreviewRebuild& rebuild) {
-    PassState& pass = context.pass;
+    PendingObject& pending = context.pass.pending;
     switch (button.action) {
         case Action::Shift:
-            ShiftBothPoints(pass, button.direction);
+            ShiftBothPoints(pending, button.direction, StepOf(context.pass.memory));
             break;
         case Action::Preview:
             Preview(context, rebuild);
             break;
         case Action::Accept:
-            Accept(context);
+            Accept(pending);
             break;
         case Action::Step:
-            pass.moveStep = button.value;
+            context.pass.memory.moveStep = button.value;
             break;
         case Action::ColumnWidth:
-            pass.lineLimitColumn += button.value;
+            pending.lineLimitColumn += button.value;
             break;
         case Action::MoveToBack:
             // A line step continues from the point before it, so it stays in its place.
-            if (!pass.moveMenuKinds.lineStep) pass.moveToBackRequest = 1;
+            if (pending.moveMenuMode != MoveMenuMode::LineStep) pending.moveToBack = true;
             break;
     }
 }
@@ -177,12 +173,12 @@ class ClearedOnExit {
 
 void MoveMenu(Context& context, const PreviewRebuild& rebuild) {
     // A menu cut short by an error must not send the next object to the back.
-    const ClearedOnExit<int> backRequest(context.pass.moveToBackRequest);
+    const ClearedOnExit<bool> backRequest(context.pass.pending.moveToBack);
     for (;;) {
         PaintMoveMenu(context.screen);
         const MenuInput input = ReadMenuInput(context.console);
         if (input.arrow) {
-            ShiftSecondPoint(context.pass, *input.arrow);
+            ShiftSecondPoint(context.pass.pending, *input.arrow, StepOf(context.pass.memory));
             continue;
         }
         const MenuButton* button = ButtonAt(input.row, input.col);
@@ -196,10 +192,10 @@ void MoveMenu(Context& context, const PreviewRebuild& rebuild) {
     }
 }
 
-void MoveMenuAs(Context& context, bool MoveMenuKinds::*kind, const PreviewRebuild& rebuild) {
-    bool& flag = context.pass.moveMenuKinds.*kind;
-    flag = true;
-    const ClearedOnExit<bool> cleared(flag);
+void MoveMenuAs(Context& context, MoveMenuMode mode, const PreviewRebuild& rebuild) {
+    MoveMenuMode& current = context.pass.pending.moveMenuMode;
+    current = mode;
+    const ClearedOnExit<MoveMenuMode> cleared(current);
     MoveMenu(context, rebuild);
 }
 

@@ -13,15 +13,15 @@ namespace gridlet {
 using PreviewRebuild = std::function<void(Context&)>;
 
 // Runs until Accept. Clicks on the direction buttons shift both points by the step, arrow keys
-// the second point alone; the step buttons set moveStep; Preview rebuilds the object, composes
+// the second point alone; the step buttons set the step; Preview rebuilds the object, composes
 // the program with it and shows it; INCR and DECR Column Width change lineLimitColumn; Move to
 // Back has Accept hand the block to RecordObject as sent to the back, for the front of
 // backLayerCode (not for a line step). Any other key acts as a click where the pointer last was.
 // The panel stays on the screen.
 void MoveMenu(Context& context, const PreviewRebuild& rebuild);
 
-// The menu with one of the kind flags set while it runs, as the string, natural-size bitmap and
-// line-step tools run it; the flag is cleared however the menu ends.
-void MoveMenuAs(Context& context, bool MoveMenuKinds::*kind, const PreviewRebuild& rebuild);
+// The menu in a mode of its own while it runs, as the string, natural-size bitmap and line-step
+// tools run it; the mode goes back to Object however the menu ends.
+void MoveMenuAs(Context& context, MoveMenuMode mode, const PreviewRebuild& rebuild);
 
 }  // namespace gridlet

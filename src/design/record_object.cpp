@@ -22,23 +22,23 @@ Destination DestinationOf(Design& design, ObjectKind kind) {
 
 // A block the move menu sent to the back goes in front of the blocks already there.
 void Accumulate(Design& design, const PassState& pass, const Destination& destination) {
-    if (!pass.sentToBackStatement.empty()) {
-        design.backLayerCode.insert(0, pass.sentToBackStatement);
+    if (!pass.pending.sentToBackStatement.empty()) {
+        design.backLayerCode.insert(0, pass.pending.sentToBackStatement);
     } else if (destination.replace) {
-        destination.text = pass.pendingStatement;
+        destination.text = pass.pending.pendingStatement;
     } else {
-        destination.text += pass.pendingStatement;
+        destination.text += pass.pending.pendingStatement;
     }
 }
 
 void ClearToolValues(PassState& pass, ObjectKind kind) {
     if (kind == ObjectKind::Arc || kind == ObjectKind::Pie) {
-        pass.arcStart.clear();
-        pass.arcEnd.clear();
+        pass.pending.arcStart.clear();
+        pass.pending.arcEnd.clear();
     }
     if (kind == ObjectKind::Line) {
-        pass.properties.lineWidth.clear();
-        pass.properties.edgeColor.clear();
+        pass.current.properties.lineWidth.clear();
+        pass.current.properties.edgeColor.clear();
     }
 }
 
@@ -50,27 +50,28 @@ void Record(Context& context, const Destination& destination, std::string undoTe
     PassState& pass = context.pass;
     try {
         context.screen.RestoreScreen(pass.snapshot);
-        context.screen.SaveScreen(pass.pendingSnapshot);
+        context.screen.SaveScreen(pass.pending.pendingSnapshot);
         drawMarker();
         Accumulate(context.design, pass, destination);
     } catch (...) {
-        pass.pendingStatement.clear();
-        pass.sentToBackStatement.clear();
-        pass.pendingSnapshot.clear();
+        pass.pending.pendingStatement.clear();
+        pass.pending.sentToBackStatement.clear();
+        pass.pending.pendingSnapshot.clear();
         throw;
     }
-    if (!pass.sentToBackStatement.empty()) undoText = std::move(pass.sentToBackStatement);
-    PushHistory(context.design, std::move(undoText), std::move(pass.pendingSnapshot));
-    pass.pendingStatement.clear();
-    pass.sentToBackStatement.clear();
-    pass.pendingSnapshot.clear();
-    pass.lineKeepFlag = false;
+    if (!pass.pending.sentToBackStatement.empty())
+        undoText = std::move(pass.pending.sentToBackStatement);
+    PushHistory(context.design, std::move(undoText), std::move(pass.pending.pendingSnapshot));
+    pass.pending.pendingStatement.clear();
+    pass.pending.sentToBackStatement.clear();
+    pass.pending.pendingSnapshot.clear();
+    pass.current.lineKeepFlag = false;
 }
 
 }  // namespace
 
 void RecordObject(Context& context, ObjectKind kind, const GridMarker& drawMarker) {
-    std::string undoText = context.pass.pendingStatement;
+    std::string undoText = context.pass.pending.pendingStatement;
     Record(context, DestinationOf(context.design, kind), std::move(undoText), drawMarker);
     ClearToolValues(context.pass, kind);
 }

@@ -24,41 +24,27 @@ std::string Readout(double value) {
     return text;
 }
 
-enum class FirstCorner { Taken, Request, Nothing };
-
-// The request of a click on a strip button: 1 for a left click, 2 (printer code) for a right
-// one. False when the button asks for nothing, or for something that needs the window first.
-bool TakeRequest(AreaRequests& requests, const StripButton* button, bool rightClick, bool window) {
-    if (button == nullptr || (button->needsWindow && !window)) return false;
-    if (rightClick && !button->rightPrinter) return false;
-    const int value = rightClick ? 2 : 1;
-    switch (button->areaRequest) {
-        case AreaRequest::None:
-            return false;
-        case AreaRequest::Preview:
-            requests.previewRequest = value;
-            break;
-        case AreaRequest::Undo:
-            requests.undo = true;
-            break;
-        case AreaRequest::Exit:
-            requests.exit = true;
-            break;
-        case AreaRequest::CodeView:
-            requests.codeViewRequest = value;
-            break;
-        case AreaRequest::Build:
-            requests.buildRequest = value;
-            break;
-    }
-    return true;
+// The request of a click on a strip button: a left click asks for graphic-window code, a right
+// one for printer code. None when the button asks for nothing, or for something that needs the
+// window first.
+AreaResult TakeRequest(const StripButton* button, bool rightClick, bool window) {
+    AreaResult result;
+    if (button == nullptr || (button->needsWindow && !window)) return result;
+    if (rightClick && !button->rightPrinter) return result;
+    if (button->areaRequest == AreaRequest::None) return result;
+    result.outcome = AreaOutcome::Request;
+    result.request = button->areaRequest;
+    result.form = rightClick ? CodeForm::Printer : CodeForm::GraphicWindow;
+    return result;
 }
 
-// Waits for the first corner; recognises the buttons that act without an area.
-FirstCorner WaitFirstCorner(Context& context) {
-    Console& console = context.console;
-    Design& design = context.design;
-    PassState& pass = context.pass;
+AreaResult Requesting(AreaRequest request) {
+    return {AreaOutcome::Request, request, CodeForm::GraphicWindow};
+}
+
+// Waits for the first corner, into area; recognises the buttons that act without an area. Marked
+// when the corner is taken.
+AreaResult WaitFirstCorner(Console& console, const Design& design, MarkedArea& area) {
     const bool window = design.windowExists != 0;
     const CellRect windowArea{design.windowTopRow, design.windowLeftCol, design.windowBottomRow,
                               design.windowRightCol};
@@ -67,36 +53,26 @@ FirstCorner WaitFirstCorner(Context& context) {
         const bool click = event.IsMouse() && event.kind != EventKind::Move;
         const StripButton* button = AreaPhaseButtonAt(event.row, event.col);
         if (click && event.buttons == kLeftButton) {
-            if (TakeRequest(pass.requests, button, false, window)) return FirstCorner::Request;
+            const AreaResult request = TakeRequest(button, false, window);
+            if (request.outcome == AreaOutcome::Request) return request;
             // Before the window exists, the strips are no place for a corner.
             if (!window && OnAreaPhaseStrip(event.col)) continue;
             if (!windowArea.Contains(event.row, event.col)) continue;
-            pass.AreaTop = event.row;
-            pass.AreaLeft = event.col;
-            return FirstCorner::Taken;
+            area.AreaTop = event.row;
+            area.AreaLeft = event.col;
+            return {AreaOutcome::Marked};
         }
-        if (event.IsKey(kEscKey)) {
-            pass.requests.escape = true;
-            return FirstCorner::Request;
-        }
-        if (event.IsExtendedKey(kScanF1)) {
-            pass.requests.help = true;
-            return FirstCorner::Request;
-        }
-        if (click && event.buttons == kRightButton) {
-            return TakeRequest(pass.requests, button, true, window) ? FirstCorner::Request
-                                                                    : FirstCorner::Nothing;
-        }
+        // Escape asks for the exit dialog as the Exit button does.
+        if (event.IsKey(kEscKey)) return Requesting(AreaRequest::Exit);
+        if (event.IsExtendedKey(kScanF1)) return Requesting(AreaRequest::Help);
+        if (click && event.buttons == kRightButton) return TakeRequest(button, true, window);
     }
 }
 
-void DrawBand(Context& context) {
-    Console& console = context.console;
-    Screen& screen = context.screen;
-    const Design& design = context.design;
-    const PassState& pass = context.pass;
-    const int top = pass.AreaTop, bottom = pass.AreaBottom, left = pass.AreaLeft,
-              right = pass.AreaRight;
+void DrawBand(Screen& screen, bool window, const MarkedArea& area) {
+    Console& console = screen.console();
+    const int top = area.AreaTop, bottom = area.AreaBottom, left = area.AreaLeft,
+              right = area.AreaRight;
     if (top == bottom) {
         console.SetColor(1, 8);
         screen.PrintAt(top, left, 1, 8,
@@ -115,7 +91,7 @@ void DrawBand(Context& context) {
         }
         const double columns = static_cast<double>(kColumnWidth) * (right - left + 1);
         std::string readout;
-        if (design.windowExists == 0) {
+        if (!window) {
             console.SetColor(1, 8);
             readout = Readout(columns) + " X" + Readout(23.0 * (bottom - top + 2) + 2);
         } else {
@@ -125,7 +101,7 @@ void DrawBand(Context& context) {
         console.Locate(46, 1);
         console.Print(readout + std::string(79, ' '));
     }
-    if (design.windowExists != 0 && left == right) {
+    if (window && left == right) {
         const std::uint8_t attr = console.Attribute();
         screen.PrintAt(top, left, attr & 15, attr >> 4, std::string(1, kDarkShade));
         screen.PrintAt(bottom, left, attr & 15, attr >> 4, std::string(1, kDarkShade));
@@ -140,14 +116,16 @@ bool InsideBandRegion(const Design& design, int row, int col) {
 
 // Draws the band for a pointer at the far corner's cell. False when the pointer went three or more
 // columns left of the first corner, which drops it.
-bool FollowPointer(Context& context, const std::string& phaseSnapshot, int row, int col) {
-    PassState& pass = context.pass;
-    pass.AreaBottom = row;
-    pass.AreaRight = col;
-    context.screen.RestoreScreen(phaseSnapshot);
-    if (pass.AreaBottom >= pass.AreaTop - 1 && pass.AreaLeft <= pass.AreaRight) {
-        if (InsideBandRegion(context.design, pass.AreaBottom, pass.AreaRight)) DrawBand(context);
-    } else if (pass.AreaRight < pass.AreaLeft - 2) {
+bool FollowPointer(Screen& screen, const Design& design, const std::string& phaseSnapshot,
+                   MarkedArea& area, int row, int col) {
+    area.AreaBottom = row;
+    area.AreaRight = col;
+    screen.RestoreScreen(phaseSnapshot);
+    if (area.AreaBottom >= area.AreaTop - 1 && area.AreaLeft <= area.AreaRight) {
+        if (InsideBandRegion(design, area.AreaBottom, area.AreaRight)) {
+            DrawBand(screen, design.windowExists != 0, area);
+        }
+    } else if (area.AreaRight < area.AreaLeft - 2) {
         return false;
     }
     return true;
@@ -156,17 +134,18 @@ bool FollowPointer(Context& context, const std::string& phaseSnapshot, int row, 
 // Follows the pointer with the rubber band until a button is pressed, starting at the first
 // corner, where the pointer is. The band for the pointer's place is drawn before each wait, so it
 // shows at once. False when the first corner was dropped.
-bool WaitSecondCorner(Context& context, const std::string& phaseSnapshot) {
-    Console& console = context.console;
+bool WaitSecondCorner(Screen& screen, const Design& design, const std::string& phaseSnapshot,
+                      MarkedArea& area) {
+    Console& console = screen.console();
     console.SetMouseEvents(kAllButtons, kMove | kPress);
-    int row = context.pass.AreaTop, col = context.pass.AreaLeft;
-    if (!FollowPointer(context, phaseSnapshot, row, col)) return false;
+    int row = area.AreaTop, col = area.AreaLeft;
+    if (!FollowPointer(screen, design, phaseSnapshot, area, row, col)) return false;
     for (;;) {
         const ConsoleEvent event = console.ReadEvent();
         if (event.row != row || event.col != col) {
             row = event.row;
             col = event.col;
-            if (!FollowPointer(context, phaseSnapshot, row, col)) return false;
+            if (!FollowPointer(screen, design, phaseSnapshot, area, row, col)) return false;
         }
         if (event.IsPress()) return true;
     }
@@ -174,13 +153,12 @@ bool WaitSecondCorner(Context& context, const std::string& phaseSnapshot) {
 
 }  // namespace
 
-AreaOutcome SelectArea(Context& context) {
-    Console& console = context.console;
-    Design& design = context.design;
-    PassState& pass = context.pass;
-    pass.AreaTop = pass.AreaBottom = pass.AreaLeft = pass.AreaRight = 0;
+AreaResult SelectArea(Screen& screen, Design& design, MarkedArea& area,
+                      std::string& hintRowNotice) {
+    Console& console = screen.console();
+    area = MarkedArea{};
     std::string phaseSnapshot;
-    context.screen.SaveScreen(phaseSnapshot);
+    screen.SaveScreen(phaseSnapshot);
     console.Locate(46, 1);
     console.SetColor(0, 7);
     if (design.windowExists == 0) {
@@ -188,23 +166,22 @@ AreaOutcome SelectArea(Context& context) {
         design.windowRightCol = 80;
         console.Print(kAreaPrompt);
     } else {
-        std::string row = std::move(pass.hintRowNotice);
-        pass.hintRowNotice.clear();
+        std::string row = std::move(hintRowNotice);
+        hintRowNotice.clear();
         row.resize(kScreenWidth, ' ');
         console.Print(row);
     }
     console.SetMouseEvents(kAllButtons, kPress | kDoubleClick);
     for (;;) {
-        const FirstCorner first = WaitFirstCorner(context);
-        if (first == FirstCorner::Request) return AreaOutcome::Request;
-        if (first == FirstCorner::Nothing) return AreaOutcome::Nothing;
-        if (WaitSecondCorner(context, phaseSnapshot)) break;
+        const AreaResult first = WaitFirstCorner(console, design, area);
+        if (first.outcome != AreaOutcome::Marked) return first;
+        if (WaitSecondCorner(screen, design, phaseSnapshot, area)) break;
         // A dropped corner leaves no area for the tool phase to act on.
-        pass.AreaTop = pass.AreaBottom = pass.AreaLeft = pass.AreaRight = 0;
+        area = MarkedArea{};
     }
-    if (pass.AreaTop > pass.AreaBottom) pass.AreaBottom = pass.AreaTop;
+    if (area.AreaTop > area.AreaBottom) area.AreaBottom = area.AreaTop;
     console.SetMouseEvents(kAllButtons, kPress | kDoubleClick);
-    return AreaOutcome::Marked;
+    return {AreaOutcome::Marked};
 }
 
 }  // namespace gridlet

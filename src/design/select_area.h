@@ -1,13 +1,28 @@
 #pragma once
 // The area phase: marking two corners on the design grid, or a button that needs no area.
 
-#include "interact/context.h"
+#include <string>
+
+#include "interact/strip_buttons.h"
+#include "model/design.h"
+#include "model/marked_area.h"
+#include "model/output_request.h"
+#include "screen/screen.h"
 
 namespace gridlet {
 
-enum class AreaOutcome { Marked, Request, Nothing };
+enum class AreaOutcome { Nothing, Marked, Request };
 
-// Sets pass.AreaTop/Bottom/Left/Right, or one of pass.requests.
-AreaOutcome SelectArea(Context& context);
+// How the area phase ended: with an area marked, with a request (and the code form a right or
+// left click asked for), or with neither.
+struct AreaResult {
+    AreaOutcome outcome = AreaOutcome::Nothing;
+    AreaRequest request = AreaRequest::None;
+    CodeForm form = CodeForm::GraphicWindow;
+};
+
+// Marks the area's corners, or gives the request of a button that needs no area. Shows
+// hintRowNotice on row 46, once, while the window exists.
+AreaResult SelectArea(Screen& screen, Design& design, MarkedArea& area, std::string& hintRowNotice);
 
 }  // namespace gridlet

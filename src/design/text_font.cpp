@@ -9,19 +9,20 @@ namespace gridlet {
 
 void BuildFontHead(Context& context) {
     PassState& pass = context.pass;
-    pass.chosenTextFont = ChosenFontOf(pass.fontRecord);
+    pass.current.font.chosen = ChosenFontOf(pass.current.font.record);
     context.design.localDecls = AddFontLocals(context.design.localDecls);
-    pass.fontHead = FontHeadFor(pass.fontRecord, pass.fontHead, pass.properties.edgeColor,
-                                pass.properties.fillColor);
+    pass.current.font.fontHead =
+        FontHeadFor(pass.current.font.record, pass.current.font.fontHead,
+                    pass.current.properties.edgeColor, pass.current.properties.fillColor);
 }
 
 void ChooseFontHead(Context& context) {
-    ChooseTextFont(context.screen, context.pass.fontRecord);
+    ChooseTextFont(context.screen, context.pass.current.font.record);
     BuildFontHead(context);
 }
 
 void TextPropertiesSetUp(Context& context) {
-    ChooseTextFont(context.screen, context.pass.fontRecord);
+    ChooseTextFont(context.screen, context.pass.current.font.record);
     OpenPropertiesMenu(context);
     BuildFontHead(context);
 }

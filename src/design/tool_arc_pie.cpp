@@ -12,30 +12,31 @@ namespace {
 
 // The pressed button shows only once the window is known to exist, and without a pause.
 void PlaceArcOrPie(Context& context, ObjectKind kind, std::int16_t command,
-                   bool PropertiesTargets::*target) {
+                   PropertiesTarget target) {
     Design& design = context.design;
     PassState& pass = context.pass;
     ++design.objectNumber;
     if (!GraphicWindowExists(context)) return;
-    PressToolButton(context, command);
+    PressToolButton(context.screen, command);
     ArcMenu(context);
     OpenPropertiesMenu(context);
-    MapCorners(design, pass, kNearOffset);
-    BuildPendingStatement(context, kind);
-    if (pass.targets.*target) MoveMenu(context, RebuildAs(kind));
-    pass.targets.*target = false;
+    MapCorners(design, pass.area, pass.pending, kNearOffset);
+    BuildPendingStatement(context.pass.pending, context.pass.current.properties,
+                          context.design.objectNumber, kind);
+    if (pass.current.target == target) MoveMenu(context, RebuildAs(kind));
+    pass.current.target = PropertiesTarget::None;
     RecordObject(context, kind,
-                 [&context] { DrawOutline(context.screen, context.pass.MarkedArea()); });
+                 [&context] { DrawOutline(context.screen, context.pass.area.Rect()); });
 }
 
 }  // namespace
 
 void ArcTool(Context& context) {
-    PlaceArcOrPie(context, ObjectKind::Arc, kArcCommand, &PropertiesTargets::arc);
+    PlaceArcOrPie(context, ObjectKind::Arc, kArcCommand, PropertiesTarget::Arc);
 }
 
 void PieTool(Context& context) {
-    PlaceArcOrPie(context, ObjectKind::Pie, kPieCommand, &PropertiesTargets::pie);
+    PlaceArcOrPie(context, ObjectKind::Pie, kPieCommand, PropertiesTarget::Pie);
 }
 
 }  // namespace gridlet

@@ -44,28 +44,28 @@ bool TakeBitmapFile(Context& context) {
     PassState& pass = context.pass;
     const FileChoice choice = ChooseFile(context, FileMode::OpenBitmap);
     if (choice.result == 0) {
-        AbandonCommand(context);
+        AbandonCommand(context.screen, context.pass);
         return false;
     }
-    pass.bitmapPath = choice.designPath;
-    pass.bitmapName = FileNameOf(pass.bitmapPath);
+    pass.pending.bitmapPath = choice.designPath;
+    pass.pending.bitmapName = FileNameOf(pass.pending.bitmapPath);
     const BitmapSize size = ReadBitmapSize(choice.path);
-    pass.bitmapWidth = size.width;
-    pass.bitmapHeight = size.height;
+    pass.pending.bitmapWidth = size.width;
+    pass.pending.bitmapHeight = size.height;
     return true;
 }
 
 // False, after telling the user, when the bitmap could not be read or has no width.
 bool BitmapHasWidth(Context& context) {
     PassState& pass = context.pass;
-    if (pass.bitmapWidth != 0) return true;
+    if (pass.pending.bitmapWidth != 0) return true;
     ShowMessageBox(context.console,
                    "Something seems to be wrong with your BMP file. \r\n\r\n"
                    "Is it located in the Program's directory?\r\n\r\n"
                    "The name might be spelled wrong.         \r\n\r\n" +
-                       UpperCase(pass.bitmapName) + " is reporting zero for width.",
+                       UpperCase(pass.pending.bitmapName) + " is reporting zero for width.",
                    kQuestionCaption, MessageButtons::Ok, MessageIcon::None);
-    AbandonCommand(context);
+    AbandonCommand(context.screen, context.pass);
     return false;
 }
 
@@ -75,15 +75,16 @@ bool AgreesToFit(Context& context, const std::string& question) {
                        MessageIcon::None) == kAnswerYes) {
         return true;
     }
-    AbandonCommand(context);
+    AbandonCommand(context.screen, context.pass);
     return false;
 }
 
 bool FitHeight(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
-    if (design.windowHeight >= pass.bitmapHeight) return true;
-    const std::int32_t up = pass.y1 + kRowHeight - (design.windowHeight - pass.bitmapHeight);
+    if (design.windowHeight >= pass.pending.bitmapHeight) return true;
+    const std::int32_t up =
+        pass.pending.y1 + kRowHeight - (design.windowHeight - pass.pending.bitmapHeight);
     if (!AgreesToFit(context,
                      "Not enough height to contain the full BMP \r\n\r\n"
                      "Do you want to adjust it to fit?\r\n\r\n"
@@ -91,17 +92,17 @@ bool FitHeight(Context& context) {
                          S(up) + " pixels if you do.\r\n")) {
         return false;
     }
-    pass.y1 = design.windowHeight - pass.bitmapHeight - 21;
-    pass.AreaTop =
-        Nearest(static_cast<double>(kRowHeight * design.windowTopRow + pass.y1) / kRowHeight);
+    pass.pending.y1 = design.windowHeight - pass.pending.bitmapHeight - 21;
+    pass.area.AreaTop = Nearest(
+        static_cast<double>(kRowHeight * design.windowTopRow + pass.pending.y1) / kRowHeight);
     return true;
 }
 
 bool FitWidth(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
-    if (design.windowWidth >= pass.bitmapWidth) return true;
-    const std::int32_t left = pass.x1 - (design.windowWidth - pass.bitmapWidth);
+    if (design.windowWidth >= pass.pending.bitmapWidth) return true;
+    const std::int32_t left = pass.pending.x1 - (design.windowWidth - pass.pending.bitmapWidth);
     if (!AgreesToFit(context,
                      "Not enough width to contain the full BMP \r\n\r\n"
                      "Do you want to adjust it to fit?\r\n\r\n"
@@ -109,30 +110,34 @@ bool FitWidth(Context& context) {
                          S(left) + " pixels if you do.\r\n")) {
         return false;
     }
-    pass.x1 = design.windowWidth - pass.bitmapWidth;
-    pass.y1 = PixelY(pass.AreaTop, design.windowTopRow, kNearOffset.oy);
+    pass.pending.x1 = design.windowWidth - pass.pending.bitmapWidth;
+    pass.pending.y1 = PixelY(pass.area.AreaTop, design.windowTopRow, kNearOffset.oy);
     const double column = static_cast<double>(kColumnWidth);
-    pass.AreaLeft = Nearest((column * design.windowLeftCol + pass.x1) / column);
+    pass.area.AreaLeft = Nearest((column * design.windowLeftCol + pass.pending.x1) / column);
     return true;
 }
 
 // The marker covers the cells the bitmap itself covers, whatever area was marked.
 void CoverBitmapCells(PassState& pass) {
     const double column = static_cast<double>(kColumnWidth);
-    const std::int32_t rows = Nearest(static_cast<double>(pass.bitmapHeight) / kRowHeight - 1);
-    const std::int32_t columns = Nearest(pass.bitmapWidth / column - 1);
-    pass.AreaBottom = pass.AreaTop + rows + (kRowHeight * (1 + rows) < pass.bitmapHeight ? 1 : 0);
-    pass.AreaRight = pass.AreaLeft + columns + (column * (1 + columns) < pass.bitmapWidth ? 1 : 0);
+    const std::int32_t rows =
+        Nearest(static_cast<double>(pass.pending.bitmapHeight) / kRowHeight - 1);
+    const std::int32_t columns = Nearest(pass.pending.bitmapWidth / column - 1);
+    pass.area.AreaBottom =
+        pass.area.AreaTop + rows + (kRowHeight * (1 + rows) < pass.pending.bitmapHeight ? 1 : 0);
+    pass.area.AreaRight =
+        pass.area.AreaLeft + columns + (column * (1 + columns) < pass.pending.bitmapWidth ? 1 : 0);
 }
 
 void RecordBitmap(Context& context, ObjectKind kind) {
     RecordObject(context, kind, [&context] {
-        DrawOutlineAndName(context.screen, context.pass.MarkedArea(), context.pass.bitmapName);
+        DrawOutlineAndName(context.screen, context.pass.area.Rect(),
+                           context.pass.pending.bitmapName);
     });
 }
 
 bool StartBitmapTool(Context& context, std::int16_t command) {
-    PressToolButton(context, command);
+    PressToolButton(context.screen, command);
     ++context.design.objectNumber;
     return GraphicWindowExists(context) && AreaHasTwoColumns(context) && TakeBitmapFile(context);
 }
@@ -143,8 +148,9 @@ void StretchedBitmapTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
     if (!StartBitmapTool(context, kBmpStretchedCommand) || !BitmapHasWidth(context)) return;
-    MapCorners(design, pass, kNearOffset);
-    BuildPendingStatement(context, ObjectKind::StretchedBitmap);
+    MapCorners(design, pass.area, pass.pending, kNearOffset);
+    BuildPendingStatement(context.pass.pending, context.pass.current.properties,
+                          context.design.objectNumber, ObjectKind::StretchedBitmap);
     RecordBitmap(context, ObjectKind::StretchedBitmap);
 }
 
@@ -152,14 +158,15 @@ void NaturalBitmapTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
     if (!StartBitmapTool(context, kBmpCommand)) return;
-    MapFirstPoint(design, pass);
+    MapFirstPoint(design, pass.area, pass.pending);
     if (!FitHeight(context) || !FitWidth(context)) return;
-    LiftNegativeY1(pass);
+    LiftNegativeY1(pass.pending);
     // The render statement takes the far corner; the bitmap's own size puts it there.
-    pass.x2 = pass.x1 + pass.bitmapWidth;
-    pass.y2 = pass.y1 + pass.bitmapHeight;
-    BuildPendingStatement(context, ObjectKind::NaturalBitmap);
-    MoveMenuAs(context, &MoveMenuKinds::naturalBitmap, RebuildAs(ObjectKind::NaturalBitmap));
+    pass.pending.x2 = pass.pending.x1 + pass.pending.bitmapWidth;
+    pass.pending.y2 = pass.pending.y1 + pass.pending.bitmapHeight;
+    BuildPendingStatement(context.pass.pending, context.pass.current.properties,
+                          context.design.objectNumber, ObjectKind::NaturalBitmap);
+    MoveMenuAs(context, MoveMenuMode::NaturalBitmap, RebuildAs(ObjectKind::NaturalBitmap));
     CoverBitmapCells(pass);
     RecordBitmap(context, ObjectKind::NaturalBitmap);
 }

@@ -6,70 +6,67 @@
 
 namespace gridlet {
 
-void PressToolButton(Context& context, std::int16_t command) {
-    PressButton(context.screen, CommandButton(Strip::Left, command));
+void PressToolButton(Screen& screen, std::int16_t command) {
+    PressButton(screen, CommandButton(Strip::Left, command));
 }
 
-void AbandonCommand(Context& context) {
-    PassState& pass = context.pass;
-    context.screen.RestoreScreen(pass.snapshot);
+void AbandonCommand(Screen& screen, PassState& pass) {
+    screen.RestoreScreen(pass.snapshot);
     pass.snapshot.clear();
     // A refused line must not keep its width and colour for the next command.
-    pass.lineKeepFlag = false;
+    pass.current.lineKeepFlag = false;
 }
 
 bool GraphicWindowExists(Context& context) {
     if (context.design.windowExists != 0) return true;
     WindowNeededMessage(context.console);
-    AbandonCommand(context);
+    AbandonCommand(context.screen, context.pass);
     return false;
 }
 
 bool AreaHasTwoColumns(Context& context) {
-    if (context.pass.AreaLeft != context.pass.AreaRight) return true;
+    if (context.pass.area.AreaLeft != context.pass.area.AreaRight) return true;
     AreaNeededMessage(context.console, context.screen);
-    AbandonCommand(context);
+    AbandonCommand(context.screen, context.pass);
     return false;
 }
 
-void MapFirstPoint(const Design& design, PassState& pass) {
-    pass.x1 = PixelX(pass.AreaLeft, design.windowLeftCol, kNearOffset.ox);
-    pass.y1 = PixelY(pass.AreaTop, design.windowTopRow, kNearOffset.oy);
+void MapFirstPoint(const Design& design, const MarkedArea& area, PendingObject& pending) {
+    pending.x1 = PixelX(area.AreaLeft, design.windowLeftCol, kNearOffset.ox);
+    pending.y1 = PixelY(area.AreaTop, design.windowTopRow, kNearOffset.oy);
 }
 
-void MapSecondPoint(const Design& design, PassState& pass, PixelOffset offset) {
-    pass.x2 = PixelX(pass.AreaRight, design.windowLeftCol, offset.ox);
-    pass.y2 = PixelY(pass.AreaBottom, design.windowTopRow, offset.oy);
+void MapSecondPoint(const Design& design, const MarkedArea& area, PendingObject& pending,
+                    PixelOffset offset) {
+    pending.x2 = PixelX(area.AreaRight, design.windowLeftCol, offset.ox);
+    pending.y2 = PixelY(area.AreaBottom, design.windowTopRow, offset.oy);
 }
 
-void LiftNegativeY1(PassState& pass) {
-    if (pass.y1 < 0) pass.y1 = 3;
+void LiftNegativeY1(PendingObject& pending) {
+    if (pending.y1 < 0) pending.y1 = 3;
 }
 
-void MapCorners(const Design& design, PassState& pass, PixelOffset second) {
-    MapFirstPoint(design, pass);
-    MapSecondPoint(design, pass, second);
-    LiftNegativeY1(pass);
+void MapCorners(const Design& design, const MarkedArea& area, PendingObject& pending,
+                PixelOffset second) {
+    MapFirstPoint(design, area, pending);
+    MapSecondPoint(design, area, pending, second);
+    LiftNegativeY1(pending);
 }
 
-void BuildPendingStatement(Context& context, ObjectKind kind, Build build) {
-    const PassState& pass = context.pass;
-    const StatementValues values{context.design.objectNumber,
-                                 pass.x1,
-                                 pass.y1,
-                                 pass.x2,
-                                 pass.y2,
-                                 pass.starWidth,
-                                 pass.starHeight,
-                                 pass.arcStart,
-                                 pass.arcEnd,
-                                 pass.bitmapPath,
-                                 pass.properties};
-    context.pass.pendingStatement = StatementBlock(values, kind, build);
+void BuildPendingStatement(PendingObject& pending, const Properties& properties,
+                           std::int32_t objectNumber, ObjectKind kind, Build build) {
+    const StatementValues values{objectNumber,       pending.x1,       pending.y1,
+                                 pending.x2,         pending.y2,       pending.starWidth,
+                                 pending.starHeight, pending.arcStart, pending.arcEnd,
+                                 pending.bitmapPath, properties};
+    pending.pendingStatement = StatementBlock(values, kind, build);
 }
 
 PreviewRebuild RebuildAs(ObjectKind kind) {
-    return [kind](Context& context) { BuildPendingStatement(context, kind, Build::Rebuild); };
+    return [kind](Context& context) {
+        BuildPendingStatement(context.pass.pending, context.pass.current.properties,
+                              context.design.objectNumber, kind, Build::Rebuild);
+    };
 }
 
 }  // namespace gridlet

@@ -22,10 +22,10 @@ constexpr PixelOffset kNearOffset{3, 4};
 constexpr PixelOffset kFarOffset{7, 23};
 
 // Shows the left strip's button of the tool pressed, with the button's pause.
-void PressToolButton(Context& context, std::int16_t command);
+void PressToolButton(Screen& screen, std::int16_t command);
 
 // Ends a command that places nothing: the pass's screen comes back and its save is dropped.
-void AbandonCommand(Context& context);
+void AbandonCommand(Screen& screen, PassState& pass);
 
 // False, after the window-needed message, when there is no graphic window yet.
 bool GraphicWindowExists(Context& context);
@@ -34,18 +34,22 @@ bool GraphicWindowExists(Context& context);
 bool AreaHasTwoColumns(Context& context);
 
 // x1, y1 from the area's first corner; x2, y2 from its second corner.
-void MapFirstPoint(const Design& design, PassState& pass);
-void MapSecondPoint(const Design& design, PassState& pass, PixelOffset offset);
+void MapFirstPoint(const Design& design, const MarkedArea& area, PendingObject& pending);
+void MapSecondPoint(const Design& design, const MarkedArea& area, PendingObject& pending,
+                    PixelOffset offset);
 
 // A point above the window is put back inside it.
-void LiftNegativeY1(PassState& pass);
+void LiftNegativeY1(PendingObject& pending);
 
 // Both corners mapped, the second with the offset, and y1 then kept inside the window.
-void MapCorners(const Design& design, PassState& pass, PixelOffset second);
+void MapCorners(const Design& design, const MarkedArea& area, PendingObject& pending,
+                PixelOffset second);
 
-// Sets pendingStatement to the block of an object of this kind: the design's object number with
-// the pass's corners, properties and tool values, as placed or as the move menu rebuilds it.
-void BuildPendingStatement(Context& context, ObjectKind kind, Build build = Build::Placement);
+// Sets pendingStatement to the block of an object of this kind: its number with the pending
+// object's corners and tool values and the properties, as placed or as the move menu rebuilds it.
+void BuildPendingStatement(PendingObject& pending, const Properties& properties,
+                           std::int32_t objectNumber, ObjectKind kind,
+                           Build build = Build::Placement);
 
 // The move menu's Preview for a tool's object: the block rebuilt as the tool's own kind, whatever
 // target flags earlier refused commands have left set.

@@ -10,7 +10,7 @@ namespace {
 
 void RecordLine(Context& context, ObjectKind kind) {
     RecordObject(context, kind,
-                 [&context] { DrawLineMarker(context.screen, context.pass.MarkedArea()); });
+                 [&context] { DrawLineMarker(context.screen, context.pass.area.Rect()); });
 }
 
 }  // namespace
@@ -18,27 +18,30 @@ void RecordLine(Context& context, ObjectKind kind) {
 void LineTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
-    PressToolButton(context, kLineCommand);
-    pass.lineKeepFlag = true;
+    PressToolButton(context.screen, kLineCommand);
+    pass.current.lineKeepFlag = true;
     ++design.objectNumber;
     if (!GraphicWindowExists(context)) return;
-    MapCorners(design, pass, kNearOffset);
-    BuildPendingStatement(context, ObjectKind::Line);
-    if (pass.targets.line) MoveMenu(context, RebuildAs(ObjectKind::Line));
-    pass.targets.line = false;
+    MapCorners(design, pass.area, pass.pending, kNearOffset);
+    BuildPendingStatement(context.pass.pending, context.pass.current.properties,
+                          context.design.objectNumber, ObjectKind::Line);
+    if (pass.current.target == PropertiesTarget::Line)
+        MoveMenu(context, RebuildAs(ObjectKind::Line));
+    pass.current.target = PropertiesTarget::None;
     RecordLine(context, ObjectKind::Line);
 }
 
 void LineStepTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
-    PressToolButton(context, kLineStepCommand);
+    PressToolButton(context.screen, kLineStepCommand);
     ++design.objectNumber;
     if (!GraphicWindowExists(context)) return;
-    MapFirstPoint(design, pass);
-    LiftNegativeY1(pass);
-    BuildPendingStatement(context, ObjectKind::LineStep);
-    MoveMenuAs(context, &MoveMenuKinds::lineStep, RebuildAs(ObjectKind::LineStep));
+    MapFirstPoint(design, pass.area, pass.pending);
+    LiftNegativeY1(pass.pending);
+    BuildPendingStatement(context.pass.pending, context.pass.current.properties,
+                          context.design.objectNumber, ObjectKind::LineStep);
+    MoveMenuAs(context, MoveMenuMode::LineStep, RebuildAs(ObjectKind::LineStep));
     RecordLine(context, ObjectKind::LineStep);
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 void RecordPaint(Context& context, ObjectKind kind) {
     RecordObject(context, kind,
-                 [&context] { DrawLetterP(context.screen, context.pass.MarkedArea()); });
+                 [&context] { DrawLetterP(context.screen, context.pass.area.Rect()); });
 }
 
 }  // namespace
@@ -20,15 +20,16 @@ void PaintTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
     ++design.objectNumber;
-    PressToolButton(context, kPaintCommand);
+    PressToolButton(context.screen, kPaintCommand);
     if (!GraphicWindowExists(context)) return;
-    pass.targets.paint = true;
+    pass.current.target = PropertiesTarget::Paint;
     OpenPropertiesMenu(context);
-    MapCorners(design, pass, kFarOffset);
-    BuildPendingStatement(context, ObjectKind::Paint);
+    MapCorners(design, pass.area, pass.pending, kFarOffset);
+    BuildPendingStatement(context.pass.pending, context.pass.current.properties,
+                          context.design.objectNumber, ObjectKind::Paint);
     // The design's first paint is its background and stays where it is.
     if (design.objectNumber != 1) MoveMenu(context, RebuildAs(ObjectKind::Paint));
-    pass.targets.paint = false;
+    pass.current.target = PropertiesTarget::None;
     RecordPaint(context, ObjectKind::Paint);
 }
 
@@ -38,8 +39,9 @@ void PaintReplaceTool(Context& context) {
     ++design.objectNumber;
     if (!GraphicWindowExists(context)) return;
     OpenPropertiesMenu(context);
-    MapCorners(design, pass, kFarOffset);
-    BuildPendingStatement(context, ObjectKind::PaintReplace);
+    MapCorners(design, pass.area, pass.pending, kFarOffset);
+    BuildPendingStatement(context.pass.pending, context.pass.current.properties,
+                          context.design.objectNumber, ObjectKind::PaintReplace);
     RecordPaint(context, ObjectKind::PaintReplace);
 }
 

@@ -20,12 +20,13 @@ void AddSupport(Design& design, SupportTexts (*add)(SupportTexts)) {
 
 // Builds the block, offers the move menu when the right strip started the tool, lets go of the
 // strip's target and records the object with its outline.
-void PlaceOutlined(Context& context, ObjectKind kind, bool PropertiesTargets::*target) {
-    BuildPendingStatement(context, kind);
-    if (context.pass.targets.*target) MoveMenu(context, RebuildAs(kind));
-    context.pass.targets.*target = false;
+void PlaceOutlined(Context& context, ObjectKind kind, PropertiesTarget target) {
+    BuildPendingStatement(context.pass.pending, context.pass.current.properties,
+                          context.design.objectNumber, kind);
+    if (context.pass.current.target == target) MoveMenu(context, RebuildAs(kind));
+    context.pass.current.target = PropertiesTarget::None;
     RecordObject(context, kind,
-                 [&context] { DrawOutline(context.screen, context.pass.MarkedArea()); });
+                 [&context] { DrawOutline(context.screen, context.pass.area.Rect()); });
 }
 
 }  // namespace
@@ -33,55 +34,55 @@ void PlaceOutlined(Context& context, ObjectKind kind, bool PropertiesTargets::*t
 void StarTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
-    PressToolButton(context, kStarCommand);
+    PressToolButton(context.screen, kStarCommand);
     ++design.objectNumber;
     if (!GraphicWindowExists(context) || !AreaHasTwoColumns(context)) return;
-    MapFirstPoint(design, pass);
-    MapSecondPoint(design, pass, kFarOffset);
+    MapFirstPoint(design, pass.area, pass.pending);
+    MapSecondPoint(design, pass.area, pass.pending, kFarOffset);
     // The inner points keep the size the star was placed with, whatever the move menu does.
-    pass.starWidth = pass.x2 - pass.x1;
-    pass.starHeight = pass.y2 - pass.y1;
+    pass.pending.starWidth = pass.pending.x2 - pass.pending.x1;
+    pass.pending.starHeight = pass.pending.y2 - pass.pending.y1;
     AddSupport(design, AddStarSupport);
     design.localDecls = AddStarLocals(design.localDecls);
     // A star without a chosen point count has five points, and without an edge colour a black
     // edge; the properties keep these for the rest of the command.
-    DefaultStarPoints(pass.properties);
-    DefaultStarEdge(pass.properties);
-    PlaceOutlined(context, ObjectKind::Star, &PropertiesTargets::star);
+    DefaultStarPoints(pass.current.properties);
+    DefaultStarEdge(pass.current.properties);
+    PlaceOutlined(context, ObjectKind::Star, PropertiesTarget::Star);
 }
 
 void PolygonTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
-    PressToolButton(context, kPolygonCommand);
+    PressToolButton(context.screen, kPolygonCommand);
     ++design.objectNumber;
     if (!GraphicWindowExists(context) || !AreaHasTwoColumns(context)) return;
-    MapCorners(design, pass, kNearOffset);
+    MapCorners(design, pass.area, pass.pending, kNearOffset);
     AddSupport(design, AddPolygonSupport);
     design.localDecls = AddPolygonLocals(design.localDecls);
     // A polygon without a chosen side count has eight sides.
-    DefaultPolygonSides(pass.properties);
-    PlaceOutlined(context, ObjectKind::Polygon, &PropertiesTargets::polygon);
+    DefaultPolygonSides(pass.current.properties);
+    PlaceOutlined(context, ObjectKind::Polygon, PropertiesTarget::Polygon);
 }
 
 void BoxTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
-    PressToolButton(context, kRectangleCommand);
+    PressToolButton(context.screen, kRectangleCommand);
     ++design.objectNumber;
     if (!GraphicWindowExists(context)) return;
-    MapCorners(design, pass, kNearOffset);
-    PlaceOutlined(context, ObjectKind::Box, &PropertiesTargets::rectangle);
+    MapCorners(design, pass.area, pass.pending, kNearOffset);
+    PlaceOutlined(context, ObjectKind::Box, PropertiesTarget::Rectangle);
 }
 
 void EllipseTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
     ++design.objectNumber;
-    PressToolButton(context, kEllipseCommand);
+    PressToolButton(context.screen, kEllipseCommand);
     if (!GraphicWindowExists(context)) return;
-    MapCorners(design, pass, kNearOffset);
-    PlaceOutlined(context, ObjectKind::Ellipse, &PropertiesTargets::ellipse);
+    MapCorners(design, pass.area, pass.pending, kNearOffset);
+    PlaceOutlined(context, ObjectKind::Ellipse, PropertiesTarget::Ellipse);
 }
 
 }  // namespace gridlet

@@ -88,10 +88,11 @@ class RestoredOnExit {
 std::string PreviewedPlace(Context& context, const std::string& name) {
     const RestoredOnExit body(context.design.doStringBody);
     std::string positionPart;
-    MoveMenuAs(context, &MoveMenuKinds::stringTool, [&](Context& c) {
-        positionPart = StringPositionPart(c.pass.properties.edgeColor, c.pass.properties.fillColor,
-                                          c.pass.x1, c.pass.y1, name);
-        c.design.doStringBody = body.Kept() + c.pass.fontHead + positionPart;
+    MoveMenuAs(context, MoveMenuMode::StringVariable, [&](Context& c) {
+        positionPart = StringPositionPart(c.pass.current.properties.edgeColor,
+                                          c.pass.current.properties.fillColor, c.pass.pending.x1,
+                                          c.pass.pending.y1, name);
+        c.design.doStringBody = body.Kept() + c.pass.current.font.fontHead + positionPart;
     });
     return positionPart;
 }
@@ -106,25 +107,26 @@ void StringTool(Context& context) {
     const std::string name = AskForName(context);
     // A nameless variable would be a declaration that does not compile.
     if (name.empty()) {
-        AbandonCommand(context);
+        AbandonCommand(context.screen, context.pass);
         --design.objectNumber;
         return;
     }
-    if (!HasFontNew(pass.fontHead)) pass.fontHead = kStringDefaultFontHead;
-    pass.x1 = PixelX(pass.AreaLeft, design.windowLeftCol, kFirstOffset.ox);
-    pass.y1 = PixelY(pass.AreaTop, design.windowTopRow, kFirstOffset.oy);
-    pass.x2 = PixelX(pass.AreaRight, design.windowLeftCol, kSecondOffset.ox);
-    pass.y2 = PixelY(pass.AreaBottom, design.windowTopRow, kSecondOffset.oy);
+    if (!HasFontNew(pass.current.font.fontHead))
+        pass.current.font.fontHead = kStringDefaultFontHead;
+    pass.pending.x1 = PixelX(pass.area.AreaLeft, design.windowLeftCol, kFirstOffset.ox);
+    pass.pending.y1 = PixelY(pass.area.AreaTop, design.windowTopRow, kFirstOffset.oy);
+    pass.pending.x2 = PixelX(pass.area.AreaRight, design.windowLeftCol, kSecondOffset.ox);
+    pass.pending.y2 = PixelY(pass.area.AreaBottom, design.windowTopRow, kSecondOffset.oy);
     ++design.stringCounter;
     design.mainAssignments += StringAssignmentLine(name, design.stringCounter);
     design.globalDecls += StringGlobalLine(name);
 
     const std::string positionPart = PreviewedPlace(context, name);
-    pass.pendingStatement = pass.fontHead + positionPart;
+    pass.pending.pendingStatement = pass.current.font.fontHead + positionPart;
     RecordStatement(context, ObjectKind::StringVariable, positionPart, [&context, &name] {
-        DrawStringMarker(context.screen, context.pass.MarkedArea(), name);
+        DrawStringMarker(context.screen, context.pass.area.Rect(), name);
     });
-    pass.fontHead.clear();
+    pass.current.font.fontHead.clear();
 }
 
 }  // namespace gridlet

@@ -1,7 +1,6 @@
 #include "design/tool_text.h"
 
 #include <cmath>
-#include <utility>
 
 #include "codegen/font_head.h"
 #include "codegen/local_decls.h"
@@ -26,9 +25,9 @@ constexpr long double kMargin = 6;
 
 // The command ends with nothing placed and its object number given back.
 void DropText(Context& context) {
-    AbandonCommand(context);
+    AbandonCommand(context.screen, context.pass);
     --context.design.objectNumber;
-    context.pass.pendingStatement.clear();
+    context.pass.pending.pendingStatement.clear();
 }
 
 }  // namespace
@@ -46,43 +45,46 @@ void BuildTextStatement(Context& context) {
     Design& design = context.design;
     const PassState& pass = context.pass;
     design.localDecls = AddTextLocals(design.localDecls);
-    context.pass.pendingStatement =
-        TextBlock(pass.fontHead, {pass.enteredText, pass.x1, pass.y1, design.objectNumber,
-                                  pass.lineLimitColumn - pass.AreaLeft});
+    context.pass.pending.pendingStatement =
+        TextBlock(pass.current.font.fontHead,
+                  {pass.pending.enteredText, pass.pending.x1, pass.pending.y1, design.objectNumber,
+                   pass.pending.lineLimitColumn - pass.area.AreaLeft});
 }
 
 void TextTool(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
     // The right strip's flag lasts this one command, however it ends.
-    const bool fromRightStrip = std::exchange(pass.targets.text, false);
-    PressToolButton(context, kTextCommand);
+    const bool fromRightStrip = pass.current.target == PropertiesTarget::Text;
+    if (fromRightStrip) pass.current.target = PropertiesTarget::None;
+    PressToolButton(context.screen, kTextCommand);
     ++design.objectNumber;
     if (!GraphicWindowExists(context)) return;
     design.localDecls = AddFontLocals(design.localDecls);
-    if (!HasFontNew(pass.fontHead)) pass.fontHead = kTextDefaultFontHead;
-    pass.x1 = PixelX(pass.AreaLeft, design.windowLeftCol, kTextOffset.ox);
-    pass.y1 = PixelY(pass.AreaTop, design.windowTopRow, kTextOffset.oy);
+    if (!HasFontNew(pass.current.font.fontHead)) pass.current.font.fontHead = kTextDefaultFontHead;
+    pass.pending.x1 = PixelX(pass.area.AreaLeft, design.windowLeftCol, kTextOffset.ox);
+    pass.pending.y1 = PixelY(pass.area.AreaTop, design.windowTopRow, kTextOffset.oy);
 
-    pass.enteredText = EnterText(context.screen, pass.MarkedArea(), pass.chosenTextFont);
-    if (pass.enteredText.empty()) return DropText(context);
-    pass.chosenTextFont.faceName.clear();
+    pass.pending.enteredText =
+        EnterText(context.screen, pass.area.Rect(), pass.current.font.chosen);
+    if (pass.pending.enteredText.empty()) return DropText(context);
+    pass.current.font.chosen.faceName.clear();
     if (fromRightStrip) {
-        pass.lineLimitColumn =
-            FontColumnLimit(pass.AreaLeft, pass.AreaRight, pass.chosenTextFont.pointSize);
+        pass.pending.lineLimitColumn = FontColumnLimit(pass.area.AreaLeft, pass.area.AreaRight,
+                                                       pass.current.font.chosen.pointSize);
         BuildTextStatement(context);  // what Move to Back sends when nothing was previewed
         MoveMenu(context, BuildTextStatement);
     } else {
-        pass.lineLimitColumn = pass.AreaRight;
+        pass.pending.lineLimitColumn = pass.area.AreaRight;
     }
     // The block follows every move and column width the menu set, previewed or not; a block sent
     // to the back is there already.
-    if (pass.sentToBackStatement.empty()) BuildTextStatement(context);
-    RecordStatement(context, ObjectKind::Text, pass.pendingStatement,
-                    [&context] { DrawTextMarker(context.screen, context.pass.MarkedArea()); });
-    pass.enteredText.clear();
-    pass.fontHead.clear();
-    pass.properties.edgeColor.clear();
+    if (pass.pending.sentToBackStatement.empty()) BuildTextStatement(context);
+    RecordStatement(context, ObjectKind::Text, pass.pending.pendingStatement,
+                    [&context] { DrawTextMarker(context.screen, context.pass.area.Rect()); });
+    pass.pending.enteredText.clear();
+    pass.current.font.fontHead.clear();
+    pass.current.properties.edgeColor.clear();
 }
 
 }  // namespace gridlet

@@ -55,7 +55,7 @@ void PopHistory(Context& context) {
     PassState& pass = context.pass;
     context.screen.RestoreScreen(design.screenHistory[0]);
     DropNewestHistory(design);
-    pass.lineKeepFlag = false;
+    pass.current.lineKeepFlag = false;
 }
 
 }  // namespace gridlet

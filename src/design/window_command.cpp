@@ -10,7 +10,8 @@ namespace {
 
 // A right click ends the area phase without an area and leaves all four corners 0.
 bool AreaMarked(const PassState& pass) {
-    return pass.AreaTop != 0 || pass.AreaLeft != 0 || pass.AreaBottom != 0 || pass.AreaRight != 0;
+    return pass.area.AreaTop != 0 || pass.area.AreaLeft != 0 || pass.area.AreaBottom != 0 ||
+           pass.area.AreaRight != 0;
 }
 
 }  // namespace
@@ -38,7 +39,7 @@ void WindowCommand(Context& context) {
     Design& design = context.design;
     PassState& pass = context.pass;
     Screen& screen = context.screen;
-    PressToolButton(context, kWindowCommand);
+    PressToolButton(context.screen, kWindowCommand);
     screen.RestoreScreen(pass.snapshot);
     if (design.windowExists != 0) return;
     // A window made of no area would leave no cell where a later area could start.
@@ -46,11 +47,11 @@ void WindowCommand(Context& context) {
         AreaNeededMessage(context.console, screen);
         return;
     }
-    CreateWindow(design, pass.MarkedArea(), pass.properties);
+    CreateWindow(design, pass.area.Rect(), pass.current.properties);
 
     // Keep only the window area of the grid on screen.
     context.console.SetColor(0, 7);
-    CellRect window = pass.MarkedArea();
+    CellRect window = pass.area.Rect();
     const std::string cells = screen.ReadCellBlock(window);
     context.console.ClearScreen();
     screen.WriteCellBlock(window, cells);

@@ -282,9 +282,9 @@ bool MatchesFilter(std::string_view name, std::string_view pattern) {
 }
 
 FileChoice ChooseFile(Context& context, FileMode mode) {
-    context.console.SetTitle(kTitlePrefix + CellText(context.pass.lastChosenPath));
+    context.console.SetTitle(kTitlePrefix + CellText(context.pass.memory.lastChosenPath));
     context.console.Sleep(kTitlePause);
-    context.pass.lastChosenPath.clear();
+    context.pass.memory.lastChosenPath.clear();
     FileChoice choice;
     {
         const DialogCover cover(context.screen.console(), kFileChooser.Rect());
@@ -295,7 +295,7 @@ FileChoice ChooseFile(Context& context, FileMode mode) {
             choice.result = 1;
         }
     }
-    context.pass.lastChosenPath = choice.designPath;
+    context.pass.memory.lastChosenPath = choice.designPath;
     return choice;
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "model/design.h"
-#include "model/pass_state.h"
+#include "model/properties.h"
 #include "platform/font_catalog.h"
 #include "screen/screen.h"
 

@@ -30,20 +30,24 @@ bool OnButton(const ClickResult& click, const CellRect& button) {
     return button.Contains(click.row, click.col);
 }
 
-bool FillColourBarred(const PropertiesTargets& t) {
-    return t.line || t.arc || t.star;
+using enum PropertiesTarget;
+
+// What each kind of object keeps out of the menu.
+bool FillColourBarred(PropertiesTarget t) {
+    return t == Line || t == Arc || t == Star;
 }
-bool EdgeColourBarred(const PropertiesTargets& t) {
-    return t.paintReplace;
+bool EdgeColourBarred(PropertiesTarget t) {
+    return t == PaintReplace;
 }
-bool StyleBarred(const PropertiesTargets& t) {
-    return t.line || t.arc || t.star || t.text || t.paint || t.paintReplace;
+bool StyleBarred(PropertiesTarget t) {
+    return t == Line || t == Arc || t == Star || t == Text || t == Paint || t == PaintReplace;
 }
-bool CornerBarred(const PropertiesTargets& t) {
-    return t.line || t.arc || t.text || t.pie || t.ellipse || t.paint || t.paintReplace;
+bool CornerBarred(PropertiesTarget t) {
+    return t == Line || t == Arc || t == Text || t == Pie || t == Ellipse || t == Paint ||
+           t == PaintReplace;
 }
-bool ThicknessBarred(const PropertiesTargets& t) {
-    return t.text || t.paint || t.paintReplace;
+bool ThicknessBarred(PropertiesTarget t) {
+    return t == Text || t == Paint || t == PaintReplace;
 }
 
 // A cancelled chooser leaves the property as it was.
@@ -56,7 +60,7 @@ void StyleEntry(Context& context) {
     context.screen.SaveScreen(beneath);
     PaintPropertiesStylePressed(context.screen);
     PaintStylePanel(context.screen);
-    context.pass.properties.fillStyle = InputField(context.console, 23, 50);
+    context.pass.current.properties.fillStyle = InputField(context.console, 23, 50);
     context.screen.RestoreScreen(beneath);
 }
 
@@ -64,7 +68,7 @@ void NumberEntry(Context& context) {
     std::string beneath;
     context.screen.SaveScreen(beneath);
     PaintNumberPanel(context.screen);
-    context.pass.properties.cornerSidesPoints = InputField(context.console, 16, 56);
+    context.pass.current.properties.cornerSidesPoints = InputField(context.console, 16, 56);
     context.screen.RestoreScreen(beneath);
 }
 
@@ -75,7 +79,7 @@ void PickThickness(Context& context, int col) {
     const int button = (col - 31) / 3;
     kThicknessPressed[static_cast<std::size_t>(button)](context.screen);
     context.console.Sleep(kPressedPause);
-    context.pass.properties.lineWidth = std::to_string(2 * (button + 1));
+    context.pass.current.properties.lineWidth = std::to_string(2 * (button + 1));
 }
 
 bool OnOk(const ClickResult& click) {
@@ -84,33 +88,33 @@ bool OnOk(const ClickResult& click) {
 
 // A barred button beeps or stays silent as the menu has it; the values stay as they are.
 void TakeClick(Context& context, const ClickResult& click) {
-    const PropertiesTargets& targets = context.pass.targets;
-    Properties& properties = context.pass.properties;
+    const PropertiesTarget target = context.pass.current.target;
+    Properties& properties = context.pass.current.properties;
     if (OnButton(click, kFillColourButton)) {
-        if (FillColourBarred(targets)) {
+        if (FillColourBarred(target)) {
             context.console.Beep();
             return;
         }
         PaintPropertiesFillPressed(context.screen);
         ChooseColourInto(context.screen, properties.fillColor);
     } else if (OnButton(click, kEdgeColourButton)) {
-        if (EdgeColourBarred(targets)) return;
+        if (EdgeColourBarred(target)) return;
         PaintPropertiesEdgePressed(context.screen);
         ChooseColourInto(context.screen, properties.edgeColor);
     } else if (OnButton(click, kStyleButton)) {
-        if (StyleBarred(targets)) {
+        if (StyleBarred(target)) {
             context.console.Beep();
             return;
         }
         StyleEntry(context);
     } else if (OnButton(click, kNumberButton)) {
-        if (CornerBarred(targets)) {
+        if (CornerBarred(target)) {
             context.console.Beep();
             return;
         }
         NumberEntry(context);
     } else if (click.row >= 20 && click.row <= 22) {
-        if (ThicknessBarred(targets)) return;
+        if (ThicknessBarred(target)) return;
         PickThickness(context, click.col);
     }
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "model/pass_state.h"
+#include "model/properties.h"
 #include "screen/image_info.h"
 #include "screen/screen.h"
 
@@ -16,7 +16,7 @@ namespace gridlet {
 enum class Strip { Left, Right };
 
 // What a click on a button asks for in the area phase.
-enum class AreaRequest { None, Preview, Undo, Exit, CodeView, Build };
+enum class AreaRequest { None, Preview, Undo, Exit, CodeView, Build, Help };
 
 // What a left click on a button does in the tool phase.
 enum class ToolAction {
@@ -37,10 +37,10 @@ struct StripButton {
     int pressedPause;          // after the pressed look, in ms
     std::string_view hint;     // empty: the hint row keeps what it shows
     ToolAction toolAction;
-    bool PropertiesTargets::*target;  // the properties target a click sets, or nullptr
-    AreaRequest areaRequest;
-    bool needsWindow;   // the area request counts only once the graphic window exists
-    bool rightPrinter;  // a right click asks for printer code (request 2)
+    PropertiesTarget target = PropertiesTarget::None;  // what a click sets the menu up for
+    AreaRequest areaRequest = AreaRequest::None;
+    bool needsWindow = false;   // the area request counts only once the graphic window exists
+    bool rightPrinter = false;  // a right click asks for printer code
 };
 
 // The button under a cell as the area phase tests it (the strips' columns 1-9 and 82-90), or

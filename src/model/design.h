@@ -1,13 +1,11 @@
 #pragma once
 // What a design is: the code of its objects and of its routines, the undo history, the object
-// number, the graphic window and the sections of the last composition. Owned by the main loop;
-// this is what a design file keeps and what Build reads.
+// number and the graphic window. Owned by the main loop; this is what a design file keeps and
+// what Build reads.
 
 #include <array>
 #include <cstdint>
 #include <string>
-
-#include "model/sections.h"
 
 namespace gridlet {
 
@@ -54,9 +52,6 @@ struct Design {
     std::int32_t windowY = 0;
     std::int32_t windowWidth = 0;
     std::int32_t windowHeight = 0;
-
-    SectionTable sections;
-    std::string programText;
 };
 
 }  // namespace gridlet

@@ -27,18 +27,16 @@ std::string KeepInFile(const std::string& programText) {
 
 }  // namespace
 
-std::string ClipboardText(const SectionTable& sections, int buildRequest) {
+std::string ClipboardText(const SectionTable& sections, CodeForm form) {
     std::string text = JoinSections(sections, kLastRoutineSection);
-    if (buildRequest == 1) text += " END SUB\r\n";
+    if (form == CodeForm::GraphicWindow) text += " END SUB\r\n";
     return text;
 }
 
-void RunClipboardRoute(Context& context) {
-    Design& design = context.design;
-    PassState& pass = context.pass;
-    design.programText = ClipboardText(design.sections, pass.requests.buildRequest);
+void RunClipboardRoute(Context& context, const SectionTable& sections, CodeForm form) {
+    const std::string programText = ClipboardText(sections, form);
     context.clipboard.Empty();
-    const bool reached = context.clipboard.SetText(design.programText);
+    const bool reached = context.clipboard.SetText(programText);
 
     context.console.Beep();
     context.console.Sleep(400);
@@ -48,11 +46,7 @@ void RunClipboardRoute(Context& context) {
     PaintCompletionPanel(context.screen);
     context.console.Sleep(1000);
     context.screen.RestoreScreen(saved);
-    if (!reached) pass.hintRowNotice = KeepInFile(design.programText);
-    design.programText.clear();
-
-    pass.requests.previewRequest = 0;
-    pass.requests.buildRequest = 0;
+    if (!reached) context.pass.hintRowNotice = KeepInFile(programText);
 }
 
 }  // namespace gridlet

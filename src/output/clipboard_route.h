@@ -4,23 +4,21 @@
 #include <string>
 
 #include "interact/context.h"
-#include "model/design.h"
-#include "model/pass_state.h"
+#include "model/output_request.h"
+#include "model/sections.h"
 
 namespace gridlet {
 
 // Where the code goes, in the current directory, when no clipboard can be reached.
 constexpr char kClipboardFile[] = "Gridlet-clipboard.bas";
 
-// Sections 1 to 38; graphic-window code (buildRequest 1) is closed with " END SUB", printer code
-// is already closed by its section 38.
-std::string ClipboardText(const SectionTable& sections, int buildRequest);
+// The sections of the routine; graphic-window code is closed with " END SUB", printer code is
+// already closed by its last section.
+std::string ClipboardText(const SectionTable& sections, CodeForm form);
 
-// Places ClipboardText of design.sections on the clipboard, beeps twice, shows the completion
-// panel for 1 s, restores the screen, and clears programText and the build and preview requests.
-// The main loop holds its command key only for the pass, so nothing else is pending. When no
-// clipboard confirmed the text it is also written to kClipboardFile, and the next area phase
-// says so.
-void RunClipboardRoute(Context& context);
+// Places ClipboardText of the sections on the clipboard, beeps twice, shows the completion panel
+// for 1 s and restores the screen. When no clipboard confirmed the text it is also written to
+// kClipboardFile, and the next area phase says so.
+void RunClipboardRoute(Context& context, const SectionTable& sections, CodeForm form);
 
 }  // namespace gridlet

@@ -27,34 +27,15 @@ bool OpenInEditor(Context& context, const std::string& directory, const std::str
     return started;
 }
 
-// The request is served and the text gone however the route ends, so neither is left for the
-// next composition.
-class RouteEnd {
-  public:
-    explicit RouteEnd(Context& context) : context_(context) {}
-    ~RouteEnd() {
-        context_.pass.requests.codeViewRequest = 0;
-        context_.design.programText.clear();
-    }
-    RouteEnd(const RouteEnd&) = delete;
-    RouteEnd& operator=(const RouteEnd&) = delete;
-
-  private:
-    Context& context_;
-};
-
 }  // namespace
 
-void RunCodeViewRoute(Context& context) {
-    const RouteEnd routeEnd(context);
-    Design& design = context.design;
+void RunCodeViewRoute(Context& context, SectionTable sections) {
     Console& console = context.console;
     const std::string directory = CurrentDirectory();
     const std::string source = directory + "/Testgui.bas";
     if (FileExists(source)) DeleteFile(source);
     console.Sleep(200);
-    design.programText = CompleteProgram(design.sections, design);
-    WriteFileBytes(source, design.programText);
+    WriteFileBytes(source, CompleteProgram(sections, context.design));
     console.Sleep(200);
     const bool opened = OpenInEditor(context, directory, source);
     console.Sleep(200);

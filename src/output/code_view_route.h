@@ -4,6 +4,7 @@
 // terminal back and repaints the whole screen.
 
 #include "interact/context.h"
+#include "model/sections.h"
 
 namespace gridlet {
 
@@ -11,8 +12,8 @@ namespace gridlet {
 constexpr char kNoEditorText[] =
     " No editor found: set VISUAL or EDITOR, or install sensible-editor, editor, nano or vi    ";
 
-// Runs after the composition. Ends with codeViewRequest 0 and programText empty, also when the
-// file cannot be deleted or written (BasicError 70, for the main loop's error trap).
-void RunCodeViewRoute(Context& context);
+// Runs with the composed sections. A file that cannot be deleted or written throws BasicError 70,
+// for the main loop's error trap.
+void RunCodeViewRoute(Context& context, SectionTable sections);
 
 }  // namespace gridlet

@@ -19,28 +19,24 @@ std::string DoStringRoutine(const std::string& body) {
 
 // A block sent to the back goes in front of the earlier ones; a shifted line step is drawn with
 // the lines, any other shifted object after everything else.
-void PlaceMoveMenuStatements(const std::string& backLayerCode, int moveToBackRequest,
-                             const std::string& movePreviewStatement, SectionTable& sections) {
-    if (moveToBackRequest != 0) {
-        sections[Section::BackLayer] = movePreviewStatement + backLayerCode;
+void PlaceMoveMenuStatements(const std::string& backLayerCode, const MovePreview& preview,
+                             SectionTable& sections) {
+    const std::string statement(preview.statement);
+    if (preview.toBack) {
+        sections[Section::BackLayer] = statement + backLayerCode;
         return;
     }
     sections[Section::BackLayer] = backLayerCode;
-    if (movePreviewStatement.find("GRAPHIC LINE STEP") != std::string::npos) {
-        sections[Section::ShiftedLineStep] = movePreviewStatement;
+    if (statement.find("GRAPHIC LINE STEP") != std::string::npos) {
+        sections[Section::ShiftedLineStep] = statement;
     } else {
-        sections[Section::ShiftedObject] = movePreviewStatement;
+        sections[Section::ShiftedObject] = statement;
     }
-}
-
-bool AnyRequestIs(const AreaRequests& r, int value) {
-    return r.codeViewRequest == value || r.previewRequest == value || r.buildRequest == value;
 }
 
 }  // namespace
 
-SectionTable ComposeSections(const Design& design, const AreaRequests& requests,
-                             int moveToBackRequest, const std::string& movePreviewStatement) {
+SectionTable ComposeSections(const Design& design, CodeForm form, const MovePreview& preview) {
     SectionTable sections;
     sections[Section::GlobalDecls] = design.globalDecls + "\r\n";
     sections[Section::TypeDecls] = design.typeDecls;
@@ -52,34 +48,37 @@ SectionTable ComposeSections(const Design& design, const AreaRequests& requests,
     sections[Section::WindowCode] = design.windowCode;
     sections[Section::WindowBackground] = design.windowBackgroundCode;
     sections[Section::BackgroundPaint] = design.backgroundPaintCode;
-    PlaceMoveMenuStatements(design.backLayerCode, moveToBackRequest, movePreviewStatement,
-                            sections);
+    PlaceMoveMenuStatements(design.backLayerCode, preview, sections);
     for (const KindEntry& kind : kKindTable) {
         // The string variables' statements are in their routine, composed above.
         if (kind.section != Section::DoStringRoutine)
             sections[kind.section] = design.*kind.accumulator;
     }
 
-    if (AnyRequestIs(requests, 1)) {
+    if (form == CodeForm::GraphicWindow) {
         sections[Section::EndSub] = " END SUB \r\n\r\n";
-    } else if (AnyRequestIs(requests, 2)) {
+    } else {
         sections = ConvertToPrinterCode(std::move(sections));
     }
     return sections;
 }
 
-void ComposeProgram(Context& context) {
-    Design& design = context.design;
-    const PassState& pass = context.pass;
-    design.sections =
-        ComposeSections(design, pass.requests, pass.moveToBackRequest, pass.movePreviewStatement);
-    if (pass.requests.codeViewRequest != 0) {
-        RunCodeViewRoute(context);
-    } else if (pass.requests.previewRequest != 0) {
-        RunPreviewRoute(context);
-    } else if (pass.requests.buildRequest != 0) {
-        RunClipboardRoute(context);
+SectionTable ComposeProgram(Context& context, const OutputRequest& request) {
+    const PendingObject& pending = context.pass.pending;
+    const SectionTable sections = ComposeSections(
+        context.design, request.form, {pending.movePreviewStatement, pending.moveToBack});
+    switch (request.route) {
+        case OutputRoute::CodeView:
+            RunCodeViewRoute(context, sections);
+            break;
+        case OutputRoute::Preview:
+            RunPreviewRoute(context, sections);
+            break;
+        case OutputRoute::Build:
+            RunClipboardRoute(context, sections, request.form);
+            break;
     }
+    return sections;
 }
 
 }  // namespace gridlet

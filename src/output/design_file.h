@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/design.h"
+#include "model/sections.h"
 #include "platform/console.h"
 
 namespace gridlet {

@@ -116,9 +116,7 @@ bool DesignHoldsAnything(const Design& design) {
 SectionTable SectionsToKeep(const Design& design) {
     SectionTable sections;
     if (DesignHoldsAnything(design)) {
-        AreaRequests graphicWindowCode;
-        graphicWindowCode.buildRequest = 1;
-        sections = ComposeSections(design, graphicWindowCode, 0, {});
+        sections = ComposeSections(design, CodeForm::GraphicWindow);
     }
     sections[Section::DoStringRoutine] = Removed(sections[Section::DoStringRoutine], "END SUB");
     sections[Section::MainAssignments] = design.mainAssignments;

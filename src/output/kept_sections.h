@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "model/design.h"
+#include "model/sections.h"
 
 namespace gridlet {
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/design.h"
+#include "model/sections.h"
 
 namespace gridlet {
 

@@ -56,15 +56,10 @@ void DrawAndShow(Context& context, const std::string& directory, const std::stri
 
 }  // namespace
 
-void RunPreviewRoute(Context& context) {
-    Design& design = context.design;
-    context.pass.requests.previewRequest = 0;
-    design.programText = CompleteProgram(design.sections, design);
+void RunPreviewRoute(Context& context, SectionTable sections) {
+    const std::string program = CompleteProgram(sections, context.design);
     context.clipboard.Empty();
-    context.clipboard.SetText(design.programText);
-    // From here on the text is the route's own, so programText is empty however the route ends.
-    const std::string program = std::move(design.programText);
-    design.programText.clear();
+    context.clipboard.SetText(program);
 
     const std::string directory = CurrentDirectory();
     const std::string wine = CompilerWine(context.environment);

@@ -5,11 +5,12 @@
 // Testgui.png beside it and shown over the design until a key or a click.
 
 #include "interact/context.h"
+#include "model/sections.h"
 
 namespace gridlet {
 
-// Runs after the composition. Ends with previewRequest 0 and programText empty, also when a file
-// cannot be deleted or written (BasicError 70, for the main loop's error trap).
-void RunPreviewRoute(Context& context);
+// Runs with the composed sections. A file that cannot be deleted or written throws BasicError 70,
+// for the main loop's error trap.
+void RunPreviewRoute(Context& context, SectionTable sections);
 
 }  // namespace gridlet

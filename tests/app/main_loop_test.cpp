@@ -117,7 +117,6 @@ TEST_F(MainLoopTest, BuildWorksOnceTheWindowExistsWithEitherButton) {
             "   GRAPHIC WINDOW \" Example for PBCC5 or PBwin9 \", 103, 115, 229, 258 TO hWin\r\n"),
         std::string::npos);
     EXPECT_EQ(clipboard.text.substr(clipboard.text.size() - 12), "\r\n END SUB\r\n");
-    EXPECT_EQ(pass.requests.buildRequest, 0);
 
     Click(44, 5, kRightButton);
     EXPECT_FALSE(RunUntilScriptEnds());
@@ -213,7 +212,7 @@ TEST_F(MainLoopTest, RightStripTextLeavesNoTargetForLaterMenus) {
     Click(22, 43);  // Accept
     EXPECT_FALSE(RunUntilScriptEnds());
     EXPECT_NE(design.textCode.find("   GRAPHIC PRINT \"Hi\"\r\n"), std::string::npos);
-    EXPECT_FALSE(pass.targets.text);
+    EXPECT_NE(pass.current.target, PropertiesTarget::Text);
     EXPECT_NE(design.boxCode.find(",0,0,%WHITE,3"), std::string::npos) << design.boxCode;
     EXPECT_EQ(backend.beeps, 0);
 }

@@ -65,7 +65,7 @@ TEST_P(SaveBackOutTest, CancelInTheChooserGoesOnWithTheDesign) {
     EXPECT_FALSE(RunMainLoop());
     EXPECT_EQ(FilesHere(), "");
     EXPECT_EQ(design.windowExists, 1);
-    EXPECT_EQ(pass.AreaTop, 5);
+    EXPECT_EQ(pass.area.AreaTop, 5);
     EXPECT_EQ(RowText(14, 31, 51).find("E X I T"), std::string::npos);
 }
 
@@ -121,7 +121,7 @@ TEST_F(SaveDesignTest, AFileThatCannotBeWrittenGoesToTheErrorTrapAndTheDesignSta
     EXPECT_GE(clock.TimeOfDayMs(), 3000) << "the trap's pause; the flow alone takes under a second";
     EXPECT_EQ(FilesHere(), "");
     EXPECT_EQ(design.windowExists, 1);
-    EXPECT_EQ(pass.AreaTop, 5) << "the loop goes on";
+    EXPECT_EQ(pass.area.AreaTop, 5) << "the loop goes on";
 }
 
 }  // namespace

@@ -39,7 +39,8 @@ Design BoxPaintAndTextDesign() {
 }
 
 TEST(PrinterCode, BoxBackgroundPaintAndTextOnTheClipboard) {
-    const std::string text = ClipboardText(BuildSections(BoxPaintAndTextDesign(), 2), 2);
+    const std::string text =
+        ClipboardText(BuildSections(BoxPaintAndTextDesign(), CodeForm::Printer), CodeForm::Printer);
     EXPECT_EQ(text,
               "\r\n"
               " SUB GraficWin ()\r\n\r\n"
@@ -74,9 +75,7 @@ TEST(PrinterCode, StarRoutineAndDoStringAreRenamed) {
     Place(star, 1, 26, 4, 66, 50);
     DefaultStarPoints(star.properties);
     design.starCode = StatementBlock(star, ObjectKind::Star, Build::Placement);
-    AreaRequests requests;
-    requests.previewRequest = 2;
-    const SectionTable sections = ComposeSections(design, requests, 0, "");
+    const SectionTable sections = ComposeSections(design, CodeForm::Printer);
 
     EXPECT_EQ(sections.At(2), design.typeDecls);
     EXPECT_EQ(sections.At(4).find("GRAPHIC"), std::string::npos);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -177,17 +176,14 @@ TEST(StatementBlock, StarInnerPointsUseTheSinglePrecisionFractions) {
     EXPECT_NE(block.find("RR1,  88,  87,  70,  66, RR2"), std::string::npos) << block;
 }
 
-// The move menu's pending object: its values and the flags that name its kind.
+// The move menu's pending object: its values and its kind.
 struct Pending : StatementValues {
-    PropertiesTargets targets;
-    MoveMenuKinds moveMenuKinds;
+    ObjectKind kind = ObjectKind::Box;
 };
 
-// The block the move menu's Preview rebuilds, for the kind the flags name.
-std::optional<std::string> Rebuilt(const Pending& pending) {
-    const std::optional<ObjectKind> kind = MoveMenuKind(pending.targets, pending.moveMenuKinds);
-    if (!kind) return std::nullopt;
-    return StatementBlock(pending, *kind, Build::Rebuild);
+// The block the move menu's Preview rebuilds.
+std::string Rebuilt(const Pending& pending) {
+    return StatementBlock(pending, pending.kind, Build::Rebuild);
 }
 
 struct RegenerateCase {
@@ -201,7 +197,7 @@ TEST(MoveMenuRebuild, RebuildsFromTheShiftedCoordinates) {
         {"box after two steps right",
          [](Pending& s) {
              Place(s, 3, 32, 4, 89, 50);
-             s.targets.rectangle = true;
+             s.kind = ObjectKind::Box;
          },
          "   GRAPHIC WIDTH 2\r\n"
          "   GRAPHIC BOX (32, 4) - (89, 50),0,0,%WHITE,0         ' [[  3  ]] \r\n"
@@ -209,7 +205,7 @@ TEST(MoveMenuRebuild, RebuildsFromTheShiftedCoordinates) {
         {"paint",
          [](Pending& s) {
              Place(s, 2, 5, 6, 0, 0);
-             s.targets.paint = true;
+             s.kind = ObjectKind::Paint;
          },
          "   GRAPHIC PAINT (5, 6),%WHITE,0,0         ' [[  2  ]] \r\n"
          "\r\n"},
@@ -221,7 +217,7 @@ TEST(MoveMenuRebuild, RebuildsFromTheShiftedCoordinates) {
              s.properties.cornerSidesPoints = " 5 ";
              s.properties.edgeColor = "";
              DefaultStarEdge(s.properties);
-             s.targets.star = true;
+             s.kind = ObjectKind::Star;
          },
          "   GRAPHIC WIDTH 2\r\n"
          "   sPts =  5 \r\n"
@@ -236,7 +232,7 @@ TEST(MoveMenuRebuild, RebuildsFromTheShiftedCoordinates) {
              Place(s, 7, 3, 4, 60, 50);
              s.arcStart = "0";
              s.arcEnd = "1";
-             s.targets.arc = true;
+             s.kind = ObjectKind::Arc;
          },
          "   GRAPHIC WIDTH 2\r\n"
          "   GRAPHIC ARC (3, 4) - (60, 50),0,1,0         ' [[  7  ]] \r\n"
@@ -246,7 +242,7 @@ TEST(MoveMenuRebuild, RebuildsFromTheShiftedCoordinates) {
              Place(s, 8, 3, 4, 60, 50);
              s.arcStart = "0";
              s.arcEnd = "1";
-             s.targets.pie = true;
+             s.kind = ObjectKind::Pie;
          },
          "   GRAPHIC WIDTH 2\r\n"
          "   GRAPHIC PIE (3, 4) - (60, 50),0,1,0,%WHITE,0         ' [[  8  ]] \r\n"
@@ -255,7 +251,7 @@ TEST(MoveMenuRebuild, RebuildsFromTheShiftedCoordinates) {
          [](Pending& s) {
              Place(s, 13, 26, 4, 83, 50);
              s.properties.cornerSidesPoints = "6";
-             s.targets.polygon = true;
+             s.kind = ObjectKind::Polygon;
          },
          "   GRAPHIC WIDTH 2\r\n"
          "   sPts = 6\r\n"
@@ -267,7 +263,7 @@ TEST(MoveMenuRebuild, RebuildsFromTheShiftedCoordinates) {
         {"ellipse",
          [](Pending& s) {
              Place(s, 14, 26, 4, 83, 50);
-             s.targets.ellipse = true;
+             s.kind = ObjectKind::Ellipse;
          },
          "   GRAPHIC WIDTH 2\r\n"
          "   GRAPHIC ELLIPSE (26, 4) - (83, 50),0,%WHITE,0         ' [[  14  ]] \r\n"
@@ -276,14 +272,14 @@ TEST(MoveMenuRebuild, RebuildsFromTheShiftedCoordinates) {
          [](Pending& s) {
              Place(s, 12, 15, 4, 215, 54);
              s.bitmapPath = "cat.bmp";
-             s.moveMenuKinds.naturalBitmap = true;
+             s.kind = ObjectKind::NaturalBitmap;
          },
          " GRAPHIC RENDER \"cat.bmp\", (15, 4) - (215, 54)         ' [[  12  ]] \r\n"
          "\r\n"},
         {"line step has seven blanks before its tag",
          [](Pending& s) {
              Place(s, 10, 73, 96, 0, 0);
-             s.moveMenuKinds.lineStep = true;
+             s.kind = ObjectKind::LineStep;
          },
          "   GRAPHIC LINE STEP - (73, 96)       ' [[  10  ]] \r\n"
          "\r\n"},
@@ -292,7 +288,7 @@ TEST(MoveMenuRebuild, RebuildsFromTheShiftedCoordinates) {
              Place(s, 16, 3, 4, 117, 96);
              s.properties.edgeColor = "";
              s.properties.lineWidth = "";
-             s.targets.line = true;
+             s.kind = ObjectKind::Line;
          },
          "   GRAPHIC LINE (3, 4) - (117, 96)        ' ' [[  16  ]] \r\n"
          "\r\n"},
@@ -309,101 +305,13 @@ TEST(MoveMenuRebuild, LinePlacedThenRebuiltWithTheMenuChoice) {
     Place(line, 4, 3, 4, 49, 4);
     line.properties.edgeColor = "255";
     line.properties.lineWidth = "6";
-    line.targets.line = true;
+    line.kind = ObjectKind::Line;
     EXPECT_EQ(StatementBlock(line, ObjectKind::Line, Build::Placement),
               "   GRAPHIC COLOR 0\r\n   GRAPHIC WIDTH 2\r\n   GRAPHIC LINE (3, 4) - (49, 4)        "
               "   ' [[  4  ]] \r\n\r\n");
     EXPECT_EQ(Rebuilt(line),
               "   GRAPHIC COLOR 255\r\n   GRAPHIC WIDTH 6\r\n   GRAPHIC LINE (3, 4) - (49, 4)      "
               "  ' ' [[  4  ]] \r\n\r\n");
-}
-
-TEST(MoveMenuRebuild, TakesTheKindFromTheFirstSetFlag) {
-    struct FlagCase {
-        std::string name;
-        std::function<void(Pending&)> setFlags;
-        std::string expectedStart;  // empty: no block to rebuild
-    };
-    const std::vector<FlagCase> cases = {
-        {"no flag", [](Pending&) {}, ""},
-        {"right-strip text before paint",
-         [](Pending& s) {
-             s.targets.text = true;
-             s.targets.paint = true;
-         },
-         ""},
-        {"paint before the string tool",
-         [](Pending& s) {
-             s.targets.paint = true;
-             s.moveMenuKinds.stringTool = true;
-         },
-         "   GRAPHIC PAINT"},
-        {"string tool before star",
-         [](Pending& s) {
-             s.moveMenuKinds.stringTool = true;
-             s.targets.star = true;
-         },
-         ""},
-        {"star before arc",
-         [](Pending& s) {
-             s.targets.star = true;
-             s.targets.arc = true;
-         },
-         "   GRAPHIC WIDTH 2\r\n   sPts"},
-        {"arc before pie",
-         [](Pending& s) {
-             s.targets.arc = true;
-             s.targets.pie = true;
-         },
-         "   GRAPHIC WIDTH 2\r\n   GRAPHIC ARC"},
-        {"pie before box",
-         [](Pending& s) {
-             s.targets.pie = true;
-             s.targets.rectangle = true;
-         },
-         "   GRAPHIC WIDTH 2\r\n   GRAPHIC PIE"},
-        {"box before polygon",
-         [](Pending& s) {
-             s.targets.rectangle = true;
-             s.targets.polygon = true;
-         },
-         "   GRAPHIC WIDTH 2\r\n   GRAPHIC BOX"},
-        {"polygon before the natural-size bitmap",
-         [](Pending& s) {
-             s.targets.polygon = true;
-             s.moveMenuKinds.naturalBitmap = true;
-         },
-         "   GRAPHIC WIDTH 2\r\n   sPts"},
-        {"natural-size bitmap before ellipse",
-         [](Pending& s) {
-             s.moveMenuKinds.naturalBitmap = true;
-             s.targets.ellipse = true;
-         },
-         " GRAPHIC RENDER"},
-        {"ellipse before line step",
-         [](Pending& s) {
-             s.targets.ellipse = true;
-             s.moveMenuKinds.lineStep = true;
-         },
-         "   GRAPHIC WIDTH 2\r\n   GRAPHIC ELLIPSE"},
-        {"line step before line",
-         [](Pending& s) {
-             s.moveMenuKinds.lineStep = true;
-             s.targets.line = true;
-         },
-         "   GRAPHIC LINE STEP"},
-    };
-    for (const auto& c : cases) {
-        Pending pending;
-        c.setFlags(pending);
-        const std::optional<std::string> block = Rebuilt(pending);
-        if (c.expectedStart.empty()) {
-            EXPECT_EQ(block, std::nullopt) << c.name;
-        } else {
-            ASSERT_TRUE(block.has_value()) << c.name;
-            EXPECT_EQ(block->substr(0, c.expectedStart.size()), c.expectedStart) << c.name;
-        }
-    }
 }
 
 }  // namespace

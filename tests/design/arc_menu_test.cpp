@@ -30,8 +30,8 @@ TEST_P(ArcMenuCases, SetsStartAndEnd) {
     for (const char* line : c.typedLines) TypeLine(line);
     ArcMenu(context);
     EXPECT_EQ(backend.Pending(), 0u);
-    EXPECT_EQ(pass.arcStart, c.start);
-    EXPECT_EQ(pass.arcEnd, c.end);
+    EXPECT_EQ(pass.pending.arcStart, c.start);
+    EXPECT_EQ(pass.pending.arcEnd, c.end);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -32,7 +32,8 @@ TEST_F(BitmapToolTest, ANaturalSizeBitmapIsMarkedOverTheCellsItCovers) {
     ClickMoveAccept();
     RunDrawingTool(context, kBmpCommand);
 
-    EXPECT_EQ((std::array{pass.AreaTop, pass.AreaLeft, pass.AreaBottom, pass.AreaRight}),
+    EXPECT_EQ((std::array{pass.area.AreaTop, pass.area.AreaLeft, pass.area.AreaBottom,
+                          pass.area.AreaRight}),
               (std::array{4, 14, 6, 31}));
     EXPECT_EQ(CellsAt(4, 14, 18), "\xDA" + std::string(16, '\xC4') + "\xBF");
     EXPECT_EQ(CellsAt(5, 14, 4), "\xB3pic");
@@ -40,8 +41,9 @@ TEST_F(BitmapToolTest, ANaturalSizeBitmapIsMarkedOverTheCellsItCovers) {
     EXPECT_EQ(AttrAt(5, 15), kDark);
     EXPECT_EQ(AttrAt(5, 31), kDark);
     EXPECT_EQ(AttrAt(5, 14), kLight);
-    EXPECT_EQ(pass.bitmapName, "pic.bmp");
-    EXPECT_EQ((std::array{pass.bitmapWidth, pass.bitmapHeight}), (std::array{200, 50}));
+    EXPECT_EQ(pass.pending.bitmapName, "pic.bmp");
+    EXPECT_EQ((std::array{pass.pending.bitmapWidth, pass.pending.bitmapHeight}),
+              (std::array{200, 50}));
 }
 
 TEST_F(BitmapToolTest, AStretchedBitmapIsMarkedOverTheAreaWithItsName) {
@@ -136,7 +138,7 @@ TEST_F(BitmapToolTest, YesToTheWidthQuestionMovesTheBitmapToTheWindowsRightEdge)
                                      "\", (-71, 50) - (229, 100)         ' [[  1  ]] \r\n\r\n");
     // The far corner is x1 and y1 plus the bitmap's size: it ends at the window's right edge.
     // x1 = -71 maps back to column 24; 300 pixels cover 27 columns from there.
-    EXPECT_EQ(pass.AreaLeft, 24);
+    EXPECT_EQ(pass.area.AreaLeft, 24);
     EXPECT_EQ(CellsAt(4, 24, 27), "\xDA" + std::string(25, '\xC4') + "\xBF");
     EXPECT_EQ(CellsAt(5, 25, 4), "wide");
 }
@@ -169,7 +171,8 @@ TEST_F(BitmapToolTest, YesToTheHeightQuestionMovesTheBitmapUp) {
     EXPECT_FALSE(EverShown("Not enough width"));
     EXPECT_EQ(design.bitmapCode, " GRAPHIC RENDER \"" + InFolder("tall.bmp") +
                                      "\", (26, 3) - (66, 203)         ' [[  1  ]] \r\n\r\n");
-    EXPECT_EQ((std::array{pass.AreaTop, pass.AreaLeft, pass.AreaBottom, pass.AreaRight}),
+    EXPECT_EQ((std::array{pass.area.AreaTop, pass.area.AreaLeft, pass.area.AreaBottom,
+                          pass.area.AreaRight}),
               (std::array{8, 32, 16, 35}));
     EXPECT_EQ(CellsAt(8, 32, 4), "\xDA\xC4\xC4\xBF");
     EXPECT_EQ(CellsAt(16, 32, 4), "\xC0\xC4\xC4\xD9");

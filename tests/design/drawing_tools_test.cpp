@@ -15,7 +15,7 @@ struct PlacementCase {
     const ImageInfo* pressed;  // the tool's own pressed button
     bool numberFirst;          // the object number is taken before the pressed button shows
     Dialogs dialogs;
-    bool PropertiesTargets::*target;  // set before the tool, as the right strip does
+    PropertiesTarget target;  // set before the tool, as the right strip does
     bool clearsTarget;
     std::string Design::*accumulator;
     const char* block;  // {path} stands for the chosen bitmap's full path
@@ -56,7 +56,7 @@ TEST_P(DrawingToolPlacement, BuildsTheExactBlockAndRecordsIt) {
     MakeWindow(2, 12, 40, 70);
     Mark(4, 14, 6, 20);
     design.objectNumber = 6;
-    if (c.target != nullptr) pass.targets.*c.target = true;
+    pass.current.target = c.target;
     StartPass();
     switch (c.dialogs) {
         case Dialogs::None:
@@ -109,9 +109,9 @@ TEST_P(DrawingToolPlacement, BuildsTheExactBlockAndRecordsIt) {
     }
     EXPECT_EQ(FirstFrameShowing(kMoveMenu) != nullptr, c.moveMenu);
     if (c.clearsTarget) {
-        EXPECT_FALSE(pass.targets.*c.target);
+        EXPECT_EQ(pass.current.target, PropertiesTarget::None);
     }
-    EXPECT_FALSE(pass.targets.paint);
+    EXPECT_NE(pass.current.target, PropertiesTarget::Paint);
 }
 
 constexpr const char* kNoLocals = "";
@@ -122,17 +122,17 @@ INSTANTIATE_TEST_SUITE_P(
     Tools, DrawingToolPlacement,
     ::testing::Values(
         PlacementCase{"Paint", kPaintCommand, &kLeftPaintBoPressed, true, Dialogs::Properties,
-                      nullptr, false, &Design::paintCode,
+                      PropertiesTarget::None, false, &Design::paintCode,
                       "   GRAPHIC PAINT (26, 50),%WHITE,0,0        ' [[  7  ]] \r\n\r\n", kNoLocals,
                       nullptr, 0, true},
         PlacementCase{
             "PaintReplace", kNoCommand, nullptr, false, Dialogs::Properties,
-            &PropertiesTargets::paintReplace, false, &Design::paintCode,
+            PropertiesTarget::PaintReplace, false, &Design::paintCode,
             "   GRAPHIC GET PIXEL ( 26,  50) TO lRes& \r\n\r\n"
             "   GRAPHIC PAINT REPLACE (26, 50),%WHITE, lRes&, 0        ' 7 ENDPAINT\r\n\r\n",
             kNoLocals, nullptr, 0, false},
         PlacementCase{"Star", kStarCommand, &kLeftStarPressed, false, Dialogs::None,
-                      &PropertiesTargets::star, true, &Design::starCode,
+                      PropertiesTarget::Star, true, &Design::starCode,
                       "   GRAPHIC WIDTH 2\r\n"
                       "   sPts =  5 \r\n"
                       "   RR1  = fDegree2Radian(180/sPts)    ' Change to (0/sPts) and \r\n"
@@ -142,32 +142,32 @@ INSTANTIATE_TEST_SUITE_P(
                       "        ' [[  7  ]] \r\n\r\n",
                       kStarLocals, "FUNCTION GRAPHIC_Star", 400, true},
         PlacementCase{"Arc", kArcCommand, &kLeftArcPressed, true, Dialogs::ArcThenProperties,
-                      &PropertiesTargets::arc, true, &Design::arcCode,
+                      PropertiesTarget::Arc, true, &Design::arcCode,
                       "   GRAPHIC WIDTH 2\r\n"
                       "   GRAPHIC ARC (26, 50) - (95, 96),2.355,4.71,0        ' [[  7  ]] \r\n\r\n",
                       kNoLocals, nullptr, 0, true},
         PlacementCase{"Pie", kPieCommand, &kLeftPiePressed, true, Dialogs::ArcThenProperties,
-                      &PropertiesTargets::pie, true, &Design::pieCode,
+                      PropertiesTarget::Pie, true, &Design::pieCode,
                       "   GRAPHIC WIDTH 2\r\n"
                       "   GRAPHIC PIE (26, 50) - (95, 96),2.355,4.71,0,%WHITE,0"
                       "        ' [[  7  ]] \r\n\r\n",
                       kNoLocals, nullptr, 0, true},
         PlacementCase{"LineStep", kLineStepCommand, &kLeftLineStpPressed, false, Dialogs::None,
-                      nullptr, false, &Design::lineCode,
+                      PropertiesTarget::None, false, &Design::lineCode,
                       "   GRAPHIC LINE STEP - (26, 50)        ' [[  7  ]] \r\n\r\n", kNoLocals,
                       nullptr, 400, true},
         PlacementCase{
             "StretchedBitmap", kBmpStretchedCommand, &kLeftBmpStrhPressed, false,
-            Dialogs::BitmapFile, nullptr, false, &Design::bitmapCode,
+            Dialogs::BitmapFile, PropertiesTarget::None, false, &Design::bitmapCode,
             "   GRAPHIC RENDER \"{path}\", (26, 50) - (95, 96)        ' [[  7  ]] \r\n\r\n",
             kNoLocals, nullptr, 500, false},
         PlacementCase{
-            "NaturalBitmap", kBmpCommand, &kLeftBmpPressed, false, Dialogs::BitmapFile, nullptr,
-            false, &Design::bitmapCode,
+            "NaturalBitmap", kBmpCommand, &kLeftBmpPressed, false, Dialogs::BitmapFile,
+            PropertiesTarget::None, false, &Design::bitmapCode,
             " GRAPHIC RENDER \"{path}\", (26, 50) - (226, 100)         ' [[  7  ]] \r\n\r\n",
             kNoLocals, nullptr, 500, true},
         PlacementCase{"Polygon", kPolygonCommand, &kLeftPolyPressed, false, Dialogs::None,
-                      &PropertiesTargets::polygon, true, &Design::polygonCode,
+                      PropertiesTarget::Polygon, true, &Design::polygonCode,
                       "   GRAPHIC WIDTH 2\r\n"
                       "   sPts =  8 \r\n"
                       "   RR1  = fDegree2Radian(180/sPts)\r\n"
@@ -176,18 +176,18 @@ INSTANTIATE_TEST_SUITE_P(
                       "   GRAPHIC POLYGON tPpts7,0,%WHITE,0,0        ' [[  7  ]] \r\n\r\n",
                       kPolygonLocals, "FUNCTION fPolygon ", 400, true},
         PlacementCase{"Box", kRectangleCommand, &kLeftRectangPressed, false, Dialogs::None,
-                      &PropertiesTargets::rectangle, true, &Design::boxCode,
+                      PropertiesTarget::Rectangle, true, &Design::boxCode,
                       "   GRAPHIC WIDTH 2\r\n"
                       "   GRAPHIC BOX (26, 50) - (95, 96),0,0,%WHITE,0        ' [[  7  ]] \r\n\r\n",
                       kNoLocals, nullptr, 400, true},
         PlacementCase{
             "Ellipse", kEllipseCommand, &kLeftEllipsePressed, true, Dialogs::None,
-            &PropertiesTargets::ellipse, true, &Design::ellipseCode,
+            PropertiesTarget::Ellipse, true, &Design::ellipseCode,
             "   GRAPHIC WIDTH 2\r\n"
             "   GRAPHIC ELLIPSE (26, 50) - (95, 96),0,%WHITE,0        ' [[  7  ]] \r\n\r\n",
             kNoLocals, nullptr, 400, true},
         PlacementCase{"Line", kLineCommand, &kLeftLinePressed, false, Dialogs::None,
-                      &PropertiesTargets::line, true, &Design::lineCode,
+                      PropertiesTarget::Line, true, &Design::lineCode,
                       "   GRAPHIC COLOR 0\r\n"
                       "   GRAPHIC WIDTH 2\r\n"
                       "   GRAPHIC LINE (26, 50) - (95, 96)           ' [[  7  ]] \r\n\r\n",
@@ -208,16 +208,12 @@ void PrintTo(const RefusalCase& c, std::ostream* out) {
 class DrawingToolWithoutWindow : public ToolFixture,
                                  public ::testing::WithParamInterface<RefusalCase> {};
 
-// The right strip's target flags stay set when their tool places nothing.
+// The right strip's target stays set when its tool places nothing.
 TEST_P(DrawingToolWithoutWindow, SaysSoAndUsesUpANumber) {
     const RefusalCase& c = GetParam();
     Mark(4, 14, 6, 20);
-    pass.lineKeepFlag = true;
-    bool PropertiesTargets::*const stripTargets[] = {
-        &PropertiesTargets::star,    &PropertiesTargets::polygon, &PropertiesTargets::rectangle,
-        &PropertiesTargets::ellipse, &PropertiesTargets::line,    &PropertiesTargets::arc,
-        &PropertiesTargets::pie};
-    for (auto target : stripTargets) pass.targets.*target = true;
+    pass.current.lineKeepFlag = true;
+    pass.current.target = PropertiesTarget::Star;
     StartPass();
     backend.Script(KeyEvent('\r'));
 
@@ -233,8 +229,8 @@ TEST_P(DrawingToolWithoutWindow, SaysSoAndUsesUpANumber) {
     EXPECT_EQ(ScreenBytes(), passScreen);
     EXPECT_EQ(pass.snapshot, "") << "the pass's save is discarded";
     EXPECT_TRUE(NothingRecorded());
-    EXPECT_FALSE(pass.lineKeepFlag);
-    for (auto target : stripTargets) EXPECT_TRUE(pass.targets.*target);
+    EXPECT_FALSE(pass.current.lineKeepFlag);
+    EXPECT_EQ(pass.current.target, PropertiesTarget::Star);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -306,11 +302,12 @@ TEST_F(DrawingToolTest, TheFirstPaintIsTheBackgroundAndTheSecondAPaint) {
     RunDrawingTool(context, kPaintCommand);
 
     EXPECT_EQ(backend.beeps, 1) << "the paint target was set for the menu";
-    EXPECT_FALSE(pass.targets.paint);
+    EXPECT_NE(pass.current.target, PropertiesTarget::Paint);
     EXPECT_EQ(design.backgroundPaintCode,
               "   GRAPHIC PAINT (3, 4),%WHITE,0,0        ' [[  1  ]] \r\n\r\n");
     EXPECT_EQ(design.paintCode, "");
-    EXPECT_EQ((std::array{pass.x1, pass.y1, pass.x2, pass.y2}), (std::array{3, 4, 7, 23}));
+    EXPECT_EQ((std::array{pass.pending.x1, pass.pending.y1, pass.pending.x2, pass.pending.y2}),
+              (std::array{3, 4, 7, 23}));
     EXPECT_EQ(console.CellAt(2, 12).ch, 'P');
     EXPECT_EQ(AttrAt(2, 12), 0x8A);
 
@@ -328,9 +325,9 @@ TEST_F(DrawingToolTest, TheFirstPaintIsTheBackgroundAndTheSecondAPaint) {
 TEST_F(DrawingToolTest, ALineIsBlackAndTwoWideWhateverTheMenuChose) {
     MakeWindow(2, 12, 40, 70);
     Mark(4, 14, 6, 20);
-    pass.properties.edgeColor = "255";
-    pass.properties.lineWidth = "6";
-    pass.targets.line = true;
+    pass.current.properties.edgeColor = "255";
+    pass.current.properties.lineWidth = "6";
+    pass.current.target = PropertiesTarget::Line;
     StartPass();
     ClickMoveAccept();
     RunDrawingTool(context, kLineCommand);
@@ -338,29 +335,29 @@ TEST_F(DrawingToolTest, ALineIsBlackAndTwoWideWhateverTheMenuChose) {
     EXPECT_EQ(design.lineCode,
               "   GRAPHIC COLOR 0\r\n   GRAPHIC WIDTH 2\r\n"
               "   GRAPHIC LINE (26, 50) - (95, 96)           ' [[  1  ]] \r\n\r\n");
-    EXPECT_EQ(pass.properties.edgeColor, "");
-    EXPECT_EQ(pass.properties.lineWidth, "");
-    EXPECT_FALSE(pass.lineKeepFlag);
-    EXPECT_FALSE(pass.targets.line);
+    EXPECT_EQ(pass.current.properties.edgeColor, "");
+    EXPECT_EQ(pass.current.properties.lineWidth, "");
+    EXPECT_FALSE(pass.current.lineKeepFlag);
+    EXPECT_NE(pass.current.target, PropertiesTarget::Line);
 }
 
 // The defaults a star and a polygon are written with stay in the properties for the command.
 TEST_F(DrawingToolTest, StarAndPolygonKeepTheirDefaultsInTheProperties) {
     MakeWindow(2, 12, 40, 70);
     Mark(4, 14, 6, 20);
-    pass.properties.edgeColor = "";
+    pass.current.properties.edgeColor = "";
     StartPass();
     RunDrawingTool(context, kStarCommand);
-    EXPECT_EQ(pass.properties.cornerSidesPoints, " 5 ");
-    EXPECT_EQ(pass.properties.edgeColor, "%BLACK");
+    EXPECT_EQ(pass.current.properties.cornerSidesPoints, " 5 ");
+    EXPECT_EQ(pass.current.properties.edgeColor, "%BLACK");
     EXPECT_NE(design.starCode.find("sPts,%BLACK"), std::string::npos) << design.starCode;
 
-    pass.properties = Properties{};
-    pass.properties.edgeColor = "";
+    pass.current.properties = Properties{};
+    pass.current.properties.edgeColor = "";
     StartPass();
     RunDrawingTool(context, kPolygonCommand);
-    EXPECT_EQ(pass.properties.cornerSidesPoints, " 8 ");
-    EXPECT_EQ(pass.properties.edgeColor, "");
+    EXPECT_EQ(pass.current.properties.cornerSidesPoints, " 8 ");
+    EXPECT_EQ(pass.current.properties.edgeColor, "");
 }
 
 // The first corner lies one row above the window: y1 maps to -19.
@@ -375,7 +372,7 @@ TEST_F(DrawingToolTest, OnlyTheStarKeepsAPointAboveTheWindow) {
         StartPass();
         if (c.command == kLineStepCommand) ClickMoveAccept();
         RunDrawingTool(context, c.command);
-        EXPECT_EQ(pass.y1, c.y1) << c.command;
+        EXPECT_EQ(pass.pending.y1, c.y1) << c.command;
     }
 }
 

@@ -37,11 +37,12 @@ class MoveMenuTest : public ToolFixture {
   protected:
     void SetUp() override {
         ToolFixture::SetUp();
-        context.composeProgram = [this](Context& c) {
-            EXPECT_EQ(c.pass.requests.previewRequest, 1);
+        context.composeProgram = [this](Context& c, const OutputRequest& request) {
+            EXPECT_EQ(request.route, OutputRoute::Preview);
+            EXPECT_EQ(request.form, CodeForm::GraphicWindow);
             backend.ScriptFirst(KeyEvent(' '));  // closes the preview's picture
-            ComposeProgram(c);
-            previews.push_back(c.design.sections);
+            previews.push_back(ComposeProgram(c, request));
+            return previews.back();
         };
     }
     void Enter(const std::vector<MenuInput>& inputs) {
@@ -57,18 +58,21 @@ class MoveMenuTest : public ToolFixture {
 
     // Corners to see the shifts in, a block to see where it goes.
     void StartWithPendingObject() {
-        pass.x1 = kStart[0];
-        pass.y1 = kStart[1];
-        pass.x2 = kStart[2];
-        pass.y2 = kStart[3];
-        pass.lineLimitColumn = 30;
-        pass.pendingStatement = "   pending\r\n\r\n";
+        pass.pending.x1 = kStart[0];
+        pass.pending.y1 = kStart[1];
+        pass.pending.x2 = kStart[2];
+        pass.pending.y2 = kStart[3];
+        pass.pending.lineLimitColumn = 30;
+        pass.pending.pendingStatement = "   pending\r\n\r\n";
     }
-    std::array<std::int32_t, 4> Corners() const { return {pass.x1, pass.y1, pass.x2, pass.y2}; }
+    std::array<std::int32_t, 4> Corners() const {
+        return {pass.pending.x1, pass.pending.y1, pass.pending.x2, pass.pending.y2};
+    }
 
     // The rebuild a drawing tool would pass: here it writes the coordinates it rebuilds from.
     const PreviewRebuild rebuild = [](Context& c) {
-        c.pass.pendingStatement = "   rebuilt" + std::to_string(c.pass.x1) + "\r\n\r\n";
+        c.pass.pending.pendingStatement =
+            "   rebuilt" + std::to_string(c.pass.pending.x1) + "\r\n\r\n";
     };
     std::vector<SectionTable> previews;
 };
@@ -115,9 +119,9 @@ TEST_P(MoveMenuButton, ActsOnceAndPaintsThePanelAgain) {
     for (std::size_t i = 0; i < shifted.size(); ++i) {
         EXPECT_EQ(shifted[i] - kStart[i], c.shift[i]) << "coordinate " << i;
     }
-    EXPECT_EQ(pass.moveStep, c.moveStep);
-    EXPECT_EQ(pass.lineLimitColumn, c.lineLimitColumn);
-    EXPECT_EQ(pass.pendingStatement, "   pending\r\n\r\n");
+    EXPECT_EQ(pass.memory.moveStep, c.moveStep);
+    EXPECT_EQ(pass.pending.lineLimitColumn, c.lineLimitColumn);
+    EXPECT_EQ(pass.pending.pendingStatement, "   pending\r\n\r\n");
     EXPECT_TRUE(previews.empty());
     EXPECT_TRUE(FrameShows(frames.back(), kMoveMenu));
     if (c.pressed != nullptr) {
@@ -197,8 +201,8 @@ TEST_F(MoveMenuTest, OnlyAcceptLeavesAndItKeepsTheBlockWhenNothingWasPreviewed) 
     EXPECT_EQ(backend.Pending(), 1u);
     EXPECT_TRUE(FrameShows(frames.back(), kMoveAcceptPressed))
         << "the panel stays for the tool's restore";
-    EXPECT_EQ(pass.x1, 101);
-    EXPECT_EQ(pass.pendingStatement, "   pending\r\n\r\n");
+    EXPECT_EQ(pass.pending.x1, 101);
+    EXPECT_EQ(pass.pending.pendingStatement, "   pending\r\n\r\n");
 }
 
 // The pauses after the pressed looks: 200 ms for UP and the steps, 10 and 50 for the other
@@ -221,10 +225,8 @@ TEST_F(MoveMenuTest, PreviewComposesTheRebuiltBlockAndKeepsIt) {
     EXPECT_EQ(previews[0].At(12), design.boxCode);
     EXPECT_EQ(previews[0].At(44), " END SUB \r\n\r\n") << "graphic-window code";
     EXPECT_NE(FirstFrameShowing(kMovePreviewPressed), nullptr);
-    EXPECT_EQ(pass.pendingStatement, "   rebuilt101\r\n\r\n");
-    EXPECT_EQ(pass.movePreviewStatement, "");
-    EXPECT_EQ(pass.requests.previewRequest, 0);
-    EXPECT_EQ(design.programText, "");
+    EXPECT_EQ(pass.pending.pendingStatement, "   rebuilt101\r\n\r\n");
+    EXPECT_EQ(pass.pending.movePreviewStatement, "");
 }
 
 // The string tool rebuilds its DoString body; the pending statement is not previewed or changed.
@@ -234,18 +236,18 @@ TEST_F(MoveMenuTest, TheStringToolPreviewsItsOwnText) {
         c.design.doStringBody = "   GRAPHIC PRINT sName\r\n\r\n";
     };
     Enter({kPreview, kAccept});
-    MoveMenuAs(context, &MoveMenuKinds::stringTool, doStringRebuild);
+    MoveMenuAs(context, MoveMenuMode::StringVariable, doStringRebuild);
 
     ASSERT_EQ(previews.size(), 1u);
     EXPECT_NE(previews[0].At(3).find("   GRAPHIC PRINT sName\r\n"), std::string::npos);
     EXPECT_EQ(previews[0].At(33), "");
-    EXPECT_EQ(pass.pendingStatement, "   pending\r\n\r\n");
-    EXPECT_FALSE(pass.moveMenuKinds.stringTool);
+    EXPECT_EQ(pass.pending.pendingStatement, "   pending\r\n\r\n");
+    EXPECT_EQ(pass.pending.moveMenuMode, MoveMenuMode::Object);
 }
 
 TEST_F(MoveMenuTest, AFailedPreviewSaysSoAndTheMenuGoesOn) {
     StartWithPendingObject();
-    context.composeProgram = [](Context&) {
+    context.composeProgram = [](Context&, const OutputRequest&) -> SectionTable {
         throw BasicError(kErrorPermissionDenied, "Testgui.bas cannot be written");
     };
     Enter({kRight, kPreview});
@@ -255,10 +257,9 @@ TEST_F(MoveMenuTest, AFailedPreviewSaysSoAndTheMenuGoesOn) {
 
     EXPECT_TRUE(EverShown("The preview could not be shown:"));
     EXPECT_TRUE(EverShown("Testgui.bas cannot be written"));
-    EXPECT_EQ(pass.x1, 102);
-    EXPECT_EQ(pass.pendingStatement, "   rebuilt101\r\n\r\n");
-    EXPECT_EQ(pass.movePreviewStatement, "");
-    EXPECT_EQ(pass.requests.previewRequest, 0);
+    EXPECT_EQ(pass.pending.x1, 102);
+    EXPECT_EQ(pass.pending.pendingStatement, "   rebuilt101\r\n\r\n");
+    EXPECT_EQ(pass.pending.movePreviewStatement, "");
 }
 
 // An error that ends the menu must not send the next object to the back.
@@ -266,17 +267,16 @@ TEST_F(MoveMenuTest, AMenuCutShortLeavesNoRequestBehind) {
     StartWithPendingObject();
     const PreviewRebuild failing = [](Context&) { throw std::runtime_error("no rebuild"); };
     Enter({kToBack, kPreview});
-    EXPECT_THROW(MoveMenuAs(context, &MoveMenuKinds::naturalBitmap, failing), std::runtime_error);
-    EXPECT_EQ(pass.moveToBackRequest, 0);
-    EXPECT_FALSE(pass.moveMenuKinds.naturalBitmap);
+    EXPECT_THROW(MoveMenuAs(context, MoveMenuMode::NaturalBitmap, failing), std::runtime_error);
+    EXPECT_FALSE(pass.pending.moveToBack);
+    EXPECT_EQ(pass.pending.moveMenuMode, MoveMenuMode::Object);
 }
 
 struct FlowCase {
     const char* name;
     std::int16_t command;
-    bool PropertiesTargets::*target;    // set by the right strip, or nullptr
-    bool PropertiesTargets::*leftOver;  // left set by an earlier refused command, or nullptr
-    std::vector<MenuInput> inputs;      // Accept follows
+    PropertiesTarget target;        // set by the right strip, or None
+    std::vector<MenuInput> inputs;  // Accept follows
     std::string Design::*accumulator;
     const char* recorded;
     int previewSection;  // where the last Preview composed the block; 0 for none
@@ -294,8 +294,7 @@ TEST_P(MoveMenuFlow, RecordsWhatTheLastPreviewShowed) {
     const FlowCase& c = GetParam();
     MakeWindow(2, 12, 40, 70);
     Mark(2, 14, 4, 20);
-    if (c.target != nullptr) pass.targets.*c.target = true;
-    if (c.leftOver != nullptr) pass.targets.*c.leftOver = true;
+    pass.current.target = c.target;
     StartPass();
     Enter(c.inputs);
     Enter({kAccept});
@@ -311,8 +310,8 @@ TEST_P(MoveMenuFlow, RecordsWhatTheLastPreviewShowed) {
         ASSERT_FALSE(previews.empty());
         EXPECT_EQ(previews.back().At(c.previewSection), c.recorded);
     }
-    EXPECT_EQ(pass.movePreviewStatement, "");
-    EXPECT_FALSE(pass.moveMenuKinds.lineStep);
+    EXPECT_EQ(pass.pending.movePreviewStatement, "");
+    EXPECT_EQ(pass.pending.moveMenuMode, MoveMenuMode::Object);
 }
 
 constexpr const char* kBoxAsBuilt =
@@ -326,8 +325,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         FlowCase{"StepThreeRightTwicePreview",
                  kRectangleCommand,
-                 &PropertiesTargets::rectangle,
-                 nullptr,
+                 PropertiesTarget::Rectangle,
                  {kStep3, kRight, kRight, kPreview},
                  &Design::boxCode,
                  "   GRAPHIC WIDTH 2\r\n"
@@ -335,16 +333,14 @@ INSTANTIATE_TEST_SUITE_P(
                  33},
         FlowCase{"RightTwiceWithoutPreview",
                  kRectangleCommand,
-                 &PropertiesTargets::rectangle,
-                 nullptr,
+                 PropertiesTarget::Rectangle,
                  {kRight, kRight},
                  &Design::boxCode,
                  kBoxAsBuilt,
                  0},
         FlowCase{"UpKeyThreeTimesMovesOnlyY2",
                  kRectangleCommand,
-                 &PropertiesTargets::rectangle,
-                 nullptr,
+                 PropertiesTarget::Rectangle,
                  {kUpKey, kUpKey, kUpKey, kPreview},
                  &Design::boxCode,
                  "   GRAPHIC WIDTH 2\r\n"
@@ -352,34 +348,22 @@ INSTANTIATE_TEST_SUITE_P(
                  33},
         FlowCase{"EmptyWideButtonDoesNothing",
                  kRectangleCommand,
-                 &PropertiesTargets::rectangle,
-                 nullptr,
+                 PropertiesTarget::Rectangle,
                  {kEmptyButton, kPreview},
                  &Design::boxCode,
                  "   GRAPHIC WIDTH 2\r\n"
                  "   GRAPHIC BOX (26, 4) - (95, 50),0,0,%WHITE,0         ' [[  1  ]] \r\n\r\n",
                  33},
-        FlowCase{"LeftOverStarFlagKeepsABox",
-                 kRectangleCommand,
-                 &PropertiesTargets::rectangle,
-                 &PropertiesTargets::star,
-                 {kRight, kPreview},
-                 &Design::boxCode,
-                 "   GRAPHIC WIDTH 2\r\n"
-                 "   GRAPHIC BOX (27, 4) - (96, 50),0,0,%WHITE,0         ' [[  1  ]] \r\n\r\n",
-                 33},
         FlowCase{"LineStepPreviewedWithTheLines",
                  kLineStepCommand,
-                 nullptr,
-                 nullptr,
+                 PropertiesTarget::None,
                  {kRight, kPreview},
                  &Design::lineCode,
                  "   GRAPHIC LINE STEP - (27, 4)       ' [[  1  ]] \r\n\r\n",
                  26},
         FlowCase{"LineStepMoveToBackOnlyShowsPressed",
                  kLineStepCommand,
-                 nullptr,
-                 nullptr,
+                 PropertiesTarget::None,
                  {kToBack},
                  &Design::lineCode,
                  kLineStepAsBuilt,
@@ -405,7 +389,7 @@ TEST_F(MoveMenuTest, AStepChosenForOneObjectStaysForTheNext) {
     MakeWindow(2, 12, 40, 70);
     for (const auto& inputs : {std::vector{kStep5}, std::vector{kRight, kPreview}}) {
         Mark(2, 14, 4, 20);
-        pass.targets.rectangle = true;
+        pass.current.target = PropertiesTarget::Rectangle;
         StartPass();
         Enter(inputs);
         Enter({kAccept});
@@ -423,14 +407,14 @@ TEST_F(MoveMenuTest, ObjectsSentToTheBackComeOutLastSentFirstAndUndoRemovesEach)
     MakeWindow(2, 12, 40, 70);
     design.boxCode = "   an earlier box\r\n\r\n";
     Mark(2, 14, 4, 20);
-    pass.targets.rectangle = true;
+    pass.current.target = PropertiesTarget::Rectangle;
     StartPass();
     const std::string beforeBox = passScreen;
     Enter({kToBack, kAccept});
     RunDrawingTool(context, kRectangleCommand);
 
     Mark(6, 14, 8, 20);
-    pass.targets.ellipse = true;
+    pass.current.target = PropertiesTarget::Ellipse;
     StartPass();
     const std::string beforeEllipse = passScreen;
     Enter({kToBack, kPreview, kAccept});
@@ -445,11 +429,9 @@ TEST_F(MoveMenuTest, ObjectsSentToTheBackComeOutLastSentFirstAndUndoRemovesEach)
     EXPECT_EQ(design.backLayerCode, ellipse + kBoxAsBuilt);
     EXPECT_EQ(design.boxCode, "   an earlier box\r\n\r\n");
     EXPECT_EQ(design.ellipseCode, "");
-    EXPECT_EQ(pass.moveToBackRequest, 0);
+    EXPECT_FALSE(pass.pending.moveToBack);
 
-    pass.requests.buildRequest = 1;
-    design.sections = ComposeSections(design, pass.requests, 0, "");
-    EXPECT_EQ(design.sections.At(11), ellipse + kBoxAsBuilt);
+    EXPECT_EQ(ComposeSections(design, CodeForm::GraphicWindow).At(11), ellipse + kBoxAsBuilt);
 
     Undo(context);
     EXPECT_EQ(design.backLayerCode, kBoxAsBuilt);

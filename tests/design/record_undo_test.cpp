@@ -29,14 +29,14 @@ class RecordUndoTest : public ::testing::Test {
         pass.snapshot = ScreenNow();
         screen.PrintAt(46, 1, 0, 7, "a menu of the tool");
         ++design.objectNumber;
-        pass.x1 = x1;
-        pass.y1 = y1;
-        pass.x2 = x1 + 57;
-        pass.y2 = y1 + 46;
-        pass.starWidth = 57;
-        pass.starHeight = 46;
-        BuildPendingStatement(context, kind);
-        const std::string block = pass.pendingStatement;
+        pass.pending.x1 = x1;
+        pass.pending.y1 = y1;
+        pass.pending.x2 = x1 + 57;
+        pass.pending.y2 = y1 + 46;
+        pass.pending.starWidth = 57;
+        pass.pending.starHeight = 46;
+        BuildPendingStatement(pass.pending, pass.current.properties, design.objectNumber, kind);
+        const std::string block = pass.pending.pendingStatement;
         RecordObject(context, kind,
                      [&] { screen.PrintAt(row, col, 14, 8, std::string(1, marker)); });
         blocks.push_back(block);
@@ -62,8 +62,8 @@ TEST_F(RecordUndoTest, RecordingAppendsMarksAndPushes) {
     EXPECT_EQ(design.screenHistory[0], before);
     EXPECT_EQ(console.CellAt(10, 20).ch, 'B');
     EXPECT_EQ(console.CellAt(46, 1).ch, ' ') << "the tool's menu is gone";
-    EXPECT_EQ(pass.pendingStatement, "");
-    EXPECT_EQ(pass.pendingSnapshot, "");
+    EXPECT_EQ(pass.pending.pendingStatement, "");
+    EXPECT_EQ(pass.pending.pendingSnapshot, "");
 }
 
 // A failure while an object is recorded (memory running out while its marker is drawn) leaves
@@ -85,9 +85,10 @@ TEST_F(RecordUndoTest, AFailureWhileRecordingLeavesNeitherCodeNorUndoEntry) {
         const Design before = design;
         pass.snapshot = ScreenNow();
         ++design.objectNumber;
-        BuildPendingStatement(context, c.kind);
-        ASSERT_NE(pass.pendingStatement, "");
-        if (c.sentToBack) std::swap(pass.sentToBackStatement, pass.pendingStatement);
+        BuildPendingStatement(pass.pending, pass.current.properties, design.objectNumber, c.kind);
+        ASSERT_NE(pass.pending.pendingStatement, "");
+        if (c.sentToBack)
+            std::swap(pass.pending.sentToBackStatement, pass.pending.pendingStatement);
         EXPECT_THROW(RecordObject(context, c.kind, [] { throw std::bad_alloc(); }), std::bad_alloc);
 
         EXPECT_EQ(design.boxCode, before.boxCode) << c.what;
@@ -97,26 +98,26 @@ TEST_F(RecordUndoTest, AFailureWhileRecordingLeavesNeitherCodeNorUndoEntry) {
         EXPECT_EQ(design.backgroundPaintCode, "") << c.what;
         EXPECT_EQ(design.codeHistory, before.codeHistory) << c.what;
         EXPECT_EQ(design.screenHistory, before.screenHistory) << c.what;
-        EXPECT_EQ(pass.pendingStatement, "") << c.what;
-        EXPECT_EQ(pass.sentToBackStatement, "") << c.what;
-        EXPECT_EQ(pass.pendingSnapshot, "") << c.what;
+        EXPECT_EQ(pass.pending.pendingStatement, "") << c.what;
+        EXPECT_EQ(pass.pending.sentToBackStatement, "") << c.what;
+        EXPECT_EQ(pass.pending.pendingSnapshot, "") << c.what;
     }
 }
 
 TEST_F(RecordUndoTest, RecordingClearsTheToolsValues) {
-    pass.arcStart = "0";
-    pass.arcEnd = "1";
+    pass.pending.arcStart = "0";
+    pass.pending.arcEnd = "1";
     Place(ObjectKind::Arc, 10, 20, 'A');
-    EXPECT_EQ(pass.arcStart, "");
-    EXPECT_EQ(pass.arcEnd, "");
+    EXPECT_EQ(pass.pending.arcStart, "");
+    EXPECT_EQ(pass.pending.arcEnd, "");
 
-    pass.lineKeepFlag = true;
-    pass.properties.edgeColor = "255";
-    pass.properties.lineWidth = "6";
+    pass.current.lineKeepFlag = true;
+    pass.current.properties.edgeColor = "255";
+    pass.current.properties.lineWidth = "6";
     Place(ObjectKind::Line, 11, 20, 'L');
-    EXPECT_FALSE(pass.lineKeepFlag);
-    EXPECT_EQ(pass.properties.edgeColor, "");
-    EXPECT_EQ(pass.properties.lineWidth, "");
+    EXPECT_FALSE(pass.current.lineKeepFlag);
+    EXPECT_EQ(pass.current.properties.edgeColor, "");
+    EXPECT_EQ(pass.current.properties.lineWidth, "");
     EXPECT_EQ(design.lineCode, blocks[1]);
 }
 
@@ -164,9 +165,9 @@ TEST_F(RecordUndoTest, UndoWalksBackOneObjectAtATime) {
 
 TEST_F(RecordUndoTest, UndoClearsTheLineKeepFlag) {
     Place(ObjectKind::Box, 10, 20, 'B');
-    pass.lineKeepFlag = true;
+    pass.current.lineKeepFlag = true;
     Undo(context);
-    EXPECT_FALSE(pass.lineKeepFlag);
+    EXPECT_FALSE(pass.current.lineKeepFlag);
 }
 
 // A paint placed as the first object lives outside the kind accumulators; it is undone all the
@@ -186,7 +187,7 @@ TEST_F(RecordUndoTest, UndoRemovesTheBackgroundPaint) {
 TEST_F(RecordUndoTest, EntryWithoutCodeDoesNotBlockUndo) {
     const std::string beforeBox = Place(ObjectKind::Box, 10, 20, 'B');
     pass.snapshot = ScreenNow();
-    pass.pendingStatement.clear();
+    pass.pending.pendingStatement.clear();
     RecordObject(context, ObjectKind::Ellipse, [&] { screen.PrintAt(12, 22, 14, 8, "E"); });
 
     Undo(context);

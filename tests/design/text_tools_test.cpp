@@ -38,12 +38,12 @@ class TextToolTest : public ToolFixture {
         ToolFixture::SetUp();
         CreateWindow(design, {2, 12, 40, 70}, Properties{});
         Mark(4, 14, 6, 24);
-        context.composeProgram = [this](Context& c) {
+        context.composeProgram = [this](Context& c, const OutputRequest& request) {
             backend.ScriptFirst(KeyEvent(' '));  // closes the preview's picture
-            ComposeProgram(c);
-            previews.push_back(c.design.sections);
+            previews.push_back(ComposeProgram(c, request));
             EXPECT_TRUE(EverShown(" Graphic window, ")) << "the picture shown";
             EXPECT_FALSE(EverShown(" not drawn")) << "all of it drawn";
+            return previews.back();
         };
     }
     void Ok() { backend.Script(ExtendedKeyEvent(AltLetterScanCode('o'))); }
@@ -85,9 +85,9 @@ TEST_F(TextToolTest, LeftStripTextIsWrappedToTheAreaAndRecorded) {
     EXPECT_EQ(design.codeHistory[0], block);
     EXPECT_EQ(design.screenHistory[0], passScreen);
     EXPECT_EQ(design.objectNumber, 1);
-    EXPECT_TRUE(pass.fontHead.empty());
-    EXPECT_TRUE(pass.enteredText.empty());
-    EXPECT_TRUE(pass.pendingStatement.empty());
+    EXPECT_TRUE(pass.current.font.fontHead.empty());
+    EXPECT_TRUE(pass.pending.enteredText.empty());
+    EXPECT_TRUE(pass.pending.pendingStatement.empty());
     EXPECT_EQ(backend.Pending(), 0u);
 
     const Frame* pressed = FirstFrameShowing(kLeftTextPressed);
@@ -106,7 +106,7 @@ TEST_F(TextToolTest, LeftStripTextIsWrappedToTheAreaAndRecorded) {
 // The right strip's flag lasts one text command, however it ends.
 TEST_F(TextToolTest, EmptyEntryGivesTheNumberBackAndEveryEndClearsTheTextFlag) {
     design.objectNumber = 4;
-    pass.targets.text = true;
+    pass.current.target = PropertiesTarget::Text;
     StartPass();
     Type("   \r ");
     Ok();
@@ -115,25 +115,26 @@ TEST_F(TextToolTest, EmptyEntryGivesTheNumberBackAndEveryEndClearsTheTextFlag) {
     EXPECT_TRUE(design.textCode.empty());
     EXPECT_TRUE(design.screenHistory[0].empty());
     EXPECT_EQ(ScreenBytes(), passScreen);
-    EXPECT_FALSE(pass.targets.text);
+    EXPECT_NE(pass.current.target, PropertiesTarget::Text);
 
-    pass.targets.text = true;
+    pass.current.target = PropertiesTarget::Text;
     design.windowExists = 0;
     StartPass();
     backend.Script(KeyEvent('\r'));  // the message
     TextTool(context);
     EXPECT_TRUE(EverShown("You should create your Graphic Window first. "));
     EXPECT_EQ(design.objectNumber, 5) << "a refused text keeps its number used";
-    EXPECT_FALSE(pass.targets.text);
+    EXPECT_NE(pass.current.target, PropertiesTarget::Text);
     EXPECT_EQ(backend.Pending(), 0u);
 
-    pass.targets.text = true;
+    pass.current.target = PropertiesTarget::Text;
     design.windowExists = 1;
     StartPass();
     Type("x");
     Ok();  // and the move menu waits for input that never comes
     EXPECT_THROW(TextTool(context), ScriptExhausted);
-    EXPECT_FALSE(pass.targets.text) << "not even a command cut short keeps it";
+    EXPECT_NE(pass.current.target, PropertiesTarget::Text)
+        << "not even a command cut short keeps it";
 }
 
 TEST_F(TextToolTest, MarkerFollowsTheAreasShape) {
@@ -169,12 +170,12 @@ TEST_F(TextToolTest, MarkerFollowsTheAreasShape) {
 }
 
 TEST_F(TextToolTest, RightStripTextTakesFontColoursAndItsColumnLimit) {
-    pass.targets.text = true;
+    pass.current.target = PropertiesTarget::Text;
     StartPass();
     TakeFontChooser();
     ChooseYellowEdge();
     TextPropertiesSetUp(context);
-    EXPECT_EQ(pass.fontHead, ChosenFontHead());
+    EXPECT_EQ(pass.current.font.fontHead, ChosenFontHead());
     EXPECT_EQ(design.localDecls, "   LOCAL esc, HFONT AS LONG\r\n");
 
     Type("Hello big world");
@@ -182,7 +183,8 @@ TEST_F(TextToolTest, RightStripTextTakesFontColoursAndItsColumnLimit) {
     ClickMoveAccept();
     TextTool(context);
     EXPECT_TRUE(EverShown(" " + DefaultGuiFont(SystemFonts()).faceName + " 6 pt "));  // the title
-    EXPECT_EQ(pass.lineLimitColumn, 30) << "sixteen characters of 6 points in eleven columns";
+    EXPECT_EQ(pass.pending.lineLimitColumn, 30)
+        << "sixteen characters of 6 points in eleven columns";
     EXPECT_EQ(design.textCode, ChosenFontHead() +
                                    "   Xs =  28 : Ys =  48\r\n"
                                    "   GRAPHIC CHR SIZE TO nWidth, nHeight\r\n"
@@ -191,9 +193,9 @@ TEST_F(TextToolTest, RightStripTextTakesFontColoursAndItsColumnLimit) {
                                    "   FONT END hfont        ' [[  1  ]] \r\n\r\n");
     EXPECT_EQ(design.localDecls,
               "   LOCAL esc, HFONT AS LONG\r\n   LOCAL nWidth, nHeight, Xs, Ys AS LONG\r\n\r\n");
-    EXPECT_FALSE(pass.targets.text);
-    EXPECT_TRUE(pass.chosenTextFont.faceName.empty()) << "the next dialog shows the default";
-    EXPECT_TRUE(pass.properties.edgeColor.empty());
+    EXPECT_NE(pass.current.target, PropertiesTarget::Text);
+    EXPECT_TRUE(pass.current.font.chosen.faceName.empty()) << "the next dialog shows the default";
+    EXPECT_TRUE(pass.current.properties.edgeColor.empty());
     EXPECT_EQ(backend.Pending(), 0u);
 }
 
@@ -202,9 +204,9 @@ TEST_F(TextToolTest, RightStripTextTakesFontColoursAndItsColumnLimit) {
 class RightStripTextTest : public TextToolTest {
   protected:
     void StartRightStripText(const std::string& text) {
-        pass.targets.text = true;
-        pass.chosenTextFont.pointSize = 6;
-        pass.fontHead = kTextHead;
+        pass.current.target = PropertiesTarget::Text;
+        pass.current.font.chosen.pointSize = 6;
+        pass.current.font.fontHead = kTextHead;
         StartPass();
         Type(text);
         Ok();
@@ -225,13 +227,13 @@ TEST_F(RightStripTextTest, MovesAndColumnWidthCountWithoutAPreview) {
     MoveRight();
     ClickMoveAccept();
     TextTool(context);
-    EXPECT_EQ(pass.lineLimitColumn, 32);
+    EXPECT_EQ(pass.pending.lineLimitColumn, 32);
     EXPECT_EQ(design.textCode, Block(" 29",
                                      "   GRAPHIC PRINT \"Hello big worlds\"\r\n"
                                      "   Ys = Ys + nHeight : GRAPHIC SET POS (Xs, Ys)\r\n"
                                      "   GRAPHIC PRINT \"again\"\r\n"));
     EXPECT_TRUE(previews.empty());
-    EXPECT_FALSE(pass.targets.text);
+    EXPECT_NE(pass.current.target, PropertiesTarget::Text);
 }
 
 TEST_F(RightStripTextTest, PreviewShowsTheTextAsItStandsThen) {
@@ -311,10 +313,11 @@ TEST_F(StringToolTest, NamedVariableIsDeclaredAssignedAndGetsItsHead) {
     EXPECT_EQ(design.codeHistory[0], "");
     EXPECT_EQ(design.screenHistory[0], passScreen);
     EXPECT_EQ(ScreenBytes(), passScreen) << "no marker on an area of several rows";
-    EXPECT_EQ((std::vector<int>{pass.x1, pass.y1, pass.x2, pass.y2}),
-              (std::vector<int>{26, 36, 140, 96}));
+    EXPECT_EQ(
+        (std::vector<int>{pass.pending.x1, pass.pending.y1, pass.pending.x2, pass.pending.y2}),
+        (std::vector<int>{26, 36, 140, 96}));
     EXPECT_EQ(design.objectNumber, 1);
-    EXPECT_TRUE(pass.fontHead.empty());
+    EXPECT_TRUE(pass.current.font.fontHead.empty());
     EXPECT_NE(FirstFrameShowing(kStringPanel), nullptr);
     EXPECT_NE(FirstFrameShowing(kStringNamePressed), nullptr);
     EXPECT_NE(FirstFrameShowing(kStringFinishPressed), nullptr);
@@ -332,7 +335,7 @@ TEST_F(StringToolTest, PreviewPrintsTheVariableWhereItWasMoved) {
     EXPECT_EQ(previews[0].At(33), "") << "nothing of it among the GraficWin objects";
     EXPECT_EQ(design.doStringBody, kStringHead + PositionPart("sName"));
     EXPECT_EQ(design.codeHistory[0], PositionPart("sName"));
-    EXPECT_FALSE(pass.moveMenuKinds.stringTool);
+    EXPECT_EQ(pass.pending.moveMenuMode, MoveMenuMode::Object);
 }
 
 TEST_F(StringToolTest, ThreeVariablesCountUpAndUndoTakesBackOnlyThePlace) {
@@ -370,7 +373,7 @@ TEST_F(StringToolTest, LeavingWithoutANameMakesNothingAndKeepsAChosenFont) {
     EXPECT_TRUE(design.doStringBody.empty());
     EXPECT_TRUE(design.screenHistory[0].empty());
     EXPECT_EQ(ScreenBytes(), passScreen);
-    EXPECT_NE(pass.fontHead.find("   FONT NEW \""), std::string::npos);
+    EXPECT_NE(pass.current.font.fontHead.find("   FONT NEW \""), std::string::npos);
 
     StartPass();
     Click(kFinishRow, kFinishCol);

@@ -44,10 +44,10 @@ class ToolFixture : public ConsoleFixture {
         design.windowHeight = 23 * (bottom - top + 2) - 18;
     }
     void Mark(int top, int left, int bottom, int right) {
-        pass.AreaTop = top;
-        pass.AreaLeft = left;
-        pass.AreaBottom = bottom;
-        pass.AreaRight = right;
+        pass.area.AreaTop = top;
+        pass.area.AreaLeft = left;
+        pass.area.AreaBottom = bottom;
+        pass.area.AreaRight = right;
     }
     // The pass's snapshot, taken by the main loop before anything of the pass is drawn.
     void StartPass() {

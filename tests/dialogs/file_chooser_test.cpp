@@ -90,7 +90,7 @@ TEST_F(FileChooserTest, AClickedFileIsChosenWithItsFullPath) {
     const FileChoice choice = ChooseFile(context, FileMode::OpenDesign);
     EXPECT_EQ(choice.path, InFolder("Two.GDL"));
     EXPECT_EQ(choice.result, 1);
-    EXPECT_EQ(pass.lastChosenPath, choice.path);
+    EXPECT_EQ(pass.memory.lastChosenPath, choice.path);
 }
 
 TEST_F(FileChooserTest, FoldersAreEnteredByMouseAndByKeyboard) {
@@ -171,7 +171,7 @@ TEST_F(FileChooserTest, TheTitleNamesThePreviousChoice) {
 
     EXPECT_EQ(cancelled.path, "");
     EXPECT_EQ(cancelled.result, 0);
-    EXPECT_EQ(pass.lastChosenPath, "");
+    EXPECT_EQ(pass.memory.lastChosenPath, "");
     EXPECT_EQ(backend.titles,
               (std::vector<std::string>{kTitle, kTitle + InFolder("one.gdl"), kTitle}));
     EXPECT_EQ(ScreenBytes(), before);
@@ -222,7 +222,7 @@ TEST_F(FileChooserTest, ABitmapIsOpenedByItsBytesAndNamedInWindows1252) {
     const FileChoice choice = ChooseFile(context, FileMode::OpenBitmap);
     EXPECT_EQ(choice.path, InFolder("caf\xC3\xA9.bmp"));
     EXPECT_EQ(choice.designPath, Utf8ToCp1252(folder_.string()) + "/caf\xE9.bmp");
-    EXPECT_EQ(pass.lastChosenPath, choice.designPath);
+    EXPECT_EQ(pass.memory.lastChosenPath, choice.designPath);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ class PropertiesMenuTest : public MenuFixture {
 
 struct Availability {
     const char* target;
-    bool PropertiesTargets::*flag;
+    PropertiesTarget flag;
     bool fill, edge, style, corner, thickness;
     int beeps;
 };
@@ -44,7 +44,7 @@ class PropertiesAvailability : public PropertiesMenuTest,
 // when it should not (or the reverse) leaves the wrong values, beeps or script behind.
 TEST_P(PropertiesAvailability, OnlyTheTargetsButtonsRespond) {
     const Availability& a = GetParam();
-    if (a.flag != nullptr) pass.targets.*a.flag = true;
+    pass.current.target = a.flag;
     Click(kFillRow, kButtonCol);
     if (a.fill) ChooseSwatch(kPinkSwatchRow);
     Click(kEdgeRow, kButtonCol);
@@ -60,7 +60,7 @@ TEST_P(PropertiesAvailability, OnlyTheTargetsButtonsRespond) {
 
     EXPECT_EQ(backend.Pending(), 0u);
     EXPECT_EQ(backend.beeps, a.beeps);
-    const Properties& p = pass.properties;
+    const Properties& p = pass.current.properties;
     EXPECT_EQ(p.fillColor, a.fill ? kPink : "%WHITE");
     EXPECT_EQ(p.edgeColor, a.edge ? kRed : "0");
     EXPECT_EQ(p.fillStyle, a.style ? "3" : "0");
@@ -71,35 +71,21 @@ TEST_P(PropertiesAvailability, OnlyTheTargetsButtonsRespond) {
 INSTANTIATE_TEST_SUITE_P(
     Targets, PropertiesAvailability,
     ::testing::Values(
-        Availability{"window", nullptr, true, true, true, true, true, 0},
-        Availability{"text", &PropertiesTargets::text, true, true, false, false, false, 2},
-        Availability{"star", &PropertiesTargets::star, false, true, false, true, true, 2},
-        Availability{"polygon", &PropertiesTargets::polygon, true, true, true, true, true, 0},
-        Availability{"rectangle", &PropertiesTargets::rectangle, true, true, true, true, true, 0},
-        Availability{"ellipse", &PropertiesTargets::ellipse, true, true, true, false, true, 1},
-        Availability{"line", &PropertiesTargets::line, false, true, false, false, true, 3},
-        Availability{"arc", &PropertiesTargets::arc, false, true, false, false, true, 3},
-        Availability{"pie", &PropertiesTargets::pie, true, true, true, false, true, 1},
-        Availability{"paint", &PropertiesTargets::paint, true, true, false, false, false, 2},
-        Availability{"paintReplace", &PropertiesTargets::paintReplace, true, false, false, false,
+        Availability{"window", PropertiesTarget::None, true, true, true, true, true, 0},
+        Availability{"text", PropertiesTarget::Text, true, true, false, false, false, 2},
+        Availability{"star", PropertiesTarget::Star, false, true, false, true, true, 2},
+        Availability{"polygon", PropertiesTarget::Polygon, true, true, true, true, true, 0},
+        Availability{"rectangle", PropertiesTarget::Rectangle, true, true, true, true, true, 0},
+        Availability{"ellipse", PropertiesTarget::Ellipse, true, true, true, false, true, 1},
+        Availability{"line", PropertiesTarget::Line, false, true, false, false, true, 3},
+        Availability{"arc", PropertiesTarget::Arc, false, true, false, false, true, 3},
+        Availability{"pie", PropertiesTarget::Pie, true, true, true, false, true, 1},
+        Availability{"paint", PropertiesTarget::Paint, true, true, false, false, false, 2},
+        Availability{"paintReplace", PropertiesTarget::PaintReplace, true, false, false, false,
                      false, 2}),
     [](const ::testing::TestParamInfo<Availability>& tested) {
         return std::string(tested.param.target);
     });
-
-TEST_F(PropertiesMenuTest, TwoFlagsLeftSetBothRestrictTheMenu) {
-    pass.targets.line = true;
-    pass.targets.text = true;
-    Click(kDigitRow, 35);  // barred by text, silently
-    Click(kEdgeRow, kButtonCol);
-    ChooseSwatch(kRedSwatchRow);
-    Click(kFillRow, kButtonCol);  // barred by line
-    ClickOk();
-    OpenPropertiesMenu(context);
-    EXPECT_EQ(backend.beeps, 1);
-    EXPECT_EQ(pass.properties.lineWidth, "2");
-    EXPECT_EQ(pass.properties.edgeColor, kRed);
-}
 
 TEST_F(PropertiesMenuTest, ThicknessButtonsSetTwiceTheirLabel) {
     const struct {
@@ -107,11 +93,11 @@ TEST_F(PropertiesMenuTest, ThicknessButtonsSetTwiceTheirLabel) {
         const char* width;
     } cases[] = {{31, "2"}, {33, "2"}, {34, "4"}, {44, "10"}, {57, "18"}, {58, "20"}, {60, "20"}};
     for (const auto& c : cases) {
-        pass.properties.lineWidth = "x";
+        pass.current.properties.lineWidth = "x";
         Click(kDigitRow, c.col);
         ClickOk();
         OpenPropertiesMenu(context);
-        EXPECT_EQ(pass.properties.lineWidth, c.width) << c.col;
+        EXPECT_EQ(pass.current.properties.lineWidth, c.width) << c.col;
     }
 }
 
@@ -130,7 +116,7 @@ TEST_F(PropertiesMenuTest, AClickBesideTheButtonsUnpressesTheRowAndKeepsTheWidth
     Click(kDigitRow, 61);  // the last column of the 10 frame
     Click(22, 62);
     EXPECT_THROW(OpenPropertiesMenu(context), ScriptExhausted);
-    EXPECT_EQ(pass.properties.lineWidth, "10");
+    EXPECT_EQ(pass.current.properties.lineWidth, "10");
     EXPECT_TRUE(Shows(kThicknessRow));
 }
 
@@ -139,13 +125,13 @@ TEST_F(PropertiesMenuTest, StyleTakesTheFirstFieldAndABareEnterEmptiesIt) {
     TypeLine("  7 , 9");
     ClickOk();
     OpenPropertiesMenu(context);
-    EXPECT_EQ(pass.properties.fillStyle, "7");
+    EXPECT_EQ(pass.current.properties.fillStyle, "7");
 
     Click(kStyleRow, kButtonCol);
     TypeLine("");
     ClickOk();
     OpenPropertiesMenu(context);
-    EXPECT_EQ(pass.properties.fillStyle, "");
+    EXPECT_EQ(pass.current.properties.fillStyle, "");
 }
 
 TEST_F(PropertiesMenuTest, EntriesEchoAtTheirPrompts) {
@@ -166,7 +152,7 @@ TEST_F(PropertiesMenuTest, AnEntryGivesTheMenuBackAndTheCornerFramesEdgesDoNothi
     Click(kCornerRow, 34);
     Click(kCornerRow, 58);
     EXPECT_THROW(OpenPropertiesMenu(context), ScriptExhausted);
-    EXPECT_EQ(pass.properties.cornerSidesPoints, "12");
+    EXPECT_EQ(pass.current.properties.cornerSidesPoints, "12");
     EXPECT_TRUE(Shows(kPropertiesMenu));
     EXPECT_EQ(backend.beeps, 0);
 }
@@ -197,15 +183,15 @@ TEST_F(PropertiesMenuTest, TheScreenAfterOkIsTheScreenBefore) {
 }
 
 TEST_F(PropertiesMenuTest, CancellingTheColourChooserKeepsTheColour) {
-    pass.properties.fillColor = "65280";
+    pass.current.properties.fillColor = "65280";
     Click(kFillRow, kButtonCol);
     Click(kChooserButtonRow, kChooserCancelCol);
     Click(kEdgeRow, kButtonCol);
     backend.Script(KeyEvent(27));
     ClickOk();
     OpenPropertiesMenu(context);
-    EXPECT_EQ(pass.properties.fillColor, "65280");
-    EXPECT_EQ(pass.properties.edgeColor, "0");
+    EXPECT_EQ(pass.current.properties.fillColor, "65280");
+    EXPECT_EQ(pass.current.properties.edgeColor, "0");
 }
 
 TEST_F(PropertiesMenuTest, AColourButtonStaysPressedAfterItsChooser) {
@@ -213,7 +199,7 @@ TEST_F(PropertiesMenuTest, AColourButtonStaysPressedAfterItsChooser) {
     ChooseSwatch(kPinkSwatchRow);
     EXPECT_THROW(OpenPropertiesMenu(context), ScriptExhausted);
     EXPECT_TRUE(Shows(kPropertiesFillPressed));
-    EXPECT_EQ(pass.properties.fillColor, kPink);
+    EXPECT_EQ(pass.current.properties.fillColor, kPink);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ class HelpFixture : public ConsoleFixture {
     // Runs help until the user leaves (true) or the script runs out (false).
     bool RunHelp() {
         try {
-            ShowHelp(screen, pass.helpSelection);
+            ShowHelp(screen, pass.memory.helpSelection);
             return true;
         } catch (ScriptExhausted) {
             return false;

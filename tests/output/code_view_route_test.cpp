@@ -11,10 +11,7 @@ namespace {
 
 class CodeViewRouteTest : public RouteFixture {
   protected:
-    void CodeView() {
-        pass.requests.codeViewRequest = 1;
-        ComposeProgram(context);
-    }
+    void CodeView() { ComposeProgram(context, {OutputRoute::CodeView, CodeForm::GraphicWindow}); }
 };
 
 // VISUAL names the editor with an option of its own; it gets the source path as one argument,
@@ -35,8 +32,6 @@ TEST_F(CodeViewRouteTest, TheUsersEditorOpensTheProgramInTheTerminal) {
     EXPECT_EQ(backend.suspends, 1);
     EXPECT_EQ(backend.resumes, 1);
     EXPECT_EQ(clock.TimeOfDayMs(), 600);
-    EXPECT_EQ(pass.requests.codeViewRequest, 0);
-    EXPECT_EQ(design.programText, "");
     EXPECT_EQ(clipboard.text, "") << "the code view leaves the clipboard alone";
     EXPECT_EQ(Read(folder / "Testgui.bas"), kWindowOnlyRoutine + kPlainMain);
 }
@@ -48,8 +43,6 @@ TEST_F(CodeViewRouteTest, WithoutAnEditorRow46SaysWhatIsLookedFor) {
     EXPECT_EQ(AttrAt(46, 1), 0x07);
     EXPECT_EQ(clock.TimeOfDayMs(), 600 + 3000);
     EXPECT_EQ(backend.suspends, 0);
-    EXPECT_EQ(pass.requests.codeViewRequest, 0);
-    EXPECT_EQ(design.programText, "");
     EXPECT_EQ(Read(folder / "Testgui.bas"), kWindowOnlyRoutine + kPlainMain);
 }
 
@@ -63,8 +56,6 @@ TEST_F(CodeViewRouteTest, AFileThatCannotBeWrittenEndsTheRequestToo) {
     } catch (const BasicError& error) {
         EXPECT_EQ(error.number(), kErrorPermissionDenied);
     }
-    EXPECT_EQ(pass.requests.codeViewRequest, 0);
-    EXPECT_EQ(design.programText, "");
 }
 
 }  // namespace

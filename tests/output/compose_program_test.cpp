@@ -13,7 +13,7 @@ namespace gridlet {
 namespace {
 
 TEST(ComposeSections, WindowOnlyDesign) {
-    EXPECT_EQ(ClipboardText(BuildSections(WindowDesign()), 1),
+    EXPECT_EQ(ClipboardText(BuildSections(WindowDesign()), CodeForm::GraphicWindow),
               "\r\n"
               " SUB GraficWin ()\r\n\r\n"
               "   LOCAL hwin AS LONG \r\n\r\n"
@@ -42,10 +42,7 @@ TEST(ComposeSections, EachTextGoesToItsSection) {
     };
     for (const auto& p : placements) *p.text = '[' + std::to_string(p.section) + "]\r\n";
     design.globalDecls = "  GLOBAL sName AS STRING\r\n";
-    AreaRequests requests;
-    requests.previewRequest = 1;
-
-    const SectionTable sections = ComposeSections(design, requests, 0, "");
+    const SectionTable sections = ComposeSections(design, CodeForm::GraphicWindow);
     for (const auto& p : placements)
         EXPECT_EQ(sections.At(p.section), *p.text) << "section " << p.section;
     EXPECT_EQ(sections.At(1), "  GLOBAL sName AS STRING\r\n\r\n");
@@ -66,7 +63,7 @@ TEST(ComposeSections, KindsComeOutInTheProgramsOrder) {
     for (const KindEntry& kind : kKindTable) {
         design.*kind.accumulator += '[' + std::string(kind.name) + "]\r\n";
     }
-    const std::string text = ClipboardText(BuildSections(design), 1);
+    const std::string text = ClipboardText(BuildSections(design), CodeForm::GraphicWindow);
     const std::string objects = text.substr(text.find("back\r\n"));
     EXPECT_EQ(objects,
               "back\r\n"
@@ -90,14 +87,15 @@ TEST(ComposeSections, ObjectsComeOutGroupedByKind) {
     Design design = WindowDesign();
     design.ellipseCode = "   GRAPHIC ELLIPSE placed first\r\n\r\n";
     design.boxCode = "   GRAPHIC BOX placed second\r\n\r\n";
-    const std::string text = ClipboardText(BuildSections(design), 1);
+    const std::string text = ClipboardText(BuildSections(design), CodeForm::GraphicWindow);
     EXPECT_LT(text.find("GRAPHIC BOX"), text.find("GRAPHIC ELLIPSE"));
 }
 
 TEST(ComposeSections, DoStringRoutineOnlyForStringVariables) {
     Design design = WindowDesign();
     design.textCode = "   GRAPHIC PRINT \"text\"\r\n\r\n";
-    EXPECT_EQ(ClipboardText(BuildSections(design), 1).find("SUB DoString"), std::string::npos);
+    EXPECT_EQ(ClipboardText(BuildSections(design), CodeForm::GraphicWindow).find("SUB DoString"),
+              std::string::npos);
 
     design.doStringBody = "   GRAPHIC PRINT sName\r\n\r\n";
     EXPECT_EQ(BuildSections(design).At(3),
@@ -112,24 +110,23 @@ TEST(ComposeSections, MoveMenuPreviewPlacement) {
     struct Case {
         std::string name;
         std::string preview;
-        int moveToBack;
+        bool moveToBack;
         std::string section11, section26, section33;
     };
     const std::string step = "   GRAPHIC LINE STEP - (5, 6)\r\n\r\n";
     const std::string box = "   GRAPHIC BOX shifted\r\n\r\n";
     const std::string back = "   GRAPHIC ELLIPSE sent back\r\n\r\n";
     const std::vector<Case> cases = {
-        {"no preview", "", 0, back, "", ""},
-        {"line step with the lines", step, 0, back, step, ""},
-        {"other objects after everything", box, 0, back, "", box},
-        {"sent to the back in front of the back layer", box, 1, box + back, "", ""},
+        {"no preview", "", false, back, "", ""},
+        {"line step with the lines", step, false, back, step, ""},
+        {"other objects after everything", box, false, back, "", box},
+        {"sent to the back in front of the back layer", box, true, box + back, "", ""},
     };
     for (const auto& c : cases) {
         Design design = WindowDesign();
         design.backLayerCode = back;
-        AreaRequests requests;
-        requests.buildRequest = 1;
-        const SectionTable sections = ComposeSections(design, requests, c.moveToBack, c.preview);
+        const SectionTable sections =
+            ComposeSections(design, CodeForm::GraphicWindow, {c.preview, c.moveToBack});
         EXPECT_EQ(sections.At(11), c.section11) << c.name;
         EXPECT_EQ(sections.At(26), c.section26) << c.name;
         EXPECT_EQ(sections.At(33), c.section33) << c.name;

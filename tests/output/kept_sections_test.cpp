@@ -28,11 +28,9 @@ TEST(KeptSections, ADesignNeverComposedIsEmptySectionsAndTheTenNumbers) {
     EXPECT_EQ(opened.windowRightCol, 80);
 }
 
-// Whatever the last composition left (here printer code from a right-click Build, before the box
-// was placed), the file keeps the graphic-window code of every object.
+// The file keeps the graphic-window code of every object, whatever form the last Build had.
 TEST(KeptSections, TheDesignIsComposedAfreshAsGraphicWindowCode) {
     Design design = WindowDesign();
-    design.sections = BuildSections(design, 2);
     design.boxCode = PlacedBlock(ObjectKind::Box, 1, 10, 20, 30, 40);
     design.objectNumber = 1;
 

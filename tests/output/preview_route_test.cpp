@@ -39,8 +39,8 @@ std::pair<int, int> PngSize(const std::string& png) {
 class PreviewRouteTest : public RouteFixture {
   protected:
     void Preview(int button) {
-        pass.requests.previewRequest = button;
-        ComposeProgram(context);
+        ComposeProgram(context, {OutputRoute::Preview,
+                                 button == 2 ? CodeForm::Printer : CodeForm::GraphicWindow});
     }
     bool RunMainLoop() { return gridlet::RunMainLoop(context); }
 };
@@ -68,8 +68,6 @@ TEST_F(PreviewRouteTest, TheCompleteProgramIsWrittenLeftOnTheClipboardAndItsPict
 
         EXPECT_EQ(Read("Testgui.bas"), c.program);
         EXPECT_EQ(clipboard.text, c.program);
-        EXPECT_EQ(pass.requests.previewRequest, 0);
-        EXPECT_EQ(design.programText, "");
 
         ASSERT_EQ(backend.pictures.size(), 1u);
         const MemoryBackend::ShownPicture& shown = backend.pictures[0];
@@ -188,13 +186,9 @@ TEST_F(PreviewRouteTest, AFileThatCannotBeWrittenGoesToTheErrorTrap) {
                            "Graphic Screen running     "),
               nullptr);
     EXPECT_TRUE(backend.pictures.empty());
-    EXPECT_EQ(pass.requests.previewRequest, 0);
-    EXPECT_EQ(design.programText, "");
     EXPECT_EQ(clipboard.text, kWindowOnlyRoutine + kPlainMain);
 
-    pass.requests.previewRequest = 1;
-    EXPECT_THROW(ComposeProgram(context), BasicError);
-    EXPECT_EQ(design.programText, "");
+    EXPECT_THROW(Preview(1), BasicError);
 }
 
 // Where the compiler is installed under wine the route is the compiler's: Testgui.exe deleted,
@@ -241,8 +235,6 @@ TEST_F(PreviewRouteTest, TheCompilerUnderWineBuildsAndStartsTestgui) {
     EXPECT_EQ(Read(folder / "Testgui.bas"), kWindowOnlyRoutine + kPlainMain);
     EXPECT_EQ(clipboard.text, kWindowOnlyRoutine + kPlainMain);
     EXPECT_TRUE(backend.pictures.empty());
-    EXPECT_EQ(pass.requests.previewRequest, 0);
-    EXPECT_EQ(design.programText, "");
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // A design holding only its graphic window, and the sections Build composes for a design.
 
 #include "design/window_command.h"
-#include "model/pass_state.h"
+#include "model/properties.h"
 #include "output/compose_program.h"
 
 namespace gridlet {
@@ -16,10 +16,8 @@ inline Design WindowDesign() {
 
 // The sections for Build with the button's code (1 graphic-window, 2 printer), without a move
 // menu object.
-inline SectionTable BuildSections(const Design& design, int button = 1) {
-    AreaRequests requests;
-    requests.buildRequest = button;
-    return ComposeSections(design, requests, 0, "");
+inline SectionTable BuildSections(const Design& design, CodeForm form = CodeForm::GraphicWindow) {
+    return ComposeSections(design, form);
 }
 
 }  // namespace gridlet
