@@ -1,8 +1,9 @@
 # make build: the executable at build/gridlet, optimised (Release); make run: build and start it
 # (GoogleTest not needed); make test: the whole suite, on the Release build and under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then 10 s each of fuzzing the input decoder and
+# AddressSanitizer and UndefinedBehaviorSanitizer, after a check that every C++ file is formatted as
+# .clang-format says, then 10 s each of fuzzing the input decoder and
 # the design file reader (make fuzz); make install: gridlet into PREFIX/bin.
-.PHONY: deps run-deps configure build run test fuzz install clean
+.PHONY: deps run-deps configure build run test format-check fuzz install clean
 
 deps:
 	@scripts/install-deps
@@ -20,12 +21,16 @@ run: run-deps configure
 	@cmake --build build --target gridlet
 	@build/gridlet
 
-test: build
+test: build format-check
 	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGRIDLET_SANITIZE=ON >/dev/null
 	@cmake --build build-asan
 	cd build && ctest --output-on-failure
 	cd build-asan && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure
 	@$(MAKE) --no-print-directory fuzz
+
+# Every C++ file as .clang-format lays it out.
+format-check: deps
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 FUZZ_TARGETS = input_decoder_fuzz design_file_fuzz
 

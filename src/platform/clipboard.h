@@ -14,16 +14,4 @@ class Clipboard {
     virtual bool SetText(const std::string& text) = 0;
 };
 
-// Keeps the text; for tests.
-class MemoryClipboard : public Clipboard {
-  public:
-    void Empty() override { text.clear(); }
-    bool SetText(const std::string& value) override {
-        text = value;
-        return reachable;
-    }
-    std::string text;
-    bool reachable = true;  // what SetText reports
-};
-
 }  // namespace gridlet

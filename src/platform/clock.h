@@ -19,14 +19,4 @@ class RealClock : public Clock {
     std::int64_t TimeOfDayMs() const override;
 };
 
-class VirtualClock : public Clock {
-  public:
-    void SleepMs(int milliseconds) override { now_ += milliseconds; }
-    std::int64_t TimeOfDayMs() const override { return now_; }
-    void Advance(std::int64_t milliseconds) { now_ += milliseconds; }
-
-  private:
-    std::int64_t now_ = 0;
-};
-
 }  // namespace gridlet

@@ -8,8 +8,10 @@
 #include "design/record_object.h"
 #include "design/tool_course.h"
 #include "design/undo.h"
+#include "doubles/memory_backend.h"
+#include "doubles/memory_clipboard.h"
+#include "doubles/virtual_clock.h"
 #include "output/compose_program.h"
-#include "platform/memory_backend.h"
 
 namespace gridlet {
 namespace {

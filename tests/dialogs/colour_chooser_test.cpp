@@ -1,6 +1,7 @@
 #include "dialogs/colour_chooser.h"
 
 #include "dialogs/menu_fixture.h"
+#include "doubles/virtual_clock.h"
 
 namespace gridlet {
 namespace {

@@ -11,8 +11,10 @@
 
 #include "all_images.h"
 #include "design/window_command.h"
+#include "doubles/memory_backend.h"
+#include "doubles/memory_clipboard.h"
+#include "doubles/virtual_clock.h"
 #include "output/compose_program.h"
-#include "platform/memory_backend.h"
 #include "support/place_object.h"
 
 namespace gridlet {

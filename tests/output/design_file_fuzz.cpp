@@ -8,12 +8,14 @@
 #include <memory>
 #include <string>
 
+#include "doubles/memory_backend.h"
+#include "doubles/memory_clipboard.h"
+#include "doubles/virtual_clock.h"
 #include "output/compose_program.h"
 #include "output/design_file.h"
 #include "output/kept_sections.h"
 #include "output/open_design.h"
 #include "platform/basic_error.h"
-#include "platform/memory_backend.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "doubles/memory_backend.h"
+#include "doubles/virtual_clock.h"
 #include "platform/console.h"
 #include "platform/input_events.h"
-#include "platform/memory_backend.h"
 
 namespace gridlet {
 namespace {

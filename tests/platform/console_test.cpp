@@ -4,9 +4,10 @@
 
 #include <vector>
 
+#include "doubles/memory_backend.h"
+#include "doubles/virtual_clock.h"
 #include "platform/basic_error.h"
 #include "platform/input_events.h"
-#include "platform/memory_backend.h"
 
 namespace gridlet {
 namespace {

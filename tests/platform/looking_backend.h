@@ -11,9 +11,9 @@
 #include <utility>
 #include <vector>
 
+#include "doubles/memory_backend.h"
 #include "platform/console.h"
 #include "platform/input_events.h"
-#include "platform/memory_backend.h"
 
 namespace gridlet {
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "all_images.h"
+#include "doubles/virtual_clock.h"
 #include "platform/looking_backend.h"
 
 namespace gridlet {

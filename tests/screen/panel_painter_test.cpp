@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "all_images.h"
-#include "platform/memory_backend.h"
+#include "doubles/memory_backend.h"
+#include "doubles/virtual_clock.h"
 
 namespace gridlet {
 namespace {

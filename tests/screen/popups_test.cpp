@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "all_images.h"
+#include "doubles/virtual_clock.h"
 #include "platform/looking_backend.h"
 
 namespace gridlet {

@@ -5,11 +5,13 @@
 
 #include <string>
 
+#include "doubles/memory_backend.h"
+#include "doubles/memory_clipboard.h"
+#include "doubles/virtual_clock.h"
 #include "interact/context.h"
 #include "output/compose_program.h"
 #include "platform/clock.h"
 #include "platform/input_events.h"
-#include "platform/memory_backend.h"
 
 namespace gridlet {
 

@@ -5,7 +5,7 @@
 
 #include "app/main_loop.h"
 #include "app/startup.h"
-#include "platform/memory_backend.h"
+#include "doubles/memory_backend.h"
 
 namespace gridlet {
 

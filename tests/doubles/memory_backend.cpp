@@ -1,4 +1,4 @@
-#include "platform/memory_backend.h"
+#include "doubles/memory_backend.h"
 
 #include "platform/basic_error.h"
 
