@@ -8,8 +8,8 @@
 namespace gridlet {
 namespace {
 
-bool OnButton(const ClickResult& click, int leftCol, int rightCol) {
-    return click.row >= 17 && click.row <= 19 && click.col >= leftCol && click.col <= rightCol;
+bool OnButton(const ClickResult& click, const ImageInfo& pressed) {
+    return pressed.Rect().Contains(click.row, click.col);
 }
 
 }  // namespace
@@ -18,7 +18,7 @@ ExitChoice ExitCommand(Context& context) {
     Screen& screen = context.screen;
     PaintExitDialog(screen);
     const ClickResult click = WaitClick(context.console);
-    if (OnButton(click, 34, 40)) {
+    if (OnButton(click, kExitYesPressed)) {
         PaintExitYesPressed(screen);
         context.console.Sleep(200);
         const bool save =
@@ -28,7 +28,7 @@ ExitChoice ExitCommand(Context& context) {
         if (save && !SaveDesignOnExit(context)) return ExitChoice::Stay;
         return ExitChoice::Quit;
     }
-    if (OnButton(click, 42, 48)) {
+    if (OnButton(click, kExitNoPressed)) {
         PaintExitNoPressed(screen);
         context.console.Sleep(200);
     }

@@ -15,6 +15,7 @@
 #include "interact/strip_buttons.h"
 #include "interact/strips_art.h"
 #include "model/command_codes.h"
+#include "model/screen_layout.h"
 #include "output/compose_program.h"
 #include "platform/basic_error.h"
 
@@ -155,7 +156,7 @@ void MainLoop::RunToolCommand(std::int16_t command) {
 void MainLoop::ErrorTrap(int errorNumber) {
     Console& console = context_.console;
     console.SetColor(7, 0);
-    console.Locate(46, 1);
+    console.Locate(kHintRow, 1);
     if (errorNumber == kErrorPermissionDenied) console.Print(kPermissionDeniedText);
     console.Sleep(3000);
     context_.screen.RestoreScreen(context_.pass.snapshot);

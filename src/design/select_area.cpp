@@ -5,6 +5,7 @@
 
 #include "interact/strip_buttons.h"
 #include "model/pixel_mapping.h"
+#include "model/screen_layout.h"
 #include "platform/keys.h"
 
 namespace gridlet {
@@ -93,12 +94,12 @@ void DrawBand(Screen& screen, bool window, const MarkedArea& area) {
         std::string readout;
         if (!window) {
             console.SetColor(1, 8);
-            readout = Readout(columns) + " X" + Readout(23.0 * (bottom - top + 2) + 2);
+            readout = Readout(columns) + " X" + Readout(kRowHeight * (bottom - top + 2) + 2);
         } else {
             console.SetColor(4, 7);
-            readout = Readout(columns - 6) + " X" + Readout(23.0 * (bottom - top + 1));
+            readout = Readout(columns - 6) + " X" + Readout(kRowHeight * (bottom - top + 1));
         }
-        console.Locate(46, 1);
+        console.Locate(kHintRow, 1);
         console.Print(readout + std::string(79, ' '));
     }
     if (window && left == right) {
@@ -111,7 +112,7 @@ void DrawBand(Screen& screen, bool window, const MarkedArea& area) {
 bool InsideBandRegion(const Design& design, int row, int col) {
     if (design.windowExists != 0)
         return row <= design.windowBottomRow && col <= design.windowRightCol;
-    return row <= 45 && col >= 11 && col <= 80;
+    return row <= kDesignGrid.bottom && col >= kDesignGrid.left && col <= kDesignGrid.right;
 }
 
 // Draws the band for a pointer at the far corner's cell. False when the pointer went three or more
@@ -159,11 +160,11 @@ AreaResult SelectArea(Screen& screen, Design& design, MarkedArea& area,
     area = MarkedArea{};
     std::string phaseSnapshot;
     screen.SaveScreen(phaseSnapshot);
-    console.Locate(46, 1);
+    console.Locate(kHintRow, 1);
     console.SetColor(0, 7);
     if (design.windowExists == 0) {
-        design.windowBottomRow = 47;
-        design.windowRightCol = 80;
+        design.windowBottomRow = kAreaBottomBound;
+        design.windowRightCol = kDesignGrid.right;
         console.Print(kAreaPrompt);
     } else {
         std::string row = std::move(hintRowNotice);

@@ -20,15 +20,8 @@ namespace {
 
 constexpr int kPressedPause = 200;
 
-constexpr CellRect kColourButton{11, 28, 13, 48};
-constexpr CellRect kFontButton{11, 51, 13, 71};
-constexpr CellRect kNameBox{15, 28, 18, 71};
 constexpr int kNameRow = 17;
 constexpr int kNameCol = 49;
-constexpr int kFinishTop = 20;
-constexpr int kFinishBottom = 22;
-constexpr int kFinishLeft = 42;
-constexpr int kFinishRight = 58;
 
 // Where the variable is printed, relative to the marked cells.
 constexpr PixelOffset kFirstOffset{3, -10};
@@ -38,20 +31,22 @@ constexpr PixelOffset kSecondOffset{3, 4};
 bool TakePanelInput(Context& context, const ClickResult& click, std::string& name) {
     Screen& screen = context.screen;
     if (click.commandCode == kEscKey) return false;
-    if (kColourButton.Contains(click.row, click.col)) {
+    if (kStringColorPressed.Rect().Contains(click.row, click.col)) {
         PaintStringColorPressed(screen);
         OpenPropertiesMenu(context);
-    } else if (kFontButton.Contains(click.row, click.col)) {
+    } else if (kStringFontPressed.Rect().Contains(click.row, click.col)) {
         PaintStringFontPressed(screen);
         ChooseFontHead(context);
-    } else if (kNameBox.Contains(click.row, click.col)) {
+    } else if (kStringNamePressed.Rect().Contains(click.row, click.col)) {
         PaintStringNamePressed(screen);
         context.console.Sleep(kPressedPause);
         name = Trim(LineAt(context.console, kNameRow, kNameCol));
-    } else if (click.row >= kFinishTop && click.row <= kFinishBottom) {
+    } else if (click.row >= kStringFinishPressed.topRow &&
+               click.row <= kStringFinishPressed.bottomRow) {
         PaintStringFinishPressed(screen);
         context.console.Sleep(kPressedPause);
-        return click.col < kFinishLeft || click.col > kFinishRight;
+        // The whole row of the Finish button is pressed, but only the button finishes.
+        return !kStringFinishPressed.Rect().Contains(click.row, click.col);
     }
     return true;
 }

@@ -12,12 +12,13 @@ namespace {
 
 constexpr int kPressedPause = 200;
 
-using PaintProcedure = void (*)(Screen&);
-
-constexpr std::array<PaintProcedure, 10> kThicknessPressed = {
-    PaintThickness1Pressed, PaintThickness2Pressed, PaintThickness3Pressed, PaintThickness4Pressed,
-    PaintThickness5Pressed, PaintThickness6Pressed, PaintThickness7Pressed, PaintThickness8Pressed,
-    PaintThickness9Pressed, PaintThickness10Pressed};
+// The thickness buttons in order, the n-th setting a width of 2n. The last frame is a column
+// wider than its button: a click on that column picks nothing.
+const std::array<const ImageInfo*, 10> kThicknessPressed = {
+    &kThickness1Pressed, &kThickness2Pressed, &kThickness3Pressed, &kThickness4Pressed,
+    &kThickness5Pressed, &kThickness6Pressed, &kThickness7Pressed, &kThickness8Pressed,
+    &kThickness9Pressed, &kThickness10Pressed};
+constexpr int kThicknessLastCol = 60;
 
 // The menu's buttons.
 constexpr CellRect kFillColourButton{6, 38, 8, 55};
@@ -72,14 +73,17 @@ void NumberEntry(Context& context) {
     context.screen.RestoreScreen(beneath);
 }
 
-// The buttons sit three columns apart from column 31; a click past the last leaves the width.
-void PickThickness(Context& context, int col) {
+// A click beside the buttons leaves the width.
+void PickThickness(Context& context, const ClickResult& click) {
     PaintThicknessRow(context.screen);
-    if (col < 31 || col > 60) return;
-    const int button = (col - 31) / 3;
-    kThicknessPressed[static_cast<std::size_t>(button)](context.screen);
-    context.console.Sleep(kPressedPause);
-    context.pass.current.properties.lineWidth = std::to_string(2 * (button + 1));
+    if (click.col > kThicknessLastCol) return;
+    for (std::size_t i = 0; i < kThicknessPressed.size(); ++i) {
+        if (!kThicknessPressed[i]->Rect().Contains(click.row, click.col)) continue;
+        context.screen.PaintImage(*kThicknessPressed[i]);
+        context.console.Sleep(kPressedPause);
+        context.pass.current.properties.lineWidth = std::to_string(2 * (i + 1));
+        return;
+    }
 }
 
 bool OnOk(const ClickResult& click) {
@@ -113,9 +117,9 @@ void TakeClick(Context& context, const ClickResult& click) {
             return;
         }
         NumberEntry(context);
-    } else if (click.row >= 20 && click.row <= 22) {
+    } else if (click.row >= kThicknessRow.topRow && click.row <= kThicknessRow.bottomRow) {
         if (ThicknessBarred(target)) return;
-        PickThickness(context, click.col);
+        PickThickness(context, click);
     }
 }
 

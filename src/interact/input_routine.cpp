@@ -1,6 +1,7 @@
 #include "interact/input_routine.h"
 
 #include "interact/strip_buttons.h"
+#include "model/screen_layout.h"
 
 namespace gridlet {
 namespace {
@@ -8,7 +9,7 @@ namespace {
 void ShowHint(Console& console, const std::string& hint) {
     if (hint.empty()) return;
     console.SetColor(0, 7);
-    console.Locate(46, 1);
+    console.Locate(kHintRow, 1);
     console.Print(hint);
 }
 

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/screen_layout.h"
+
 namespace gridlet {
 
 constexpr int kHistorySize = 801;
@@ -46,8 +48,8 @@ struct Design {
     int windowExists = 0;
     std::int32_t windowTopRow = 0;
     std::int32_t windowLeftCol = 0;
-    std::int32_t windowBottomRow = 47;
-    std::int32_t windowRightCol = 80;
+    std::int32_t windowBottomRow = kAreaBottomBound;
+    std::int32_t windowRightCol = kDesignGrid.right;
     std::int32_t windowX = 0;
     std::int32_t windowY = 0;
     std::int32_t windowWidth = 0;

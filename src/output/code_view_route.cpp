@@ -1,5 +1,6 @@
 #include "output/code_view_route.h"
 
+#include "model/screen_layout.h"
 #include "output/main_function.h"
 #include "output/outside_programs.h"
 #include "platform/files.h"
@@ -40,7 +41,7 @@ void RunCodeViewRoute(Context& context, SectionTable sections) {
     const bool opened = OpenInEditor(context, directory, source);
     console.Sleep(200);
     if (!opened) {
-        context.screen.PrintAt(46, 1, kNoticeForeground, kNoticeBackground, kNoEditorText);
+        context.screen.PrintAt(kHintRow, 1, kNoticeForeground, kNoticeBackground, kNoEditorText);
         console.Sleep(kNoticePause);
     }
 }
