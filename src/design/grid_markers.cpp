@@ -70,8 +70,7 @@ std::size_t RunLength(const CellRect& area) {
 
 }  // namespace
 
-void DrawLetterP(Screen& screen, const CellRect& area) {
-    const std::uint8_t attribute = screen.console().Attribute();
+void DrawLetterP(Screen& screen, const CellRect& area, std::uint8_t attribute) {
     screen.PrintAt(area.top, area.left, attribute & 15, attribute >> 4, "P");
 }
 
@@ -131,6 +130,36 @@ void DrawLineMarker(Screen& screen, const CellRect& area) {
     }
     for (int row = std::max(area.top, 1); row <= std::min(area.bottom, kScreenHeight); ++row)
         Mark(screen, row, area.left, kYellow, kFrameVertical);
+}
+
+void DrawMark(Screen& screen, const GridMark& mark) {
+    switch (mark.kind) {
+        case MarkKind::None:
+            break;
+        case MarkKind::LetterP:
+            DrawLetterP(screen, mark.area, mark.attribute);
+            break;
+        case MarkKind::Outline:
+            DrawOutline(screen, mark.area);
+            break;
+        case MarkKind::OutlineAndName:
+            DrawOutlineAndName(screen, mark.area, mark.name);
+            break;
+        case MarkKind::Line:
+            DrawLineMarker(screen, mark.area);
+            break;
+        case MarkKind::Text:
+            DrawTextMarker(screen, mark.area);
+            break;
+        case MarkKind::StringVariable:
+            DrawStringMarker(screen, mark.area, mark.name);
+            break;
+    }
+}
+
+void RedrawGrid(Screen& screen, const Design& design) {
+    if (!design.gridBase.empty()) screen.RestoreScreen(design.gridBase);
+    for (const DesignObject& object : design.objects) DrawMark(screen, object.mark);
 }
 
 }  // namespace gridlet

@@ -1,15 +1,19 @@
 #pragma once
 // The marks that recorded objects leave on the design grid, drawn over the marked area.
 
+#include <cstdint>
 #include <string>
 
+#include "model/design.h"
+#include "model/design_object.h"
 #include "platform/cell_rect.h"
 #include "screen/screen.h"
 
 namespace gridlet {
 
-// "P" at the area's first corner, in the console's current text colours (both paint tools).
-void DrawLetterP(Screen& screen, const CellRect& area);
+// "P" at the area's first corner, in the colours of an attribute (both paint tools draw it in
+// the console's current text colours).
+void DrawLetterP(Screen& screen, const CellRect& area, std::uint8_t attribute);
 
 // A frame round the area, light on its top and left edges and black on the others. An area one
 // column wide, or with its right column left of its left one, gets the frame's left edge alone.
@@ -29,5 +33,12 @@ void DrawTextMarker(Screen& screen, const CellRect& area);
 // A string variable, on a one-row area only: its name and a shaded run, as wide as the area (a
 // single cell widened to two); a name longer than that is cut.
 void DrawStringMarker(Screen& screen, const CellRect& area, const std::string& name);
+
+// The mark as its kind draws it.
+void DrawMark(Screen& screen, const GridMark& mark);
+
+// The design's grid as placing its objects in order leaves it: the screen under the marks with
+// every object's mark drawn over it.
+void RedrawGrid(Screen& screen, const Design& design);
 
 }  // namespace gridlet

@@ -1,85 +1,72 @@
 #include "design/record_object.h"
 
-#include "model/history.h"
-#include "model/kind_table.h"
+#include <utility>
+
+#include "design/grid_markers.h"
+#include "model/design_changes.h"
 
 namespace gridlet {
 namespace {
 
-// Where the pending block goes: the design's first object, when it is a paint, fills the window as
-// its background and replaces it.
-struct Destination {
-    std::string& text;
-    bool replace;
-};
-
-Destination DestinationOf(Design& design, ObjectKind kind) {
-    if (kind == ObjectKind::Paint && design.objectNumber == 1) {
-        return {design.backgroundPaintCode, true};
-    }
-    return {design.*KindOf(kind).accumulator, false};
+Destination DestinationOf(const Design& design, const PendingObject& pending, ObjectKind kind) {
+    if (!pending.sentToBackStatement.empty()) return Destination::BackLayer;
+    // The design's first object, when it is a paint, fills the window as its background.
+    if (kind == ObjectKind::Paint && design.objectNumber == 1) return Destination::Background;
+    return Destination::Kind;
 }
 
-// A block the move menu sent to the back goes in front of the blocks already there.
-void Accumulate(Design& design, const PassState& pass, const Destination& destination) {
-    if (!pass.pending.sentToBackStatement.empty()) {
-        design.backLayerCode.insert(0, pass.pending.sentToBackStatement);
-    } else if (destination.replace) {
-        destination.text = pass.pending.pendingStatement;
-    } else {
-        destination.text += pass.pending.pendingStatement;
-    }
-}
-
-void ClearToolValues(PassState& pass, ObjectKind kind) {
+void ClearToolValues(CurrentProperties& current, PendingObject& pending, ObjectKind kind) {
     if (kind == ObjectKind::Arc || kind == ObjectKind::Pie) {
-        pass.pending.arcStart.clear();
-        pass.pending.arcEnd.clear();
+        pending.arcStart.clear();
+        pending.arcEnd.clear();
     }
     if (kind == ObjectKind::Line) {
-        pass.current.properties.lineWidth.clear();
-        pass.current.properties.edgeColor.clear();
+        current.properties.lineWidth.clear();
+        current.properties.edgeColor.clear();
     }
 }
 
-// What may fail comes before the design changes; the accumulator then takes the block whole or
-// not at all and the push cannot fail, so code and undo entry go in together or not at all. A
-// block sent to the back is in backLayerCode, and the history holds it for Undo to find there.
-void Record(Context& context, const Destination& destination, std::string undoText,
-            const GridMarker& drawMarker) {
-    PassState& pass = context.pass;
-    try {
-        context.screen.RestoreScreen(pass.snapshot);
-        context.screen.SaveScreen(pass.pending.pendingSnapshot);
-        drawMarker();
-        Accumulate(context.design, pass, destination);
-    } catch (...) {
-        pass.pending.pendingStatement.clear();
-        pass.pending.sentToBackStatement.clear();
-        pass.pending.pendingSnapshot.clear();
-        throw;
-    }
-    if (!pass.pending.sentToBackStatement.empty())
-        undoText = std::move(pass.pending.sentToBackStatement);
-    PushHistory(context.design, std::move(undoText), std::move(pass.pending.pendingSnapshot));
-    pass.pending.pendingStatement.clear();
-    pass.pending.sentToBackStatement.clear();
-    pass.pending.pendingSnapshot.clear();
-    pass.current.lineKeepFlag = false;
+void ClearWorkingStrings(PendingObject& pending) {
+    pending.pendingStatement.clear();
+    pending.sentToBackStatement.clear();
 }
 
 }  // namespace
 
-void RecordObject(Context& context, ObjectKind kind, const GridMarker& drawMarker) {
-    std::string undoText = context.pass.pending.pendingStatement;
-    Record(context, DestinationOf(context.design, kind), std::move(undoText), drawMarker);
-    ClearToolValues(context.pass, kind);
+DesignObject PendingDesignObject(const Context& context, ObjectKind kind, GridMark mark) {
+    const PendingObject& pending = context.pass.pending;
+    DesignObject object;
+    object.number = context.design.objectNumber;
+    object.kind = kind;
+    object.values = pending.builtFrom;
+    object.destination = DestinationOf(context.design, pending, kind);
+    object.block = object.destination == Destination::BackLayer ? pending.sentToBackStatement
+                                                                : pending.pendingStatement;
+    object.mark = std::move(mark);
+    object.rebuilt = pending.rebuilt;
+    return object;
 }
 
-void RecordStatement(Context& context, ObjectKind kind, std::string undoText,
-                     const GridMarker& drawMarker) {
-    Record(context, {context.design.*KindOf(kind).accumulator, false}, std::move(undoText),
-           drawMarker);
+// What may fail comes before the design changes, and the placement itself is whole or nothing.
+void RecordObject(Context& context, DesignObject object, std::optional<DesignObject> leftover) {
+    PassState& pass = context.pass;
+    Design& design = context.design;
+    try {
+        context.screen.RestoreScreen(pass.snapshot);
+        if (design.gridBase.empty()) context.screen.SaveScreen(design.gridBase);
+        DrawMark(context.screen, object.mark);
+        RecordPlacement(design, std::move(object), std::move(leftover));
+    } catch (...) {
+        ClearWorkingStrings(pass.pending);
+        throw;
+    }
+    ClearWorkingStrings(pass.pending);
+    pass.current.lineKeepFlag = false;
+}
+
+void RecordObject(Context& context, ObjectKind kind, GridMark mark) {
+    RecordObject(context, PendingDesignObject(context, kind, std::move(mark)));
+    ClearToolValues(context.pass.current, context.pass.pending, kind);
 }
 
 }  // namespace gridlet

@@ -1,29 +1,29 @@
 #pragma once
-// The common ending of every object command: the pending block joins its kind's accumulator and
-// the undo history, and the object is marked on the grid.
+// The common ending of every object command: the object the command built joins the design's
+// list, its block the accumulators, its mark the grid, and its placement the undo history.
 
-#include <functional>
-#include <string>
+#include <optional>
 
 #include "interact/context.h"
+#include "model/design_object.h"
 #include "model/object_kind.h"
 
 namespace gridlet {
 
-// Draws the tool's mark for the object on the grid.
-using GridMarker = std::function<void()>;
+// The object a drawing tool has built: the design's object number, the values its pending block
+// was built from, the block (or the block the move menu sent to the back, for the back layer; a
+// paint that is object 1 is the background), and the mark.
+DesignObject PendingDesignObject(const Context& context, ObjectKind kind, GridMark mark);
 
-// Appends pendingStatement to the kind's accumulator (a paint that is object 1 replaces
-// backgroundPaintCode instead; a block the move menu sent to the back goes in front of
-// backLayerCode), writes back the pass's snapshot, saves the screen for undo, draws the marker,
-// and pushes block and screen onto the history: code and undo entry together, or, when anything
-// fails, neither. The working strings are emptied, the line keep flag cleared, arcStart and
-// arcEnd emptied after an arc or pie, lineWidth and edgeColor after a line.
-void RecordObject(Context& context, ObjectKind kind, const GridMarker& drawMarker);
+// Writes back the pass's snapshot (the screen under the marks is taken from it the first time),
+// draws the object's mark, and records the placement: list, accumulators and history together,
+// or, when anything fails, none of them. Undo leaves leftover in its place. The pending object's
+// working strings are emptied and the line keep flag cleared.
+void RecordObject(Context& context, DesignObject object,
+                  std::optional<DesignObject> leftover = std::nullopt);
 
-// The same ending for the text tools' objects: pendingStatement joins the kind's accumulator, and
-// the history takes undoText, which the accumulator must hold for Undo to find it.
-void RecordStatement(Context& context, ObjectKind kind, std::string undoText,
-                     const GridMarker& drawMarker);
+// The drawing tools' ending: the pending object recorded with its mark; arcStart and arcEnd are
+// emptied after an arc or pie, lineWidth and edgeColor after a line.
+void RecordObject(Context& context, ObjectKind kind, GridMark mark);
 
 }  // namespace gridlet

@@ -25,8 +25,7 @@ void PlaceArcOrPie(Context& context, ObjectKind kind, std::int16_t command,
                           context.design.objectNumber, kind);
     if (pass.current.target == target) MoveMenu(context, RebuildAs(kind));
     pass.current.target = PropertiesTarget::None;
-    RecordObject(context, kind,
-                 [&context] { DrawOutline(context.screen, context.pass.area.Rect()); });
+    RecordObject(context, kind, {.kind = MarkKind::Outline, .area = pass.area.Rect()});
 }
 
 }  // namespace

@@ -130,10 +130,10 @@ void CoverBitmapCells(PassState& pass) {
 }
 
 void RecordBitmap(Context& context, ObjectKind kind) {
-    RecordObject(context, kind, [&context] {
-        DrawOutlineAndName(context.screen, context.pass.area.Rect(),
-                           context.pass.pending.bitmapName);
-    });
+    RecordObject(context, kind,
+                 {.kind = MarkKind::OutlineAndName,
+                  .area = context.pass.area.Rect(),
+                  .name = context.pass.pending.bitmapName});
 }
 
 bool StartBitmapTool(Context& context, std::int16_t command) {

@@ -53,13 +53,33 @@ void MapCorners(const Design& design, const MarkedArea& area, PendingObject& pen
     LiftNegativeY1(pending);
 }
 
+ObjectValues DrawingValues(const PendingObject& pending, const Properties& properties) {
+    ObjectValues values;
+    values.x1 = pending.x1;
+    values.y1 = pending.y1;
+    values.x2 = pending.x2;
+    values.y2 = pending.y2;
+    values.starWidth = pending.starWidth;
+    values.starHeight = pending.starHeight;
+    values.arcStart = pending.arcStart;
+    values.arcEnd = pending.arcEnd;
+    values.bitmapPath = pending.bitmapPath;
+    values.properties = properties;
+    return values;
+}
+
+StatementValues StatementValuesOf(std::int32_t objectNumber, const ObjectValues& values) {
+    return {objectNumber,  values.x1,         values.y1,         values.x2,
+            values.y2,     values.starWidth,  values.starHeight, values.arcStart,
+            values.arcEnd, values.bitmapPath, values.properties};
+}
+
 void BuildPendingStatement(PendingObject& pending, const Properties& properties,
                            std::int32_t objectNumber, ObjectKind kind, Build build) {
-    const StatementValues values{objectNumber,       pending.x1,       pending.y1,
-                                 pending.x2,         pending.y2,       pending.starWidth,
-                                 pending.starHeight, pending.arcStart, pending.arcEnd,
-                                 pending.bitmapPath, properties};
-    pending.pendingStatement = StatementBlock(values, kind, build);
+    ObjectValues values = DrawingValues(pending, properties);
+    pending.pendingStatement = StatementBlock(StatementValuesOf(objectNumber, values), kind, build);
+    pending.builtFrom = std::move(values);
+    pending.rebuilt = build == Build::Rebuild;
 }
 
 PreviewRebuild RebuildAs(ObjectKind kind) {

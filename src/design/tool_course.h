@@ -45,8 +45,14 @@ void LiftNegativeY1(PendingObject& pending);
 void MapCorners(const Design& design, const MarkedArea& area, PendingObject& pending,
                 PixelOffset second);
 
-// Sets pendingStatement to the block of an object of this kind: its number with the pending
-// object's corners and tool values and the properties, as placed or as the move menu rebuilds it.
+// The values a drawing tool's block is built from: the pending object's corners and tool values
+// with the properties.
+ObjectValues DrawingValues(const PendingObject& pending, const Properties& properties);
+StatementValues StatementValuesOf(std::int32_t objectNumber, const ObjectValues& values);
+
+// Sets pendingStatement to the block of an object of this kind, and builtFrom to its values: its
+// number with the pending object's corners and tool values and the properties, as placed or as the
+// move menu rebuilds it.
 void BuildPendingStatement(PendingObject& pending, const Properties& properties,
                            std::int32_t objectNumber, ObjectKind kind,
                            Build build = Build::Placement);

@@ -9,8 +9,7 @@ namespace gridlet {
 namespace {
 
 void RecordLine(Context& context, ObjectKind kind) {
-    RecordObject(context, kind,
-                 [&context] { DrawLineMarker(context.screen, context.pass.area.Rect()); });
+    RecordObject(context, kind, {.kind = MarkKind::Line, .area = context.pass.area.Rect()});
 }
 
 }  // namespace

@@ -10,8 +10,11 @@ namespace gridlet {
 namespace {
 
 void RecordPaint(Context& context, ObjectKind kind) {
+    // The letter takes the colours the console has when the object is recorded.
     RecordObject(context, kind,
-                 [&context] { DrawLetterP(context.screen, context.pass.area.Rect()); });
+                 {.kind = MarkKind::LetterP,
+                  .area = context.pass.area.Rect(),
+                  .attribute = context.console.Attribute()});
 }
 
 }  // namespace

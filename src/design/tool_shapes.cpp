@@ -25,8 +25,7 @@ void PlaceOutlined(Context& context, ObjectKind kind, PropertiesTarget target) {
                           context.design.objectNumber, kind);
     if (context.pass.current.target == target) MoveMenu(context, RebuildAs(kind));
     context.pass.current.target = PropertiesTarget::None;
-    RecordObject(context, kind,
-                 [&context] { DrawOutline(context.screen, context.pass.area.Rect()); });
+    RecordObject(context, kind, {.kind = MarkKind::Outline, .area = context.pass.area.Rect()});
 }
 
 }  // namespace

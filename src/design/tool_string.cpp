@@ -77,19 +77,29 @@ class RestoredOnExit {
     std::string kept_;
 };
 
+// Where the variable is printed: the part of the DoString body that prints it, and the place and
+// colours it was made from.
+struct Place {
+    std::string positionPart;
+    ObjectValues values;
+};
+
 // The move menu in its string mode. Each Preview prints the variable at the shifted place in
 // the DoString body, which is put back when the menu ends. The place last previewed, empty
 // without a Preview: only a preview of the place prints the variable.
-std::string PreviewedPlace(Context& context, const std::string& name) {
+Place PreviewedPlace(Context& context, const std::string& name) {
     const RestoredOnExit body(context.design.doStringBody);
-    std::string positionPart;
+    Place place;
     MoveMenuAs(context, MoveMenuMode::StringVariable, [&](Context& c) {
-        positionPart = StringPositionPart(c.pass.current.properties.edgeColor,
-                                          c.pass.current.properties.fillColor, c.pass.pending.x1,
-                                          c.pass.pending.y1, name);
-        c.design.doStringBody = body.Kept() + c.pass.current.font.fontHead + positionPart;
+        const Properties& properties = c.pass.current.properties;
+        place.positionPart = StringPositionPart(properties.edgeColor, properties.fillColor,
+                                                c.pass.pending.x1, c.pass.pending.y1, name);
+        place.values.x1 = c.pass.pending.x1;
+        place.values.y1 = c.pass.pending.y1;
+        place.values.properties = properties;
+        c.design.doStringBody = body.Kept() + c.pass.current.font.fontHead + place.positionPart;
     });
-    return positionPart;
+    return place;
 }
 
 }  // namespace
@@ -116,11 +126,23 @@ void StringTool(Context& context) {
     design.mainAssignments += StringAssignmentLine(name, design.stringCounter);
     design.globalDecls += StringGlobalLine(name);
 
-    const std::string positionPart = PreviewedPlace(context, name);
-    pass.pending.pendingStatement = pass.current.font.fontHead + positionPart;
-    RecordStatement(context, ObjectKind::StringVariable, positionPart, [&context, &name] {
-        DrawStringMarker(context.screen, context.pass.area.Rect(), name);
-    });
+    Place place = PreviewedPlace(context, name);
+    const std::string& fontHead = pass.current.font.fontHead;
+    place.values.name = name;
+    place.values.fontHead = fontHead;
+    DesignObject variable;
+    variable.number = design.objectNumber;
+    variable.kind = ObjectKind::StringVariable;
+    variable.values = std::move(place.values);
+    variable.block = fontHead + place.positionPart;
+    variable.mark = {.kind = MarkKind::StringVariable, .area = pass.area.Rect(), .name = name};
+    // Undo takes back the place the variable is printed at; its font head stays.
+    DesignObject leftover;
+    leftover.number = variable.number;
+    leftover.kind = ObjectKind::StringVariable;
+    leftover.block = fontHead;
+    leftover.leftover = true;
+    RecordObject(context, std::move(variable), std::move(leftover));
     pass.current.font.fontHead.clear();
 }
 

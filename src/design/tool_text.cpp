@@ -45,10 +45,18 @@ void BuildTextStatement(Context& context) {
     Design& design = context.design;
     const PassState& pass = context.pass;
     design.localDecls = AddTextLocals(design.localDecls);
+    ObjectValues values;
+    values.x1 = pass.pending.x1;
+    values.y1 = pass.pending.y1;
+    values.properties = pass.current.properties;
+    values.text = pass.pending.enteredText;
+    values.fontHead = pass.current.font.fontHead;
+    values.lineWidth = pass.pending.lineLimitColumn - pass.area.AreaLeft;
     context.pass.pending.pendingStatement =
-        TextBlock(pass.current.font.fontHead,
-                  {pass.pending.enteredText, pass.pending.x1, pass.pending.y1, design.objectNumber,
-                   pass.pending.lineLimitColumn - pass.area.AreaLeft});
+        TextBlock(values.fontHead,
+                  {values.text, values.x1, values.y1, design.objectNumber, values.lineWidth});
+    context.pass.pending.builtFrom = std::move(values);
+    context.pass.pending.rebuilt = false;
 }
 
 void TextTool(Context& context) {
@@ -80,8 +88,8 @@ void TextTool(Context& context) {
     // The block follows every move and column width the menu set, previewed or not; a block sent
     // to the back is there already.
     if (pass.pending.sentToBackStatement.empty()) BuildTextStatement(context);
-    RecordStatement(context, ObjectKind::Text, pass.pending.pendingStatement,
-                    [&context] { DrawTextMarker(context.screen, context.pass.area.Rect()); });
+    RecordObject(context, PendingDesignObject(context, ObjectKind::Text,
+                                              {.kind = MarkKind::Text, .area = pass.area.Rect()}));
     pass.pending.enteredText.clear();
     pass.current.font.fontHead.clear();
     pass.current.properties.edgeColor.clear();

@@ -1,15 +1,12 @@
 #pragma once
-// The Undo command: the newest recorded object leaves the code and the grid.
+// Undo and Redo: the newest change of the design taken back, or the newest one taken back made
+// again; the grid shows the marks of the objects that remain.
 
 #include "interact/context.h"
 
 namespace gridlet {
 
-// Removes the newest history entry's block from the text that holds it and puts back the screen
-// from before that object was marked. Does nothing when the history is empty.
 void Undo(Context& context);
-
-// Writes the newest screen entry back, pops both stacks and clears the line keep flag.
-void PopHistory(Context& context);
+void Redo(Context& context);
 
 }  // namespace gridlet

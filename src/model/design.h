@@ -1,20 +1,26 @@
 #pragma once
-// What a design is: the code of its objects and of its routines, the undo history, the object
-// number and the graphic window. Owned by the main loop; this is what a design file keeps and
-// what Build reads.
+// What a design is: its objects and the code they write, the code of its routines, the undo
+// history, the object number and the graphic window. Owned by the main loop; this is what a
+// design file keeps and what Build reads.
 
-#include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "model/design_object.h"
+#include "model/history.h"
 #include "model/screen_layout.h"
 
 namespace gridlet {
 
-constexpr int kHistorySize = 801;
-
 struct Design {
-    // Kind accumulators.
+    // The placed objects, in the order their blocks and marks are written.
+    std::vector<DesignObject> objects;
+    History history;
+    // The screen under the objects' marks: the window's screen.
+    std::string gridBase;
+
+    // Kind accumulators, written from the objects (WriteAccumulators).
     std::string backgroundPaintCode;
     std::string boxCode;
     std::string polygonCode;
@@ -41,8 +47,6 @@ struct Design {
 
     std::int32_t objectNumber = 0;
     std::int32_t stringCounter = 0;  // string variables placed; never decreases
-    std::array<std::string, kHistorySize> codeHistory;
-    std::array<std::string, kHistorySize> screenHistory;
 
     // Window state.
     int windowExists = 0;

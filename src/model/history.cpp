@@ -1,32 +1,36 @@
 #include "model/history.h"
 
-#include <algorithm>
+#include <iterator>
+#include <stdexcept>
+#include <utility>
 
 namespace gridlet {
 namespace {
 
-template <typename Stack>
-void Push(Stack& stack, std::string entry) {
-    std::move_backward(stack.begin(), stack.end() - 1, stack.end());
-    stack.front() = std::move(entry);
-}
-
-template <typename Stack>
-void Pop(Stack& stack) {
-    std::move(stack.begin() + 1, stack.end(), stack.begin());
-    stack.back().clear();
+// Whatever may fail (the copy, the room for it, a place past the end) comes before the list is
+// touched, so the list changes whole or not at all.
+void Replace(std::vector<DesignObject>& objects, std::size_t outIndex,
+             const std::optional<DesignObject>& out, std::size_t inIndex,
+             const std::optional<DesignObject>& in) {
+    const std::size_t remaining = objects.size() - (out ? 1 : 0);
+    if ((out && outIndex >= objects.size()) || (in && inIndex > remaining)) {
+        throw std::logic_error("a change past the end of the object list");
+    }
+    std::optional<DesignObject> copy = in;
+    objects.reserve(remaining + 1);
+    if (out) objects.erase(objects.begin() + static_cast<std::ptrdiff_t>(outIndex));
+    if (copy)
+        objects.insert(objects.begin() + static_cast<std::ptrdiff_t>(inIndex), std::move(*copy));
 }
 
 }  // namespace
 
-void PushHistory(Design& design, std::string code, std::string screen) noexcept {
-    Push(design.codeHistory, std::move(code));
-    Push(design.screenHistory, std::move(screen));
+void ApplyChange(std::vector<DesignObject>& objects, const ObjectChange& change) {
+    Replace(objects, change.beforeIndex, change.before, change.afterIndex, change.after);
 }
 
-void DropNewestHistory(Design& design) {
-    Pop(design.codeHistory);
-    Pop(design.screenHistory);
+void RevertChange(std::vector<DesignObject>& objects, const ObjectChange& change) {
+    Replace(objects, change.afterIndex, change.after, change.beforeIndex, change.before);
 }
 
 }  // namespace gridlet

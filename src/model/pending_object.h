@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/design_object.h"
+
 namespace gridlet {
 
 // How the move menu treats the pending object beyond shifting it.
@@ -30,9 +32,11 @@ struct PendingObject {
     std::string enteredText;
     std::int32_t lineLimitColumn = 0;
 
-    // The block, and the screen saved for Undo while it is recorded.
+    // The block, the values it was last built from, and whether it was built as the move menu
+    // rebuilds it; a shift not previewed leaves both as they were.
     std::string pendingStatement;
-    std::string pendingSnapshot;
+    ObjectValues builtFrom;
+    bool rebuilt = false;
 
     // The move menu's state: what its Preview composes, whether Accept sends the block to the
     // back, and the block it sent there for the history.

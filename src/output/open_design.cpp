@@ -2,6 +2,7 @@
 
 #include "dialogs/file_chooser.h"
 #include "output/kept_sections.h"
+#include "output/recover_objects.h"
 #include "platform/basic_error.h"
 #include "platform/cp1252.h"
 #include "platform/read_file.h"
@@ -24,8 +25,12 @@ DesignFileContents ReadDesignFile(const std::string& path) {
 }
 
 void ApplyDesignFile(Context& context, const DesignFileContents& contents) {
+    Design& design = context.design;
     context.screen.RestoreScreen(contents.screenImage);
-    RestoreFromSections(contents.sections, context.design);
+    RestoreFromSections(contents.sections, design);
+    design.objects = RecoverObjects(design);
+    design.history = {};
+    design.gridBase = contents.screenImage;
 }
 
 void OpenDesignAtStart(Context& context) {

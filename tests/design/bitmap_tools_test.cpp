@@ -2,6 +2,7 @@
 #include "design/tool_fixture.h"
 #include "design/undo.h"
 #include "model/command_codes.h"
+#include "support/undo_view.h"
 
 namespace gridlet {
 namespace {
@@ -56,7 +57,7 @@ TEST_F(BitmapToolTest, AStretchedBitmapIsMarkedOverTheAreaWithItsName) {
     EXPECT_EQ(CellsAt(4, 14, 7), "\xDA\xC4\xC4\xC4\xC4\xC4\xBF");
     EXPECT_EQ(CellsAt(5, 14, 7), "\xB3pic" + RowText(5, 18, 19) + "\xB3");
     EXPECT_EQ(CellsAt(6, 14, 7), "\xC0\xC4\xC4\xC4\xC4\xC4\xD9");
-    EXPECT_EQ(design.codeHistory[0], design.bitmapCode);
+    EXPECT_EQ(NewestBlock(design), design.bitmapCode);
 }
 
 TEST_F(BitmapToolTest, AStretchedBitmapWithoutWidthIsRefusedWithItsNameInCapitals) {
@@ -92,7 +93,7 @@ TEST_F(BitmapToolTest, TheWidestBitmapIsOutlinedOnTheScreenAndAWiderOneIsUnreada
 
     EXPECT_EQ(design.bitmapCode, " GRAPHIC RENDER \"" + InFolder("widest.bmp") +
                                      "\", (-32091, 50) - (676, 52)         ' [[  1  ]] \r\n\r\n");
-    EXPECT_EQ(design.codeHistory[0], design.bitmapCode);
+    EXPECT_EQ(NewestBlock(design), design.bitmapCode);
     EXPECT_EQ(CellsAt(4, 1, 70), std::string(69, '\xC4') + "\xBF");
     EXPECT_EQ(CellsAt(5, 1, 70), std::string(69, '\xC4') + "\xD9");
 
@@ -200,8 +201,8 @@ TEST_F(BitmapToolTest, ANarrowOrUnreadableBitmapGetsAOneColumnOutline) {
         const std::string block = " GRAPHIC RENDER \"" + InFolder(c.file) + "\", (26, 50) - " +
                                   c.corner + "         ' [[  1  ]] \r\n\r\n";
         EXPECT_EQ(design.bitmapCode, block);
-        EXPECT_EQ(design.codeHistory[0], block);
-        EXPECT_EQ(design.screenHistory[0], passScreen);
+        EXPECT_EQ(NewestBlock(design), block);
+        EXPECT_EQ(ScreenUndoWouldShow(screen, design), passScreen);
         EXPECT_EQ(CellsAt(4, 14, 1), "\xDA") << c.file;
         const std::string name = c.name;
         EXPECT_EQ(CellsAt(5, 14, 1), "\xC0");

@@ -2,6 +2,7 @@
 
 #include "design/tool_fixture.h"
 #include "model/command_codes.h"
+#include "support/undo_view.h"
 
 namespace gridlet {
 namespace {
@@ -86,8 +87,8 @@ TEST_P(DrawingToolPlacement, BuildsTheExactBlockAndRecordsIt) {
     if (path != std::string::npos) block.replace(path, 6, InFolder("pic.bmp"));
     EXPECT_EQ(backend.Pending(), 0u);
     EXPECT_EQ(design.*c.accumulator, block);
-    EXPECT_EQ(design.codeHistory[0], block);
-    EXPECT_EQ(design.screenHistory[0], passScreen);
+    EXPECT_EQ(NewestBlock(design), block);
+    EXPECT_EQ(ScreenUndoWouldShow(screen, design), passScreen);
     EXPECT_EQ(design.objectNumber, 7);
     EXPECT_EQ(design.localDecls, c.localDecls);
     if (c.supportMarker == nullptr) {
@@ -392,7 +393,7 @@ TEST_F(DrawingToolTest, LeftStripToolsOfferNoMoveMenu) {
         EXPECT_EQ(backend.Pending(), 0u) << command;
     }
     EXPECT_EQ(FirstFrameShowing(kMoveMenu), nullptr);
-    EXPECT_FALSE(design.codeHistory[6].empty()) << "all seven objects are recorded";
+    EXPECT_EQ(design.objects.size(), 7u) << "all seven objects are recorded";
 }
 
 TEST_F(DrawingToolTest, OtherCommandsAreNotDrawingTools) {

@@ -4,6 +4,7 @@
 #include "design/tool_fixture.h"
 #include "design/undo.h"
 #include "model/command_codes.h"
+#include "support/undo_view.h"
 
 namespace gridlet {
 namespace {
@@ -61,11 +62,11 @@ TEST_P(GridMarker, IsDrawnOverTheMarkedArea) {
         EXPECT_EQ(console.CellAt(row, col), PassCell(row, col))
             << "row " << row << ", column " << col;
     }
-    ASSERT_NE(design.codeHistory[0], "");
-    EXPECT_EQ(design.screenHistory[0], passScreen);
+    ASSERT_NE(NewestBlock(design), "");
+    EXPECT_EQ(ScreenUndoWouldShow(screen, design), passScreen);
 
     Undo(context);
-    EXPECT_EQ(design.codeHistory[0], "");
+    EXPECT_EQ(NewestBlock(design), "");
     EXPECT_EQ(ScreenBytes(), passScreen);
 }
 

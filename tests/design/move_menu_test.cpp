@@ -10,6 +10,8 @@
 #include "output/compose_program.h"
 #include "platform/basic_error.h"
 #include "support/image_cells.h"
+#include "support/kept_code.h"
+#include "support/undo_view.h"
 
 namespace gridlet {
 namespace {
@@ -302,7 +304,7 @@ TEST_P(MoveMenuFlow, RecordsWhatTheLastPreviewShowed) {
 
     EXPECT_EQ(backend.Pending(), 0u);
     EXPECT_EQ(design.*c.accumulator, c.recorded);
-    EXPECT_EQ(design.codeHistory[0], c.recorded);
+    EXPECT_EQ(NewestBlock(design), c.recorded);
     EXPECT_EQ(design.backLayerCode, "");
     if (c.previewSection == 0) {
         EXPECT_TRUE(previews.empty());
@@ -405,7 +407,7 @@ TEST_F(MoveMenuTest, AStepChosenForOneObjectStaysForTheNext) {
 // takes each out of the back layer with its grid marker.
 TEST_F(MoveMenuTest, ObjectsSentToTheBackComeOutLastSentFirstAndUndoRemovesEach) {
     MakeWindow(2, 12, 40, 70);
-    design.boxCode = "   an earlier box\r\n\r\n";
+    AddKeptCode(design, ObjectKind::Box, "   an earlier box\r\n\r\n");
     Mark(2, 14, 4, 20);
     pass.current.target = PropertiesTarget::Rectangle;
     StartPass();

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <new>
 #include <string>
-#include <utility>
+#include <vector>
 
 #include "codegen/support_functions.h"
 #include "design/record_object.h"
@@ -12,6 +11,8 @@
 #include "doubles/memory_clipboard.h"
 #include "doubles/virtual_clock.h"
 #include "output/compose_program.h"
+#include "platform/frame_chars.h"
+#include "support/undo_view.h"
 
 namespace gridlet {
 namespace {
@@ -25,9 +26,9 @@ class RecordUndoTest : public ::testing::Test {
     }
 
     // One pass of the main loop: the snapshot is taken, the tool shows a menu, builds the block
-    // of its next object and records it with a letter as its grid marker. Returns the screen as
-    // it was before the pass.
-    std::string Place(ObjectKind kind, int row, int col, char marker, int x1 = 26, int y1 = 4) {
+    // of its next object and records it with an outline over one cell. Returns the screen as it
+    // was before the pass.
+    std::string Place(ObjectKind kind, int row, int col, int x1 = 26, int y1 = 4) {
         pass.snapshot = ScreenNow();
         screen.PrintAt(46, 1, 0, 7, "a menu of the tool");
         ++design.objectNumber;
@@ -39,10 +40,13 @@ class RecordUndoTest : public ::testing::Test {
         pass.pending.starHeight = 46;
         BuildPendingStatement(pass.pending, pass.current.properties, design.objectNumber, kind);
         const std::string block = pass.pending.pendingStatement;
-        RecordObject(context, kind,
-                     [&] { screen.PrintAt(row, col, 14, 8, std::string(1, marker)); });
+        RecordObject(context, kind, {.kind = MarkKind::Outline, .area = {row, col, row, col}});
         blocks.push_back(block);
         return pass.snapshot;
+    }
+    // The outline over one cell starts with its top left corner.
+    bool MarkedAt(int row, int col) const {
+        return console.CellAt(row, col).ch == static_cast<std::uint8_t>(kFrameTopLeft);
     }
 
     MemoryBackend backend;
@@ -58,65 +62,29 @@ class RecordUndoTest : public ::testing::Test {
 };
 
 TEST_F(RecordUndoTest, RecordingAppendsMarksAndPushes) {
-    const std::string before = Place(ObjectKind::Box, 10, 20, 'B');
+    const std::string before = Place(ObjectKind::Box, 10, 20);
     EXPECT_EQ(design.boxCode, blocks[0]);
-    EXPECT_EQ(design.codeHistory[0], blocks[0]);
-    EXPECT_EQ(design.screenHistory[0], before);
-    EXPECT_EQ(console.CellAt(10, 20).ch, 'B');
+    EXPECT_EQ(NewestBlock(design), blocks[0]);
+    EXPECT_EQ(ScreenUndoWouldShow(screen, design), before);
+    EXPECT_TRUE(MarkedAt(10, 20));
     EXPECT_EQ(console.CellAt(46, 1).ch, ' ') << "the tool's menu is gone";
     EXPECT_EQ(pass.pending.pendingStatement, "");
-    EXPECT_EQ(pass.pending.pendingSnapshot, "");
-}
-
-// A failure while an object is recorded (memory running out while its marker is drawn) leaves
-// neither its code nor an undo entry, for any kind, for the background paint and for a block the
-// move menu sent to the back; the design's earlier object stays undoable.
-TEST_F(RecordUndoTest, AFailureWhileRecordingLeavesNeitherCodeNorUndoEntry) {
-    const struct {
-        const char* what;
-        ObjectKind kind;
-        bool sentToBack;
-    } cases[] = {{"box", ObjectKind::Box, false},
-                 {"background paint", ObjectKind::Paint, false},
-                 {"star", ObjectKind::Star, false},
-                 {"ellipse sent to the back", ObjectKind::Ellipse, true}};
-    for (const auto& c : cases) {
-        design = Design{};
-        blocks.clear();
-        if (c.kind != ObjectKind::Paint) Place(c.kind, 10, 20, 'A');
-        const Design before = design;
-        pass.snapshot = ScreenNow();
-        ++design.objectNumber;
-        BuildPendingStatement(pass.pending, pass.current.properties, design.objectNumber, c.kind);
-        ASSERT_NE(pass.pending.pendingStatement, "");
-        if (c.sentToBack)
-            std::swap(pass.pending.sentToBackStatement, pass.pending.pendingStatement);
-        EXPECT_THROW(RecordObject(context, c.kind, [] { throw std::bad_alloc(); }), std::bad_alloc);
-
-        EXPECT_EQ(design.boxCode, before.boxCode) << c.what;
-        EXPECT_EQ(design.starCode, before.starCode) << c.what;
-        EXPECT_EQ(design.ellipseCode, before.ellipseCode) << c.what;
-        EXPECT_EQ(design.backLayerCode, "") << c.what;
-        EXPECT_EQ(design.backgroundPaintCode, "") << c.what;
-        EXPECT_EQ(design.codeHistory, before.codeHistory) << c.what;
-        EXPECT_EQ(design.screenHistory, before.screenHistory) << c.what;
-        EXPECT_EQ(pass.pending.pendingStatement, "") << c.what;
-        EXPECT_EQ(pass.pending.sentToBackStatement, "") << c.what;
-        EXPECT_EQ(pass.pending.pendingSnapshot, "") << c.what;
-    }
+    ASSERT_EQ(design.objects.size(), 1u);
+    EXPECT_EQ(design.objects[0].number, 1);
+    EXPECT_EQ(design.objects[0].values.x1, 26) << "the values the block was built from";
 }
 
 TEST_F(RecordUndoTest, RecordingClearsTheToolsValues) {
     pass.pending.arcStart = "0";
     pass.pending.arcEnd = "1";
-    Place(ObjectKind::Arc, 10, 20, 'A');
+    Place(ObjectKind::Arc, 10, 20);
     EXPECT_EQ(pass.pending.arcStart, "");
     EXPECT_EQ(pass.pending.arcEnd, "");
 
     pass.current.lineKeepFlag = true;
     pass.current.properties.edgeColor = "255";
     pass.current.properties.lineWidth = "6";
-    Place(ObjectKind::Line, 11, 20, 'L');
+    Place(ObjectKind::Line, 11, 20);
     EXPECT_FALSE(pass.current.lineKeepFlag);
     EXPECT_EQ(pass.current.properties.edgeColor, "");
     EXPECT_EQ(pass.current.properties.lineWidth, "");
@@ -125,23 +93,23 @@ TEST_F(RecordUndoTest, RecordingClearsTheToolsValues) {
 
 TEST_F(RecordUndoTest, FirstPaintIsTheBackgroundAndLaterPaintsAreNot) {
     design.backgroundPaintCode = "an earlier design's background\r\n";
-    Place(ObjectKind::Paint, 10, 20, 'P');
-    Place(ObjectKind::Paint, 11, 20, 'P');
+    Place(ObjectKind::Paint, 10, 20);
+    Place(ObjectKind::Paint, 11, 20);
     EXPECT_EQ(design.backgroundPaintCode, blocks[0]);
     EXPECT_EQ(design.paintCode, blocks[1]);
 }
 
 TEST_F(RecordUndoTest, APaintReplaceIsNeverTheBackground) {
-    Place(ObjectKind::PaintReplace, 10, 20, 'P');
+    Place(ObjectKind::PaintReplace, 10, 20);
     EXPECT_EQ(design.objectNumber, 1);
     EXPECT_EQ(design.backgroundPaintCode, "");
     EXPECT_EQ(design.paintCode, blocks[0]);
 }
 
 TEST_F(RecordUndoTest, UndoWalksBackOneObjectAtATime) {
-    const std::string beforeFirstBox = Place(ObjectKind::Box, 10, 20, 'B');
-    const std::string beforeEllipse = Place(ObjectKind::Ellipse, 12, 22, 'E');
-    const std::string beforeSecondBox = Place(ObjectKind::Box, 10, 20, 'B');
+    const std::string beforeFirstBox = Place(ObjectKind::Box, 10, 20);
+    const std::string beforeEllipse = Place(ObjectKind::Ellipse, 12, 22);
+    const std::string beforeSecondBox = Place(ObjectKind::Box, 10, 20);
     ASSERT_NE(blocks[0], blocks[2]) << "same place and properties, different tags";
 
     Undo(context);
@@ -165,8 +133,30 @@ TEST_F(RecordUndoTest, UndoWalksBackOneObjectAtATime) {
     EXPECT_EQ(design.objectNumber, 3);
 }
 
+// Redo makes each undone placement again, code and mark, until a new placement drops them.
+TEST_F(RecordUndoTest, RedoPlacesTheUndoneObjectsAgain) {
+    Place(ObjectKind::Box, 10, 20);
+    Place(ObjectKind::Ellipse, 12, 22);
+    const std::string withBoth = ScreenNow();
+    Undo(context);
+    Undo(context);
+    Redo(context);
+    EXPECT_EQ(design.boxCode, blocks[0]);
+    EXPECT_EQ(design.ellipseCode, "");
+    Redo(context);
+    EXPECT_EQ(design.ellipseCode, blocks[1]);
+    EXPECT_EQ(ScreenNow(), withBoth);
+
+    Undo(context);
+    Place(ObjectKind::Box, 14, 30);
+    const std::int64_t before = clock.TimeOfDayMs();
+    Redo(context);
+    EXPECT_EQ(design.ellipseCode, "") << "the new placement dropped the undone ellipse";
+    EXPECT_EQ(clock.TimeOfDayMs(), before) << "nothing to redo: no pressed button, no pause";
+}
+
 TEST_F(RecordUndoTest, UndoClearsTheLineKeepFlag) {
-    Place(ObjectKind::Box, 10, 20, 'B');
+    Place(ObjectKind::Box, 10, 20);
     pass.current.lineKeepFlag = true;
     Undo(context);
     EXPECT_FALSE(pass.current.lineKeepFlag);
@@ -175,53 +165,31 @@ TEST_F(RecordUndoTest, UndoClearsTheLineKeepFlag) {
 // A paint placed as the first object lives outside the kind accumulators; it is undone all the
 // same instead of blocking every undo after it.
 TEST_F(RecordUndoTest, UndoRemovesTheBackgroundPaint) {
-    const std::string beforePaint = Place(ObjectKind::Paint, 10, 20, 'P');
-    Place(ObjectKind::Box, 12, 22, 'B');
+    const std::string beforePaint = Place(ObjectKind::Paint, 10, 20);
+    Place(ObjectKind::Box, 12, 22);
     Undo(context);
     Undo(context);
     EXPECT_EQ(design.backgroundPaintCode, "");
     EXPECT_EQ(ScreenNow(), beforePaint);
-    EXPECT_TRUE(design.screenHistory[0].empty());
+    EXPECT_TRUE(NothingToUndo(design));
 }
 
-// A string variable placed without a Preview leaves an empty history entry; undoing it takes its
+// A string variable placed without a Preview writes no code of its own; undoing it takes its
 // mark away and the next undo reaches the object before it.
-TEST_F(RecordUndoTest, EntryWithoutCodeDoesNotBlockUndo) {
-    const std::string beforeBox = Place(ObjectKind::Box, 10, 20, 'B');
+TEST_F(RecordUndoTest, AnObjectWithoutCodeDoesNotBlockUndo) {
+    const std::string beforeBox = Place(ObjectKind::Box, 10, 20);
     pass.snapshot = ScreenNow();
     pass.pending.pendingStatement.clear();
-    RecordObject(context, ObjectKind::Ellipse, [&] { screen.PrintAt(12, 22, 14, 8, "E"); });
+    pass.pending.builtFrom = {};
+    RecordObject(context, ObjectKind::Ellipse,
+                 {.kind = MarkKind::Outline, .area = {12, 22, 12, 22}});
 
     Undo(context);
-    EXPECT_EQ(console.CellAt(12, 22).ch, console.CellAt(12, 23).ch);
+    EXPECT_FALSE(MarkedAt(12, 22));
     EXPECT_EQ(design.boxCode, blocks[0]);
     Undo(context);
     EXPECT_EQ(design.boxCode, "");
     EXPECT_EQ(ScreenNow(), beforeBox);
-}
-
-TEST_F(RecordUndoTest, EntryWhoseBlockNoTextHoldsDoesNotBlockUndo) {
-    const std::string beforeBox = Place(ObjectKind::Box, 10, 20, 'B');
-    const std::string beforeEllipse = Place(ObjectKind::Ellipse, 12, 22, 'E');
-    design.ellipseCode.clear();
-
-    Undo(context);
-    EXPECT_EQ(ScreenNow(), beforeEllipse);
-    EXPECT_EQ(design.codeHistory[0], blocks[0]);
-    Undo(context);
-    EXPECT_EQ(design.boxCode, "");
-    EXPECT_EQ(ScreenNow(), beforeBox);
-}
-
-TEST_F(RecordUndoTest, OldestObjectsStayOnceTheHistoryIsFull) {
-    for (int i = 0; i < kHistorySize + 1; ++i)
-        Place(ObjectKind::Box, 10 + i % 20, 20 + i % 40, 'B', i, 4);
-    for (int i = 0; i < kHistorySize; ++i) Undo(context);
-    EXPECT_EQ(design.boxCode, blocks[0]);
-    const std::int64_t pauses = clock.TimeOfDayMs();
-    Undo(context);
-    EXPECT_EQ(design.boxCode, blocks[0]);
-    EXPECT_EQ(clock.TimeOfDayMs(), pauses);
 }
 
 TEST_F(RecordUndoTest, SupportFunctionsOutliveTheirStar) {
@@ -230,7 +198,7 @@ TEST_F(RecordUndoTest, SupportFunctionsOutliveTheirStar) {
     design.supportFunctions = support.supportFunctions;
     const std::string types = design.typeDecls;
     const std::string functions = design.supportFunctions;
-    Place(ObjectKind::Star, 10, 20, 'S');
+    Place(ObjectKind::Star, 10, 20);
     Undo(context);
     EXPECT_EQ(design.starCode, "");
     EXPECT_EQ(design.typeDecls, types);

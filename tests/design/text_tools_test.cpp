@@ -11,6 +11,7 @@
 #include "dialogs/font_chooser.h"
 #include "model/command_codes.h"
 #include "output/compose_program.h"
+#include "support/undo_view.h"
 
 namespace gridlet {
 namespace {
@@ -82,8 +83,8 @@ TEST_F(TextToolTest, LeftStripTextIsWrappedToTheAreaAndRecorded) {
     EXPECT_EQ(design.textCode, block);
     EXPECT_EQ(design.localDecls,
               "   LOCAL esc, HFONT AS LONG\r\n   LOCAL nWidth, nHeight, Xs, Ys AS LONG\r\n\r\n");
-    EXPECT_EQ(design.codeHistory[0], block);
-    EXPECT_EQ(design.screenHistory[0], passScreen);
+    EXPECT_EQ(NewestBlock(design), block);
+    EXPECT_EQ(ScreenUndoWouldShow(screen, design), passScreen);
     EXPECT_EQ(design.objectNumber, 1);
     EXPECT_TRUE(pass.current.font.fontHead.empty());
     EXPECT_TRUE(pass.pending.enteredText.empty());
@@ -113,7 +114,7 @@ TEST_F(TextToolTest, EmptyEntryGivesTheNumberBackAndEveryEndClearsTheTextFlag) {
     TextTool(context);
     EXPECT_EQ(design.objectNumber, 4);
     EXPECT_TRUE(design.textCode.empty());
-    EXPECT_TRUE(design.screenHistory[0].empty());
+    EXPECT_TRUE(NothingToUndo(design));
     EXPECT_EQ(ScreenBytes(), passScreen);
     EXPECT_NE(pass.current.target, PropertiesTarget::Text);
 
@@ -259,10 +260,10 @@ TEST_F(RightStripTextTest, SentToTheBackAndUndoneFromThere) {
     const std::string block = Block(" 28", "   GRAPHIC PRINT \"Hi\"\r\n");
     EXPECT_TRUE(design.textCode.empty());
     EXPECT_EQ(design.backLayerCode, block);
-    EXPECT_EQ(design.codeHistory[0], block);
+    EXPECT_EQ(NewestBlock(design), block);
     Undo(context);
     EXPECT_TRUE(design.backLayerCode.empty());
-    EXPECT_TRUE(design.screenHistory[0].empty());
+    EXPECT_TRUE(NothingToUndo(design));
 }
 
 TEST(FontColumnLimit, CharactersOfThePointSizeInTheAreasPixels) {
@@ -310,8 +311,8 @@ TEST_F(StringToolTest, NamedVariableIsDeclaredAssignedAndGetsItsHead) {
     EXPECT_EQ(design.globalDecls, "  GLOBAL sName AS STRING\r\n");
     EXPECT_EQ(design.mainAssignments, "    sName = \"100\"\r\n");
     EXPECT_EQ(design.doStringBody, kStringHead) << "without a preview of its place, nothing prints";
-    EXPECT_EQ(design.codeHistory[0], "");
-    EXPECT_EQ(design.screenHistory[0], passScreen);
+    EXPECT_EQ(NewestBlock(design), kStringHead);
+    EXPECT_EQ(ScreenUndoWouldShow(screen, design), passScreen);
     EXPECT_EQ(ScreenBytes(), passScreen) << "no marker on an area of several rows";
     EXPECT_EQ(
         (std::vector<int>{pass.pending.x1, pass.pending.y1, pass.pending.x2, pass.pending.y2}),
@@ -334,7 +335,7 @@ TEST_F(StringToolTest, PreviewPrintsTheVariableWhereItWasMoved) {
                                      "     FONT END hfont\r\n End SUB\r\n\r\n");
     EXPECT_EQ(previews[0].At(33), "") << "nothing of it among the GraficWin objects";
     EXPECT_EQ(design.doStringBody, kStringHead + PositionPart("sName"));
-    EXPECT_EQ(design.codeHistory[0], PositionPart("sName"));
+    EXPECT_EQ(NewestBlock(design), kStringHead + PositionPart("sName"));
     EXPECT_EQ(pass.pending.moveMenuMode, MoveMenuMode::Object);
 }
 
@@ -356,7 +357,7 @@ TEST_F(StringToolTest, ThreeVariablesCountUpAndUndoTakesBackOnlyThePlace) {
     Undo(context);
     EXPECT_EQ(design.doStringBody, firstTwo) << "the last place goes, its font head stays";
     EXPECT_EQ(design.globalDecls, globals);
-    EXPECT_EQ(design.codeHistory[0], PositionPart("s2"));
+    EXPECT_EQ(NewestBlock(design), kStringHead + PositionPart("s2"));
     EXPECT_EQ(design.stringCounter, 3);
 }
 
@@ -371,7 +372,7 @@ TEST_F(StringToolTest, LeavingWithoutANameMakesNothingAndKeepsAChosenFont) {
     EXPECT_TRUE(design.globalDecls.empty());
     EXPECT_TRUE(design.mainAssignments.empty());
     EXPECT_TRUE(design.doStringBody.empty());
-    EXPECT_TRUE(design.screenHistory[0].empty());
+    EXPECT_TRUE(NothingToUndo(design));
     EXPECT_EQ(ScreenBytes(), passScreen);
     EXPECT_NE(pass.current.font.fontHead.find("   FONT NEW \""), std::string::npos);
 
@@ -420,8 +421,8 @@ TEST_F(StringToolTest, OneRowMarkerShowsTheNameCutToTheArea) {
         EXPECT_EQ(console.CellAt(8, 14 + static_cast<int>(c.cells.size())).ch,
                   static_cast<std::uint8_t>(passScreen[4 * (7 * 90 + 13 + c.cells.size())]))
             << "nothing past the area";
-        EXPECT_EQ(design.screenHistory[0], passScreen);
-        screen.RestoreScreen(passScreen);
+        EXPECT_EQ(ScreenUndoWouldShow(screen, design), passScreen);
+        Undo(context);
     }
 }
 

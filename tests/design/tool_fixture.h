@@ -12,6 +12,7 @@
 #include "support/bmp_file.h"
 #include "support/console_fixture.h"
 #include "support/image_cells.h"
+#include "support/undo_view.h"
 #include "support/working_folder.h"
 
 namespace gridlet {
@@ -94,7 +95,7 @@ class ToolFixture : public ConsoleFixture {
                design.lineCode.empty() && design.bitmapCode.empty() && design.polygonCode.empty() &&
                design.boxCode.empty() && design.ellipseCode.empty() && design.textCode.empty() &&
                design.doStringBody.empty() && design.globalDecls.empty() &&
-               design.mainAssignments.empty() && design.screenHistory[0].empty() &&
+               design.mainAssignments.empty() && NothingToUndo(design) &&
                design.localDecls.empty() && design.supportFunctions.empty();
     }
 
