@@ -50,6 +50,7 @@ constexpr std::string_view kKeys =
     "  pointer 3 columns leftwards   drop the first corner of a half-marked area\n"
     "  Esc                           the exit dialog, while no area is being marked\n"
     "  F1                            the help pages, while no area is being marked\n"
+    "  Ctrl+Z                        suspend, giving the terminal back; fg brings it back\n"
     "  q or Ctrl+C                   quit while the terminal is too small\n";
 
 constexpr std::string_view kFiles =

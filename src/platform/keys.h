@@ -10,6 +10,7 @@ constexpr char kEnterKey = 13;
 constexpr char kEscKey = 27;
 constexpr char kTabKey = 9;
 constexpr char kBackspaceKey = 8;
+constexpr char kSuspendKey = 26;  // Ctrl+Z
 
 constexpr int kScanF1 = 59;
 constexpr int kScanHome = 71;

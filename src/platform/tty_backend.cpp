@@ -11,6 +11,7 @@
 
 #include "platform/console.h"
 #include "platform/cp437.h"
+#include "platform/keys.h"
 #include "platform/motion_coalescing.h"
 #include "platform/size_notice.h"
 #include "platform/terminal_description.h"
@@ -35,6 +36,10 @@ constexpr std::string_view kShowCursor = "\x1b[?25h";
 // The xterm window operation that asks for a size in characters.
 std::string SizeRequest(int columns, int rows) {
     return "\x1b[8;" + std::to_string(rows) + ";" + std::to_string(columns) + "t";
+}
+
+bool IsSuspendKey(const InputEvent& event) {
+    return event.code == std::string(1, kSuspendKey);
 }
 
 bool OnScreen(const InputEvent& event) {
@@ -156,6 +161,9 @@ void TtyBackend::WaitForRoom() {
             if (fds[0].revents != 0) {
                 const std::vector<InputEvent> typed = decoder_.Feed(ReadAvailable());
                 if (std::any_of(typed.begin(), typed.end(), QuitsAtSizeNotice)) QuitAtSizeNotice();
+                if (std::any_of(typed.begin(), typed.end(), IsSuspendKey)) {
+                    jobControl_.StopAsTheSuspendKeyDoes();
+                }
             }
             const bool resized = (fds[1].revents & POLLIN) != 0 && resizeSignal_.Consume();
             const bool continued = (fds[2].revents & POLLIN) != 0 && jobControl_.Consume();
@@ -251,6 +259,11 @@ void TtyBackend::ReadWaitingInput() {
 void TtyBackend::ReadInput() {
     for (InputEvent& event : decoder_.Feed(ReadAvailable())) {
         if (IsMouseEvent(event.code) && !OnScreen(event)) continue;
+        // Raw mode hands the suspend key over as a byte; the continue repaints the screen.
+        if (IsSuspendKey(event)) {
+            jobControl_.StopAsTheSuspendKeyDoes();
+            continue;
+        }
         events_.push_back(std::move(event));
     }
     // Bytes just came, so a pending Esc waits its full delay from now.

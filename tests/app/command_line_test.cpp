@@ -70,7 +70,8 @@ TEST(CommandLine, HelpListsTheOptionsKeysAndFiles) {
           "  --render PROGRAM.bas OUT.png  draw the graphic window",
           "\n                                the statements that could not be drawn\n",
           "  --version                     show the version\n", "right click printer code",
-          "Gridlet-clipboard.bas", "Testgui.png", "Gridlet-recovered.GDL", "q or Ctrl+C"}) {
+          "Gridlet-clipboard.bas", "Testgui.png", "Gridlet-recovered.GDL", "q or Ctrl+C",
+          "  Ctrl+Z  "}) {
         EXPECT_NE(help.find(part), std::string::npos) << part;
     }
 }
