@@ -27,6 +27,8 @@ run_in_pane() {
     e2e_tmux respawn-pane -k -t e2e env VISUAL="$editor" \
         sh -c '"$0"; echo "ended with status $?"; exec sleep 600' "$program"
 }
+ended_line() { screen | grep -qx "ended with status $1"; }
+wait_ended() { wait_until "the program did not end with status $1" ended_line "$1"; }
 gridlet_pid() { pgrep -P "$(pane_flag pane_pid)" -x gridlet; }
 kept() { compgen -G "$here/Gridlet-recovered*.GDL" >/dev/null; }
 wait_kept() { wait_until "the design was not kept: $1" kept; }
@@ -44,7 +46,7 @@ next_case() {
 start env VISUAL="$editor" sh -c '"$0"; echo "ended with status $?"; exec sleep 600' "$program"
 window_in_editor
 kill -TERM "$(gridlet_pid)"
-wait_for "ended with status 143"
+wait_ended 143
 wait_kept "SIGTERM while the editor ran"
 [[ $(cat "$here/editor-told") == TERM ]] || fail "the editor was not told to stop"
 shown "gridlet: the design was kept in $here/Gridlet-recovered" || fail "where it was kept is not said"
@@ -62,7 +64,7 @@ e2e_tmux resize-window -t e2e -x 60 -y 20
 key Enter
 wait_for "q or Ctrl+C quits"
 key q
-wait_for "ended with status 1"
+wait_ended 1
 wait_kept "quit at the size notice after the editor"
 echo "quit at the size notice after the editor: the design kept"
 
@@ -70,7 +72,7 @@ next_case
 reach_empty_grid
 make_window 5 20 15 39
 kill -USR1 "$(gridlet_pid)"
-wait_for "ended with status 138"
+wait_ended 138
 wait_kept "SIGUSR1"
 [[ $(pane_flag alternate_on) == 0 && $(pane_flag mouse_any_flag) == 0 ]] ||
     fail "the terminal was not given back after SIGUSR1"
@@ -108,5 +110,5 @@ wait_stopped "the design was not kept while the terminal read nothing" kept
 wait_stopped "the program waited for the terminal to read" eval '! alive'
 kill -CONT "$server"
 server=""
-wait_for "ended with status 143"
+wait_ended 143
 echo "SIGTERM while the terminal read nothing: the design kept, the program ended"
