@@ -2,15 +2,12 @@
 
 #include "output/main_function.h"
 #include "output/outside_programs.h"
+#include "output/route_notice.h"
 #include "platform/files.h"
 #include "platform/processes.h"
 
 namespace gridlet {
 namespace {
-
-constexpr int kNoticeForeground = 7;  // light grey on black, as the error trap's notice
-constexpr int kNoticeBackground = 0;
-constexpr int kNoticePause = 3000;
 
 // The first editor that starts has the terminal until it ends; false when none started.
 bool OpenInEditor(Context& context, const std::string& directory, const std::string& file) {
@@ -20,7 +17,7 @@ bool OpenInEditor(Context& context, const std::string& directory, const std::str
     bool started = false;
     context.console.LendTerminal([&] {
         for (const std::vector<std::string>& editor : editors) {
-            started = RunAndWait(editor, ProgramOutput::Terminal);
+            started = RunAndWait(editor, ProgramOutput::Terminal).started;
             if (started) return;
         }
     });
@@ -58,10 +55,7 @@ void RunCodeViewRoute(Context& context) {
     console.Sleep(200);
     const bool opened = OpenInEditor(context, directory, source);
     console.Sleep(200);
-    if (!opened) {
-        context.screen.PrintAt(46, 1, kNoticeForeground, kNoticeBackground, kNoEditorText);
-        console.Sleep(kNoticePause);
-    }
+    if (!opened) ShowRouteNotice(context, kNoEditorText);
 }
 
 }  // namespace gridlet

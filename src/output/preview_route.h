@@ -2,14 +2,21 @@
 // The Preview route: the complete program goes to Testgui.bas in the current directory and to the
 // clipboard, then either the target compiler under wine builds Testgui.exe and starts it, or,
 // where the compiler is not installed, the program's picture is drawn here, written to
-// Testgui.png beside it and shown over the design until a key or a click.
+// Testgui.png beside it and shown over the design until a key or a click. A compiler that fails,
+// or has not ended within 60 s and is killed, starts nothing and says so on row 46.
+
+#include <string>
 
 #include "interact/context.h"
+#include "platform/processes.h"
 
 namespace gridlet {
 
 // Runs after the composition. Ends with previewRequest 0 and programText empty, also when a file
 // cannot be deleted or written (BasicError 70, for the main loop's error trap).
 void RunPreviewRoute(Context& context);
+
+// The row-46 notice of a compilation that did not succeed: its status, or that it was stopped.
+std::string CompilerFailureText(const ProgramEnd& compiled);
 
 }  // namespace gridlet

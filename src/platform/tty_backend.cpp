@@ -85,12 +85,18 @@ void TtyBackend::Suspend() {
     RestoreTerminal();
 }
 
-void TtyBackend::Resume() {
-    EndIfStopRequested();
-    TakeTerminal();
-    ReadSize();
-    if (TooSmall()) WaitForRoom();
-    PaintChanges(kAllRows);
+// Runs in the guard of a lent terminal, so it never throws: a request to stop that came
+// meanwhile is left to the next wait, a terminal that is gone to the next read, and a terminal
+// left too small to the next present, which shows the size notice.
+void TtyBackend::Resume() noexcept {
+    if (ended_ || stopRequest_.Signal() != 0) return;
+    try {
+        TakeTerminal();
+        ReadSize();
+        if (!TooSmall()) PaintChanges(kAllRows);
+    } catch (const SessionEnd&) {
+        // the terminal is gone; reading it ends the session
+    }
 }
 
 void TtyBackend::ReadSize() {
@@ -232,7 +238,7 @@ std::array<pollfd, 4> TtyBackend::PollSet() const {
             pollfd{jobControl_.fd(), POLLIN, 0}, pollfd{stopRequest_.fd(), POLLIN, 0}};
 }
 
-// The signal's handler gave the terminal back already; the program ends as the signal asks.
+// The program ends as the signal asks; the terminal is given back once the design is kept.
 void TtyBackend::EndIfStopRequested() {
     const int signal = stopRequest_.Signal();
     if (signal == 0) return;
@@ -300,23 +306,31 @@ void TtyBackend::ShowPicture(const PictureRequest& request) {
 }
 
 // Sixels and iTerm2 images go when the cells under them are written; the next present paints
-// every cell on a cleared screen.
-void TtyBackend::HidePicture() {
-    if (kittyPicture_) Write(kDeleteKittyImages);
+// every cell on a cleared screen. Runs in a guard, so it never throws: a terminal that is gone
+// ends the session at the next read.
+void TtyBackend::HidePicture() noexcept {
+    try {
+        if (kittyPicture_) Write(kDeleteKittyImages);
+    } catch (const SessionEnd&) {
+        // the terminal is gone
+    }
     picture_.clear();
     kittyPicture_ = false;
     shown_.reset();
 }
 
+// A request to stop interrupts a write that the terminal does not take and ends the writing:
+// from then on the terminal is left as it is until the design is kept.
 void TtyBackend::Write(std::string_view bytes) {
-    if (ended_ || stopRequest_.Signal() != 0) return;  // the terminal is the shell's again
     while (!bytes.empty()) {
+        if (ended_ || stopRequest_.Signal() != 0) return;
         const ssize_t written = write(outFd_, bytes.data(), bytes.size());
         if (written > 0) {
             bytes.remove_prefix(static_cast<std::size_t>(written));
         } else if (written < 0 && errno == EAGAIN) {
-            pollfd output{outFd_, POLLOUT, 0};
-            poll(&output, 1, -1);
+            std::array<pollfd, 2> fds = {pollfd{outFd_, POLLOUT, 0},
+                                         pollfd{stopRequest_.fd(), POLLIN, 0}};
+            poll(fds.data(), fds.size(), -1);
         } else if (!(written < 0 && errno == EINTR)) {
             TerminalClosed();
         }

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "platform/cp1252.h"
+#include "platform/escape_controls.h"
 #include "render/png_file.h"
 
 namespace gridlet {
@@ -45,7 +46,8 @@ int RenderCommand(const std::string& programPath, const std::string& pngPath, st
         }
         return 0;
     } catch (const RenderFileError& error) {
-        errors << "gridlet: " << error.what() << "\n";
+        errors << "gridlet: " << EscapeControls(error.what())
+               << "\n";  // control characters in a name escaped
         return 1;
     }
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <thread>
 
 #include "output/compose_program.h"
@@ -14,6 +15,11 @@
 
 namespace gridlet {
 namespace {
+
+std::string PadToWidth(std::string text) {
+    text.resize(kScreenWidth, ' ');
+    return text;
+}
 
 const std::string kPrinterRoutine =
     "\r\n"
@@ -243,6 +249,43 @@ TEST_F(PreviewRouteTest, TheCompilerUnderWineBuildsAndStartsTestgui) {
     EXPECT_TRUE(backend.pictures.empty());
     EXPECT_EQ(pass.requests.previewRequest, 0);
     EXPECT_EQ(design.programText, "");
+}
+
+// A compiler that fails starts nothing: no Testgui.exe is run, and row 46 gives its status for
+// the 3 s of a notice; the route still ends as always.
+TEST_F(PreviewRouteTest, AFailedCompilationSaysSoAndStartsNothing) {
+    const std::filesystem::path compiler = folder / "prefix" / "drive_c" / "PBwin90" / "BIN";
+    std::filesystem::create_directories(compiler);
+    std::ofstream(compiler / "PBwin.EXE") << "compiler";
+    environment.winePrefix = InFolder("prefix");
+    const std::string log = InFolder("wine.log");
+    StandIn("wine", "printf '[%s]' \"$1\" >> '" + log +
+                        "'\n"
+                        "[ \"$1\" = 'C:\\PBwin90\\BIN\\PBwin.EXE' ] && exit 2\n");
+
+    Preview(1);
+
+    EXPECT_EQ(Read(log), "[C:\\PBwin90\\BIN\\PBwin.EXE]") << "Testgui.exe was started";
+    EXPECT_EQ(RowText(46),
+              PadToWidth(" The compiler failed with status 2; Testgui.exe was not started"));
+    EXPECT_EQ(clock.TimeOfDayMs(), 3000);
+    EXPECT_EQ(pass.requests.previewRequest, 0);
+    EXPECT_EQ(design.programText, "");
+}
+
+TEST(CompilerFailureText, SaysWhyNothingWasStarted) {
+    const struct {
+        ProgramEnd end;
+        std::string text;
+    } cases[] = {
+        {{true, false, true, 3 << 8},
+         " The compiler failed with status 3; Testgui.exe was not started"},
+        {{true, false, true, SIGKILL},
+         " The compiler was ended by signal 9; Testgui.exe was not started"},
+        {{true, true, true, 0},
+         " The compiler did not end within 60 s and was killed; Testgui.exe was not started"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CompilerFailureText(c.end), c.text);
 }
 
 }  // namespace
