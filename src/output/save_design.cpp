@@ -51,7 +51,7 @@ bool AgreesToUnkept(Console& console, const std::vector<Unkept>& unkept) {
 
 bool Exists(const std::string& path) {
     std::error_code error;
-    return std::filesystem::exists(Cp1252ToUtf8(path), error);
+    return std::filesystem::exists(path, error);
 }
 
 // The chooser asked about the name the user gave; a name that gets the extension here may be
@@ -62,7 +62,7 @@ std::optional<std::string> ChooseDesignName(Context& context) {
         if (chosen.empty()) return std::nullopt;
         const std::string path = WithDesignExtension(chosen);
         if (path == chosen || !Exists(path)) return path;
-        const std::string name = std::filesystem::path(path).filename().string();
+        const std::string name = Utf8ToCp1252(std::filesystem::path(path).filename().string());
         if (ShowMessageBox(context.console, name + " already exists.\r\nDo you want to replace it?",
                            "Save As", MessageButtons::YesNo, MessageIcon::Question) == kAnswerYes) {
             return path;
@@ -88,7 +88,7 @@ bool SaveDesignOnExit(Context& context) {
     if (!AgreesToUnkept(context.console, UnkeptCharacters(sections))) return false;
     const std::optional<std::string> path = ChooseDesignName(context);
     if (!path) return false;
-    WriteFileAtomically(Cp1252ToUtf8(*path), EncodeDesignFile(image, sections));
+    WriteFileAtomically(*path, EncodeDesignFile(image, sections));
     return true;
 }
 

@@ -124,5 +124,31 @@ TEST_F(SaveDesignTest, AFileThatCannotBeWrittenGoesToTheErrorTrapAndTheDesignSta
     EXPECT_EQ(pass.AreaTop, 5) << "the loop goes on";
 }
 
+// The chooser's path is the system's bytes: a name or a folder out of ASCII is written as typed.
+TEST_F(SaveDesignTest, NamesAndFoldersOutOfAsciiAreWrittenAsTyped) {
+    std::filesystem::create_directory(folder.path / "Z\xC3\xBCrich");
+    MakeWindow();
+    AskToSave();
+    TypeLine("caf\xE9");
+    Type("y");
+    EXPECT_TRUE(RunMainLoop());
+    EXPECT_EQ(FilesHere(), "Z\xC3\xBCrich caf\xC3\xA9.GDL ");
+
+    AskToSave();
+    TypeLine("caf\xE9");
+    Type("y");  // "Create the file?" for the name without its extension
+    Type("n");  // "cafe.GDL already exists."
+    backend.Script(KeyEvent(kEscKey));
+    EXPECT_FALSE(RunMainLoop());
+    EXPECT_TRUE(EverShown("caf\x82.GDL already exists."));
+
+    AskToSave();
+    TypeLine("Z\xFCrich/mine");
+    Type("y");
+    EXPECT_TRUE(RunMainLoop());
+    EXPECT_TRUE(folder.Read("Z\xC3\xBCrich/mine.GDL") ==
+                EncodeDesignFile(ScreenBytes(), SectionsToKeep(design)));
+}
+
 }  // namespace
 }  // namespace gridlet
