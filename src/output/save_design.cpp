@@ -8,7 +8,9 @@
 #include "output/design_file.h"
 #include "output/kept_sections.h"
 #include "platform/atomic_file.h"
+#include "platform/cell_text.h"
 #include "platform/cp1252.h"
+#include "platform/file_error.h"
 #include "platform/message_box.h"
 #include "platform/text_case.h"
 
@@ -16,6 +18,13 @@ namespace gridlet {
 namespace {
 
 constexpr char kExtension[] = ".GDL";
+
+// A save that failed is said on the bottom row, light grey on black as the error trap's notice,
+// for as long as the trap pauses; then the pass's screen is back, as after the trap.
+constexpr int kNoticeRow = 46;
+constexpr int kNoticeForeground = 7;
+constexpr int kNoticeBackground = 0;
+constexpr int kNoticePause = 3000;
 
 // What each kind of character turns into, as the user is told (Windows-1252).
 const char* UnkeptLine(Unkept kind) {
@@ -88,7 +97,17 @@ bool SaveDesignOnExit(Context& context) {
     if (!AgreesToUnkept(context.console, UnkeptCharacters(sections))) return false;
     const std::optional<std::string> path = ChooseDesignName(context);
     if (!path) return false;
-    WriteFileAtomically(*path, EncodeDesignFile(image, sections));
+    try {
+        WriteFileAtomically(*path, EncodeDesignFile(image, sections));
+    } catch (const FileError& error) {
+        const std::string name = std::filesystem::path(*path).filename().string();
+        context.screen.PrintAt(
+            kNoticeRow, 1, kNoticeForeground, kNoticeBackground,
+            RowOfCells(" Not saved: " + name + ": " + error.reason(), kScreenWidth));
+        context.console.Sleep(kNoticePause);
+        context.screen.RestoreScreen(context.pass.snapshot);
+        return false;
+    }
     return true;
 }
 
