@@ -17,6 +17,8 @@
 #include "model/command_codes.h"
 #include "output/compose_program.h"
 #include "platform/basic_error.h"
+#include "platform/cell_text.h"
+#include "platform/file_error.h"
 
 namespace gridlet {
 namespace {
@@ -48,10 +50,12 @@ void MainLoop::Run() {
 void MainLoop::RunTrapped(const std::function<void()>& command) {
     try {
         command();
+    } catch (const FileError& error) {
+        ErrorTrap(error.number(), error.what());
     } catch (const BasicError& error) {
-        ErrorTrap(error.number());
+        ErrorTrap(error.number(), {});
     } catch (const std::exception&) {
-        ErrorTrap(0);
+        ErrorTrap(0, {});
     }
 }
 
@@ -165,11 +169,15 @@ MainLoop::PassEnd MainLoop::Dispatch(std::int16_t command) {
     return PassEnd::Continue;
 }
 
-void MainLoop::ErrorTrap(int errorNumber) {
+void MainLoop::ErrorTrap(int errorNumber, const std::string& fileFailure) {
     Console& console = context_.console;
     console.SetColor(7, 0);
     console.Locate(46, 1);
-    if (errorNumber == kErrorPermissionDenied) console.Print(kPermissionDeniedText);
+    if (errorNumber == kErrorPermissionDenied) {
+        console.Print(kPermissionDeniedText);
+    } else if (!fileFailure.empty()) {
+        console.Print(RowOfCells(" " + fileFailure, kScreenWidth));
+    }
     console.Sleep(3000);
     context_.screen.RestoreScreen(context_.pass.snapshot);
 }

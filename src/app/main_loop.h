@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "interact/context.h"
 #include "interact/strip_buttons.h"
@@ -28,7 +29,9 @@ class MainLoop {
     std::int16_t Press(AreaRequest request);
     std::int16_t TranslateLeftClick(const ClickResult& click);
     PassEnd Dispatch(std::int16_t command);
-    void ErrorTrap(int errorNumber);
+    // A file operation the system refused is named on row 46 with the reason, but for error 70,
+    // which keeps its own text.
+    void ErrorTrap(int errorNumber, const std::string& fileFailure);
 
     Context& context_;
 };

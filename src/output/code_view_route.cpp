@@ -3,6 +3,7 @@
 #include "output/main_function.h"
 #include "output/outside_programs.h"
 #include "output/route_notice.h"
+#include "platform/atomic_file.h"
 #include "platform/files.h"
 #include "platform/processes.h"
 
@@ -48,10 +49,9 @@ void RunCodeViewRoute(Context& context) {
     Console& console = context.console;
     const std::string directory = CurrentDirectory();
     const std::string source = directory + "/Testgui.bas";
-    if (FileExists(source)) DeleteFile(source);
     console.Sleep(200);
     design.programText = CompleteProgram(design.sections, design);
-    WriteFileBytes(source, design.programText);
+    ReplaceOwnFile(source, design.programText);
     console.Sleep(200);
     const bool opened = OpenInEditor(context, directory, source);
     console.Sleep(200);

@@ -12,7 +12,8 @@ constexpr char kNoEditorText[] =
     " No editor found: set VISUAL or EDITOR, or install sensible-editor, editor, nano or vi    ";
 
 // Runs after the composition. Ends with codeViewRequest 0 and programText empty, also when the
-// file cannot be deleted or written (BasicError 70, for the main loop's error trap).
+// file cannot be written (a FileError for the main loop's error trap: 70 for a file that cannot
+// be replaced, one naming the folder when the folder takes no new file).
 void RunCodeViewRoute(Context& context);
 
 }  // namespace gridlet

@@ -3,7 +3,6 @@
 #include "dialogs/file_chooser.h"
 #include "output/kept_sections.h"
 #include "platform/basic_error.h"
-#include "platform/cp1252.h"
 #include "platform/read_file.h"
 
 namespace gridlet {
@@ -31,7 +30,7 @@ void ApplyDesignFile(Context& context, const DesignFileContents& contents) {
 void OpenDesignAtStart(Context& context) {
     const std::string chosen = ChooseFile(context, FileMode::OpenDesign).path;
     if (chosen.empty()) return;
-    ApplyDesignFile(context, ReadDesignFile(Cp1252ToUtf8(chosen)));
+    ApplyDesignFile(context, ReadDesignFile(chosen));
 }
 
 }  // namespace gridlet

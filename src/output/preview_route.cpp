@@ -8,6 +8,7 @@
 #include "output/outside_programs.h"
 #include "output/preview_picture.h"
 #include "output/route_notice.h"
+#include "platform/atomic_file.h"
 #include "platform/basic_error.h"
 #include "platform/files.h"
 #include "platform/processes.h"
@@ -31,8 +32,7 @@ void DeleteIfThere(const std::string& path) {
 // The program into Testgui.bas in the directory, written afresh; gives the file's path.
 std::string WriteSource(const std::string& directory, const std::string& program) {
     const std::string source = directory + "/" + kSourceName;
-    DeleteIfThere(source);
-    WriteFileBytes(source, program);
+    ReplaceOwnFile(source, program);
     return source;
 }
 
@@ -57,12 +57,10 @@ void DrawAndShow(Context& context, const std::string& directory, const std::stri
     WriteSource(directory, program);
     const std::string picture = directory + "/" + kPictureName;
     const RenderResult result = RenderProgram(program);
-    DeleteIfThere(picture);
-    if (result.kind != PictureKind::None) {
-        const std::string failure = WritePng(result.image, picture);
-        if (!failure.empty()) {
-            throw BasicError(kErrorPermissionDenied, "cannot write " + picture + ": " + failure);
-        }
+    if (result.kind == PictureKind::None) {
+        DeleteIfThere(picture);
+    } else {
+        ReplaceOwnFile(picture, EncodePng(result.image));
     }
     ShowPreviewPicture(context, result, kPictureName);
 }

@@ -13,7 +13,8 @@
 namespace gridlet {
 
 // Runs after the composition. Ends with previewRequest 0 and programText empty, also when a file
-// cannot be deleted or written (BasicError 70, for the main loop's error trap).
+// cannot be deleted or written (a FileError for the main loop's error trap: 70 for a file that
+// cannot be replaced, one naming the folder when the folder takes no new file).
 void RunPreviewRoute(Context& context);
 
 // The row-46 notice of a compilation that did not succeed: its status, or that it was stopped.

@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <thread>
 
 #include "output/compose_program.h"
 #include "output/preview_picture.h"
 #include "output/route_fixture.h"
 #include "platform/basic_error.h"
+#include "support/refusing_folder.h"
 #include "support/run_main_loop.h"
 
 namespace gridlet {
@@ -201,6 +203,25 @@ TEST_F(PreviewRouteTest, AFileThatCannotBeWrittenGoesToTheErrorTrap) {
     pass.requests.previewRequest = 1;
     EXPECT_THROW(ComposeProgram(context), BasicError);
     EXPECT_EQ(design.programText, "");
+}
+
+// A folder that takes no new file is named on row 46 with the reason, not taken for a program
+// that holds Testgui.bas.
+TEST_F(PreviewRouteTest, AFolderThatCannotBeWrittenIsSaidSo) {
+    const RefusingFolder refusing(folder / "ro", RefusingFolder::Kind::ReadOnly);
+    if (!refusing.unavailable.empty()) GTEST_SKIP() << refusing.unavailable;
+    std::filesystem::current_path(folder / "ro");
+    Click(38, 85);
+    EXPECT_FALSE(RunMainLoop());
+    std::filesystem::current_path(folder);
+    const std::vector<Cell>* said = FrameWithRow(46, " Cannot write in the folder ");
+    ASSERT_NE(said, nullptr);
+    std::string row = Row(*said, 46);
+    row.erase(row.find_last_not_of(' ') + 1);
+    const std::string reason = std::string(": ") + std::strerror(refusing.error);
+    EXPECT_TRUE(row.ends_with("/ro" + reason)) << row;
+    EXPECT_EQ(FrameWithRow(46, "  If you clicked on the Preview Button"), nullptr);
+    EXPECT_TRUE(backend.pictures.empty());
 }
 
 // Where the compiler is installed under wine the route is the compiler's: Testgui.exe deleted,
