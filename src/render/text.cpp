@@ -7,8 +7,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "platform/target_faces.h"
 #include "platform/text_case.h"
-#include "render/target_faces.h"
 
 namespace gridlet {
 namespace {

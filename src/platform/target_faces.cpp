@@ -1,4 +1,4 @@
-#include "render/target_faces.h"
+#include "platform/target_faces.h"
 
 #include <algorithm>
 
