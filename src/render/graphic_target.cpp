@@ -223,7 +223,7 @@ void GraphicTarget::Render(const std::string& path, PointF first, PointF second)
             return;
         }
     } catch (const BitmapRefused& refused) {
-        failure = "the bitmap " + path + " is refused: " + refused.what();
+        failure = std::string("bitmap refused: ") + refused.what();  // the statement names it
     }
     DrawMissingBitmap(*canvas_, rect, foreground_);
     throw RenderError(failure);
