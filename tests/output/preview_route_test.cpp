@@ -148,7 +148,9 @@ TEST_F(PreviewRouteTest, StatementsNotDrawnAreListedUnderThePicture) {
     const std::vector<Cell>* titled = FrameWithRow(1, " Graphic window");
     ASSERT_NE(titled, nullptr);
     EXPECT_EQ(Row(*titled, 46)
-                  .rfind(" not drawn, line " + std::to_string(line) + ": GRAPHIC FROB 1, 2 (", 0),
+                  .rfind(" not drawn, line " + std::to_string(line) +
+                             " (statement not understood): GRAPHIC FROB 1, 2",
+                         0),
               0u)
         << Row(*titled, 46);
     ASSERT_EQ(backend.pictures.size(), 1u);
@@ -161,10 +163,27 @@ TEST(PreviewPicture, ALongListEndsWithHowManyMore) {
         notDrawn.push_back({line, "   GRAPHIC FROB " + std::string(100, 'x'), "unknown"});
     const std::vector<std::string> rows = NotDrawnRows(notDrawn, 8);
     ASSERT_EQ(rows.size(), 8u);
-    EXPECT_EQ(rows[0], (" not drawn, line 1: GRAPHIC FROB " + std::string(100, 'x')).substr(0, 90));
-    EXPECT_EQ(rows[6].substr(0, 20), " not drawn, line 7: ");
+    EXPECT_EQ(
+        rows[0],
+        (" not drawn, line 1 (unknown): GRAPHIC FROB " + std::string(100, 'x')).substr(0, 90));
+    EXPECT_EQ(rows[6].substr(0, 20), " not drawn, line 7 (");
     EXPECT_EQ(rows[7], " ... and 3 more not drawn");
     EXPECT_EQ(NotDrawnRows(std::vector<NotDrawn>(8, notDrawn[0]), 8).size(), 8u);
+}
+
+// The row is cut at the screen's edge: the reason comes before the statement, so it stays.
+TEST(PreviewPicture, TheReasonComesBeforeTheStatement) {
+    const std::vector<NotDrawn> notDrawn = {
+        {12, "   GRAPHIC BOX (1, 2) - (" + std::string(80, '9') + ", 4)",
+         "coordinate out of range"},
+        {0, "", "no FUNCTION PBMAIN and no SUB GraficWin to run"},
+    };
+    EXPECT_EQ(NotDrawnRows(notDrawn, 8),
+              (std::vector<std::string>{
+                  (" not drawn, line 12 (coordinate out of range): GRAPHIC BOX (1, 2) - (" +
+                   std::string(80, '9'))
+                      .substr(0, 90),
+                  " not drawn (no FUNCTION PBMAIN and no SUB GraficWin to run)"}));
 }
 
 TEST(PreviewPicture, AProgramWithoutAWindowSaysSo) {
