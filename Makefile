@@ -1,9 +1,11 @@
 # make build: the executable at build/gridlet, optimised (Release); make run: build and start it
 # (GoogleTest not needed); make test: the whole suite, on the Release build and under
 # AddressSanitizer and UndefinedBehaviorSanitizer, after a check that every C++ file is formatted as
-# .clang-format says, then 10 s each of fuzzing the input decoder and
-# the design file reader (make fuzz); make install: gridlet into PREFIX/bin.
+# .clang-format says, then 10 s each of fuzzing the input decoder and the design file reader (make
+# fuzz); make install: gridlet into PREFIX/bin, by default /usr/local/bin.
 .PHONY: deps run-deps configure build run test format-check fuzz install clean
+
+PREFIX ?= /usr/local
 
 deps:
 	@scripts/install-deps

@@ -8,6 +8,7 @@
 #include "output/open_design.h"
 #include "platform/basic_error.h"
 #include "platform/cp1252.h"
+#include "platform/escape_controls.h"
 #include "render/render_file.h"
 
 namespace gridlet {
@@ -37,7 +38,8 @@ constexpr Option kOptions[] = {
 constexpr std::string_view kAbout =
     "Gridlet designs a graphic window with the mouse, in a terminal of 90 x 46 cells, and\n"
     "writes the BASIC code that draws it. Without options it starts the designer; with a\n"
-    "design file (.GDL) it opens that design at start, without asking.\n";
+    "design file (.GDL) it opens that design at start, without asking; after \"--\" a name\n"
+    "that starts with \"-\" is a file too.\n";
 
 constexpr std::string_view kKeys =
     "Mouse and keys:\n"
@@ -50,6 +52,7 @@ constexpr std::string_view kKeys =
     "  pointer 3 columns leftwards   drop the first corner of a half-marked area\n"
     "  Esc                           the exit dialog, while no area is being marked\n"
     "  F1                            the help pages, while no area is being marked\n"
+    "  Ctrl+Z                        suspend, giving the terminal back; fg brings it back\n"
     "  q or Ctrl+C                   quit while the terminal is too small\n";
 
 constexpr std::string_view kFiles =
@@ -113,23 +116,37 @@ CommandLine Refused(std::string reason) {
     return command;
 }
 
+// The designer with the design file given, if one is.
+CommandLine DesignCommand(std::span<const char* const> files) {
+    if (files.size() > 1) return Refused("one design file at a time");
+    CommandLine command;
+    if (!files.empty()) command.operands.emplace_back(files[0]);
+    return command;
+}
+
+// A line for standard error; names in it are shown with their control characters escaped.
+void SayError(std::ostream& errors, std::string_view message) {
+    errors << "gridlet: " << EscapeControls(message) << "\n";
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(std::span<const char* const> arguments) {
     if (arguments.empty()) return {};
     const std::string_view first = arguments[0];
-    if (!first.starts_with('-')) {
-        if (arguments.size() > 1) return Refused("one design file at a time");
-        CommandLine command;
-        command.operands.emplace_back(first);
-        return command;
-    }
+    // "--" ends the options: what follows is a file, even when it starts with "-".
+    if (first == "--") return DesignCommand(arguments.subspan(1));
+    if (!first.starts_with('-')) return DesignCommand(arguments);
     for (const Option& option : kOptions) {
         if (first != option.name) continue;
         CommandLine command;
         command.action = option.action;
+        bool optionsEnded = false;
         for (std::string_view argument : arguments.subspan(1)) {
-            if (option.action == CommandAction::Code && argument == "--printer") {
+            if (!optionsEnded && argument == "--") {
+                optionsEnded = true;
+            } else if (!optionsEnded && option.action == CommandAction::Code &&
+                       argument == "--printer") {
                 command.printer = true;
             } else {
                 command.operands.emplace_back(argument);
@@ -172,11 +189,11 @@ int PrintDesignCode(const std::string& path, bool printer, std::ostream& out,
     try {
         code = DesignCode(ReadDesignFile(path), printer);
     } catch (const BasicError& error) {
-        errors << "gridlet: " << error.what() << "\n";
+        SayError(errors, error.what());
         return 1;
     }
     if (!code) {
-        errors << "gridlet: " << path << " has no graphic window, so Build gives no code for it\n";
+        SayError(errors, path + " has no graphic window, so Build gives no code for it");
         return 1;
     }
     out << Cp1252ToUtf8(*code) << std::flush;
@@ -200,7 +217,8 @@ int RunCommandLine(const CommandLine& command, std::ostream& out, std::ostream& 
         case CommandAction::Code:
             return PrintDesignCode(command.operands[0], command.printer, out, errors);
         case CommandAction::Refuse:
-            errors << "gridlet: " << command.refusal << "\n" << Usage();
+            SayError(errors, command.refusal);
+            errors << Usage();
             return 2;
     }
     return 0;

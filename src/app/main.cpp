@@ -1,7 +1,6 @@
 // Gridlet: a mouse-driven designer of BASIC graphic-window code, in a 90 x 46 terminal.
 
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
@@ -19,16 +18,25 @@
 #include "platform/basic_error.h"
 #include "platform/clock.h"
 #include "platform/cp1252.h"
+#include "platform/escape_controls.h"
 #include "platform/system_clipboard.h"
 #include "platform/terminal_probe.h"
+#include "platform/terminal_restore.h"
 #include "platform/tty_backend.h"
+#include "platform/write_all.h"
 
 namespace {
 
 using namespace gridlet;
 
+// How long a line may wait for a terminal that has stopped reading.
+constexpr int kSayWithinMs = 500;
+
+// A line on standard error, a name's control characters escaped; it never holds the program's
+// end on a terminal that has stopped reading.
 void Say(const std::string& line) {
-    std::fprintf(stderr, "gridlet: %s\n", line.c_str());
+    const std::string text = "gridlet: " + EscapeControls(line) + "\n";
+    WriteAllWithin(STDERR_FILENO, text.data(), text.size(), kSayWithinMs);
 }
 
 // The program ends as the session's end says: by the same signal, or with its status.
@@ -43,6 +51,9 @@ int EndAs(const SessionEnd& end) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A file grown past the size limit (ulimit -f) fails to be written, with EFBIG, and says so
+    // like any other failed write, rather than ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     const CommandLine command = ParseCommandLine(
         std::span<const char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
     if (command.action != CommandAction::Design) {
@@ -85,8 +96,12 @@ int main(int argc, char** argv) {
         StartUp(context, loop, givenDesign);
         loop.Run();
     } catch (const SessionEnd& end) {
+        // The design first: giving the terminal back may wait a little on a terminal that has
+        // stopped reading, and a second signal then ends the program at once.
         const auto folders = RecoveryFolders(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
-        for (const std::string& line : CloseSession(context, end, folders)) Say(line);
+        const std::vector<std::string> lines = CloseSession(context, end, folders);
+        RestoreTerminal();
+        for (const std::string& line : lines) Say(line);
         return EndAs(end);
     }
     return 0;

@@ -18,6 +18,8 @@
 #include "model/screen_layout.h"
 #include "output/compose_program.h"
 #include "platform/basic_error.h"
+#include "platform/cell_text.h"
+#include "platform/file_error.h"
 
 namespace gridlet {
 namespace {
@@ -49,10 +51,12 @@ void MainLoop::Run() {
 void MainLoop::RunTrapped(const std::function<void()>& command) {
     try {
         command();
+    } catch (const FileError& error) {
+        ErrorTrap(error.number(), error.what());
     } catch (const BasicError& error) {
-        ErrorTrap(error.number());
+        ErrorTrap(error.number(), {});
     } catch (const std::exception&) {
-        ErrorTrap(0);
+        ErrorTrap(0, {});
     }
 }
 
@@ -153,11 +157,15 @@ void MainLoop::RunToolCommand(std::int16_t command) {
     }
 }
 
-void MainLoop::ErrorTrap(int errorNumber) {
+void MainLoop::ErrorTrap(int errorNumber, const std::string& fileFailure) {
     Console& console = context_.console;
     console.SetColor(7, 0);
     console.Locate(kHintRow, 1);
-    if (errorNumber == kErrorPermissionDenied) console.Print(kPermissionDeniedText);
+    if (errorNumber == kErrorPermissionDenied) {
+        console.Print(kPermissionDeniedText);
+    } else if (!fileFailure.empty()) {
+        console.Print(RowOfCells(" " + fileFailure, kScreenWidth));
+    }
     console.Sleep(3000);
     context_.screen.RestoreScreen(context_.pass.snapshot);
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "design/select_area.h"
 #include "interact/context.h"
@@ -29,7 +30,9 @@ class MainLoop {
     void Press(AreaRequest request);
     std::int16_t TranslateLeftClick(const ClickResult& click);
     void RunToolCommand(std::int16_t command);
-    void ErrorTrap(int errorNumber);
+    // A file operation the system refused is named on row 46 with the reason, but for error 70,
+    // which keeps its own text.
+    void ErrorTrap(int errorNumber, const std::string& fileFailure);
 
     Context& context_;
 };

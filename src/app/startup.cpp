@@ -4,6 +4,7 @@
 #include "app/opening_screen_art.h"
 #include "app/title_panel_art.h"
 #include "output/open_design.h"
+#include "platform/atomic_file.h"
 #include "platform/message_box.h"
 
 namespace gridlet {
@@ -16,6 +17,8 @@ void StartUp(Context& context, MainLoop& loop,
     console.SetMouseEvents(kAllButtons, kPress);
     console.Sleep(100);
     console.SetCursorVisible(false);
+    // What a save killed before its rename left here.
+    RemoveStaleTemporaries(".");
 
     PaintOpeningScreen(screen);
     console.ReadEvent();

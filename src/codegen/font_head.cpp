@@ -24,11 +24,12 @@ namespace {
 constexpr int kNormalWeight = 400;
 constexpr int kBoldWeight = 700;
 constexpr int kOemCharSet = 255;
+constexpr double kPointsPerPixel = 72.0 / 96.0;
 
 }  // namespace
 
 int FontSize(const LogicalFont& record) {
-    return Nearest(std::abs(static_cast<double>(record.height)) / 2);
+    return Nearest(std::abs(static_cast<double>(record.height)) * kPointsPerPixel);
 }
 
 int FontStyle(const LogicalFont& record) {

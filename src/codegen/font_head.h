@@ -8,7 +8,8 @@
 
 namespace gridlet {
 
-// Half the font's pixel height, to the nearest integer with halves to even.
+// The point size the character height stands for at 96 dots per inch (the chooser's own
+// conversion), to the nearest integer with halves to even.
 int FontSize(const LogicalFont& record);
 
 // 1 for bold, plus 2 italic, 4 underline, 8 strike-out; any weight but 400 and 700 gives 1.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "design/move_menu_art.h"
+#include "interact/input_routine.h"
 #include "platform/keys.h"
 #include "platform/message_box.h"
 
@@ -57,30 +58,17 @@ const MenuButton* ButtonAt(int row, int col) {
     return nullptr;
 }
 
-// An arrow key, or a click; a key that is no arrow counts as a click where the pointer last was.
-struct MenuInput {
-    std::optional<Direction> arrow;
-    int row = 0;
-    int col = 0;
-};
-
-std::optional<Direction> ArrowOf(const ConsoleEvent& event) {
-    if (event.IsExtendedKey(kScanUp)) return Direction{0, -1};
-    if (event.IsExtendedKey(kScanDown)) return Direction{0, 1};
-    if (event.IsExtendedKey(kScanLeft)) return Direction{-1, 0};
-    if (event.IsExtendedKey(kScanRight)) return Direction{1, 0};
-    return std::nullopt;
-}
-
-// Every event carries the pointer's cell, so a click counts where it happens even when the
-// pointer has not moved since the last one.
-MenuInput ReadMenuInput(Console& console) {
-    console.SetMouseEvents(kAllButtons, kMove | kDoubleClick | kPress);
-    for (;;) {
-        const ConsoleEvent event = console.ReadEvent();
-        if (event.kind == EventKind::Move) continue;
-        return {ArrowOf(event), event.row, event.col};
+// The direction of an arrow key's command code.
+std::optional<Direction> ArrowOf(std::int16_t commandCode) {
+    constexpr struct {
+        int scanCode;
+        Direction direction;
+    } kArrows[] = {
+        {kScanUp, {0, -1}}, {kScanDown, {0, 1}}, {kScanLeft, {-1, 0}}, {kScanRight, {1, 0}}};
+    for (const auto& arrow : kArrows) {
+        if (commandCode == ExtendedKeyCode(arrow.scanCode)) return arrow.direction;
     }
+    return std::nullopt;
 }
 
 int StepOf(const DialogMemory& memory) {
@@ -176,9 +164,10 @@ void MoveMenu(Context& context, const PreviewRebuild& rebuild) {
     const ClearedOnExit<bool> backRequest(context.pass.pending.moveToBack);
     for (;;) {
         PaintMoveMenu(context.screen);
-        const MenuInput input = ReadMenuInput(context.console);
-        if (input.arrow) {
-            ShiftSecondPoint(context.pass.pending, *input.arrow, StepOf(context.pass.memory));
+        // A key that is no arrow acts as a click where the pointer last moved.
+        const ClickResult input = InputRoutine(context.console);
+        if (const auto arrow = ArrowOf(input.commandCode)) {
+            ShiftSecondPoint(context.pass.pending, *arrow, StepOf(context.pass.memory));
             continue;
         }
         const MenuButton* button = ButtonAt(input.row, input.col);

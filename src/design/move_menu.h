@@ -16,8 +16,9 @@ using PreviewRebuild = std::function<void(Context&)>;
 // the second point alone; the step buttons set the step; Preview rebuilds the object, composes
 // the program with it and shows it; INCR and DECR Column Width change lineLimitColumn; Move to
 // Back has Accept hand the block to RecordObject as sent to the back, for the front of
-// backLayerCode (not for a line step). Any other key acts as a click where the pointer last was.
-// The panel stays on the screen.
+// backLayerCode (not for a line step). Any other key acts as a click where the pointer last moved
+// while the menu waited. The strips' hints follow the pointer as in the tool phase. The panel
+// stays on the screen.
 void MoveMenu(Context& context, const PreviewRebuild& rebuild);
 
 // The menu in a mode of its own while it runs, as the string, natural-size bitmap and line-step

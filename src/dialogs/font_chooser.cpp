@@ -6,6 +6,7 @@
 
 #include "dialogs/font_chooser_art.h"
 #include "dialogs/list_box.h"
+#include "dialogs/offered_fonts.h"
 #include "interact/dialog_kit.h"
 #include "platform/cp1252.h"
 #include "platform/dialog_cover.h"
@@ -65,12 +66,12 @@ class FontChooser {
             const Answer answer = input.IsMouse() ? Click(input.row, input.col) : Key(input);
             if (answer == Answer::Cancel) return;
             if (answer == Answer::Ok) {
-                if (Points() > 0) {
+                if (Points() > 0 && SelectedFamily() != kOtherFontsHeading) {
                     Fill(record);
                     return;
                 }
                 screen_.console().Beep();
-                MoveFocus(Focus::Size);
+                if (Points() <= 0) MoveFocus(Focus::Size);
             }
         }
     }
@@ -145,13 +146,17 @@ class FontChooser {
 
     int Points() const { return size_.empty() ? 0 : std::stoi(size_); }
 
+    const std::string& SelectedFamily() const {
+        return list_.Items()[static_cast<std::size_t>(list_.Selected())];
+    }
+
     void Fill(LogicalFont& record) const {
         record.height = HeightOfPoints(Points());
         record.weight = effects_[0] ? kBoldWeight : kNormalWeight;
         record.italic = effects_[1] ? 1 : 0;
         record.underline = effects_[2] ? 1 : 0;
         record.strikeOut = effects_[3] ? 1 : 0;
-        record.faceName = FaceName(list_.Items()[static_cast<std::size_t>(list_.Selected())]);
+        record.faceName = FaceName(SelectedFamily());
     }
 
     void Draw() {
@@ -189,8 +194,9 @@ class FontChooser {
 }  // namespace
 
 const FontCatalog& SystemFonts() {
-    static const FontconfigCatalog catalog;
-    return catalog;
+    static const FontconfigCatalog machine;
+    static const OfferedFonts offered(machine);
+    return offered;
 }
 
 LogicalFont DefaultGuiFont(const FontCatalog& fonts) {

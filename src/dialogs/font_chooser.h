@@ -1,5 +1,5 @@
 #pragma once
-// The font chooser, drawn in the console over the installed font families.
+// The font chooser, drawn in the console over the target's faces and the installed font families.
 
 #include <string>
 
@@ -10,7 +10,7 @@
 
 namespace gridlet {
 
-// The font catalog of this system.
+// The faces every Windows machine has, then the other fonts of this system.
 const FontCatalog& SystemFonts();
 
 // The default GUI font: the catalog's default family, 8 points (height -11), weight 400,
@@ -18,7 +18,8 @@ const FontCatalog& SystemFonts();
 LogicalFont DefaultGuiFont(const FontCatalog& fonts);
 
 // Fills the record from the default GUI font, then lets the user choose family, size, bold,
-// italic, underline and strike-out. After Cancel the record holds the default GUI font.
+// italic, underline and strike-out; the heading between the groups is refused with a beep. After
+// Cancel the record holds the default GUI font.
 void ChooseTextFont(Screen& screen, LogicalFont& record, const FontCatalog& fonts = SystemFonts());
 
 }  // namespace gridlet

@@ -16,27 +16,24 @@ void ShowHint(Console& console, const std::string& hint) {
 }  // namespace
 
 ClickResult InputRoutine(Console& console) {
-    ClickResult result;
     console.SetMouseEvents(kAllButtons, kMove | kDoubleClick | kPress);
+    int row = 0, col = 0;
     for (;;) {
         const ConsoleEvent event = console.ReadEvent();
         if (event.IsMouse() && event.buttons == kLeftButton) {
-            result.leftClick = true;
-            return result;
+            return {.leftClick = true, .row = event.row, .col = event.col};
         }
         if (event.IsMouse() && event.buttons == kRightButton) {
-            result.rightClick = true;
-            return result;
+            return {.rightClick = true, .row = event.row, .col = event.col};
         }
         if (event.IsMouse() && event.buttons == 0) {
-            result.row = event.row;
-            result.col = event.col;
+            row = event.row;
+            col = event.col;
             console.Sleep(10);
-            ShowHint(console, HintAt(result.row, result.col));
+            ShowHint(console, HintAt(row, col));
             continue;
         }
-        result.commandCode = KeyCode(event);
-        return result;
+        return {.commandCode = KeyCode(event), .row = row, .col = col};
     }
 }
 

@@ -5,8 +5,8 @@
 
 namespace gridlet {
 
-// Returns at the first left or right button event, or with the command code of a key (or a
-// middle-button event). Row and column are those of the last move in the same call.
+// Returns at the first left or right button event, at the cell it reports, or with the command
+// code of a key (or a middle-button event) and the cell of the last move in the same call.
 ClickResult InputRoutine(Console& console);
 
 }  // namespace gridlet

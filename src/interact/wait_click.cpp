@@ -3,24 +3,23 @@
 namespace gridlet {
 
 ClickResult WaitClick(Console& console) {
-    ClickResult result;
     console.SetMouseEvents(kAllButtons, kMove | kDoubleClick | kPress);
+    int row = 0, col = 0;
     for (;;) {
         const ConsoleEvent event = console.ReadEvent();
         if (event.kind == EventKind::Move) {
-            result.row = event.row;
-            result.col = event.col;
+            row = event.row;
+            col = event.col;
             console.Sleep(10);
             continue;
         }
         if (event.IsMouse() && (event.buttons & kLeftButton) != 0) {
-            result.leftClick = true;
-        } else if (event.IsMouse() && (event.buttons & kRightButton) != 0) {
-            result.rightClick = true;
-        } else {
-            result.commandCode = KeyCode(event);
+            return {.leftClick = true, .row = event.row, .col = event.col};
         }
-        return result;
+        if (event.IsMouse() && (event.buttons & kRightButton) != 0) {
+            return {.rightClick = true, .row = event.row, .col = event.col};
+        }
+        return {.commandCode = KeyCode(event), .row = row, .col = col};
     }
 }
 

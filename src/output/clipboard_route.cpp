@@ -3,7 +3,7 @@
 #include "output/completion_panel_art.h"
 #include "output/compose_program.h"
 #include "platform/atomic_file.h"
-#include "platform/basic_error.h"
+#include "platform/file_error.h"
 
 namespace gridlet {
 namespace {
@@ -14,13 +14,9 @@ namespace {
 std::string KeepInFile(const std::string& programText) {
     std::string notice = " No clipboard confirmed the code";
     try {
-        WriteFileAtomically(kClipboardFile, programText);
-    } catch (const BasicError& error) {
-        // The error names the file first; the notice names it itself.
-        const std::string named = std::string(kClipboardFile) + ": ";
-        std::string reason = error.what();
-        if (reason.starts_with(named)) reason.erase(0, named.size());
-        return notice + ", and " + kClipboardFile + " could not be written: " + reason;
+        ReplaceOwnFile(kClipboardFile, programText);
+    } catch (const FileError& error) {
+        return notice + ", and " + kClipboardFile + " could not be written: " + error.reason();
     }
     return notice + ": it is also in " + kClipboardFile + " in this folder.";
 }

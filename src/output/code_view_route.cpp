@@ -1,17 +1,14 @@
 #include "output/code_view_route.h"
 
-#include "model/screen_layout.h"
 #include "output/main_function.h"
 #include "output/outside_programs.h"
+#include "output/route_notice.h"
+#include "platform/atomic_file.h"
 #include "platform/files.h"
 #include "platform/processes.h"
 
 namespace gridlet {
 namespace {
-
-constexpr int kNoticeForeground = 7;  // light grey on black, as the error trap's notice
-constexpr int kNoticeBackground = 0;
-constexpr int kNoticePause = 3000;
 
 // The first editor that starts has the terminal until it ends; false when none started.
 bool OpenInEditor(Context& context, const std::string& directory, const std::string& file) {
@@ -21,7 +18,7 @@ bool OpenInEditor(Context& context, const std::string& directory, const std::str
     bool started = false;
     context.console.LendTerminal([&] {
         for (const std::vector<std::string>& editor : editors) {
-            started = RunAndWait(editor, ProgramOutput::Terminal);
+            started = RunAndWait(editor, ProgramOutput::Terminal).started;
             if (started) return;
         }
     });
@@ -34,16 +31,12 @@ void RunCodeViewRoute(Context& context, SectionTable sections) {
     Console& console = context.console;
     const std::string directory = CurrentDirectory();
     const std::string source = directory + "/Testgui.bas";
-    if (FileExists(source)) DeleteFile(source);
     console.Sleep(200);
-    WriteFileBytes(source, CompleteProgram(sections, context.design));
+    ReplaceOwnFile(source, CompleteProgram(sections, context.design));
     console.Sleep(200);
     const bool opened = OpenInEditor(context, directory, source);
     console.Sleep(200);
-    if (!opened) {
-        context.screen.PrintAt(kHintRow, 1, kNoticeForeground, kNoticeBackground, kNoEditorText);
-        console.Sleep(kNoticePause);
-    }
+    if (!opened) ShowRouteNotice(context, kNoEditorText);
 }
 
 }  // namespace gridlet

@@ -12,8 +12,9 @@ namespace gridlet {
 constexpr char kNoEditorText[] =
     " No editor found: set VISUAL or EDITOR, or install sensible-editor, editor, nano or vi    ";
 
-// Runs with the composed sections. A file that cannot be deleted or written throws BasicError 70,
-// for the main loop's error trap.
+// Runs with the composed sections. A file that cannot be written throws a FileError for the main
+// loop's error trap: 70 for a file that cannot be replaced, one naming the folder when the folder
+// takes no new file.
 void RunCodeViewRoute(Context& context, SectionTable sections);
 
 }  // namespace gridlet

@@ -4,7 +4,6 @@
 #include "output/kept_sections.h"
 #include "output/recover_objects.h"
 #include "platform/basic_error.h"
-#include "platform/cp1252.h"
 #include "platform/read_file.h"
 
 namespace gridlet {
@@ -36,7 +35,7 @@ void ApplyDesignFile(Context& context, const DesignFileContents& contents) {
 void OpenDesignAtStart(Context& context) {
     const std::string chosen = ChooseFile(context, FileMode::OpenDesign).path;
     if (chosen.empty()) return;
-    ApplyDesignFile(context, ReadDesignFile(Cp1252ToUtf8(chosen)));
+    ApplyDesignFile(context, ReadDesignFile(chosen));
 }
 
 }  // namespace gridlet

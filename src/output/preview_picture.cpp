@@ -58,11 +58,11 @@ std::vector<std::string> NotDrawnRows(const std::vector<NotDrawn>& notDrawn, int
             row += ", line ";
             row += std::to_string(entry.line);
         }
-        row += ": ";
-        row += WithoutLeadingBlanks(entry.text);
         row += " (";
         row += entry.reason;
         row += ")";
+        const std::string statement = WithoutLeadingBlanks(entry.text);
+        if (!statement.empty()) row += ": " + statement;
         rows.push_back(CellText(row).substr(0, kScreenWidth));
     }
     if (shown < count) {

@@ -15,7 +15,7 @@ std::string PreviewTitle(const RenderResult& result, const std::string& pngName)
 
 // The rows that list the statements not drawn, with their line numbers, at most maxRows; a list
 // that is longer ends with a row that says how many more there are. Code page 437, cut to the
-// screen's width.
+// screen's width: the reason comes before the statement, which may be long.
 std::vector<std::string> NotDrawnRows(const std::vector<NotDrawn>& notDrawn, int maxRows);
 
 // Shows it until a key or a click, then puts the screen back as it was.

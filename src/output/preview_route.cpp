@@ -1,8 +1,14 @@
 #include "output/preview_route.h"
 
+#include <sys/wait.h>
+
+#include <chrono>
+
 #include "output/main_function.h"
 #include "output/outside_programs.h"
 #include "output/preview_picture.h"
+#include "output/route_notice.h"
+#include "platform/atomic_file.h"
 #include "platform/basic_error.h"
 #include "platform/files.h"
 #include "platform/processes.h"
@@ -16,6 +22,9 @@ constexpr char kSourceName[] = "Testgui.bas";
 constexpr char kProgramName[] = "Testgui.exe";
 constexpr char kPictureName[] = "Testgui.png";
 
+// A compiler under wine that has not ended by then is taken for hung.
+constexpr std::chrono::seconds kCompileLimit{60};
+
 void DeleteIfThere(const std::string& path) {
     if (FileExists(path)) DeleteFile(path);
 }
@@ -23,18 +32,22 @@ void DeleteIfThere(const std::string& path) {
 // The program into Testgui.bas in the directory, written afresh; gives the file's path.
 std::string WriteSource(const std::string& directory, const std::string& program) {
     const std::string source = directory + "/" + kSourceName;
-    DeleteIfThere(source);
-    WriteFileBytes(source, program);
+    ReplaceOwnFile(source, program);
     return source;
 }
 
-// The compiler is waited for and kept off the screen; the program it builds runs on by itself.
+// The compiler is waited for, for a while at most, and kept off the screen; the program it builds
+// runs on by itself. A compiler that failed leaves nothing to start.
 void CompileAndStart(Context& context, const std::string& wine, const std::string& directory,
                      const std::string& program) {
     DeleteIfThere(directory + "/" + kProgramName);
     const std::string source = WriteSource(directory, program);
-    if (!RunAndWait({wine, kCompilerPath, "/Q", WindowsPath(source)}, ProgramOutput::Discarded)) {
-        throw BasicError(kErrorFileNotFound, "cannot start " + wine);
+    const ProgramEnd compiled = RunAndWait({wine, kCompilerPath, "/Q", WindowsPath(source)},
+                                           ProgramOutput::Discarded, kCompileLimit);
+    if (!compiled.started) throw BasicError(kErrorFileNotFound, "cannot start " + wine);
+    if (!compiled.Succeeded()) {
+        ShowRouteNotice(context, CompilerFailureText(compiled));
+        return;
     }
     context.console.Sleep(100);
     StartDetached({wine, kProgramName}, directory);
@@ -44,17 +57,27 @@ void DrawAndShow(Context& context, const std::string& directory, const std::stri
     WriteSource(directory, program);
     const std::string picture = directory + "/" + kPictureName;
     const RenderResult result = RenderProgram(program);
-    DeleteIfThere(picture);
-    if (result.kind != PictureKind::None) {
-        const std::string failure = WritePng(result.image, picture);
-        if (!failure.empty()) {
-            throw BasicError(kErrorPermissionDenied, "cannot write " + picture + ": " + failure);
-        }
+    if (result.kind == PictureKind::None) {
+        DeleteIfThere(picture);
+    } else {
+        ReplaceOwnFile(picture, EncodePng(result.image));
     }
     ShowPreviewPicture(context, result, kPictureName);
 }
 
 }  // namespace
+
+std::string CompilerFailureText(const ProgramEnd& compiled) {
+    std::string why;
+    if (compiled.timedOut) {
+        why = "did not end within " + std::to_string(kCompileLimit.count()) + " s and was killed";
+    } else if (WIFSIGNALED(compiled.status)) {
+        why = "was ended by signal " + std::to_string(WTERMSIG(compiled.status));
+    } else {
+        why = "failed with status " + std::to_string(WEXITSTATUS(compiled.status));
+    }
+    return " The compiler " + why + "; Testgui.exe was not started";
+}
 
 void RunPreviewRoute(Context& context, SectionTable sections) {
     const std::string program = CompleteProgram(sections, context.design);

@@ -41,8 +41,7 @@ RecoveryResult KeepRecoveredDesign(const Design& design, const std::string& scre
             continue;
         }
         try {
-            WriteFileAtomically(path.string(), bytes);
-            result.path = path.string();
+            result.path = WriteUnderFreeName(path.string(), bytes);
             result.error.clear();
             return result;
         } catch (const BasicError& failure) {

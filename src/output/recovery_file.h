@@ -21,8 +21,9 @@ struct RecoveryResult {
     std::string error;  // why the last place failed, when it could not be
 };
 
-// Writes the design with the screen image as a design file named kRecoveryFileName, in one step,
-// into the first of the folders that takes it; a folder that does not exist is made.
+// Writes the design with the screen image as a design file, in one step, into the first of the
+// folders that takes it; a folder that does not exist is made. The file is kRecoveryFileName, or
+// the next free name (Gridlet-recovered-2.GDL, ...): another run's recovery is never replaced.
 RecoveryResult KeepRecoveredDesign(const Design& design, const std::string& screenImage,
                                    const std::vector<std::string>& folders);
 

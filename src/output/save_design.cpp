@@ -8,7 +8,9 @@
 #include "output/design_file.h"
 #include "output/kept_sections.h"
 #include "platform/atomic_file.h"
+#include "platform/cell_text.h"
 #include "platform/cp1252.h"
+#include "platform/file_error.h"
 #include "platform/message_box.h"
 #include "platform/text_case.h"
 
@@ -16,6 +18,13 @@ namespace gridlet {
 namespace {
 
 constexpr char kExtension[] = ".GDL";
+
+// A save that failed is said on the bottom row, light grey on black as the error trap's notice,
+// for as long as the trap pauses; then the pass's screen is back, as after the trap.
+constexpr int kNoticeRow = 46;
+constexpr int kNoticeForeground = 7;
+constexpr int kNoticeBackground = 0;
+constexpr int kNoticePause = 3000;
 
 // What each kind of character turns into, as the user is told (Windows-1252).
 const char* UnkeptLine(Unkept kind) {
@@ -51,7 +60,7 @@ bool AgreesToUnkept(Console& console, const std::vector<Unkept>& unkept) {
 
 bool Exists(const std::string& path) {
     std::error_code error;
-    return std::filesystem::exists(Cp1252ToUtf8(path), error);
+    return std::filesystem::exists(path, error);
 }
 
 // The chooser asked about the name the user gave; a name that gets the extension here may be
@@ -62,7 +71,7 @@ std::optional<std::string> ChooseDesignName(Context& context) {
         if (chosen.empty()) return std::nullopt;
         const std::string path = WithDesignExtension(chosen);
         if (path == chosen || !Exists(path)) return path;
-        const std::string name = std::filesystem::path(path).filename().string();
+        const std::string name = Utf8ToCp1252(std::filesystem::path(path).filename().string());
         if (ShowMessageBox(context.console, name + " already exists.\r\nDo you want to replace it?",
                            "Save As", MessageButtons::YesNo, MessageIcon::Question) == kAnswerYes) {
             return path;
@@ -88,7 +97,17 @@ bool SaveDesignOnExit(Context& context) {
     if (!AgreesToUnkept(context.console, UnkeptCharacters(sections))) return false;
     const std::optional<std::string> path = ChooseDesignName(context);
     if (!path) return false;
-    WriteFileAtomically(Cp1252ToUtf8(*path), EncodeDesignFile(image, sections));
+    try {
+        WriteFileAtomically(*path, EncodeDesignFile(image, sections));
+    } catch (const FileError& error) {
+        const std::string name = std::filesystem::path(*path).filename().string();
+        context.screen.PrintAt(
+            kNoticeRow, 1, kNoticeForeground, kNoticeBackground,
+            RowOfCells(" Not saved: " + name + ": " + error.reason(), kScreenWidth));
+        context.console.Sleep(kNoticePause);
+        context.screen.RestoreScreen(context.pass.snapshot);
+        return false;
+    }
     return true;
 }
 

@@ -13,9 +13,9 @@ std::string WithDesignExtension(const std::string& name);
 // After YES in the exit dialog and Yes to " Save this Window?": the pass's screen comes back and
 // is kept as the image, with the design as it stands now; a design holding characters the file
 // cannot keep asks first; the user names the file in the chooser, and it is written in one step.
-// True when the file was written and the program may end; false when the user backed out (No to
-// the question, Cancel in the chooser), so that the design goes on. A file that cannot be written
-// throws the BasicError of the write, for the main loop's error trap.
+// True when the file was written and the program may end; false, so that the design goes on, when
+// the user backed out (No to the question, Cancel in the chooser) or the file could not be
+// written: row 46 then says for 3 s which file and why (" Not saved: NAME: reason").
 bool SaveDesignOnExit(Context& context);
 
 }  // namespace gridlet

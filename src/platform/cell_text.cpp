@@ -18,4 +18,16 @@ std::string CellText(std::string_view cp1252) {
     return cells;
 }
 
+std::string RowOfCells(std::string_view utf8, std::size_t width) {
+    std::string cells = CellText(Utf8ToCp1252(utf8));
+    if (cells.size() > width) {
+        constexpr std::string_view kCut = "...";
+        const std::size_t head = (width - kCut.size()) / 2;
+        const std::size_t tail = width - kCut.size() - head;
+        cells = cells.substr(0, head) + std::string(kCut) + cells.substr(cells.size() - tail);
+    }
+    cells.resize(width, ' ');
+    return cells;
+}
+
 }  // namespace gridlet

@@ -62,13 +62,14 @@ class ConsoleBackend {
 
     // Shows the picture over the cells last presented, until HidePicture.
     virtual void ShowPicture(const PictureRequest& request) = 0;
-    // Takes the picture away; the next Present shows every cell anew.
-    virtual void HidePicture() = 0;
+    // Takes the picture away; the next Present shows every cell anew. Never throws, for guards.
+    virtual void HidePicture() noexcept = 0;
 
     // Gives the terminal to another program (normal screen, cooked mode, no mouse reports) and
-    // takes it back afterwards, showing every cell anew.
+    // takes it back afterwards, showing every cell anew. Resume never throws, for guards: what
+    // ends the session meanwhile ends it at the next wait or present.
     virtual void Suspend() = 0;
-    virtual void Resume() = 0;
+    virtual void Resume() noexcept = 0;
 };
 
 }  // namespace gridlet

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 namespace gridlet {
 namespace {
@@ -35,8 +36,19 @@ int BasicNumberOf(int systemError) {
 
 }  // namespace
 
-BasicError FileError(int systemError, const std::string& path) {
-    return BasicError(BasicNumberOf(systemError), path + ": " + std::strerror(systemError));
+FileError::FileError(int systemError, const std::string& subject)
+    : FileError(BasicNumberOf(systemError), systemError, subject) {}
+
+FileError::FileError(int number, int systemError, const std::string& subject)
+    : BasicError(number, subject + ": " + std::strerror(systemError)),
+      reason_(std::strerror(systemError)) {}
+
+FileError FolderNotWritable(int systemError, const std::string& folder) {
+    std::error_code error;
+    std::filesystem::path shown = std::filesystem::absolute(folder, error).lexically_normal();
+    if (shown.has_relative_path() && !shown.has_filename()) shown = shown.parent_path();
+    return FileError(systemError,
+                     "Cannot write in the folder " + (error ? folder : shown.string()));
 }
 
 }  // namespace gridlet

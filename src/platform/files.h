@@ -1,6 +1,6 @@
 #pragma once
-// The file operations of the output routes. A file that cannot be deleted or written raises the
-// run-time error for a denied permission, which the main loop's error trap reports.
+// The file operations of the output routes. A file that cannot be deleted raises the run-time
+// error for a denied permission, which the main loop's error trap reports.
 
 #include <string>
 
@@ -12,11 +12,8 @@ std::string CurrentDirectory();
 // True when a directory entry of that name exists and is not a directory.
 bool FileExists(const std::string& path);
 
-// Deletes the file; throws BasicError 70 when it stays.
+// Deletes the file; throws FileError when it stays: the folder's (FolderNotWritable) when the
+// folder lets no file go, else 70, for a file another program holds.
 void DeleteFile(const std::string& path);
-
-// Creates the file or cuts it to nothing and writes the bytes as they are; throws BasicError 70
-// when they cannot all be written.
-void WriteFileBytes(const std::string& path, const std::string& bytes);
 
 }  // namespace gridlet

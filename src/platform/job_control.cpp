@@ -45,6 +45,11 @@ JobControl::JobControl() : continued_(SIGCONT, TakeTerminalAgain) {
     sigaction(SIGTSTP, &handler, nullptr);
 }
 
+void JobControl::StopAsTheSuspendKeyDoes() const {
+    if (previousStop_.sa_handler == SIG_IGN) return;
+    kill(0, SIGTSTP);
+}
+
 JobControl::~JobControl() {
     sigaction(SIGTSTP, &previousStop_, nullptr);
 }

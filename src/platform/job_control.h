@@ -1,7 +1,8 @@
 #pragma once
-// Job control: a stop (SIGTSTP from the shell or another process) hands the terminal back as on
-// exit before the program stops; a continue (SIGCONT) takes it again and makes fd() readable, so
-// the owner paints the whole screen anew. One instance at a time.
+// Job control: a stop (SIGTSTP from the shell or another process, or the suspend key, which raw
+// mode hands to the program) hands the terminal back as on exit before the program stops; a
+// continue (SIGCONT) takes it again and makes fd() readable, so the owner paints the whole screen
+// anew. One instance at a time.
 
 #include <csignal>
 
@@ -20,6 +21,10 @@ class JobControl {
     int fd() const { return continued_.fd(); }
     // Empties it; true when the program had been continued.
     bool Consume() { return continued_.Consume(); }
+
+    // The suspend key typed: stops the program's process group as the terminal does for the key
+    // outside raw mode. Nothing when the program was started without job control.
+    void StopAsTheSuspendKeyDoes() const;
 
   private:
     SignalPipe continued_;

@@ -1,6 +1,7 @@
 #pragma once
 // The keys the program answers to: plain keys by their byte, extended keys by their scan code.
 
+#include <cstdint>
 #include <string_view>
 
 namespace gridlet {
@@ -9,6 +10,7 @@ constexpr char kEnterKey = 13;
 constexpr char kEscKey = 27;
 constexpr char kTabKey = 9;
 constexpr char kBackspaceKey = 8;
+constexpr char kSuspendKey = 26;  // Ctrl+Z
 
 constexpr int kScanF1 = 59;
 constexpr int kScanHome = 71;
@@ -18,6 +20,11 @@ constexpr int kScanRight = 77;
 constexpr int kScanEnd = 79;
 constexpr int kScanDown = 80;
 constexpr int kScanDelete = 83;
+
+// The command code of an extended key: its zero byte low, its scan code high.
+constexpr std::int16_t ExtendedKeyCode(int scanCode) {
+    return static_cast<std::int16_t>(scanCode << 8);
+}
 
 // The scan code of Alt with a letter: the letter key's place on the keyboard, row by row. 0 for a
 // key that is no letter.

@@ -4,12 +4,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "platform/ansi_writer.h"
+#include "platform/sixel_palette.h"
 
 namespace gridlet {
 namespace {
+
+constexpr int kSixelHeight = 6;  // pixel rows in one sixel
 
 ChafaPixelMode PixelModeOf(PictureMode mode) {
     switch (mode) {
@@ -107,6 +111,13 @@ std::string PictureBytes(const PictureView& picture, const CellRect& place, Pict
     if (picture.width <= 0 || picture.height <= 0 || picture.rgb.size() < size ||
         place.Width() <= 0 || place.Height() <= 0) {
         return {};
+    }
+    if (mode == PictureMode::Sixels) {
+        // As wide as the cells, as high as whole sixels fit in them.
+        const int width = place.Width() * cell.width;
+        const int height = place.Height() * cell.height / kSixelHeight * kSixelHeight;
+        if (const std::optional<std::string> exact = ExactSixels(picture, width, height))
+            return MoveTo(place.top, place.left) + *exact;
     }
     const std::string printed = ChafaOutput(picture, place.Width(), place.Height(), mode, cell);
     if (mode != PictureMode::Symbols) return MoveTo(place.top, place.left) + printed;

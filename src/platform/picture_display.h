@@ -26,7 +26,8 @@ PictureMode ChoosePictureMode(const TerminalCapabilities& capabilities);
 CellRect FitPicture(int width, int height, const CellRect& area, CellPixels cell, PictureMode mode);
 
 // The bytes that show the picture stretched over the rectangle: cursor moves, then the image or
-// its rows of symbols. Empty for a picture without pixels.
+// its rows of symbols. Sixels of a picture of few colours keep each of them (nearest pixels, a
+// register for each colour). Empty for a picture without pixels.
 std::string PictureBytes(const PictureView& picture, const CellRect& place, PictureMode mode,
                          CellPixels cell);
 

@@ -17,7 +17,7 @@ class SystemClipboard : public Clipboard {
   public:
     // terminalTakesIt: the terminal answered the clipboard query. desktopTool: the argument vector
     // of the desktop's clipboard program; empty for none. toolLimitMs: how long that program is
-    // given; one still running then is killed and counts as failed.
+    // given; one still running then is killed with its process group and counts as failed.
     SystemClipboard(TerminalControl& terminal, bool terminalTakesIt,
                     std::vector<std::string> desktopTool, int toolLimitMs = 2000);
 

@@ -18,15 +18,32 @@
 namespace gridlet {
 namespace {
 
-// SIGPIPE too: a write to a terminal that has gone ends the program as its closing does.
-constexpr std::array<int, 9> kEndingSignals = {SIGTERM, SIGHUP,  SIGINT, SIGQUIT, SIGPIPE,
-                                               SIGSEGV, SIGABRT, SIGBUS, SIGFPE};
+// Signals that say the program itself went wrong, whose state is then not to be trusted with a
+// file: the terminal is given back and the program ends at once. SIGPIPE too: a write to a
+// terminal that has gone ends the program as its closing does.
+constexpr std::array<int, 9> kFaultSignals = {SIGQUIT, SIGILL,  SIGTRAP, SIGABRT, SIGBUS,
+                                              SIGFPE,  SIGSEGV, SIGPIPE, SIGSYS};
 
-// Requests to stop from outside; the main flow may act on them (DeferStopSignals).
-constexpr std::array<int, 3> kStopSignals = {SIGTERM, SIGHUP, SIGINT};
+// Signals whose default action does not end the program, and those that cannot be caught.
+constexpr std::array<int, 9> kNotEnding = {SIGKILL,  SIGSTOP, SIGCHLD, SIGCONT, SIGURG,
+                                           SIGWINCH, SIGTSTP, SIGTTIN, SIGTTOU};
 
+// How long the restore bytes may wait for a terminal that does not read.
+constexpr int kRestoreWriteMs = 300;
+
+bool IsFault(int signal) {
+    return std::find(kFaultSignals.begin(), kFaultSignals.end(), signal) != kFaultSignals.end();
+}
+
+// The real-time signals below SIGRTMIN are the C library's own.
+bool EndsByDefault(int signal) {
+    if (signal > SIGSYS) return signal >= SIGRTMIN && signal <= SIGRTMAX;
+    return std::find(kNotEnding.begin(), kNotEnding.end(), signal) == kNotEnding.end();
+}
+
+// Requests to end from outside: every ending signal but the faults.
 bool IsStopSignal(int signal) {
-    return std::find(kStopSignals.begin(), kStopSignals.end(), signal) != kStopSignals.end();
+    return EndsByDefault(signal) && !IsFault(signal);
 }
 
 // Everything the handlers need, ready before any signal can arrive.
@@ -40,7 +57,7 @@ struct RestoreState {
     std::size_t restoreLength = 0;
     std::array<char, 512> takeBytes{};
     std::size_t takeLength = 0;
-    std::array<struct sigaction, kEndingSignals.size()> previous{};
+    std::array<struct sigaction, NSIG> previous{};
     volatile std::sig_atomic_t stopWakeFd = -1;
     volatile std::sig_atomic_t pendingStop = 0;
 };
@@ -71,18 +88,20 @@ void DiscardArrivingInput(int fd) {
     }
 }
 
+// Nothing here waits for the output to drain: a terminal that stopped reading must not hold the
+// program's end.
 void GiveBack() {
-    WriteAll(state.outFd, state.restoreBytes.data(), state.restoreLength);
+    WriteAllWithin(state.outFd, state.restoreBytes.data(), state.restoreLength, kRestoreWriteMs);
     DiscardArrivingInput(state.inFd);
-    tcsetattr(state.inFd, TCSAFLUSH, &state.original);
+    tcflush(state.inFd, TCIFLUSH);
+    tcsetattr(state.inFd, TCSANOW, &state.original);
 }
 
-// The first stop request while deferred is the main flow's to act on; the terminal is given back
-// at once all the same, since the main flow may be busy for a while.
+// The first stop request while deferred is the main flow's to act on: it keeps the design, then
+// gives the terminal back.
 bool DeferStop(int signal) {
     if (!IsStopSignal(signal) || state.stopWakeFd < 0 || state.pendingStop != 0) return false;
     state.pendingStop = signal;
-    RestoreTerminal();
     const char byte = 's';
     [[maybe_unused]] const auto written = write(state.stopWakeFd, &byte, 1);
     return true;
@@ -95,23 +114,21 @@ void OnEndingSignal(int signal) {
         return;
     }
     RestoreTerminal();
-    for (std::size_t i = 0; i < kEndingSignals.size(); ++i) {
-        if (kEndingSignals[i] == signal) sigaction(signal, &state.previous[i], nullptr);
-    }
+    sigaction(signal, &state.previous[static_cast<std::size_t>(signal)], nullptr);
     errno = savedErrno;
     raise(signal);  // delivered with the previous action once this handler returns
 }
 
 void InstallHandlers() {
-    for (std::size_t i = 0; i < kEndingSignals.size(); ++i) {
-        sigaction(kEndingSignals[i], nullptr, &state.previous[i]);
-        if (state.previous[i].sa_handler == SIG_IGN) continue;
-        struct sigaction action {};
-        action.sa_handler = OnEndingSignal;
-        // A second stop request waits for the first one's handler, so it finds the first pending.
-        sigemptyset(&action.sa_mask);
-        for (const int stop : kStopSignals) sigaddset(&action.sa_mask, stop);
-        sigaction(kEndingSignals[i], &action, nullptr);
+    struct sigaction action {};
+    action.sa_handler = OnEndingSignal;
+    // A second stop request waits for the first one's handler, so it finds the first pending.
+    action.sa_mask = StopSignals();
+    for (int signal = 1; signal < NSIG; ++signal) {
+        if (!EndsByDefault(signal)) continue;
+        struct sigaction& previous = state.previous[static_cast<std::size_t>(signal)];
+        sigaction(signal, nullptr, &previous);
+        if (previous.sa_handler != SIG_IGN) sigaction(signal, &action, nullptr);
     }
     std::atexit(RestoreTerminal);
 }
@@ -165,6 +182,15 @@ void DeferStopSignals(int wakeFd) {
 
 int PendingStop() {
     return state.pendingStop;
+}
+
+sigset_t StopSignals() {
+    sigset_t stops;
+    sigemptyset(&stops);
+    for (int signal = 1; signal < NSIG; ++signal) {
+        if (IsStopSignal(signal)) sigaddset(&stops, signal);
+    }
+    return stops;
 }
 
 }  // namespace gridlet

@@ -11,6 +11,7 @@
 
 #include "platform/console.h"
 #include "platform/cp437.h"
+#include "platform/keys.h"
 #include "platform/motion_coalescing.h"
 #include "platform/size_notice.h"
 #include "platform/terminal_description.h"
@@ -35,6 +36,10 @@ constexpr std::string_view kShowCursor = "\x1b[?25h";
 // The xterm window operation that asks for a size in characters.
 std::string SizeRequest(int columns, int rows) {
     return "\x1b[8;" + std::to_string(rows) + ";" + std::to_string(columns) + "t";
+}
+
+bool IsSuspendKey(const InputEvent& event) {
+    return event.code == std::string(1, kSuspendKey);
 }
 
 bool OnScreen(const InputEvent& event) {
@@ -80,12 +85,18 @@ void TtyBackend::Suspend() {
     RestoreTerminal();
 }
 
-void TtyBackend::Resume() {
-    EndIfStopRequested();
-    TakeTerminal();
-    ReadSize();
-    if (TooSmall()) WaitForRoom();
-    PaintChanges(kAllRows);
+// Runs in the guard of a lent terminal, so it never throws: a request to stop that came
+// meanwhile is left to the next wait, a terminal that is gone to the next read, and a terminal
+// left too small to the next present, which shows the size notice.
+void TtyBackend::Resume() noexcept {
+    if (ended_ || stopRequest_.Signal() != 0) return;
+    try {
+        TakeTerminal();
+        ReadSize();
+        if (!TooSmall()) PaintChanges(kAllRows);
+    } catch (const SessionEnd&) {
+        // the terminal is gone; reading it ends the session
+    }
 }
 
 void TtyBackend::ReadSize() {
@@ -156,6 +167,9 @@ void TtyBackend::WaitForRoom() {
             if (fds[0].revents != 0) {
                 const std::vector<InputEvent> typed = decoder_.Feed(ReadAvailable());
                 if (std::any_of(typed.begin(), typed.end(), QuitsAtSizeNotice)) QuitAtSizeNotice();
+                if (std::any_of(typed.begin(), typed.end(), IsSuspendKey)) {
+                    jobControl_.StopAsTheSuspendKeyDoes();
+                }
             }
             const bool resized = (fds[1].revents & POLLIN) != 0 && resizeSignal_.Consume();
             const bool continued = (fds[2].revents & POLLIN) != 0 && jobControl_.Consume();
@@ -224,7 +238,7 @@ std::array<pollfd, 4> TtyBackend::PollSet() const {
             pollfd{jobControl_.fd(), POLLIN, 0}, pollfd{stopRequest_.fd(), POLLIN, 0}};
 }
 
-// The signal's handler gave the terminal back already; the program ends as the signal asks.
+// The program ends as the signal asks; the terminal is given back once the design is kept.
 void TtyBackend::EndIfStopRequested() {
     const int signal = stopRequest_.Signal();
     if (signal == 0) return;
@@ -251,6 +265,11 @@ void TtyBackend::ReadWaitingInput() {
 void TtyBackend::ReadInput() {
     for (InputEvent& event : decoder_.Feed(ReadAvailable())) {
         if (IsMouseEvent(event.code) && !OnScreen(event)) continue;
+        // Raw mode hands the suspend key over as a byte; the continue repaints the screen.
+        if (IsSuspendKey(event)) {
+            jobControl_.StopAsTheSuspendKeyDoes();
+            continue;
+        }
         events_.push_back(std::move(event));
     }
     // Bytes just came, so a pending Esc waits its full delay from now.
@@ -287,23 +306,31 @@ void TtyBackend::ShowPicture(const PictureRequest& request) {
 }
 
 // Sixels and iTerm2 images go when the cells under them are written; the next present paints
-// every cell on a cleared screen.
-void TtyBackend::HidePicture() {
-    if (kittyPicture_) Write(kDeleteKittyImages);
+// every cell on a cleared screen. Runs in a guard, so it never throws: a terminal that is gone
+// ends the session at the next read.
+void TtyBackend::HidePicture() noexcept {
+    try {
+        if (kittyPicture_) Write(kDeleteKittyImages);
+    } catch (const SessionEnd&) {
+        // the terminal is gone
+    }
     picture_.clear();
     kittyPicture_ = false;
     shown_.reset();
 }
 
+// A request to stop interrupts a write that the terminal does not take and ends the writing:
+// from then on the terminal is left as it is until the design is kept.
 void TtyBackend::Write(std::string_view bytes) {
-    if (ended_ || stopRequest_.Signal() != 0) return;  // the terminal is the shell's again
     while (!bytes.empty()) {
+        if (ended_ || stopRequest_.Signal() != 0) return;
         const ssize_t written = write(outFd_, bytes.data(), bytes.size());
         if (written > 0) {
             bytes.remove_prefix(static_cast<std::size_t>(written));
         } else if (written < 0 && errno == EAGAIN) {
-            pollfd output{outFd_, POLLOUT, 0};
-            poll(&output, 1, -1);
+            std::array<pollfd, 2> fds = {pollfd{outFd_, POLLOUT, 0},
+                                         pollfd{stopRequest_.fd(), POLLIN, 0}};
+            poll(fds.data(), fds.size(), -1);
         } else if (!(written < 0 && errno == EINTR)) {
             TerminalClosed();
         }

@@ -3,7 +3,8 @@
 // with SGR reports, minimal updates in one write() per flush, and a notice while the terminal is
 // too small for the 90 x 46 screen. The terminal is restored on every way out and handed back
 // while the program is stopped. When the terminal goes away, a signal asks the program to stop or
-// the user quits at the size notice, the waits throw SessionEnd and nothing more is written.
+// the user quits at the size notice, the waits throw SessionEnd and nothing more is written; after
+// a signal the terminal stays as it is until the design is kept and main restores it.
 
 #include <poll.h>
 #include <termios.h>
@@ -43,12 +44,12 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     void Beep() override;
     void SendControl(std::string_view bytes) override;
     void ShowPicture(const PictureRequest& request) override;
-    void HidePicture() override;
+    void HidePicture() noexcept override;
 
     // Gives the terminal back as it was found, for another program run in it (an editor), and
     // takes it again afterwards, repainting the whole screen.
     void Suspend() override;
-    void Resume() override;
+    void Resume() noexcept override;
 
   private:
     using Instant = std::chrono::steady_clock::time_point;

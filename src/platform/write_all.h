@@ -1,5 +1,5 @@
 #pragma once
-// Writes every byte to a blocking descriptor, through interruptions; async-signal-safe.
+// Writes every byte to a descriptor, through interruptions; async-signal-safe.
 
 #include <unistd.h>
 
@@ -8,7 +8,7 @@
 
 namespace gridlet {
 
-// False when the descriptor stopped taking bytes.
+// To a blocking descriptor; false when it stopped taking bytes.
 inline bool WriteAll(int fd, const char* data, std::size_t length) {
     while (length > 0) {
         const ssize_t written = write(fd, data, length);
@@ -19,5 +19,10 @@ inline bool WriteAll(int fd, const char* data, std::size_t length) {
     }
     return true;
 }
+
+// The same without ever waiting longer than timeoutMs for a reader that does not read (a
+// terminal whose output is full): the descriptor is made non-blocking for the time of the
+// writing. False when not all of it went.
+bool WriteAllWithin(int fd, const char* data, std::size_t length, int timeoutMs);
 
 }  // namespace gridlet

@@ -16,6 +16,7 @@ struct Bitmap {
     std::vector<Rgb> pixels;  // rows from the top
 };
 
+// Nothing for a file that cannot be read; throws BitmapRefused for one whose decoding is refused.
 std::optional<Bitmap> ReadBitmap(const std::string& path);
 
 // Right and bottom of the rectangle exclusive; reversed corners are put in order.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/bitmap_file.h"
 #include "platform/cp1252.h"
 #include "render/bitmap.h"
 #include "render/flood_fill.h"
@@ -215,12 +216,17 @@ long GraphicTarget::PixelColour(PointF at) const {
 
 void GraphicTarget::Render(const std::string& path, PointF first, PointF second) {
     const IntRect rect = ToRect(first, second);
-    if (const std::optional<Bitmap> bitmap = ReadBitmap(Cp1252ToUtf8(path))) {
-        StretchBitmap(*canvas_, *bitmap, rect);
-        return;
+    std::string failure = "cannot read the bitmap " + path;
+    try {
+        if (const std::optional<Bitmap> bitmap = ReadBitmap(Cp1252ToUtf8(path))) {
+            StretchBitmap(*canvas_, *bitmap, rect);
+            return;
+        }
+    } catch (const BitmapRefused& refused) {
+        failure = std::string("bitmap refused: ") + refused.what();  // the statement names it
     }
     DrawMissingBitmap(*canvas_, rect, foreground_);
-    throw RenderError("cannot read the bitmap " + path);
+    throw RenderError(failure);
 }
 
 long GraphicTarget::NewFont(FontChoice font) {

@@ -63,7 +63,7 @@ class GraphicTarget {
     void PaintReplace(PointF seed, std::optional<long> fill, long replaced,
                       std::optional<long> fillStyle);
     long PixelColour(PointF at) const;  // -1 outside the picture
-    // Draws the stand-in and throws RenderError when the file cannot be read.
+    // Draws the stand-in and throws RenderError when the file cannot be read or is refused.
     void Render(const std::string& path, PointF first, PointF second);
 
     long NewFont(FontChoice font);  // returns the font's handle

@@ -1,5 +1,5 @@
 #pragma once
-// Writes a picture as a PNG file.
+// A picture as a PNG file.
 
 #include <string>
 
@@ -9,5 +9,8 @@ namespace gridlet {
 
 // Returns an empty text on success, else why the file could not be written.
 std::string WritePng(const RgbImage& image, const std::string& path);
+
+// The bytes of the PNG file; empty when the picture is empty or cannot be encoded.
+std::string EncodePng(const RgbImage& image);
 
 }  // namespace gridlet

@@ -16,8 +16,9 @@ class RenderFileError : public std::runtime_error {
     explicit RenderFileError(const std::string& message) : std::runtime_error(message) {}
 };
 
-// Reads the program (Windows-1252, CR LF or LF lines), renders it, writes the PNG and returns
-// the statements not drawn. Throws RenderFileError.
+// Reads the program (UTF-8 where it is valid UTF-8, else Windows-1252; CR LF or LF lines; at
+// most 64 MiB), renders it, writes the PNG and returns the statements not drawn. Throws
+// RenderFileError, which says why when there is no picture.
 std::vector<NotDrawn> RenderProgramFile(const std::string& programPath, const std::string& pngPath);
 
 // The command: the statements not drawn go to `report`, one a line, in UTF-8; a file error goes

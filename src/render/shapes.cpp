@@ -50,13 +50,22 @@ void EllipticArc(cairo_t* cairo, double cx, double cy, double rx, double ry, dou
     cairo_restore(cairo);
 }
 
-// Start reduced to one turn; end after it, at most one whole turn on.
-std::pair<double, double> Sweep(double start, double end) {
+// A sweep written as one whole turn (2 pi to four places is 6.2832) draws the whole ellipse.
+constexpr double kWholeTurnTolerance = 0.001;
+
+struct Sweep {
+    double from;     // reduced to one turn
+    double to;       // after from, at most one whole turn on
+    bool wholeTurn;  // written as one whole turn, not as equal angles
+};
+
+Sweep SweepOf(double start, double end) {
     if (!std::isfinite(start) || !std::isfinite(end)) throw RenderError("angle is not a number");
     const double from = std::fmod(std::fmod(start, kTwoPi) + kTwoPi, kTwoPi);
+    if (std::fabs(end - start - kTwoPi) <= kWholeTurnTolerance) return {from, from + kTwoPi, true};
     double to = std::fmod(std::fmod(end, kTwoPi) + kTwoPi, kTwoPi);
     if (to <= from) to += kTwoPi;
-    return {from, to};
+    return {from, to, false};
 }
 
 template <typename MakePath>
@@ -117,26 +126,30 @@ void DrawEllipse(Canvas& canvas, IntRect rect, const Pen& pen, const std::option
 
 void DrawArc(Canvas& canvas, IntRect rect, double start, double end, const Pen& pen) {
     rect = Normalized(rect);
-    const std::pair<double, double> sweep = Sweep(start, end);
+    const Sweep sweep = SweepOf(start, end);
     if (IsEmpty(rect)) return;
     const Frame f = PenFrame(rect, pen.width);
     FillAndStroke(canvas, pen, std::nullopt, [&](cairo_t* cairo) {
         cairo_new_sub_path(cairo);
-        EllipticArc(cairo, f.CenterX(), f.CenterY(), f.RadiusX(), f.RadiusY(), sweep.first,
-                    sweep.second);
+        EllipticArc(cairo, f.CenterX(), f.CenterY(), f.RadiusX(), f.RadiusY(), sweep.from,
+                    sweep.to);
     });
 }
 
 void DrawPie(Canvas& canvas, IntRect rect, double start, double end, const Pen& pen,
              const std::optional<Brush>& brush) {
     rect = Normalized(rect);
-    const std::pair<double, double> sweep = Sweep(start, end);
+    const Sweep sweep = SweepOf(start, end);
     if (IsEmpty(rect)) return;
+    if (sweep.wholeTurn) {
+        DrawEllipse(canvas, rect, pen, brush);
+        return;
+    }
     const Frame f = PenFrame(rect, pen.width);
     FillAndStroke(canvas, pen, brush, [&](cairo_t* cairo) {
         cairo_move_to(cairo, f.CenterX(), f.CenterY());
-        EllipticArc(cairo, f.CenterX(), f.CenterY(), f.RadiusX(), f.RadiusY(), sweep.first,
-                    sweep.second);
+        EllipticArc(cairo, f.CenterX(), f.CenterY(), f.RadiusX(), f.RadiusY(), sweep.from,
+                    sweep.to);
         cairo_close_path(cairo);
     });
 }

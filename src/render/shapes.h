@@ -19,7 +19,7 @@ void DrawBox(Canvas& canvas, IntRect rect, double cornerPercent, const Pen& pen,
 void DrawEllipse(Canvas& canvas, IntRect rect, const Pen& pen, const std::optional<Brush>& brush);
 
 // Angles in radians, 0 at three o'clock, drawn counter-clockwise from start to end; equal angles
-// give the whole ellipse.
+// give the whole ellipse, and so does a sweep of one whole turn, for a pie without a radius.
 void DrawArc(Canvas& canvas, IntRect rect, double start, double end, const Pen& pen);
 void DrawPie(Canvas& canvas, IntRect rect, double start, double end, const Pen& pen,
              const std::optional<Brush>& brush);

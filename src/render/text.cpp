@@ -7,6 +7,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "platform/target_faces.h"
 #include "platform/text_case.h"
 
 namespace gridlet {
@@ -22,54 +23,131 @@ struct Metrics {
     double lineThickness;
 };
 
-bool IsFixedPitch(const std::string& face) {
-    static constexpr std::string_view kFixedFaces[] = {
-        "LUCIDA CONSOLE", "CONSOLAS", "COURIER NEW", "COURIER", "TERMINAL", "FIXEDSYS",
-    };
-    return std::ranges::any_of(
-        kFixedFaces, [&face](std::string_view fixed) { return EqualIgnoringCase(face, fixed); });
+const char* GenericFamily(FaceKind kind) {
+    switch (kind) {
+        case FaceKind::Serif:
+            return "serif";
+        case FaceKind::Mono:
+            return "monospace";
+        case FaceKind::Sans:
+            break;
+    }
+    return "sans-serif";
 }
 
-// A point is 1/72 inch; the picture has 96 pixels to the inch, as the target's screen.
-void SelectFont(cairo_t* cairo, FontFaces& faces, const FontChoice& font) {
-    cairo_set_font_face(cairo, faces.For(font));
-    cairo_set_font_size(cairo, std::max(1.0, std::round(font.points * 96 / 72)));
+void AddFamily(FcPattern* pattern, std::string_view family) {
+    const std::string name(family);
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.c_str()));
 }
 
-Metrics MetricsOfSelected(cairo_t* cairo) {
-    cairo_font_extents_t font;
-    cairo_font_extents(cairo, &font);
+bool HasFamily(FcPattern* pattern, std::string_view family) {
+    FcChar8* name = nullptr;
+    for (int i = 0; FcPatternGetString(pattern, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
+        if (!family.empty() && EqualIgnoringCase(reinterpret_cast<const char*>(name), family))
+            return true;
+    }
+    return false;
+}
+
+int IntegerOf(FcPattern* pattern, const char* object, int none) {
+    int value = none;
+    FcPatternGetInteger(pattern, object, 0, &value);
+    return value;
+}
+
+// The face named first, then its metric-compatible face, then any of its kind.
+FcPattern* WantedPattern(const FontChoice& font, const TargetFace* target) {
+    FcPattern* pattern = FcPatternCreate();
+    AddFamily(pattern, font.face);
+    if (target) {
+        if (!target->compatible.empty()) AddFamily(pattern, target->compatible);
+        AddFamily(pattern, GenericFamily(target->kind));
+        if (target->kind == FaceKind::Mono) FcPatternAddInteger(pattern, FC_SPACING, FC_MONO);
+    }
+    FcPatternAddInteger(pattern, FC_WEIGHT,
+                        font.style & kBold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, font.style & kItalic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    return pattern;
+}
+
+// The styles the face found lacks. The match itself says a slant or a weight that fontconfig
+// would only pretend, so the face's file is asked.
+unsigned int Synthesized(FcPattern* match, int style) {
+    FcChar8* file = nullptr;
+    if (FcPatternGetString(match, FC_FILE, 0, &file) != FcResultMatch) return 0;
+    int count = 0;
+    FcPattern* own = FcFreeTypeQuery(file, IntegerOf(match, FC_INDEX, 0), nullptr, &count);
+    if (own == nullptr) return 0;
+    unsigned int synthesize = 0;
+    if (style & kItalic && IntegerOf(own, FC_SLANT, FC_SLANT_ROMAN) == FC_SLANT_ROMAN)
+        synthesize |= CAIRO_FT_SYNTHESIZE_OBLIQUE;
+    if (style & kBold && IntegerOf(own, FC_WEIGHT, FC_WEIGHT_REGULAR) < FC_WEIGHT_DEMIBOLD)
+        synthesize |= CAIRO_FT_SYNTHESIZE_BOLD;
+    FcPatternDestroy(own);
+    return synthesize;
+}
+
+double PixelSize(const FontChoice& font) {
+    return std::max(1.0, std::round(font.points * 96 / 72));
+}
+
+// A point is 1/72 inch; the picture has 96 pixels to the inch, as the target's screen. A
+// look-alike's line is not the named face's: the line is the em at 96 dots per inch, and the
+// look-alike is drawn at the size whose own line fills it.
+Metrics SelectFont(cairo_t* cairo, FontFaces& faces, const FontChoice& font) {
+    const FontFace& face = faces.For(font);
+    const double em = PixelSize(font);
+    cairo_set_font_face(cairo, face.cairo);
+    cairo_set_font_size(cairo, em);
+    cairo_font_extents_t extents;
+    cairo_font_extents(cairo, &extents);
+    double ascent = std::ceil(extents.ascent);
+    double descent = std::ceil(extents.descent);
+    double line = extents.ascent + extents.descent;
+    if (!face.ownMetrics && line > 0) {
+        cairo_set_font_size(cairo, em * em / line);
+        ascent = std::round(em * extents.ascent / line);
+        descent = em - ascent;
+        line = em;
+    }
     cairo_text_extents_t x;
     cairo_text_extents(cairo, "x", &x);
-    return {std::ceil(font.ascent), std::ceil(font.descent), x.x_advance, -x.y_bearing,
-            std::max(1.0, std::round((font.ascent + font.descent) / 16))};
+    return {ascent, descent, x.x_advance, -x.y_bearing, std::max(1.0, std::round(line / 16))};
 }
 
 }  // namespace
 
 FontFaces::~FontFaces() {
-    for (const auto& [key, face] : faces_) cairo_font_face_destroy(face);
+    for (const auto& [key, face] : faces_) cairo_font_face_destroy(face.cairo);
 }
 
-cairo_font_face_t* FontFaces::For(const FontChoice& font) {
+const FontFace& FontFaces::For(const FontChoice& font) {
     const std::pair<std::string, int> key{font.face, font.style & (kBold | kItalic)};
     if (const auto found = faces_.find(key); found != faces_.end()) return found->second;
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(font.face.c_str()));
-    FcPatternAddInteger(pattern, FC_WEIGHT,
-                        font.style & kBold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pattern, FC_SLANT, font.style & kItalic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
-    if (IsFixedPitch(font.face)) FcPatternAddInteger(pattern, FC_SPACING, FC_MONO);
-    cairo_font_face_t* face = cairo_ft_font_face_create_for_pattern(pattern);
-    FcPatternDestroy(pattern);
+    const TargetFace* target = FindTargetFace(font.face);
+    FcPattern* wanted = WantedPattern(font, target);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, wanted, &result);
+    FontFace face;
+    if (match == nullptr) {
+        face.cairo = cairo_ft_font_face_create_for_pattern(wanted);
+    } else {
+        face.cairo = cairo_ft_font_face_create_for_pattern(match);
+        face.ownMetrics =
+            HasFamily(match, font.face) || (target && HasFamily(match, target->compatible));
+        cairo_ft_font_face_set_synthesize(face.cairo, Synthesized(match, font.style));
+        FcPatternDestroy(match);
+    }
+    FcPatternDestroy(wanted);
     return faces_[key] = face;
 }
 
 CellSize CharacterCell(Canvas& canvas, FontFaces& faces, const FontChoice& font) {
     cairo_t* cairo = canvas.Cairo();
     cairo_save(cairo);
-    SelectFont(cairo, faces, font);
-    const Metrics metrics = MetricsOfSelected(cairo);
+    const Metrics metrics = SelectFont(cairo, faces, font);
     cairo_restore(cairo);
     canvas.CheckCairo();
     return {metrics.averageWidth, metrics.ascent + metrics.descent};
@@ -80,8 +158,7 @@ void PrintText(Canvas& canvas, FontFaces& faces, const FontChoice& font, IntPoin
     const std::string text(utf8);
     cairo_t* cairo = canvas.Cairo();
     cairo_save(cairo);
-    SelectFont(cairo, faces, font);
-    const Metrics metrics = MetricsOfSelected(cairo);
+    const Metrics metrics = SelectFont(cairo, faces, font);
     cairo_text_extents_t extents;
     cairo_text_extents(cairo, text.c_str(), &extents);
     const double advance = std::ceil(extents.x_advance);

@@ -23,12 +23,18 @@ struct FontChoice {
 
 struct CellSize {
     double width;   // the average character's width
-    double height;  // ascent and descent, no leading
+    double height;  // ascent and descent, no leading; the em for a look-alike face
 };
 
-// The font faces found so far, by face name and style. A fixed-pitch face of the target's
-// system that is not installed is replaced by a fixed-pitch face, not by whatever fontconfig
-// would pick first, so text keeps its columns.
+struct FontFace {
+    cairo_font_face_t* cairo = nullptr;
+    bool ownMetrics = true;  // the face named or one with its metrics, not a look-alike
+};
+
+// The font faces found so far, by face name and style. A face of the target's system that is not
+// installed is drawn by its metric-compatible face, else by a look-alike of its kind (fixed pitch
+// for a fixed-pitch face, so text keeps its columns). A style the face found lacks is made:
+// slanted for italic, emboldened for bold.
 class FontFaces {
   public:
     FontFaces() = default;
@@ -36,10 +42,10 @@ class FontFaces {
     FontFaces(const FontFaces&) = delete;
     FontFaces& operator=(const FontFaces&) = delete;
 
-    cairo_font_face_t* For(const FontChoice& font);
+    const FontFace& For(const FontChoice& font);
 
   private:
-    std::map<std::pair<std::string, int>, cairo_font_face_t*> faces_;
+    std::map<std::pair<std::string, int>, FontFace> faces_;
 };
 
 CellSize CharacterCell(Canvas& canvas, FontFaces& faces, const FontChoice& font);

@@ -35,6 +35,16 @@ TEST(CommandLine, ArgumentsChooseAnActionOrAreRefusedWithTheReason) {
         {{"--help", "x"}, CommandAction::Refuse, {}, "--help takes no arguments"},
         {{"--bogus"}, CommandAction::Refuse, {}, "unknown option --bogus"},
         {{"-h"}, CommandAction::Refuse, {}, "unknown option -h"},
+        {{"--"}, CommandAction::Design, {}, ""},
+        {{"--", "-x.GDL"}, CommandAction::Design, {"-x.GDL"}, ""},
+        {{"--", "--help"}, CommandAction::Design, {"--help"}, ""},
+        {{"--", "a.GDL", "b.GDL"}, CommandAction::Refuse, {}, "one design file at a time"},
+        {{"--code", "--", "-x.GDL"}, CommandAction::Code, {"-x.GDL"}, ""},
+        {{"--code", "--printer", "--", "--printer"}, CommandAction::Code, {"--printer"}, "", true},
+        {{"--render", "--", "-in.bas", "-out.png"},
+         CommandAction::Render,
+         {"-in.bas", "-out.png"},
+         ""},
     };
     for (const auto& c : cases) {
         const CommandLine command = Parse(c.arguments);
@@ -70,7 +80,8 @@ TEST(CommandLine, HelpListsTheOptionsKeysAndFiles) {
           "  --render PROGRAM.bas OUT.png  draw the graphic window",
           "\n                                the statements that could not be drawn\n",
           "  --version                     show the version\n", "right click printer code",
-          "Gridlet-clipboard.bas", "Testgui.png", "Gridlet-recovered.GDL", "q or Ctrl+C"}) {
+          "Gridlet-clipboard.bas", "Testgui.png", "Gridlet-recovered.GDL", "q or Ctrl+C",
+          "  Ctrl+Z  "}) {
         EXPECT_NE(help.find(part), std::string::npos) << part;
     }
 }
@@ -87,6 +98,21 @@ TEST(CommandLine, CodeOfAMissingDesignSaysSoAndFails) {
     EXPECT_EQ(RunCommandLine(Parse({"--code", "/nonexistent/a.GDL"}), out, errors), 1);
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(errors.str().rfind("gridlet: /nonexistent/a.GDL: ", 0), 0u) << errors.str();
+}
+
+// A name reaches the terminal with its control characters written out, so it cannot act on it.
+TEST(CommandLine, NamesInMessagesShowTheirControlCharactersEscaped) {
+    const std::string name = "/nonexistent/\x1b]0;owned\a.GDL";
+    const std::string option = "--\x1b]0;owned\a";
+    for (const auto& arguments : {std::vector<const char*>{"--code", name.c_str()},
+                                  std::vector<const char*>{"--render", name.c_str(), "out.png"},
+                                  std::vector<const char*>{option.c_str()}}) {
+        std::ostringstream out, errors;
+        EXPECT_NE(RunCommandLine(Parse(arguments), out, errors), 0);
+        const std::string said = errors.str();
+        EXPECT_EQ(said.find_first_of("\x1b\a"), std::string::npos) << said;
+        EXPECT_NE(said.find("\\e]0;owned\\a"), std::string::npos) << said;
+    }
 }
 
 TEST(CommandLine, RenderOfAMissingProgramSaysSoAndFails) {

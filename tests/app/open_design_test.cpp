@@ -98,6 +98,14 @@ TEST_F(OpenDesignTest, NumbersThatAreNoNumbersReadAsZero) {
     EXPECT_TRUE(ScreenBytes() == image);
 }
 
+TEST_F(OpenDesignTest, ANameOutOfAsciiOpens) {
+    std::filesystem::rename(folder.path / "old.GDL", folder.path / "caf\xC3\xA9.GDL");
+    AnswerAndChoose("y", "caf\xE9.GDL");
+    RunStartUp();
+    EXPECT_TRUE(ScreenBytes() == image);
+    EXPECT_EQ(design.boxCode, stored.boxCode);
+}
+
 TEST_F(OpenDesignTest, ADesignGivenAtStartIsOpenedWithoutAsking) {
     Type(" ");
     RunStartUp(ReadDesignFile(folder / "old.GDL"));

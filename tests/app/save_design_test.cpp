@@ -1,8 +1,12 @@
 #include "output/save_design.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "app/design_files_fixture.h"
 #include "output/design_file.h"
 #include "output/kept_sections.h"
+#include "support/refusing_folder.h"
 
 namespace gridlet {
 namespace {
@@ -110,7 +114,7 @@ TEST_F(SaveDesignTest, CharactersTheFileDoesNotKeepAreNamedAndTheUserChooses) {
     EXPECT_EQ(FilesHere(), "mine.GDL ");
 }
 
-// A name too long for the system: the write fails, the error trap pauses, and the design goes on.
+// A name too long for the system: the write fails, the program pauses, and the design goes on.
 TEST_F(SaveDesignTest, AFileThatCannotBeWrittenGoesToTheErrorTrapAndTheDesignStays) {
     MakeWindow();
     AskToSave();
@@ -123,6 +127,76 @@ TEST_F(SaveDesignTest, AFileThatCannotBeWrittenGoesToTheErrorTrapAndTheDesignSta
     EXPECT_EQ(design.windowExists, 1);
     EXPECT_EQ(pass.area.AreaTop, 5) << "the loop goes on";
 }
+
+// The chooser's path is the system's bytes: a name or a folder out of ASCII is written as typed.
+TEST_F(SaveDesignTest, NamesAndFoldersOutOfAsciiAreWrittenAsTyped) {
+    std::filesystem::create_directory(folder.path / "Z\xC3\xBCrich");
+    MakeWindow();
+    AskToSave();
+    TypeLine("caf\xE9");
+    Type("y");
+    EXPECT_TRUE(RunMainLoop());
+    EXPECT_EQ(FilesHere(), "Z\xC3\xBCrich caf\xC3\xA9.GDL ");
+
+    AskToSave();
+    TypeLine("caf\xE9");
+    Type("y");  // "Create the file?" for the name without its extension
+    Type("n");  // "cafe.GDL already exists."
+    backend.Script(KeyEvent(kEscKey));
+    EXPECT_FALSE(RunMainLoop());
+    EXPECT_TRUE(EverShown("caf\x82.GDL already exists."));
+
+    AskToSave();
+    TypeLine("Z\xFCrich/mine");
+    Type("y");
+    EXPECT_TRUE(RunMainLoop());
+    EXPECT_TRUE(folder.Read("Z\xC3\xBCrich/mine.GDL") ==
+                EncodeDesignFile(ScreenBytes(), SectionsToKeep(design)));
+}
+
+enum class Refusal { ReadOnly, Full, NameIsAFolder };
+
+void PrintTo(Refusal refusal, std::ostream* out) {
+    const char* names[] = {"read-only folder", "full disk", "name that is a folder"};
+    *out << names[static_cast<int>(refusal)];
+}
+
+class RefusedSaveTest : public DesignFilesFixture, public ::testing::WithParamInterface<Refusal> {};
+
+// Row 46 says what was not saved and why, for the program's pause, and the design goes on.
+TEST_P(RefusedSaveTest, TheNoticeNamesTheFileAndTheReasonAndTheDesignStays) {
+    const Refusal refusal = GetParam();
+    const std::filesystem::path place = folder.path / "place";
+    std::optional<RefusingFolder> refusing;
+    int error = EISDIR;
+    if (refusal == Refusal::NameIsAFolder) {
+        std::filesystem::create_directories(place / "mine.GDL" / "inside");
+    } else {
+        refusing.emplace(place, refusal == Refusal::ReadOnly ? RefusingFolder::Kind::ReadOnly
+                                                             : RefusingFolder::Kind::Full);
+        if (!refusing->unavailable.empty()) GTEST_SKIP() << refusing->unavailable;
+        error = refusing->error;
+    }
+    MakeWindow();
+    AskToSave();
+    TypeLine("place/mine");
+    Type(refusal == Refusal::NameIsAFolder ? "yy" : "y");  // and "mine.GDL already exists."
+    Click(5, 21);
+    EXPECT_FALSE(RunMainLoop());
+    const std::string notice = std::string(" Not saved: mine.GDL: ") + std::strerror(error);
+    EXPECT_TRUE(EverShown(notice + std::string(kScreenWidth - notice.size(), ' '))) << notice;
+    EXPECT_GE(clock.TimeOfDayMs(), 3000) << "the notice stays for the pause";
+    EXPECT_EQ(design.windowExists, 1);
+    EXPECT_EQ(pass.area.AreaTop, 5) << "the loop goes on";
+    std::string left;
+    for (const auto& entry : std::filesystem::directory_iterator(place))
+        left += entry.path().filename().string() + " ";
+    EXPECT_EQ(left, refusal == Refusal::NameIsAFolder ? "mine.GDL " : "") << "no temporary file";
+}
+
+INSTANTIATE_TEST_SUITE_P(Refusals, RefusedSaveTest,
+                         ::testing::Values(Refusal::ReadOnly, Refusal::Full,
+                                           Refusal::NameIsAFolder));
 
 }  // namespace
 }  // namespace gridlet

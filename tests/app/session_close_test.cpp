@@ -45,6 +45,25 @@ TEST_F(SessionCloseTest, ADesignIsKeptWithThePassScreenAndWhereIsSaidLast) {
     EXPECT_EQ(state.Names(), "");
 }
 
+// Another run's recovery file stays, and so does the file a link there names: the design goes
+// under the next free name, and the line says which.
+TEST_F(SessionCloseTest, ARecoveryTakesTheNextFreeNameAndNeverALink) {
+    design.windowExists = 1;
+    here.Write(kRecoveryFileName, "an earlier design");
+    here.Write("victim", "private");
+    std::filesystem::create_symlink(here / "victim", here / "Gridlet-recovered-2.GDL");
+    const std::vector<std::string> lines =
+        CloseSession(context, SessionEnd{SIGHUP, 129, {}}, {here / ""});
+    EXPECT_EQ(lines, (std::vector<std::string>{"the design was kept in " +
+                                               here / "Gridlet-recovered-3.GDL"}));
+    EXPECT_EQ(here.Read(kRecoveryFileName), "an earlier design");
+    EXPECT_EQ(here.Read("victim"), "private");
+    EXPECT_TRUE(here.Read("Gridlet-recovered-3.GDL") ==
+                EncodeDesignFile(pass.snapshot, SectionsToKeep(design)));
+    EXPECT_EQ(here.Names(),
+              "Gridlet-recovered-2.GDL Gridlet-recovered-3.GDL Gridlet-recovered.GDL victim ");
+}
+
 TEST_F(SessionCloseTest, AFolderThatTakesNoFileLeavesTheDesignToTheNext) {
     design.windowExists = 1;
     here.Write("file", "");

@@ -1,6 +1,9 @@
 #include "app/startup.h"
 
+#include <unistd.h>
+
 #include "all_images.h"
+#include "app/design_files_fixture.h"
 #include "support/console_fixture.h"
 #include "support/run_main_loop.h"
 
@@ -94,6 +97,25 @@ TEST_F(StartUpTest, TitleKeepsItsBlanksAndTheCursorIsHidden) {
     ASSERT_FALSE(backend.titles.empty());
     EXPECT_EQ(backend.titles.front(), "   Gridlet Beta 05 for PBwin9   ");
     EXPECT_FALSE(console.CursorVisible());
+}
+
+using StartUpInAFolderTest = DesignFilesFixture;
+
+// A save killed before its rename leaves its temporary file behind; the next start in the folder
+// removes it once its process is gone, and leaves a running one's and every other name alone.
+TEST_F(StartUpInAFolderTest, TemporaryFilesOfEndedProcessesGo) {
+    const std::string ended = ".gridlet-4194304-0.tmp";  // above the largest process id there is
+    const std::vector<std::string> kept = {".gridlet-" + std::to_string(getpid()) + "-1.tmp",
+                                           ".gridlet-x-0.tmp", ".gridlet-4194304-0.tmp.GDL"};
+    folder.Write(ended, "half a design");
+    for (const std::string& name : kept) folder.Write(name, "half a design");
+    std::filesystem::create_directory(folder.path / ".gridlet-4194304-1.tmp");
+    Type(" n");
+    RunStartUp();
+    EXPECT_FALSE(std::filesystem::exists(folder / ended));
+    for (const std::string& name : kept)
+        EXPECT_TRUE(std::filesystem::exists(folder / name)) << name;
+    EXPECT_TRUE(std::filesystem::is_directory(folder / ".gridlet-4194304-1.tmp"));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -36,32 +37,32 @@ TEST(FontHead, WritesSizeStyleCharacterSetAndColours) {
     const std::vector<FontHeadCase> cases = {
         {"bold italic at height -24", Font("Arial", -24, 700, 1), "0", "",
          "   GRAPHIC COLOR 0,%WHITE\r\n"
-         "   FONT NEW \"Arial\",  12,  3,  0,  0, esc TO hFont\r\n"
+         "   FONT NEW \"Arial\",  18,  3,  0,  0, esc TO hFont\r\n"
          "   GRAPHIC SET FONT hFont\r\n\r\n"},
-        {"Lucida Console gets 255, -13 halves to 6", Font("Lucida Console", -13, 400), "255", "",
+        {"Lucida Console gets 255, -13 is 10 points", Font("Lucida Console", -13, 400), "255", "",
          "   GRAPHIC COLOR 255,%WHITE\r\n"
-         "   FONT NEW \"Lucida Console\",  6,  0,  255,  0, esc TO hFont\r\n"
+         "   FONT NEW \"Lucida Console\",  10,  0,  255,  0, esc TO hFont\r\n"
          "   GRAPHIC SET FONT hFont\r\n\r\n"},
-        {"consolas in any case, -15 rounds to 8", Font("consolas", -15, 400), "0", "",
+        {"consolas in any case, -15 rounds to 11", Font("consolas", -15, 400), "0", "",
          "   GRAPHIC COLOR 0,%WHITE\r\n"
-         "   FONT NEW \"consolas\",  8,  0,  255,  0, esc TO hFont\r\n"
+         "   FONT NEW \"consolas\",  11,  0,  255,  0, esc TO hFont\r\n"
          "   GRAPHIC SET FONT hFont\r\n\r\n"},
         {"weight 500 gives style 1 whatever else", Font("Arial", -16, 500, 1), "0", "",
          "   GRAPHIC COLOR 0,%WHITE\r\n"
-         "   FONT NEW \"Arial\",  8,  1,  0,  0, esc TO hFont\r\n"
+         "   FONT NEW \"Arial\",  12,  1,  0,  0, esc TO hFont\r\n"
          "   GRAPHIC SET FONT hFont\r\n\r\n"},
         {"underline and strike-out, the width in the pitch place", underlinedStruck, "0", "",
          "   GRAPHIC COLOR 0,%WHITE\r\n"
-         "   FONT NEW \"Arial\",  8,  12,  0,  7, esc TO hFont\r\n"
+         "   FONT NEW \"Arial\",  12,  12,  0,  7, esc TO hFont\r\n"
          "   GRAPHIC SET FONT hFont\r\n\r\n"},
         {"no edge colour keeps what the head held", Font("Arial", -16, 400), "",
          "   GRAPHIC COLOR 9,%RED\r\n",
          "   GRAPHIC COLOR 9,%RED\r\n"
-         "   FONT NEW \"Arial\",  8,  0,  0,  0, esc TO hFont\r\n"
+         "   FONT NEW \"Arial\",  12,  0,  0,  0, esc TO hFont\r\n"
          "   GRAPHIC SET FONT hFont\r\n\r\n"},
         {"a quote in the face name is doubled", Font("Say \"A\"", -16, 400), "0", "",
          "   GRAPHIC COLOR 0,%WHITE\r\n"
-         "   FONT NEW \"Say \"\"A\"\"\",  8,  0,  0,  0, esc TO hFont\r\n"
+         "   FONT NEW \"Say \"\"A\"\"\",  12,  0,  0,  0, esc TO hFont\r\n"
          "   GRAPHIC SET FONT hFont\r\n\r\n"},
     };
     for (const FontHeadCase& c : cases) {
@@ -69,16 +70,29 @@ TEST(FontHead, WritesSizeStyleCharacterSetAndColours) {
     }
 }
 
-TEST(FontHead, ChosenFontKeepsHalfTheHeightAsPoints) {
+TEST(FontHead, ChosenFontKeepsThePointSize) {
     LogicalFont font = Font("Arial", -24, 700, 1);
     font.strikeOut = 1;
     const ChosenTextFont chosen = ChosenFontOf(font);
-    EXPECT_EQ(chosen.pointSize, 12.0f);
+    EXPECT_EQ(chosen.pointSize, 18.0f);
     EXPECT_EQ(chosen.weight, 700);
     EXPECT_EQ(chosen.italic, 1);
     EXPECT_EQ(chosen.underline, 0);
     EXPECT_EQ(chosen.strikeOut, 1);
     EXPECT_EQ(chosen.faceName, "Arial");
+}
+
+// The chooser turns points into a character height at 96 dots per inch; the head turns it back.
+TEST(FontHead, TheSizeWrittenIsThePointSizeChosen) {
+    for (int points = 1; points <= 200; ++points) {
+        const auto height = static_cast<int>(-std::lround(points * 96.0 / 72.0));
+        const LogicalFont font = Font("Arial", height, 400);
+        EXPECT_EQ(FontSize(font), points) << height;
+        EXPECT_EQ(ChosenFontOf(font).pointSize, static_cast<float>(points)) << height;
+    }
+    EXPECT_EQ(FontHeadFor(Font("Arial", -19, 400), "", "", "%WHITE"),
+              "   FONT NEW \"Arial\",  14,  0,  0,  0, esc TO hFont\r\n"
+              "   GRAPHIC SET FONT hFont\r\n\r\n");
 }
 
 TEST(FontHead, DefaultOnlyWithoutFontNew) {

@@ -47,12 +47,14 @@ class MoveMenuTest : public ToolFixture {
             return previews.back();
         };
     }
+    // Presses report their own cells; with no moves before them the menu's input routine does not
+    // pause, so the times seen are the menu's own.
     void Enter(const std::vector<MenuInput>& inputs) {
         for (const MenuInput& input : inputs) {
             if (input.scan != 0) {
                 backend.Script(ExtendedKeyEvent(input.scan));
             } else {
-                Click(input.row, input.col);
+                backend.Script(PressEvent(input.row, input.col));
             }
         }
     }
@@ -193,6 +195,19 @@ TEST_F(MoveMenuTest, AStepChosenMultipliesEveryMove) {
     Enter({kStep3, kRight, kUp, kUpKey});
     EXPECT_THROW(MoveMenu(context, rebuild), ScriptExhausted);
     EXPECT_EQ(Corners(), (std::array{103, 197, 303, 394}));
+}
+
+// The strips stay beside the panel, and their hints follow the pointer as in the tool phase.
+TEST_F(MoveMenuTest, HintsFollowThePointerOverTheStrips) {
+    StartWithPendingObject();
+    backend.Script(MoveEvent(44, 5));
+    backend.Script(MoveEvent(16, 68));  // the panel: the hint stays
+    EXPECT_THROW(MoveMenu(context, rebuild), ScriptExhausted);
+    EXPECT_EQ(RowText(46, 1, 89),
+              " Left click to build a Graphic Window Sub, Right click to build one for XPRINT" +
+                  std::string(11, ' '));
+    EXPECT_EQ(AttrAt(46, 89), 0x70);
+    EXPECT_EQ(Corners(), kStart) << "a move is no click";
 }
 
 TEST_F(MoveMenuTest, OnlyAcceptLeavesAndItKeepsTheBlockWhenNothingWasPreviewed) {

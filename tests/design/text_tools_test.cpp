@@ -27,7 +27,7 @@ const std::string kStringHead =
 std::string ChosenFontHead() {
     return "   GRAPHIC COLOR 65535,%WHITE\r\n   FONT NEW \"" +
            DefaultGuiFont(SystemFonts()).faceName +
-           "\",  6,  0,  0,  0, esc TO hFont\r\n   GRAPHIC SET FONT hFont\r\n\r\n";
+           "\",  8,  0,  0,  0, esc TO hFont\r\n   GRAPHIC SET FONT hFont\r\n\r\n";
 }
 
 // Window from row 2, column 12, with its code, so that previews draw; the area rows 4-6, columns
@@ -183,14 +183,16 @@ TEST_F(TextToolTest, RightStripTextTakesFontColoursAndItsColumnLimit) {
     Ok();
     ClickMoveAccept();
     TextTool(context);
-    EXPECT_TRUE(EverShown(" " + DefaultGuiFont(SystemFonts()).faceName + " 6 pt "));  // the title
-    EXPECT_EQ(pass.pending.lineLimitColumn, 30)
-        << "sixteen characters of 6 points in eleven columns";
+    EXPECT_TRUE(EverShown(" " + DefaultGuiFont(SystemFonts()).faceName + " 8 pt "));  // the title
+    EXPECT_EQ(pass.pending.lineLimitColumn, 26)
+        << "twelve characters of 8 points in eleven columns";
     EXPECT_EQ(design.textCode, ChosenFontHead() +
                                    "   Xs =  28 : Ys =  48\r\n"
                                    "   GRAPHIC CHR SIZE TO nWidth, nHeight\r\n"
                                    "   GRAPHIC SET POS ( Xs,  Ys)\r\n"
-                                   "   GRAPHIC PRINT \"Hello big world\"\r\n\r\n"
+                                   "   GRAPHIC PRINT \"Hello big\"\r\n"
+                                   "   Ys = Ys + nHeight : GRAPHIC SET POS (Xs, Ys)\r\n"
+                                   "   GRAPHIC PRINT \"world\"\r\n\r\n"
                                    "   FONT END hfont        ' [[  1  ]] \r\n\r\n");
     EXPECT_EQ(design.localDecls,
               "   LOCAL esc, HFONT AS LONG\r\n   LOCAL nWidth, nHeight, Xs, Ys AS LONG\r\n\r\n");

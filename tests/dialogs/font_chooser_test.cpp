@@ -4,6 +4,8 @@
 #include <cctype>
 
 #include "dialogs/menu_fixture.h"
+#include "dialogs/offered_fonts.h"
+#include "platform/target_faces.h"
 
 namespace gridlet {
 namespace {
@@ -140,6 +142,47 @@ TEST_F(FontChooserTest, TheListShowsTheFamiliesAndTheScreenComesBack) {
     EXPECT_TRUE(ShownAnywhere("Liberation Mono"));
     EXPECT_EQ(ShownCell(kFirstFamilyRow + 3, kFamilyCol).attr, 0x1F);  // the default, selected
     EXPECT_EQ(ScreenBytes(), before);
+}
+
+TEST(OfferedFonts, TheTargetsFacesFirstThenTheOtherFontsOfThisMachine) {
+    ListedFonts machine;
+    machine.families = {"Alpha Sans", "arial", "DejaVu Sans", "Tahoma"};
+    const OfferedFonts offered(machine);
+    std::vector<std::string> expected;
+    for (const TargetFace& face : TargetFaces()) expected.emplace_back(face.name);
+    expected.emplace_back(kOtherFontsHeading);
+    expected.insert(expected.end(), {"Alpha Sans", "DejaVu Sans"});
+    EXPECT_EQ(offered.Families(), expected);
+    for (const char* face : {"Arial", "Courier New", "Times New Roman", "Lucida Console",
+                             "Consolas", "Tahoma", "Verdana", "Segoe UI"}) {
+        EXPECT_NE(std::find(expected.begin(), expected.end(), face), expected.end()) << face;
+    }
+    EXPECT_EQ(offered.DefaultGuiFamily(), "MS Sans Serif");
+}
+
+// The chooser opens on the target's default face, near the top; the heading is no family.
+TEST_F(FontChooserTest, OffersTheTargetsFacesAndRefusesTheHeading) {
+    const OfferedFonts offered(fonts);
+    const std::vector<std::string> families = offered.Families();
+    const auto at = [&families](std::string_view name) {
+        return std::find(families.begin(), families.end(), name) - families.begin();
+    };
+    EXPECT_THROW(ChooseTextFont(screen, record, offered), ScriptExhausted);
+    std::string firstRow;
+    for (int col = 17; col < 22; ++col)
+        firstRow += static_cast<char>(ShownCell(kFirstFamilyRow, col).ch);
+    EXPECT_EQ(firstRow, "Arial");
+    const auto selectedRow = kFirstFamilyRow + static_cast<int>(at("MS Sans Serif"));
+    EXPECT_EQ(ShownCell(selectedRow, kFamilyCol).attr, 0x1F);
+
+    for (auto step = at("MS Sans Serif"); step < at(kOtherFontsHeading); ++step)
+        backend.Script(ExtendedKeyEvent(kScanDown));
+    backend.Script(KeyEvent('\r'));
+    backend.Script(ExtendedKeyEvent(kScanDown));
+    backend.Script(KeyEvent('\r'));
+    ChooseTextFont(screen, record, offered);
+    EXPECT_EQ(backend.beeps, 1);
+    EXPECT_EQ(record.faceName, "Alpha Sans");
 }
 
 TEST(FontconfigCatalog, ListsSortedFamiliesOnceWithTheDefaultAmongThem) {

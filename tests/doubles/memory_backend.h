@@ -32,9 +32,9 @@ class MemoryBackend : public ConsoleBackend {
     void SetTitle(const std::string& title) override { titles.push_back(title); }
     void Beep() override { ++beeps; }
     void ShowPicture(const PictureRequest& request) override;
-    void HidePicture() override { ++picturesHidden; }
+    void HidePicture() noexcept override { ++picturesHidden; }
     void Suspend() override { ++suspends; }
-    void Resume() override { ++resumes; }
+    void Resume() noexcept override { ++resumes; }
 
     // What ShowPicture was given, the pixels copied.
     struct ShownPicture {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The command line of the real program, with no terminal at all: --help and --version answer on
-# standard output, an unknown option gives the usage on standard error and status 2, and --render
-# draws a program into a PNG picture or says plainly why it cannot.
+# standard output, an unknown option gives the usage on standard error and status 2, "--" ends the
+# options, a name is said with its control characters escaped, and --render draws a program into
+# a PNG picture or says plainly why it cannot, also when the file size limit stops the writing.
 # Usage: command_line.sh PATH/TO/gridlet
 source "$(dirname "$0")/lib.sh"
 
@@ -45,4 +46,16 @@ run --render missing.bas missing.png
 [[ $(cat err) == "gridlet: cannot read missing.bas: No such file or directory" ]] ||
     fail "--render of a missing program says: $(cat err)"
 [[ ! -e missing.png ]] || fail "a picture was written for a missing program"
-echo "--help, --version, an unknown option and --render answered as they should"
+# A design file whose name starts with "-" and holds escape sequences: it is a file, and its
+# name reaches the terminal with the sequences written out.
+run -- $'-\e]0;owned\a.GDL'
+((status == 1)) || fail "a missing design after -- ended with status $status"
+grep -q $'[\e\a]' err && fail "a raw control character was written: $(cat -A err)"
+grep -qF -- '-\e]0;owned\a.GDL' err || fail "the name is not shown escaped: $(cat -A err)"
+
+# Past the file size limit a write fails and says so; the program is not ended by SIGXFSZ. What
+# it says goes through a pipe, which has no size limit.
+said=$( (ulimit -f 0 && "$program" --render design.bas limited.png </dev/null 2>&1; echo "status $?"))
+[[ $said == *"gridlet: cannot write limited.png: "*"status 1" ]] ||
+    fail "--render past the file size limit says: $said"
+echo "--help, --version, an unknown option, --, escaped names and --render answered as they should"

@@ -9,9 +9,15 @@ program=$(realpath "$1")
 here=$(cd "$E2E_DIR" && pwd -P)
 recovered="$here/Gridlet-recovered.GDL"
 
+# The program left running is hung up, and keeps its design before it ends: it is waited for.
 run_in_pane() {
+    local old
+    old=$(pgrep -P "$(pane_flag pane_pid)" || true)
     e2e_tmux respawn-pane -k -t e2e sh -c '"$0"; echo "ended with status $?"; exec sleep 600' \
         "$program"
+    if [[ -n $old ]]; then
+        wait_until "the program before did not end" bash -c "! kill -0 $old 2>/dev/null"
+    fi
 }
 # Build, then the clipboard's text into the file.
 saved_into() { e2e_tmux save-buffer "$1" 2>/dev/null; }
@@ -67,8 +73,10 @@ build_into "$here/after.bas"
 "$program" --code "$here/mine.GDL" >"$here/code.bas" || fail "--code failed"
 cmp -s "$here/code.bas" "$here/after.bas" || fail "--code does not print what Build gives"
 
-# Told to stop: the design is kept, and the last line says where.
+# Told to stop: the design is kept, and the last line says where. What the hung-up program before
+# kept goes first, so that the name is free.
 run_in_pane
+rm -f "$here"/Gridlet-recovered*.GDL
 reach_empty_grid
 window_and_box
 kill -TERM "$(pgrep -P "$(pane_flag pane_pid)")"

@@ -17,20 +17,22 @@ struct WaitCase {
     ClickResult expected;
 };
 
-TEST(WaitClick, EndsOnTheFirstClickOrKeyWithThePlaceOfTheLastMove) {
+// A click is where its own report puts it, whatever the moves before it said; a key is where the
+// last move of the same call was.
+TEST(WaitClick, EndsOnTheFirstClickWhereItIsReportedOrKeyWhereThePointerLastMoved) {
     const WaitCase cases[] = {
-        {"left click after moves",
+        {"left click after moves elsewhere",
          {MoveEvent(3, 4), MoveEvent(10, 20), PressEvent(11, 21)},
-         {0, false, true, 10, 20}},
-        {"right click without a move", {PressEvent(7, 8, kRightButton)}, {0, true, false, 0, 0}},
+         {0, false, true, 11, 21}},
+        {"right click without a move", {PressEvent(7, 8, kRightButton)}, {0, true, false, 7, 8}},
         {"releases are not waited for",
          {ReleaseEvent(7, 8), MoveEvent(2, 2), PressEvent(2, 2, kRightButton)},
          {0, true, false, 2, 2}},
         {"a key", {MoveEvent(30, 40), KeyEvent('a')}, {97, false, false, 30, 40}},
         {"an extended key", {ExtendedKeyEvent(kScanF1)}, {15104, false, false, 0, 0}},
         {"the middle button counts as a key",
-         {PressEvent(5, 6, kMiddleButton)},
-         {-1, false, false, 0, 0}},
+         {MoveEvent(5, 9), PressEvent(5, 6, kMiddleButton)},
+         {-1, false, false, 5, 9}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -157,6 +158,18 @@ TEST_F(UnreachableClipboardTest, AFileThatCannotBeWrittenIsNamedWithTheReason) {
     EXPECT_EQ(pass.hintRowNotice,
               " No clipboard confirmed the code, and Gridlet-clipboard.bas could not be written: "
               "Is a directory");
+}
+
+// Another user's link at the name, in a shared folder, is replaced and never written through.
+TEST_F(UnreachableClipboardTest, ALinkAtTheNameIsReplacedNotFollowed) {
+    const std::filesystem::path victim = std::filesystem::current_path() / "victim";
+    std::ofstream(victim) << "private";
+    std::filesystem::create_symlink(victim, kClipboardFile);
+    const std::string text = Build(1);
+    EXPECT_EQ(FileText(), text);
+    EXPECT_FALSE(std::filesystem::is_symlink(kClipboardFile));
+    std::ifstream kept(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "private");
 }
 
 TEST_F(ClipboardRouteTest, AReachedClipboardLeavesNoFileAndNoNotice) {

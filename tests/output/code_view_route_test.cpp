@@ -46,6 +46,22 @@ TEST_F(CodeViewRouteTest, WithoutAnEditorRow46SaysWhatIsLookedFor) {
     EXPECT_EQ(Read(folder / "Testgui.bas"), kWindowOnlyRoutine + kPlainMain);
 }
 
+// Another user's link, planted at the name while the route runs, is replaced and never written
+// through.
+TEST_F(CodeViewRouteTest, ALinkPlantedAtTheNameIsReplacedNotFollowed) {
+    const std::filesystem::path victim = folder / "victim";
+    std::ofstream(victim) << "private";
+    backend.onPresent = [&](const ScreenState&) {
+        std::error_code taken;
+        std::filesystem::create_symlink(victim, folder / "Testgui.bas", taken);
+    };
+    environment.visual = "no-such-editor";
+    CodeView();
+    EXPECT_EQ(Read(victim), "private");
+    EXPECT_FALSE(std::filesystem::is_symlink(folder / "Testgui.bas"));
+    EXPECT_EQ(Read(folder / "Testgui.bas"), kWindowOnlyRoutine + kPlainMain);
+}
+
 // Error 70 cuts the route short; the request and the text still go, so the next composition is
 // not taken for a code view.
 TEST_F(CodeViewRouteTest, AFileThatCannotBeWrittenEndsTheRequestToo) {

@@ -4,16 +4,24 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
+#include <cstring>
 #include <thread>
 
 #include "output/compose_program.h"
 #include "output/preview_picture.h"
 #include "output/route_fixture.h"
 #include "platform/basic_error.h"
+#include "support/refusing_folder.h"
 #include "support/run_main_loop.h"
 
 namespace gridlet {
 namespace {
+
+std::string PadToWidth(std::string text) {
+    text.resize(kScreenWidth, ' ');
+    return text;
+}
 
 const std::string kPrinterRoutine =
     "\r\n"
@@ -138,7 +146,9 @@ TEST_F(PreviewRouteTest, StatementsNotDrawnAreListedUnderThePicture) {
     const std::vector<Cell>* titled = FrameWithRow(1, " Graphic window");
     ASSERT_NE(titled, nullptr);
     EXPECT_EQ(Row(*titled, 46)
-                  .rfind(" not drawn, line " + std::to_string(line) + ": GRAPHIC FROB 1, 2 (", 0),
+                  .rfind(" not drawn, line " + std::to_string(line) +
+                             " (statement not understood): GRAPHIC FROB 1, 2",
+                         0),
               0u)
         << Row(*titled, 46);
     ASSERT_EQ(backend.pictures.size(), 1u);
@@ -151,10 +161,27 @@ TEST(PreviewPicture, ALongListEndsWithHowManyMore) {
         notDrawn.push_back({line, "   GRAPHIC FROB " + std::string(100, 'x'), "unknown"});
     const std::vector<std::string> rows = NotDrawnRows(notDrawn, 8);
     ASSERT_EQ(rows.size(), 8u);
-    EXPECT_EQ(rows[0], (" not drawn, line 1: GRAPHIC FROB " + std::string(100, 'x')).substr(0, 90));
-    EXPECT_EQ(rows[6].substr(0, 20), " not drawn, line 7: ");
+    EXPECT_EQ(
+        rows[0],
+        (" not drawn, line 1 (unknown): GRAPHIC FROB " + std::string(100, 'x')).substr(0, 90));
+    EXPECT_EQ(rows[6].substr(0, 20), " not drawn, line 7 (");
     EXPECT_EQ(rows[7], " ... and 3 more not drawn");
     EXPECT_EQ(NotDrawnRows(std::vector<NotDrawn>(8, notDrawn[0]), 8).size(), 8u);
+}
+
+// The row is cut at the screen's edge: the reason comes before the statement, so it stays.
+TEST(PreviewPicture, TheReasonComesBeforeTheStatement) {
+    const std::vector<NotDrawn> notDrawn = {
+        {12, "   GRAPHIC BOX (1, 2) - (" + std::string(80, '9') + ", 4)",
+         "coordinate out of range"},
+        {0, "", "no FUNCTION PBMAIN and no SUB GraficWin to run"},
+    };
+    EXPECT_EQ(NotDrawnRows(notDrawn, 8),
+              (std::vector<std::string>{
+                  (" not drawn, line 12 (coordinate out of range): GRAPHIC BOX (1, 2) - (" +
+                   std::string(80, '9'))
+                      .substr(0, 90),
+                  " not drawn (no FUNCTION PBMAIN and no SUB GraficWin to run)"}));
 }
 
 TEST(PreviewPicture, AProgramWithoutAWindowSaysSo) {
@@ -189,6 +216,25 @@ TEST_F(PreviewRouteTest, AFileThatCannotBeWrittenGoesToTheErrorTrap) {
     EXPECT_EQ(clipboard.text, kWindowOnlyRoutine + kPlainMain);
 
     EXPECT_THROW(Preview(1), BasicError);
+}
+
+// A folder that takes no new file is named on row 46 with the reason, not taken for a program
+// that holds Testgui.bas.
+TEST_F(PreviewRouteTest, AFolderThatCannotBeWrittenIsSaidSo) {
+    const RefusingFolder refusing(folder / "ro", RefusingFolder::Kind::ReadOnly);
+    if (!refusing.unavailable.empty()) GTEST_SKIP() << refusing.unavailable;
+    std::filesystem::current_path(folder / "ro");
+    Click(38, 85);
+    EXPECT_FALSE(RunMainLoop());
+    std::filesystem::current_path(folder);
+    const std::vector<Cell>* said = FrameWithRow(46, " Cannot write in the folder ");
+    ASSERT_NE(said, nullptr);
+    std::string row = Row(*said, 46);
+    row.erase(row.find_last_not_of(' ') + 1);
+    const std::string reason = std::string(": ") + std::strerror(refusing.error);
+    EXPECT_TRUE(row.ends_with("/ro" + reason)) << row;
+    EXPECT_EQ(FrameWithRow(46, "  If you clicked on the Preview Button"), nullptr);
+    EXPECT_TRUE(backend.pictures.empty());
 }
 
 // Where the compiler is installed under wine the route is the compiler's: Testgui.exe deleted,
@@ -235,6 +281,41 @@ TEST_F(PreviewRouteTest, TheCompilerUnderWineBuildsAndStartsTestgui) {
     EXPECT_EQ(Read(folder / "Testgui.bas"), kWindowOnlyRoutine + kPlainMain);
     EXPECT_EQ(clipboard.text, kWindowOnlyRoutine + kPlainMain);
     EXPECT_TRUE(backend.pictures.empty());
+}
+
+// A compiler that fails starts nothing: no Testgui.exe is run, and row 46 gives its status for
+// the 3 s of a notice; the route still ends as always.
+TEST_F(PreviewRouteTest, AFailedCompilationSaysSoAndStartsNothing) {
+    const std::filesystem::path compiler = folder / "prefix" / "drive_c" / "PBwin90" / "BIN";
+    std::filesystem::create_directories(compiler);
+    std::ofstream(compiler / "PBwin.EXE") << "compiler";
+    environment.winePrefix = InFolder("prefix");
+    const std::string log = InFolder("wine.log");
+    StandIn("wine", "printf '[%s]' \"$1\" >> '" + log +
+                        "'\n"
+                        "[ \"$1\" = 'C:\\PBwin90\\BIN\\PBwin.EXE' ] && exit 2\n");
+
+    Preview(1);
+
+    EXPECT_EQ(Read(log), "[C:\\PBwin90\\BIN\\PBwin.EXE]") << "Testgui.exe was started";
+    EXPECT_EQ(RowText(46),
+              PadToWidth(" The compiler failed with status 2; Testgui.exe was not started"));
+    EXPECT_EQ(clock.TimeOfDayMs(), 3000);
+}
+
+TEST(CompilerFailureText, SaysWhyNothingWasStarted) {
+    const struct {
+        ProgramEnd end;
+        std::string text;
+    } cases[] = {
+        {{true, false, true, 3 << 8},
+         " The compiler failed with status 3; Testgui.exe was not started"},
+        {{true, false, true, SIGKILL},
+         " The compiler was ended by signal 9; Testgui.exe was not started"},
+        {{true, true, true, 0},
+         " The compiler did not end within 60 s and was killed; Testgui.exe was not started"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CompilerFailureText(c.end), c.text);
 }
 
 }  // namespace

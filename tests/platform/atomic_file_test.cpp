@@ -6,8 +6,11 @@
 #include <sys/wait.h>
 
 #include <csignal>
+#include <cstring>
 
 #include "platform/basic_error.h"
+#include "platform/file_error.h"
+#include "support/refusing_folder.h"
 #include "support/temp_folder.h"
 
 namespace gridlet {
@@ -38,6 +41,17 @@ TEST(AtomicFile, ALinkKeepsNamingTheFileItNamed) {
     WriteFileAtomically(folder / "link.GDL", "new");
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.GDL"));
     EXPECT_EQ(folder.Read("real.GDL"), "new");
+}
+
+// Nothing that exists stands behind it, so the user was asked whether to create a file of that
+// name, not whether to replace another.
+TEST(AtomicFile, ALinkToNothingIsReplacedByTheFile) {
+    TempFolder folder;
+    std::filesystem::create_symlink("elsewhere.GDL", folder / "link.GDL");
+    WriteFileAtomically(folder / "link.GDL", "new");
+    EXPECT_FALSE(std::filesystem::is_symlink(folder / "link.GDL"));
+    EXPECT_EQ(folder.Read("link.GDL"), "new");
+    EXPECT_EQ(folder.Names(), "link.GDL ");
 }
 
 TEST(AtomicFile, AFolderThatIsNoneIsARunTimeErrorAndNothingIsMade) {
@@ -77,6 +91,45 @@ TEST(AtomicFile, AWriteCutShortLeavesTheOldFileWhole) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_EQ(folder.Read("a.GDL"), "the good design");
     EXPECT_EQ(folder.Names(), "a.GDL ");
+}
+
+// The program's own files, in a folder others may write: a link planted at the name is replaced
+// and the file it names stays as it was.
+TEST(OwnFile, ALinkAtTheNameIsReplacedNotFollowed) {
+    TempFolder folder;
+    folder.Write("victim", "private");
+    std::filesystem::create_symlink(folder / "victim", folder / "Testgui.bas");
+    ReplaceOwnFile(folder / "Testgui.bas", "program");
+    EXPECT_EQ(folder.Read("victim"), "private");
+    EXPECT_FALSE(std::filesystem::is_symlink(folder / "Testgui.bas"));
+    EXPECT_EQ(folder.Read("Testgui.bas"), "program");
+    EXPECT_EQ(folder.Names(), "Testgui.bas victim ");
+}
+
+// A name that cannot be replaced is a file another program holds (70); a folder that takes no new
+// file is named as such; neither leaves a temporary file.
+TEST(OwnFile, FailuresSayWhetherTheNameOrTheFolderRefused) {
+    TempFolder folder;
+    std::filesystem::create_directories(folder.path / "Testgui.bas" / "inside");
+    try {
+        ReplaceOwnFile(folder / "Testgui.bas", "program");
+        ADD_FAILURE() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.number(), kErrorPermissionDenied);
+        EXPECT_EQ(error.reason(), std::strerror(EISDIR));
+    }
+    EXPECT_EQ(folder.Names(), "Testgui.bas ");
+
+    const RefusingFolder refusing(folder.path / "ro", RefusingFolder::Kind::ReadOnly);
+    if (!refusing.unavailable.empty()) GTEST_SKIP() << refusing.unavailable;
+    try {
+        ReplaceOwnFile(folder / "ro/Testgui.bas", "program");
+        ADD_FAILURE() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_EQ(error.number(), kErrorPathFileAccess);
+        EXPECT_EQ(std::string(error.what()), "Cannot write in the folder " + folder / "ro" + ": " +
+                                                 std::strerror(refusing.error));
+    }
 }
 
 }  // namespace

@@ -41,28 +41,62 @@ bool WaitUntilStopped(Pty& pty, pid_t pid) {
     return false;
 }
 
+// A stop from another process, and the suspend key typed at the program as vim and less take it.
+struct StopCase {
+    const char* name;
+    void (*stop)(Pty& pty, pid_t pid);
+};
+
 TEST(JobControl, AStopHandsTheTerminalBackAndAContinueTakesItAndRepaints) {
-    Pty pty(90, 46);
+    const StopCase cases[] = {
+        {"SIGTSTP from another process", [](Pty&, pid_t pid) { kill(pid, SIGTSTP); }},
+        {"Ctrl+Z typed", [](Pty& pty, pid_t) { pty.Send("\x1a"); }},
+    };
+    for (const StopCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Pty pty(90, 46);
+        const pid_t pid = StartWaitingProgram(pty);
+        ASSERT_GT(pid, 0);
+        ASSERT_TRUE(pty.WaitForOutput("####"));
+        ASSERT_TRUE(pty.WaitForOutput(kInputModesOnBytes));
+
+        const std::size_t beforeStop = pty.OutputSize();
+        c.stop(pty, pid);
+        const bool stopped = WaitUntilStopped(pty, pid);
+        EXPECT_TRUE(stopped) << "the program did not stop";
+        EXPECT_TRUE(pty.WaitForOutput(kRestoreAndLeaveBytes, beforeStop))
+            << "mouse tracking and screen left on";
+        EXPECT_TRUE(pty.ModeRestored());
+
+        const std::size_t beforeContinue = pty.OutputSize();
+        kill(pid, SIGCONT);
+        EXPECT_TRUE(pty.WaitForOutput(kInputModesOnBytes, beforeContinue));
+        EXPECT_TRUE(pty.WaitForOutput("\x1b[2J", beforeContinue));
+        EXPECT_TRUE(pty.WaitForOutput(std::string(kScreenWidth, '#'), beforeContinue))
+            << "the whole screen is painted again";
+        EXPECT_EQ(pty.Mode().c_lflag & (ECHO | ICANON), 0u) << "raw mode again";
+
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+}
+
+// At the notice of a terminal too small the suspend key stops the program too; the notice is
+// shown again after the continue.
+TEST(JobControl, CtrlZAtTheSizeNoticeStopsAndTheNoticeComesBack) {
+    Pty pty(60, 20);
     const pid_t pid = StartWaitingProgram(pty);
     ASSERT_GT(pid, 0);
-    ASSERT_TRUE(pty.WaitForOutput("####"));
-    ASSERT_TRUE(pty.WaitForOutput(kInputModesOnBytes));
+    ASSERT_TRUE(pty.WaitForOutput("This one has 60 x 20."));
 
     const std::size_t beforeStop = pty.OutputSize();
-    kill(pid, SIGTSTP);
-    const bool stopped = WaitUntilStopped(pty, pid);
-    EXPECT_TRUE(stopped) << "the program did not stop";
-    EXPECT_TRUE(pty.WaitForOutput(kRestoreAndLeaveBytes, beforeStop))
-        << "mouse tracking and screen left on";
-    EXPECT_TRUE(pty.ModeRestored());
+    pty.Send("\x1a");
+    EXPECT_TRUE(WaitUntilStopped(pty, pid)) << "the program did not stop";
+    EXPECT_TRUE(pty.WaitForOutput(kRestoreAndLeaveBytes, beforeStop));
 
     const std::size_t beforeContinue = pty.OutputSize();
     kill(pid, SIGCONT);
-    EXPECT_TRUE(pty.WaitForOutput(kInputModesOnBytes, beforeContinue));
-    EXPECT_TRUE(pty.WaitForOutput("\x1b[2J", beforeContinue));
-    EXPECT_TRUE(pty.WaitForOutput(std::string(kScreenWidth, '#'), beforeContinue))
-        << "the whole screen is painted again";
-    EXPECT_EQ(pty.Mode().c_lflag & (ECHO | ICANON), 0u) << "raw mode again";
+    EXPECT_TRUE(pty.WaitForOutput("This one has 60 x 20.", beforeContinue));
 
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);

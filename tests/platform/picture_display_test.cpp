@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -167,6 +170,134 @@ TEST(PictureBytes, PixelModesPlaceOneImage) {
         PictureBytes({40, 20, rgb}, {3, 5, 4, 14}, PictureMode::Sixels, {10, 20});
     // Ten cells of ten pixels: 100 pixels wide (sixel rows come in sixes, so 36 high).
     EXPECT_NE(sixels.find("\"1;1;100;36#"), std::string::npos);
+}
+
+// A sixel image read back: its size and each pixel's colour in percent, as the terminal keeps it.
+struct SixelImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::array<int, 3>> pixels;
+};
+
+SixelImage ReadSixels(const std::string& bytes) {
+    SixelImage image;
+    const std::size_t start = bytes.find('q', bytes.find("\x1bP")) + 1;
+    const std::size_t end = bytes.find("\x1b\\", start);
+    std::map<int, std::array<int, 3>> palette;
+    int colour = 0, x = 0, top = 0;
+    const auto number = [&bytes](std::size_t& i) {
+        std::size_t used = 0;
+        const int value = std::stoi(bytes.substr(i), &used);
+        i += used;
+        return value;
+    };
+    for (std::size_t i = start; i < end;) {
+        const char c = bytes[i];
+        if (c == '"') {
+            std::array<int, 4> raster{};
+            for (int& value : raster) {
+                ++i;
+                value = number(i);
+            }
+            image.width = raster[2];
+            image.height = raster[3];
+            image.pixels.assign(static_cast<std::size_t>(image.width) * image.height, {-1, -1, -1});
+        } else if (c == '#') {
+            ++i;
+            colour = number(i);
+            if (bytes[i] == ';') {
+                std::array<int, 4> definition{};
+                for (int& value : definition) {
+                    ++i;
+                    value = number(i);
+                }
+                palette[colour] = {definition[1], definition[2], definition[3]};
+            }
+        } else if (c == '$' || c == '-') {
+            x = 0;
+            top += c == '-' ? 6 : 0;
+            ++i;
+        } else {
+            int count = 1;
+            if (c == '!') {
+                ++i;
+                count = number(i);
+            }
+            const int bits = bytes[i++] - '?';
+            for (; count > 0; --count, ++x) {
+                for (int bit = 0; bit < 6; ++bit) {
+                    if ((bits >> bit & 1) && x < image.width && top + bit < image.height)
+                        image.pixels[static_cast<std::size_t>(top + bit) * image.width + x] =
+                            palette[colour];
+                }
+            }
+        }
+    }
+    return image;
+}
+
+std::array<int, 3> Percent(const std::vector<std::uint8_t>& rgb, std::size_t pixel) {
+    std::array<int, 3> percent{};
+    for (std::size_t i = 0; i < 3; ++i)
+        percent[i] = static_cast<int>(std::lround(rgb[pixel * 3 + i] * 100.0 / 255.0));
+    return percent;
+}
+
+// Pure colours, a colour of no pure kind and lone pixels of colours of their own, shown at their
+// own size and stretched: every pixel shows its colour, taken from the nearest pixel.
+TEST(PictureBytes, SixelsOfFewColoursKeepEveryColour) {
+    const int width = 20, height = 12;
+    std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3, 255);
+    const std::uint8_t bands[][3] = {
+        {255, 0, 0}, {0, 128, 0}, {0, 0, 255}, {0, 0, 0}, {200, 100, 50}};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const auto* band = bands[(x + y) / 4 % 5];
+            std::copy(band, band + 3, rgb.begin() + (y * width + x) * 3);
+        }
+    }
+    for (int dot = 0; dot < 30; ++dot) {
+        const std::size_t at = static_cast<std::size_t>(dot * 7 % (width * height)) * 3;
+        rgb[at] = static_cast<std::uint8_t>(dot * 8);
+        rgb[at + 1] = static_cast<std::uint8_t>(250 - dot * 5);
+        rgb[at + 2] = static_cast<std::uint8_t>(dot * 3);
+    }
+    const struct {
+        const char* name;
+        CellRect place;
+        CellPixels cell;
+    } cases[] = {
+        {"own size", {3, 5, 3, 6}, {10, 12}},
+        {"stretched", {3, 5, 5, 10}, {10, 12}},
+    };
+    for (const auto& c : cases) {
+        const SixelImage shown =
+            ReadSixels(PictureBytes({width, height, rgb}, c.place, PictureMode::Sixels, c.cell));
+        ASSERT_EQ(shown.width, c.place.Width() * c.cell.width) << c.name;
+        ASSERT_EQ(shown.height, c.place.Height() * c.cell.height) << c.name;
+        int wrong = 0;
+        for (int y = 0; y < shown.height; ++y) {
+            for (int x = 0; x < shown.width; ++x) {
+                const auto source = static_cast<std::size_t>(y * height / shown.height * width +
+                                                             x * width / shown.width);
+                wrong += shown.pixels[static_cast<std::size_t>(y * shown.width + x)] !=
+                         Percent(rgb, source);
+            }
+        }
+        EXPECT_EQ(wrong, 0) << c.name;
+    }
+}
+
+// A picture of more colours than a terminal has registers still comes as sixels of its size.
+TEST(PictureBytes, SixelsOfManyColoursStillShow) {
+    const int width = 40, height = 30;
+    std::vector<std::uint8_t> rgb;
+    for (int i = 0; i < width * height; ++i)
+        rgb.insert(rgb.end(), {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i / 4), 77});
+    const SixelImage shown =
+        ReadSixels(PictureBytes({width, height, rgb}, {3, 5, 4, 8}, PictureMode::Sixels, {10, 15}));
+    EXPECT_EQ(shown.width, 40);
+    EXPECT_EQ(shown.height, 30);
 }
 
 TEST(PictureBytes, NothingForAPictureWithoutPixels) {

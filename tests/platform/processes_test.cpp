@@ -1,6 +1,7 @@
 #include "platform/processes.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -10,6 +11,9 @@
 #include <thread>
 
 #include "platform/search_path.h"
+#include "platform/session_end.h"
+#include "platform/stop_request.h"
+#include "support/process_gone.h"
 
 namespace gridlet {
 namespace {
@@ -57,7 +61,8 @@ TEST_F(ProcessesTest, RunAndWaitPassesEachArgumentWhole) {
                                                    "'; done\nsleep 0.2\n"
                                                    "echo end >> '" +
                                                    log + "'\n");
-    EXPECT_TRUE(RunAndWait({program, "/tmp/a b/Testgui.bas", "", "x*"}, ProgramOutput::Terminal));
+    EXPECT_TRUE(
+        RunAndWait({program, "/tmp/a b/Testgui.bas", "", "x*"}, ProgramOutput::Terminal).started);
     EXPECT_EQ(Read("log"), "[/tmp/a b/Testgui.bas]\n[]\n[x*]\nend\n");
 }
 
@@ -66,13 +71,107 @@ TEST_F(ProcessesTest, DiscardedOutputGoesToDevNull) {
     const std::string program = Script(
         "where", "fds=$(readlink /proc/$$/fd/0 /proc/$$/fd/1 /proc/$$/fd/2)\necho \"$fds\" > '" +
                      log + "'\n");
-    EXPECT_TRUE(RunAndWait({program}, ProgramOutput::Discarded));
+    EXPECT_TRUE(RunAndWait({program}, ProgramOutput::Discarded).started);
     EXPECT_EQ(Read("log"), "/dev/null\n/dev/null\n/dev/null\n");
 }
 
 TEST_F(ProcessesTest, AProgramThatCannotStartIsReported) {
-    EXPECT_FALSE(RunAndWait({(folder / "missing").string()}, ProgramOutput::Terminal));
-    EXPECT_FALSE(RunAndWait({}, ProgramOutput::Terminal));
+    EXPECT_FALSE(RunAndWait({(folder / "missing").string()}, ProgramOutput::Terminal).started);
+    EXPECT_FALSE(RunAndWait({}, ProgramOutput::Terminal).started);
+}
+
+// The status is the program's own; at the limit it is killed, with what it started when it has a
+// process group of its own, and not with this program's group when it shares it.
+TEST_F(ProcessesTest, RunAndWaitSaysHowTheProgramEnded) {
+    using std::chrono::milliseconds;
+    const struct {
+        const char* name;
+        const char* script;
+        ProgramOutput output;
+        bool timedOut;
+        int exitStatus;  // -1: ended by SIGKILL
+    } cases[] = {
+        {"success", "exit 0", ProgramOutput::Discarded, false, 0},
+        {"failure", "exit 3", ProgramOutput::Discarded, false, 3},
+        {"killed from outside", "kill -KILL $$", ProgramOutput::Discarded, false, -1},
+        {"hung with a child", "sleep 60 & echo $! > child; wait", ProgramOutput::Discarded, true,
+         -1},
+        {"hung on the terminal", "echo $$ > child; exec sleep 60", ProgramOutput::Terminal, true,
+         -1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(folder / "child");
+        const std::string program =
+            Script("program", std::string("cd \"$(dirname \"$0\")\"\n") + c.script);
+        const auto started = std::chrono::steady_clock::now();
+        const ProgramEnd end = RunAndWait({program}, c.output, milliseconds(400));
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+        EXPECT_TRUE(end.started);
+        EXPECT_EQ(end.timedOut, c.timedOut);
+        EXPECT_EQ(end.Succeeded(), c.exitStatus == 0 && !c.timedOut);
+        if (!c.timedOut && c.exitStatus >= 0) {
+            EXPECT_TRUE(WIFEXITED(end.status) && WEXITSTATUS(end.status) == c.exitStatus);
+        } else if (!c.timedOut) {
+            EXPECT_TRUE(WIFSIGNALED(end.status) && WTERMSIG(end.status) == SIGKILL);
+        }
+        if (c.timedOut) {
+            const std::string child = Read("child");
+            ASSERT_FALSE(child.empty());
+            EXPECT_TRUE(GoneWithin(std::stoi(child))) << "left running";
+        }
+    }
+}
+
+// A request to stop this program ends the wait at once and the session after it: a program in a
+// group of its own goes with everything it started; one on the terminal is given the same signal,
+// so that an editor may keep the user's text, and is waited for.
+TEST_F(ProcessesTest, AStopRequestEndsTheWaitAndTheSession) {
+    const struct {
+        const char* name;
+        const char* script;
+        ProgramOutput output;
+        const char* told;  // what the program wrote when it was told to stop
+    } cases[] = {
+        {"a hung compiler", "sleep 60 & echo $! > child; touch running; wait",
+         ProgramOutput::Discarded, ""},
+        {"an editor",
+         "trap 'echo TERM > told; exit 0' TERM\ntouch running\nwhile :; do sleep 0.05; done",
+         ProgramOutput::Terminal, "TERM\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string program =
+            Script("program", std::string("cd \"$(dirname \"$0\")\"\n") + c.script);
+        const pid_t pid = fork();
+        if (pid == 0) {
+            const StopRequest stopRequest;
+            try {
+                RunAndWait({program}, c.output);
+            } catch (const SessionEnd& end) {
+                _exit(end.signal == SIGTERM && end.exitStatus == 128 + SIGTERM ? 50 : 51);
+            }
+            _exit(52);
+        }
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (!fs::exists(folder / "running") && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        kill(pid, SIGTERM);
+        int status = 0;
+        while (waitpid(pid, &status, WNOHANG) == 0 && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (!WIFEXITED(status)) kill(pid, SIGKILL);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 50) << status;
+        EXPECT_EQ(Read("told"), c.told);
+        if (c.output == ProgramOutput::Discarded) {
+            const std::string child = Read("child");
+            ASSERT_FALSE(child.empty());
+            EXPECT_TRUE(GoneWithin(std::stoi(child))) << "left running";
+        }
+        fs::remove(folder / "running");
+        fs::remove(folder / "child");
+        fs::remove(folder / "told");
+    }
 }
 
 // The program runs in the directory given, in a session of its own, with nothing of this

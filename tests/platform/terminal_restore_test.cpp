@@ -74,12 +74,13 @@ void WaitForever(TtyBackend&) {
     for (;;) pause();
 }
 
-// As the program does: a request to stop ends the wait for input, and the program ends by the
-// same signal.
+// As the program does: a request to stop ends the wait for input, the terminal is given back once
+// the design would be kept, and the program ends by the same signal.
 void WaitForInputUntilStopped(TtyBackend& backend) {
     try {
         for (;;) backend.NextInput(-1);
     } catch (const SessionEnd& end) {
+        RestoreTerminal();
         std::signal(end.signal, SIG_DFL);
         std::raise(end.signal);
     }
@@ -90,7 +91,16 @@ TEST(TerminalRestore, EveryWayOutRestoresTheTerminalAndDrainsInput) {
         {"SIGTERM", SIGTERM, WaitForInputUntilStopped, SIGTERM},
         {"SIGHUP", SIGHUP, WaitForInputUntilStopped, SIGHUP},
         {"SIGINT from another process", SIGINT, WaitForInputUntilStopped, SIGINT},
+        {"SIGUSR1", SIGUSR1, WaitForInputUntilStopped, SIGUSR1},
+        {"SIGUSR2", SIGUSR2, WaitForInputUntilStopped, SIGUSR2},
+        {"SIGALRM", SIGALRM, WaitForInputUntilStopped, SIGALRM},
+        {"SIGXCPU", SIGXCPU, WaitForInputUntilStopped, SIGXCPU},
+        {"SIGVTALRM", SIGVTALRM, WaitForInputUntilStopped, SIGVTALRM},
+        {"SIGPROF", SIGPROF, WaitForInputUntilStopped, SIGPROF},
+        {"a real-time signal", SIGRTMIN + 1, WaitForInputUntilStopped, SIGRTMIN + 1},
         {"SIGPIPE", SIGPIPE, WaitForever, SIGPIPE},
+        {"SIGSYS", SIGSYS, WaitForever, SIGSYS},
+        {"SIGTRAP", 0, [](TtyBackend&) { raise(SIGTRAP); }, SIGTRAP},
         {"SIGSEGV", 0, [](TtyBackend&) { raise(SIGSEGV); }, SIGSEGV},
         {"SIGABRT", 0, [](TtyBackend&) { std::abort(); }, SIGABRT},
         {"uncaught exception", 0,
@@ -141,14 +151,17 @@ pid_t StartStoppableProgram(Pty& pty, OnStop onStop) {
     return pid;
 }
 
-// The terminal is the shell's as soon as the signal comes; the program may keep the design
-// meanwhile, and nothing it shows reaches the terminal any more.
-TEST(TerminalRestore, AStopRequestGivesTheTerminalBackAndEndsTheWaitForInput) {
+// A request to stop ends the wait for input; nothing shown after it reaches the terminal, which
+// stays as it is while the program keeps the design and is given back after that.
+TEST(TerminalRestore, AStopRequestEndsTheWaitForInputAndTheTerminalWaitsForTheDesign) {
     Pty pty(90, 46);
-    const pid_t pid = StartStoppableProgram(pty, [](TtyBackend& backend, const SessionEnd& end) {
-        PresentScreenOf(backend, '@');
-        _exit(end.signal == SIGTERM ? 50 : 51);
-    });
+    const pid_t pid =
+        StartStoppableProgram(pty, [&pty](TtyBackend& backend, const SessionEnd& end) {
+            PresentScreenOf(backend, '@');
+            const bool stillRaw = (pty.Mode().c_lflag & ICANON) == 0;
+            RestoreTerminal();
+            _exit(end.signal != SIGTERM ? 51 : stillRaw ? 50 : 52);
+        });
     const std::size_t before = pty.OutputSize();
     kill(pid, SIGTERM);
     const int status = WaitForEnd(pty, pid);
@@ -156,6 +169,61 @@ TEST(TerminalRestore, AStopRequestGivesTheTerminalBackAndEndsTheWaitForInput) {
     EXPECT_TRUE(pty.WaitForOutput(kRestoreAndLeaveBytes, before));
     EXPECT_TRUE(pty.ModeRestored());
     EXPECT_EQ(pty.Output().find('@', before), std::string::npos);
+}
+
+// A terminal that stops reading must not hold the program's end: the request is acted on at once,
+// the design kept first, and the terminal given back without waiting for it to drain.
+TEST(TerminalRestore, AStopRequestIsActedOnWhileTheTerminalReadsNothing) {
+    Pty pty(90, 46);
+    int progress[2];
+    int kept[2];
+    ASSERT_EQ(pipe(progress), 0);
+    ASSERT_EQ(pipe(kept), 0);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(pty.master);
+        TtyBackend backend(pty.slave, pty.slave);
+        try {
+            for (int i = 0;; ++i) {
+                PresentScreenOf(backend, i % 2 == 0 ? '#' : '@');
+                if (write(progress[1], "p", 1) != 1) _exit(90);
+                backend.NextInput(0);
+            }
+        } catch (const SessionEnd& end) {
+            if (write(kept[1], "k", 1) != 1) _exit(91);
+            RestoreTerminal();
+            std::signal(end.signal, SIG_DFL);
+            std::raise(end.signal);
+        }
+        _exit(92);
+    }
+    close(progress[1]);
+    close(kept[1]);
+    // The screens stop going out once the terminal's buffer is full.
+    pollfd painting{progress[0], POLLIN, 0};
+    std::array<char, 256> drained{};
+    bool stalled = false;
+    for (int i = 0; i < 100 && !stalled; ++i) {
+        stalled = poll(&painting, 1, 300) == 0;
+        if (!stalled && read(progress[0], drained.data(), drained.size()) <= 0) break;
+    }
+    ASSERT_TRUE(stalled) << "the program never had to wait for the terminal";
+
+    kill(pid, SIGTERM);
+    pollfd keeping{kept[0], POLLIN, 0};
+    EXPECT_EQ(poll(&keeping, 1, 2000), 1) << "the design was not kept while the terminal was full";
+    int status = 0;
+    for (int i = 0; i < 300 && waitpid(pid, &status, WNOHANG) != pid; ++i)
+        std::this_thread::sleep_for(milliseconds(10));
+    if (!WIFSIGNALED(status)) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        ADD_FAILURE() << "the program waited for the terminal to drain";
+    }
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
+    EXPECT_TRUE(pty.ModeRestored());
+    close(progress[0]);
+    close(kept[0]);
 }
 
 // While the program keeps the design, a second request must still end it.

@@ -5,9 +5,11 @@
 
 #include <future>
 
+#include "platform/clock.h"
 #include "platform/console.h"
 #include "platform/input_events.h"
 #include "platform/pty_fixture.h"
+#include "platform/terminal_restore.h"
 
 namespace gridlet {
 namespace {
@@ -255,6 +257,57 @@ TEST(TtyBackend, SuspendGivesTheTerminalBackAndResumeRepaintsEverything) {
     EXPECT_EQ(pty.Mode().c_lflag & (ECHO | ICANON), 0u);
     EXPECT_TRUE(pty.WaitForOutput(kInputModesOnBytes, mark));
     EXPECT_TRUE(pty.WaitForOutput("S", mark));
+}
+
+// Taking the terminal back after another program had it never throws, since it happens in a
+// guard: a request to stop that came meanwhile, or a terminal left too small that the user quits
+// at, ends the session at the next wait or present, the usual way.
+TEST(TtyBackend, WhatEndsTheSessionWhileTheTerminalIsLentEndsItAfterwards) {
+    const struct {
+        const char* name;
+        void (*duringRun)(Pty&);
+        int signal;
+        int exitStatus;
+    } cases[] = {
+        {"a request to stop", [](Pty&) { raise(SIGTERM); }, SIGTERM, 128 + SIGTERM},
+        {"quit at the size notice", [](Pty& pty) { pty.Resize(60, 20); }, 0, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Pty pty(90, 46);
+        const pid_t pid = fork();
+        if (pid == 0) {
+            TtyBackend backend(pty.slave, pty.slave);
+            RealClock clock;
+            Console console(backend, clock);
+            console.Flush();
+            try {
+                console.LendTerminal([&] { c.duringRun(pty); });
+                console.ReadEvent();
+            } catch (const SessionEnd& end) {
+                RestoreTerminal();
+                _exit(end.signal == c.signal && end.exitStatus == c.exitStatus ? 50 : 51);
+            }
+            _exit(52);
+        }
+        if (c.signal == 0) {
+            ASSERT_TRUE(pty.WaitForOutput("q or Ctrl+C quits"));
+            pty.Send("q");
+        }
+        int status = 0;
+        bool ended = false;
+        for (int i = 0; i < 500 && !ended; ++i) {
+            pty.Output();
+            ended = waitpid(pid, &status, WNOHANG) == pid;
+            if (!ended) std::this_thread::sleep_for(milliseconds(10));
+        }
+        if (!ended) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+        }
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 50) << status;
+        EXPECT_TRUE(pty.ModeRestored());
+    }
 }
 
 }  // namespace

@@ -72,5 +72,53 @@ TEST_F(RenderFileTest, AProgramWithoutAPictureIsAClearError) {
     EXPECT_NE(errors.str().find("no picture"), std::string::npos) << errors.str();
 }
 
+// Why there is no picture: the window statement that failed, or what the program lacks.
+TEST_F(RenderFileTest, NoPictureSaysWhy) {
+    const struct {
+        std::string program;
+        std::string why;
+    } cases[] = {
+        {"", "no FUNCTION PBMAIN and no SUB GraficWin to run"},
+        {" SUB GraficWin ()\r\n   LOCAL a AS LONG\r\n END SUB\r\n",
+         "the program opens no graphic window and attaches no printer"},
+        {WindowProgram("", 0, 0),
+         "line 3, GRAPHIC WINDOW \" Example \", 0, 0, 0, 0 TO hWin (window size out of range)"},
+    };
+    for (const auto& c : cases) {
+        folder_.Write("Testgui.bas", c.program);
+        std::ostringstream report, errors;
+        EXPECT_EQ(RenderCommand(Path("Testgui.bas"), Path("out.png"), report, errors), 1);
+        EXPECT_EQ(errors.str(), "gridlet: there is no picture to write: " + c.why + "\n");
+        EXPECT_FALSE(std::filesystem::exists(Path("out.png")));
+    }
+}
+
+// A file that never ends is read no further than any program can be long.
+TEST_F(RenderFileTest, AProgramIsAtMost64MiB) {
+    std::ostringstream report, errors;
+    EXPECT_EQ(RenderCommand("/dev/zero", Path("out.png"), report, errors), 1);
+    EXPECT_EQ(errors.str(), "gridlet: cannot read /dev/zero: a program is at most 64 MiB\n");
+}
+
+// Text a terminal's clipboard held is UTF-8; the generated code's own is Windows-1252.
+TEST_F(RenderFileTest, ValidUtf8IsReadAsUtf8) {
+    const std::string caf = "   GRAPHIC FOO \"caf";
+    const struct {
+        std::string statement;
+        std::string reported;
+    } cases[] = {
+        {caf + "\xC3\xA9\"", caf + "\xC3\xA9\""},
+        {"\xEF\xBB\xBF" + caf + "\xC3\xA9\"", caf + "\xC3\xA9\""},
+        {caf + "\xE9\"", caf + "\xC3\xA9\""},
+    };
+    for (const auto& c : cases) {
+        folder_.Write("Testgui.bas", c.statement + "\r\n" + WindowProgram(""));
+        std::ostringstream report, errors;
+        EXPECT_EQ(RenderCommand(Path("Testgui.bas"), Path("out.png"), report, errors), 0);
+        EXPECT_EQ(report.str(), "not drawn, line 1: " + c.reported.substr(3) +
+                                    " (statement outside any routine)\n");
+    }
+}
+
 }  // namespace
 }  // namespace gridlet

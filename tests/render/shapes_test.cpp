@@ -162,6 +162,26 @@ INSTANTIATE_TEST_SUITE_P(
                               {},
                               {{20, 40}, {40, 40}}}));
 
+// A sweep of one whole turn, as 2 pi is written to four places: the whole ellipse, and a pie
+// without the radius that a sweep from three o'clock would end on.
+INSTANTIATE_TEST_SUITE_P(
+    FullTurns, ShapePixelsTest,
+    testing::Values(PixelCase{"ArcFromZero",
+                              "   GRAPHIC ARC (10, 10) - (51, 51), 0, 6.2832\r\n",
+                              {{10, 30}, {30, 10}, {50, 30}, {30, 50}},
+                              {{30, 30}, {40, 30}},
+                              {}},
+                    PixelCase{"ArcFromNineOClock",
+                              "   GRAPHIC ARC (10, 10) - (51, 51), 3.1416, 9.4248\r\n",
+                              {{10, 30}, {30, 10}, {50, 30}, {30, 50}},
+                              {{30, 30}, {20, 30}},
+                              {}},
+                    PixelCase{"PieFromZeroAFilledEllipse",
+                              "   GRAPHIC PIE (10, 10) - (51, 51), 0, 6.2832, 0, 255, 0\r\n",
+                              {{10, 30}, {30, 10}, {50, 30}, {30, 50}},
+                              {},
+                              {{30, 30}, {40, 30}, {20, 40}, {40, 20}}}));
+
 struct Quarter {
     const char* name;
     double start;

@@ -78,6 +78,66 @@ TEST(BitmapMissingTest, DrawsACrossedBoxAndIsListed) {
     EXPECT_EQ(result.image.At(15, 20), kWhite);
 }
 
+// The headers of an uncompressed 24-bit bitmap, with no pixels after them.
+std::string BmpHeaders(std::int32_t width, std::int32_t height) {
+    std::string bytes = "BM";
+    const auto put = [&bytes](std::uint32_t value, int size) {
+        for (int i = 0; i < size; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    for (const std::uint32_t value : {0u, 0u, 54u, 40u}) put(value, 4);
+    put(static_cast<std::uint32_t>(width), 4);
+    put(static_cast<std::uint32_t>(height), 4);
+    put(1, 2);
+    put(24, 2);
+    for (int i = 0; i < 6; ++i) put(0, 4);
+    return bytes;
+}
+
+// A PNG signature and header chunk claiming the size, then the end chunk.
+std::string PngHeaders(std::uint32_t width, std::uint32_t height) {
+    std::string bytes = "\x89PNG\r\n\x1A\n";
+    const auto put = [&bytes](std::uint32_t value) {
+        for (int i = 3; i >= 0; --i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    put(13);
+    bytes += "IHDR";
+    put(width);
+    put(height);
+    bytes += std::string("\x08\x02\x00\x00\x00", 5);
+    put(0);
+    put(0);
+    bytes += "IEND";
+    put(0);
+    return bytes;
+}
+
+// Bitmaps that would decode to far more than their files hold are refused before decoding, with
+// the reason listed, and the stand-in drawn.
+TEST(BitmapBombTest, RefusedWithTheReason) {
+    const TempFolder folder;
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* reason;  // a part of it
+    } cases[] = {
+        {"huge.bmp", BmpHeaders(16000, 16000), "16000 x 16000 pixels: more than 64 megapixels"},
+        {"png.bmp", PngHeaders(9000, 9000), "9000 x 9000 pixels: more than 64 megapixels"},
+        {"bomb.bmp", BmpHeaders(4000, 4000) + std::string(5000, '\0'),
+         "4000 x 4000 pixels from 5054 bytes: more than 1,000 times the file"},
+        {"short.bmp", BmpHeaders(100, 100) + std::string(20000, '\x7F'),
+         "the file holds 20054 of the 30054 bytes its pixels need"},
+    };
+    for (const auto& c : cases) {
+        folder.Write(c.name, c.bytes);
+        const RenderResult result = RenderProgram(WindowProgram(
+            "   GRAPHIC RENDER \"" + (folder / c.name) + "\", (10, 10) - (30, 30)\r\n"));
+        ASSERT_EQ(result.notDrawn.size(), 1u) << c.name;
+        EXPECT_NE(result.notDrawn[0].reason.find(c.reason), std::string::npos)
+            << c.name << ": " << result.notDrawn[0].reason;
+        EXPECT_EQ(result.image.At(20, 20), kBlack) << c.name << ": the stand-in's cross";
+    }
+}
+
 struct BadCase {
     const char* name;
     std::string statement;

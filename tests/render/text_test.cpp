@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "render_fixture.h"
@@ -104,6 +106,78 @@ TEST(PrintTest, NextPrintGoesOneLineDown) {
     while (!(image.At(10, bottom) == kWhite)) ++bottom;
     EXPECT_GT(bottom, 30);  // two rows of an 8-point font
     EXPECT_LT(bottom, 40);
+}
+
+// The height of two blank lines printed on red at 10 points.
+int TwoLines(const std::string& face) {
+    const RgbImage image = Drawn("   FONT NEW \"" + face +
+                                 "\", 10, 0, 0, 0, esc TO hFont\r\n"
+                                 "   GRAPHIC SET FONT hFont\r\n"
+                                 "   GRAPHIC COLOR %BLACK, %RED\r\n"
+                                 "   GRAPHIC SET POS (10, 10)\r\n"
+                                 "   GRAPHIC PRINT \"  \"\r\n"
+                                 "   GRAPHIC PRINT \"  \"\r\n");
+    int bottom = 10;
+    while (image.At(10, bottom) == kRed) ++bottom;
+    return bottom - 10;
+}
+
+// A face drawn by a look-alike advances by the em at 96 dots per inch (13 pixels at 10 points);
+// one drawn by the face with its metrics, by that face's own line.
+TEST(PrintTest, LinesAdvanceByTheNamedFacesOwnLine) {
+    for (const char* face : {"Lucida Console", "Consolas", "Tahoma"})
+        EXPECT_EQ(TwoLines(face), 2 * 13) << face;
+    const struct {
+        const char* face;
+        const char* compatible;
+    } cases[] = {{"Courier New", "Liberation Mono"},
+                 {"Arial", "Liberation Sans"},
+                 {"Times New Roman", "Liberation Serif"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(TwoLines(c.face), TwoLines(c.compatible)) << c.face;
+        EXPECT_GT(TwoLines(c.face), 2 * 13) << c.face;
+    }
+}
+
+// How far the ink of an upright stroke leans right from its foot to its top, in pixels.
+double Lean(const RgbImage& image) {
+    int top = image.height, bottom = -1;
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            if (!(image.At(x, y) == kBlack)) continue;
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    const auto meanX = [&image](int from, int to) {
+        double sum = 0;
+        int count = 0;
+        for (int y = from; y < to; ++y) {
+            for (int x = 0; x < image.width; ++x) {
+                if (!(image.At(x, y) == kBlack)) continue;
+                sum += x;
+                ++count;
+            }
+        }
+        return count == 0 ? 0.0 : sum / count;
+    };
+    const int third = (bottom - top + 1) / 3;
+    return meanX(top, top + third) - meanX(bottom + 1 - third, bottom + 1);
+}
+
+// Italic takes the face's italic, or slants the upright face where there is none (the last).
+TEST(FontStyleTest, ItalicLeans) {
+    for (const char* face : {"Lucida Console", "Consolas", "Courier New", "DejaVu Math TeX Gyre"}) {
+        const auto drawn = [face](int style) {
+            return Drawn("   FONT NEW \"" + std::string(face) + "\", 40, " + std::to_string(style) +
+                         ", 0, 0, esc TO hFont\r\n"
+                         "   GRAPHIC SET FONT hFont\r\n"
+                         "   GRAPHIC SET POS (30, 10)\r\n"
+                         "   GRAPHIC PRINT \"I\"\r\n");
+        };
+        EXPECT_LT(std::abs(Lean(drawn(0))), 1.0) << face;
+        EXPECT_GT(Lean(drawn(2)), 4.0) << face;
+    }
 }
 
 }  // namespace
