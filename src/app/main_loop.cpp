@@ -105,6 +105,9 @@ MainLoop::PassEnd MainLoop::ActOnRequest(const AreaResult& area) {
             // Undo shows its pressed button only when there is something to undo.
             Undo(context_);
             break;
+        case AreaRequest::Redo:
+            Redo(context_);
+            break;
     }
     return PassEnd::Continue;
 }

@@ -11,6 +11,7 @@ constexpr char kEscKey = 27;
 constexpr char kTabKey = 9;
 constexpr char kBackspaceKey = 8;
 constexpr char kSuspendKey = 26;  // Ctrl+Z
+constexpr char kRedoKey = 25;     // Ctrl+Y
 
 constexpr int kScanF1 = 59;
 constexpr int kScanHome = 71;

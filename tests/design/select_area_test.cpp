@@ -182,6 +182,23 @@ TEST_F(SelectAreaTest, KeysEscAndF1AreRequestsOtherKeysAreIgnored) {
     EXPECT_EQ(help.request, AreaRequest::Help);
 }
 
+// Undo and Redo by key: u or Backspace, r or Ctrl+Y.
+TEST_F(SelectAreaTest, UndoAndRedoKeys) {
+    const struct {
+        char key;
+        AreaRequest request;
+    } cases[] = {{'u', AreaRequest::Undo},
+                 {kBackspaceKey, AreaRequest::Undo},
+                 {'r', AreaRequest::Redo},
+                 {kRedoKey, AreaRequest::Redo}};
+    for (const auto& c : cases) {
+        backend.Script(KeyEvent(c.key));
+        const AreaResult result = Select();
+        EXPECT_EQ(result.outcome, AreaOutcome::Request) << int{c.key};
+        EXPECT_EQ(result.request, c.request) << int{c.key};
+    }
+}
+
 TEST_F(SelectAreaTest, StripClicksBeforeTheWindowAreIgnored) {
     Click(11, 5);   // left strip Rectang
     Click(35, 85);  // CodView needs the window
