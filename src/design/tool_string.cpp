@@ -97,6 +97,7 @@ Place PreviewedPlace(Context& context, const std::string& name) {
         place.values.x1 = c.pass.pending.x1;
         place.values.y1 = c.pass.pending.y1;
         place.values.properties = properties;
+        place.values.printed = true;
         c.design.doStringBody = body.Kept() + c.pass.current.font.fontHead + place.positionPart;
     });
     return place;

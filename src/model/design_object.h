@@ -53,6 +53,7 @@ struct ObjectValues {
     std::string fontHead;
     std::int32_t lineWidth = 0;
     std::string name;
+    bool printed = false;  // a string variable printed where a Preview placed it
 
     bool operator==(const ObjectValues&) const = default;
 };

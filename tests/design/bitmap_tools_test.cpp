@@ -1,4 +1,5 @@
 #include "design/drawing_tools.h"
+#include "design/object_block.h"
 #include "design/tool_fixture.h"
 #include "design/undo.h"
 #include "model/command_codes.h"
@@ -58,6 +59,7 @@ TEST_F(BitmapToolTest, AStretchedBitmapIsMarkedOverTheAreaWithItsName) {
     EXPECT_EQ(CellsAt(5, 14, 7), "\xB3pic" + RowText(5, 18, 19) + "\xB3");
     EXPECT_EQ(CellsAt(6, 14, 7), "\xC0\xC4\xC4\xC4\xC4\xC4\xD9");
     EXPECT_EQ(NewestBlock(design), design.bitmapCode);
+    EXPECT_EQ(BuildObjectBlock(design.objects.back()), design.objects.back().block);
 }
 
 TEST_F(BitmapToolTest, AStretchedBitmapWithoutWidthIsRefusedWithItsNameInCapitals) {
@@ -94,6 +96,7 @@ TEST_F(BitmapToolTest, TheWidestBitmapIsOutlinedOnTheScreenAndAWiderOneIsUnreada
     EXPECT_EQ(design.bitmapCode, " GRAPHIC RENDER \"" + InFolder("widest.bmp") +
                                      "\", (-32091, 50) - (676, 52)         ' [[  1  ]] \r\n\r\n");
     EXPECT_EQ(NewestBlock(design), design.bitmapCode);
+    EXPECT_EQ(BuildObjectBlock(design.objects.back()), design.objects.back().block);
     EXPECT_EQ(CellsAt(4, 1, 70), std::string(69, '\xC4') + "\xBF");
     EXPECT_EQ(CellsAt(5, 1, 70), std::string(69, '\xC4') + "\xD9");
 

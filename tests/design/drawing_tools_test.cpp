@@ -1,5 +1,6 @@
 #include "design/drawing_tools.h"
 
+#include "design/object_block.h"
 #include "design/tool_fixture.h"
 #include "model/command_codes.h"
 #include "support/undo_view.h"
@@ -88,6 +89,8 @@ TEST_P(DrawingToolPlacement, BuildsTheExactBlockAndRecordsIt) {
     EXPECT_EQ(backend.Pending(), 0u);
     EXPECT_EQ(design.*c.accumulator, block);
     EXPECT_EQ(NewestBlock(design), block);
+    EXPECT_EQ(BuildObjectBlock(design.objects.back()), design.objects.back().block)
+        << "the block comes again from the values it was built from";
     EXPECT_EQ(ScreenUndoWouldShow(screen, design), passScreen);
     EXPECT_EQ(design.objectNumber, 7);
     EXPECT_EQ(design.localDecls, c.localDecls);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "design/drawing_tools.h"
+#include "design/object_block.h"
 #include "design/tool_fixture.h"
 #include "design/undo.h"
 #include "model/command_codes.h"
@@ -320,6 +321,8 @@ TEST_P(MoveMenuFlow, RecordsWhatTheLastPreviewShowed) {
     EXPECT_EQ(backend.Pending(), 0u);
     EXPECT_EQ(design.*c.accumulator, c.recorded);
     EXPECT_EQ(NewestBlock(design), c.recorded);
+    EXPECT_EQ(BuildObjectBlock(design.objects.back()), design.objects.back().block)
+        << "the block comes again from the values it was built from";
     EXPECT_EQ(design.backLayerCode, "");
     if (c.previewSection == 0) {
         EXPECT_TRUE(previews.empty());

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "design/drawing_tools.h"
+#include "design/object_block.h"
 #include "design/text_font.h"
 #include "design/tool_fixture.h"
 #include "design/tool_string.h"
@@ -84,6 +85,7 @@ TEST_F(TextToolTest, LeftStripTextIsWrappedToTheAreaAndRecorded) {
     EXPECT_EQ(design.localDecls,
               "   LOCAL esc, HFONT AS LONG\r\n   LOCAL nWidth, nHeight, Xs, Ys AS LONG\r\n\r\n");
     EXPECT_EQ(NewestBlock(design), block);
+    EXPECT_EQ(BuildObjectBlock(design.objects.back()), design.objects.back().block);
     EXPECT_EQ(ScreenUndoWouldShow(screen, design), passScreen);
     EXPECT_EQ(design.objectNumber, 1);
     EXPECT_TRUE(pass.current.font.fontHead.empty());
@@ -263,6 +265,7 @@ TEST_F(RightStripTextTest, SentToTheBackAndUndoneFromThere) {
     EXPECT_TRUE(design.textCode.empty());
     EXPECT_EQ(design.backLayerCode, block);
     EXPECT_EQ(NewestBlock(design), block);
+    EXPECT_EQ(BuildObjectBlock(design.objects.back()), design.objects.back().block);
     Undo(context);
     EXPECT_TRUE(design.backLayerCode.empty());
     EXPECT_TRUE(NothingToUndo(design));
@@ -314,6 +317,7 @@ TEST_F(StringToolTest, NamedVariableIsDeclaredAssignedAndGetsItsHead) {
     EXPECT_EQ(design.mainAssignments, "    sName = \"100\"\r\n");
     EXPECT_EQ(design.doStringBody, kStringHead) << "without a preview of its place, nothing prints";
     EXPECT_EQ(NewestBlock(design), kStringHead);
+    EXPECT_EQ(BuildObjectBlock(design.objects.back()), design.objects.back().block);
     EXPECT_EQ(ScreenUndoWouldShow(screen, design), passScreen);
     EXPECT_EQ(ScreenBytes(), passScreen) << "no marker on an area of several rows";
     EXPECT_EQ(
@@ -338,6 +342,7 @@ TEST_F(StringToolTest, PreviewPrintsTheVariableWhereItWasMoved) {
     EXPECT_EQ(previews[0].At(33), "") << "nothing of it among the GraficWin objects";
     EXPECT_EQ(design.doStringBody, kStringHead + PositionPart("sName"));
     EXPECT_EQ(NewestBlock(design), kStringHead + PositionPart("sName"));
+    EXPECT_EQ(BuildObjectBlock(design.objects.back()), design.objects.back().block);
     EXPECT_EQ(pass.pending.moveMenuMode, MoveMenuMode::Object);
 }
 
