@@ -29,7 +29,7 @@ wait_for "This Task is completed."
 clipboard_is "$window_code" "graphic-window code"
 
 # The completion panel goes after a second; then a right click asks for printer code.
-wait_gone "This Task is completed." "the completion panel stayed"
+wait_until "the completion panel stayed" completion_panel_gone
 build right
 printer_code=$'\r\n SUB GraficWin ()\r\n\r\n   XPRINT ATTACH CHOOSE \r\n\r\n  XPRINT SCALE (0,0)-( 801, 1056)\r\n   XPRINT FORMFEED\r\n   XPRINT CLOSE\r\n END SUB\r\n\r\n'
 clipboard_is "$printer_code" "printer code"

@@ -19,14 +19,15 @@ build_into() {
     build
     wait_for "This Task is completed."
     wait_until "nothing reached the clipboard" saved_into "$1"
-    wait_gone "This Task is completed." "the completion panel stayed"
+    wait_until "the completion panel stayed" completion_panel_gone
 }
 grid_rows() { screen | sed -n 1,45p; }
 grid_is() { [[ $(grid_rows) == "$1" ]]; }
-# The box is drawn before anything typed after it is taken.
+# Waits for the box, so that a signal finds it in the design.
 window_and_box() {
     make_window 5 20 15 39
     press 7 22; press 10 30; press 11 5
+    wait_until "the box was not drawn" text_at 10 22 "└───────┘"
 }
 wait_for_file() { wait_until "$1 was not written" test -s "$1"; }
 

@@ -22,7 +22,7 @@ key fg Enter
 wait_for " Select an area for a Graphic Window"
 wait_flag alternate_on 1
 wait_flag mouse_any_flag 1
-[[ $(screen) == *"│Rectang│"* ]] || fail "the strips were not painted again"
+wait_until "the strips were not painted again" shown "│Rectang│"
 key Escape
 wait_for "Are you sure?"
 echo "stopped and brought back"
