@@ -12,46 +12,26 @@
 namespace gridlet {
 namespace {
 
-using std::chrono::milliseconds;
-using std::chrono::steady_clock;
-
-// A program on the pty that shows a screen of '#' and waits for input for ever.
-pid_t StartWaitingProgram(Pty& pty) {
-    const pid_t pid = fork();
-    if (pid == 0) {
+TEST(JobControl, AStopHandsTheTerminalBackAndAContinueTakesItAndRepaints) {
+    Pty pty(90, 46);
+    // Shows a screen of '#' and waits for input for ever.
+    const StepPipe screenUp;
+    ChildProgram program([&pty, &screenUp] {
         setpgid(0, 0);  // a group of its own with a parent outside it, so a stop is not discarded
         TtyBackend backend(pty.slave, pty.slave);
         PresentScreenOf(backend, '#');
+        screenUp.Reached();
         for (;;) backend.NextInput(-1);
-    }
-    return pid;
-}
-
-// Waits until the child stops, reading the pty meanwhile so its writes never block.
-bool WaitUntilStopped(Pty& pty, pid_t pid) {
-    const auto deadline = steady_clock::now() + std::chrono::seconds(5);
-    while (steady_clock::now() < deadline) {
-        pty.Output();
-        int status = 0;
-        if (waitpid(pid, &status, WNOHANG | WUNTRACED) == pid) {
-            return WIFSTOPPED(status) && WSTOPSIG(status) == SIGTSTP;
-        }
-        std::this_thread::sleep_for(milliseconds(5));
-    }
-    return false;
-}
-
-TEST(JobControl, AStopHandsTheTerminalBackAndAContinueTakesItAndRepaints) {
-    Pty pty(90, 46);
-    const pid_t pid = StartWaitingProgram(pty);
-    ASSERT_GT(pid, 0);
-    ASSERT_TRUE(pty.WaitForOutput("####"));
+    });
+    const pid_t pid = program.Pid();
+    ASSERT_TRUE(screenUp.WaitForStep());
     ASSERT_TRUE(pty.WaitForOutput(kInputModesOnBytes));
 
     const std::size_t beforeStop = pty.OutputSize();
     kill(pid, SIGTSTP);
-    const bool stopped = WaitUntilStopped(pty, pid);
-    EXPECT_TRUE(stopped) << "the program did not stop";
+    const auto stop = program.WaitForStop(pty);
+    EXPECT_TRUE(stop && WIFSTOPPED(*stop) && WSTOPSIG(*stop) == SIGTSTP)
+        << "the program did not stop";
     EXPECT_TRUE(pty.WaitForOutput(kRestoreAndLeaveBytes, beforeStop))
         << "mouse tracking and screen left on";
     EXPECT_TRUE(pty.ModeRestored());
@@ -63,9 +43,6 @@ TEST(JobControl, AStopHandsTheTerminalBackAndAContinueTakesItAndRepaints) {
     EXPECT_TRUE(pty.WaitForOutput(std::string(kScreenWidth, '#'), beforeContinue))
         << "the whole screen is painted again";
     EXPECT_EQ(pty.Mode().c_lflag & (ECHO | ICANON), 0u) << "raw mode again";
-
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
 }
 
 }  // namespace
