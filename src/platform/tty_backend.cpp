@@ -1,6 +1,7 @@
 #include "platform/tty_backend.h"
 
 #include <poll.h>
+#include <pthread.h>
 #include <sys/ioctl.h>
 
 #include <algorithm>
@@ -46,6 +47,25 @@ bool OnScreen(const InputEvent& event) {
     return event.row >= 1 && event.row <= kScreenHeight && event.col >= 1 &&
            event.col <= kScreenWidth;
 }
+
+// The handlers of a stop request and of a job-control stop give the terminal back and read away
+// the input waiting. Held back while the input is read, they cannot leave the read waiting for
+// input that was there a moment before.
+class HandBackSignalsHeld {
+  public:
+    HandBackSignalsHeld() {
+        sigset_t held;
+        sigemptyset(&held);
+        for (const int signal : {SIGTERM, SIGHUP, SIGINT, SIGTSTP}) sigaddset(&held, signal);
+        pthread_sigmask(SIG_BLOCK, &held, &previous_);
+    }
+    ~HandBackSignalsHeld() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+    HandBackSignalsHeld(const HandBackSignalsHeld&) = delete;
+    HandBackSignalsHeld& operator=(const HandBackSignalsHeld&) = delete;
+
+  private:
+    sigset_t previous_{};
+};
 
 }  // namespace
 
@@ -247,6 +267,9 @@ void TtyBackend::EndIfStopRequested() {
 }
 
 std::string TtyBackend::ReadAvailable() {
+    const HandBackSignalsHeld held;
+    pollfd input{inFd_, POLLIN, 0};
+    if (stopRequest_.Signal() != 0 || poll(&input, 1, 0) <= 0) return {};
     std::array<char, 4096> buffer{};
     const ssize_t count = read(inFd_, buffer.data(), buffer.size());
     if (count < 0 && (errno == EINTR || errno == EAGAIN)) return {};

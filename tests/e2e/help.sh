@@ -15,7 +15,7 @@ wait_for "Not every object has every property:"
 
 key Escape
 wait_for "│ Help Menu │"
-[[ $(screen) != *"Not every object has every property:"* ]] || fail "the page is still shown"
+wait_gone "Not every object has every property:" "the page is still shown"
 
 key Escape
 screen_is() { [[ $(screen) == "$1" ]]; }

@@ -23,11 +23,8 @@ key -l huge.bmp
 key Enter
 wait_for "Nr of Pixels to Move"
 press 22 43  # Accept in the move menu
-wait_for "└huge"
-row8=$(screen | sed -n 8p)
-row9=$(screen | sed -n 9p)
-[[ ${row8:29:1} == "┌" ]] || fail "no outline at the area's first corner"
-[[ ${row9:29:5} == "└huge" ]] || fail "no one-column outline and name"
+wait_until "no outline at the area's first corner" text_at 8 30 "┌"
+wait_until "no one-column outline and name" text_at 9 30 "└huge"
 
 press 15 30
 press 20 40
@@ -39,7 +36,6 @@ wait_for "cannot be written into the code:"
 wait_for "does not have."
 key Enter    # the message's OK
 press 35 72  # Cancel
-wait_gone "BitMap Files" "the chooser stayed"
-row15=$(screen | sed -n 15p)
-[[ ${row15:29:1} != "┌" ]] || fail "the refused bitmap was placed"
+# The grid again where the area was marked: no outline, and the band gone with the chooser.
+wait_until "the refused bitmap was placed, or the chooser stayed" grid_only 15 30 20 40
 echo "the huge bitmap was placed as unreadable and the CJK name refused"

@@ -29,7 +29,6 @@ press 22 43                                 # Accept
 wait_gone "Nr of Pixels to Move" "the move menu stayed after Accept"
 
 build
-wait_for "This Task is completed."
 box=$'   GRAPHIC WIDTH 2\r\n   GRAPHIC BOX (101, 73) - (330, 185),0,0,%WHITE,0         \' [[  1  ]] \r\n\r\n'
 deadline=$((SECONDS + 20))
 until [[ $(e2e_tmux show-buffer 2>/dev/null) == *"$box"* ]]; do

@@ -8,11 +8,12 @@ source "$(dirname "$0")/lib.sh"
 
 work="$E2E_DIR/work dir"
 mkdir -p "$work" "$E2E_DIR/no wine"
+# The editor stays until the test has looked at the terminal it was given (20 s at most).
 cat > "$E2E_DIR/show-args" <<SCRIPT
 #!/bin/sh
 printf '[%s]\n' "\$@" > "$E2E_DIR/editor.log"
 echo "editing \$1"
-sleep 1
+for _ in \$(seq 200); do [ -e "$E2E_DIR/editor.done" ] && break; sleep 0.1; done
 SCRIPT
 chmod +x "$E2E_DIR/show-args"
 
@@ -23,24 +24,11 @@ reach_empty_grid
 
 make_window 5 20 15 39     # 229 x 258 pixels
 area 6 22 9 30; press 14 5   # Ellipse
-wait_for "└───────┘"
 area 11 25 14 36; press 11 5 # Rectang
-wait_for "└──────────┘"
-
-# The screen once it has stayed the same for 1.5 s (three looks 0.5 s apart): a loaded machine
-# may pause longer than one look between the last steps of a tool.
-settled() {
-    local previous="" current same=0 deadline=$((SECONDS + 20))
-    current=$(e2e_tmux capture-pane -p -e -t e2e)
-    until ((same == 3)); do
-        ((SECONDS < deadline)) || fail "the screen did not settle"
-        previous=$current
-        sleep 0.5
-        current=$(e2e_tmux capture-pane -p -e -t e2e)
-        if [[ $current == "$previous" ]]; then ((same += 1)); else same=0; fi
-    done
-    printf '%s' "$current"
-}
+# The box's bottom row ends the paint that finishes the tool, which also puts the pressed button
+# back: once it shows, the design screen is all there.
+wait_until "the box was not drawn" text_at 14 25 "└──────────┘"
+design=$(e2e_tmux capture-pane -p -e -t e2e)
 
 # Waits until the screen, colours included, is the design screen again.
 back_to() {
@@ -54,10 +42,16 @@ back_to() {
     done
 }
 
-design=$(settled)
+# The picture comes after its title row, row by row from the top; this window's is taller than
+# the pane's shape, so it fills the rows down to 45. Once that row has 24-bit colour, all of it
+# is there.
+picture_drawn() {
+    [[ $(e2e_tmux capture-pane -p -e -t e2e -S 44 -E 44) == *$'\e['[34]8\;2\;* ]]
+}
 
 press 38 85 # Preview
 wait_for " Graphic window, 229 x 258 pixels - Testgui.png - any key or click closes"
+wait_until "the picture did not reach row 45" picture_drawn
 shown=$(e2e_tmux capture-pane -p -e -t e2e)
 # The picture: cells in 24-bit colour, among them the ellipse's and the box's black edges.
 [[ $shown == *$'\e[48;2;255;255;255m'* || $shown == *$'\e[38;2;255;255;255m'* ]] ||
@@ -72,6 +66,7 @@ back_to "$design" "the picture"
 press 35 85 # CodView
 wait_for "editing $work/Testgui.bas"
 [[ $(pane_flag alternate_on) == 0 ]] || fail "the editor did not get the normal screen"
+touch "$E2E_DIR/editor.done"
 back_to "$design" "the editor"
 [[ $(cat "$E2E_DIR/editor.log") == "[$work/Testgui.bas]" ]] ||
     fail "the editor got $(cat "$E2E_DIR/editor.log")"

@@ -16,7 +16,7 @@ click 25 40
 wait_for "Open a previous Window?"
 wait_for "Do You want to"
 for label in "│Rectang│" "│LineStp│" "│BmpStrh│" "│ Build │" "│CodView│" "│Preview│" "│ Undo  │" "│ Exit  │" "│ AddStr│"; do
-    [[ $(screen) == *"$label"* ]] || fail "strip label $label missing"
+    wait_until "strip label $label missing" shown "$label"
 done
 [[ $(screen) != *"God Bless Everybody"* ]] || fail "the opening screen is still there"
 

@@ -13,7 +13,7 @@ wait_for "Gridlet"
 [[ $(pane_flag alternate_on) == 1 ]] || fail "the program does not use the alternate screen"
 
 kill -TERM "$(pgrep -P "$(pane_flag pane_pid)")"
-wait_for "ended with status 143" 5
+wait_for "ended with status 143"
 [[ $(pane_flag mouse_any_flag) == 0 ]] || fail "mouse tracking left on"
 [[ $(pane_flag cursor_flag) == 1 ]] || fail "cursor left hidden"
 [[ $(pane_flag alternate_on) == 0 ]] || fail "alternate screen left on"

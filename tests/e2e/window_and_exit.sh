@@ -10,16 +10,15 @@ reach_empty_grid
 press 5 20
 move 15 39
 wait_for " 228 X 278"
-[[ $(screen | sed -n 5p) == *"█▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀█"* ]] || fail "no band on the top row"
+wait_until "no band on the top row" text_at 5 20 "█▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀▀█"
 click 15 39
 
 move 35 5
 wait_for " Create a Window to size of the area selected on the grid. New grid is created"
 click 35 5
-wait_for "│ Window│"
 # Outside the window the grid is gone, inside it stays.
-wait_until "the grid outside the window was not cleared" outside_grid_cleared
-[[ $(screen | sed -n 6p | cut -c 20-39) == *"·"* ]] || fail "the grid inside the window is gone"
+wait_until "the grid outside the window was not cleared" grid_outside 5 20 15 39
+wait_until "the grid inside the window is gone" grid_only 5 20 15 39
 
 key Escape
 wait_for "E X I T"

@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <csignal>
+#include <memory>
 
 #include "platform/console.h"
 #include "platform/pty_fixture.h"
@@ -12,33 +13,20 @@
 namespace gridlet {
 namespace {
 
-using std::chrono::milliseconds;
-using std::chrono::steady_clock;
-
-// A program on the pty that shows a screen of '#' and waits for input for ever.
-pid_t StartWaitingProgram(Pty& pty) {
-    const pid_t pid = fork();
-    if (pid == 0) {
-        setpgid(0, 0);  // a group of its own with a parent outside it, so a stop is not discarded
+// A program on the pty in a process group of its own (with a parent outside it, so a stop is not
+// discarded) that shows a screen of '#', tells screenUp, and waits for input for ever.
+std::unique_ptr<ChildProgram> StartWaitingProgram(Pty& pty, const StepPipe& screenUp) {
+    return std::make_unique<ChildProgram>([&pty, &screenUp] {
+        setpgid(0, 0);
         TtyBackend backend(pty.slave, pty.slave);
         PresentScreenOf(backend, '#');
+        screenUp.Reached();
         for (;;) backend.NextInput(-1);
-    }
-    return pid;
+    });
 }
 
-// Waits until the child stops, reading the pty meanwhile so its writes never block.
-bool WaitUntilStopped(Pty& pty, pid_t pid) {
-    const auto deadline = steady_clock::now() + std::chrono::seconds(5);
-    while (steady_clock::now() < deadline) {
-        pty.Output();
-        int status = 0;
-        if (waitpid(pid, &status, WNOHANG | WUNTRACED) == pid) {
-            return WIFSTOPPED(status) && WSTOPSIG(status) == SIGTSTP;
-        }
-        std::this_thread::sleep_for(milliseconds(5));
-    }
-    return false;
+bool StoppedBySuspend(const std::optional<int>& status) {
+    return status && WIFSTOPPED(*status) && WSTOPSIG(*status) == SIGTSTP;
 }
 
 // A stop from another process, and the suspend key typed at the program as vim and less take it.
@@ -55,29 +43,25 @@ TEST(JobControl, AStopHandsTheTerminalBackAndAContinueTakesItAndRepaints) {
     for (const StopCase& c : cases) {
         SCOPED_TRACE(c.name);
         Pty pty(90, 46);
-        const pid_t pid = StartWaitingProgram(pty);
-        ASSERT_GT(pid, 0);
-        ASSERT_TRUE(pty.WaitForOutput("####"));
+        const StepPipe screenUp;
+        const auto program = StartWaitingProgram(pty, screenUp);
+        ASSERT_TRUE(screenUp.WaitForStep());
         ASSERT_TRUE(pty.WaitForOutput(kInputModesOnBytes));
 
         const std::size_t beforeStop = pty.OutputSize();
-        c.stop(pty, pid);
-        const bool stopped = WaitUntilStopped(pty, pid);
-        EXPECT_TRUE(stopped) << "the program did not stop";
+        c.stop(pty, program->Pid());
+        EXPECT_TRUE(StoppedBySuspend(program->WaitForStop(pty))) << "the program did not stop";
         EXPECT_TRUE(pty.WaitForOutput(kRestoreAndLeaveBytes, beforeStop))
             << "mouse tracking and screen left on";
         EXPECT_TRUE(pty.ModeRestored());
 
         const std::size_t beforeContinue = pty.OutputSize();
-        kill(pid, SIGCONT);
+        kill(program->Pid(), SIGCONT);
         EXPECT_TRUE(pty.WaitForOutput(kInputModesOnBytes, beforeContinue));
         EXPECT_TRUE(pty.WaitForOutput("\x1b[2J", beforeContinue));
         EXPECT_TRUE(pty.WaitForOutput(std::string(kScreenWidth, '#'), beforeContinue))
             << "the whole screen is painted again";
         EXPECT_EQ(pty.Mode().c_lflag & (ECHO | ICANON), 0u) << "raw mode again";
-
-        kill(pid, SIGKILL);
-        waitpid(pid, nullptr, 0);
     }
 }
 
@@ -85,21 +69,18 @@ TEST(JobControl, AStopHandsTheTerminalBackAndAContinueTakesItAndRepaints) {
 // shown again after the continue.
 TEST(JobControl, CtrlZAtTheSizeNoticeStopsAndTheNoticeComesBack) {
     Pty pty(60, 20);
-    const pid_t pid = StartWaitingProgram(pty);
-    ASSERT_GT(pid, 0);
+    const StepPipe screenUp;  // not reached: the notice waits for a larger terminal
+    const auto program = StartWaitingProgram(pty, screenUp);
     ASSERT_TRUE(pty.WaitForOutput("This one has 60 x 20."));
 
     const std::size_t beforeStop = pty.OutputSize();
     pty.Send("\x1a");
-    EXPECT_TRUE(WaitUntilStopped(pty, pid)) << "the program did not stop";
+    EXPECT_TRUE(StoppedBySuspend(program->WaitForStop(pty))) << "the program did not stop";
     EXPECT_TRUE(pty.WaitForOutput(kRestoreAndLeaveBytes, beforeStop));
 
     const std::size_t beforeContinue = pty.OutputSize();
-    kill(pid, SIGCONT);
+    kill(program->Pid(), SIGCONT);
     EXPECT_TRUE(pty.WaitForOutput("This one has 60 x 20.", beforeContinue));
-
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <cerrno>
 #include <csignal>
 #include <functional>
 #include <new>
@@ -18,19 +19,11 @@ namespace {
 
 using std::chrono::milliseconds;
 
-// Waits for the program to end, reading its output meanwhile so that its writes never block; a
-// program that does not end is killed and reported.
-int WaitForEnd(Pty& pty, pid_t pid) {
-    int status = 0;
-    for (int i = 0; i < 500; ++i) {
-        pty.Output();
-        if (waitpid(pid, &status, WNOHANG) == pid) return status;
-        std::this_thread::sleep_for(milliseconds(10));
-    }
-    kill(pid, SIGKILL);
-    waitpid(pid, &status, 0);
-    ADD_FAILURE() << "the program did not end";
-    return status;
+// The program's wait status; a program that does not end is reported.
+int WaitForEnd(Pty& pty, ChildProgram& program) {
+    const auto status = program.WaitForEnd(pty);
+    if (!status) ADD_FAILURE() << "the program did not end";
+    return status.value_or(0);
 }
 
 struct WayOut {
@@ -40,34 +33,32 @@ struct WayOut {
     int endingSignal;                         // 0: a normal exit with status 0
 };
 
-// Runs a child that takes the pty, shows a screen and leaves by the given way; gives its status.
+// Runs a child that takes the pty, shows a screen and leaves by the given way once the pointer has
+// moved, so that reports wait to be read as it ends; gives its status.
 int RunChild(Pty& pty, const WayOut& way) {
-    int ready[2];
-    if (pipe(ready) != 0) throw std::runtime_error("pipe");
-    const pid_t pid = fork();
-    if (pid == 0) {
+    const StepPipe steps;
+    ChildProgram program([&] {
         const rlimit noCore{0, 0};
         setrlimit(RLIMIT_CORE, &noCore);
         // Kept out of any destructor's reach, so only the way out under test can restore.
         alignas(TtyBackend) static unsigned char storage[sizeof(TtyBackend)];
         auto* backend = new (storage) TtyBackend(pty.slave, pty.slave);
         PresentScreenOf(*backend, '#');
-        if (write(ready[1], "r", 1) != 1) _exit(90);
+        steps.Reached();
+        pollfd moved{pty.slave, POLLIN, 0};
+        while (poll(&moved, 1, kWaitMs) < 0 && errno == EINTR) continue;
+        steps.Reached();
         way.action(*backend);
         _exit(91);  // never reached when the way out works
-    }
-    close(ready[1]);
-    pollfd readiness{ready[0], POLLIN, 0};
-    char byte = 0;
-    const bool started = poll(&readiness, 1, 5000) > 0 && read(ready[0], &byte, 1) == 1;
-    close(ready[0]);
-    if (started) {
-        pty.Send("\x1b[<35;10;10M\x1b[<35;11;10M");  // the pointer moves as the program ends
-        std::this_thread::sleep_for(milliseconds(20));
-        if (way.signalFromOutside != 0) kill(pid, way.signalFromOutside);
+    });
+    if (steps.WaitForStep()) {
+        pty.Send("\x1b[<35;10;10M\x1b[<35;11;10M");
+        if (steps.WaitForStep() && way.signalFromOutside != 0) {
+            kill(program.Pid(), way.signalFromOutside);
+        }
     }
     SCOPED_TRACE(way.name);
-    return WaitForEnd(pty, pid);
+    return WaitForEnd(pty, program);
 }
 
 void WaitForever(TtyBackend&) {
@@ -131,40 +122,43 @@ TEST(TerminalRestore, EveryWayOutRestoresTheTerminalAndDrainsInput) {
     }
 }
 
-// Forks a program that takes the pty, shows a screen and waits for input; what it does when asked
-// to stop is the test's. Returns once the screen is up.
-template <typename OnStop>
-pid_t StartStoppableProgram(Pty& pty, OnStop onStop) {
-    const pid_t pid = fork();
-    if (pid == 0) {
-        close(pty.master);  // the terminal's side is the test's alone
-        TtyBackend backend(pty.slave, pty.slave);
-        PresentScreenOf(backend, '#');
-        try {
-            for (;;) backend.NextInput(-1);
-        } catch (const SessionEnd& end) {
-            onStop(backend, end);
-        }
-        _exit(91);
+// A program that takes the pty, shows a screen and waits for input; what it does when asked to
+// stop is the test's. Its screen is all there once the constructor returns.
+struct StoppableProgram {
+    template <typename OnStop>
+    StoppableProgram(Pty& pty, OnStop onStop)
+        : program([this, &pty, onStop] {
+              close(pty.master);  // the terminal's side is the test's alone
+              TtyBackend backend(pty.slave, pty.slave);
+              PresentScreenOf(backend, '#');
+              screenUp.Reached();
+              try {
+                  for (;;) backend.NextInput(-1);
+              } catch (const SessionEnd& end) {
+                  onStop(backend, end);
+              }
+              _exit(91);
+          }) {
+        EXPECT_TRUE(screenUp.WaitForStep()) << "the program did not show its screen";
     }
-    EXPECT_TRUE(pty.WaitForOutput("####"));
-    return pid;
-}
+
+    StepPipe screenUp;
+    ChildProgram program;
+};
 
 // A request to stop ends the wait for input; nothing shown after it reaches the terminal, which
 // stays as it is while the program keeps the design and is given back after that.
 TEST(TerminalRestore, AStopRequestEndsTheWaitForInputAndTheTerminalWaitsForTheDesign) {
     Pty pty(90, 46);
-    const pid_t pid =
-        StartStoppableProgram(pty, [&pty](TtyBackend& backend, const SessionEnd& end) {
-            PresentScreenOf(backend, '@');
-            const bool stillRaw = (pty.Mode().c_lflag & ICANON) == 0;
-            RestoreTerminal();
-            _exit(end.signal != SIGTERM ? 51 : stillRaw ? 50 : 52);
-        });
+    StoppableProgram stoppable(pty, [&pty](TtyBackend& backend, const SessionEnd& end) {
+        PresentScreenOf(backend, '@');
+        const bool stillRaw = (pty.Mode().c_lflag & ICANON) == 0;
+        RestoreTerminal();
+        _exit(end.signal != SIGTERM ? 51 : stillRaw ? 50 : 52);
+    });
     const std::size_t before = pty.OutputSize();
-    kill(pid, SIGTERM);
-    const int status = WaitForEnd(pty, pid);
+    kill(stoppable.program.Pid(), SIGTERM);
+    const int status = WaitForEnd(pty, stoppable.program);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 50) << status;
     EXPECT_TRUE(pty.WaitForOutput(kRestoreAndLeaveBytes, before));
     EXPECT_TRUE(pty.ModeRestored());
@@ -229,52 +223,43 @@ TEST(TerminalRestore, AStopRequestIsActedOnWhileTheTerminalReadsNothing) {
 // While the program keeps the design, a second request must still end it.
 TEST(TerminalRestore, ASecondStopRequestEndsTheProgramAtOnce) {
     Pty pty(90, 46);
-    int kept[2];
-    ASSERT_EQ(pipe(kept), 0);
-    const pid_t pid = StartStoppableProgram(pty, [&kept](TtyBackend&, const SessionEnd&) {
-        if (write(kept[1], "k", 1) != 1) _exit(92);
+    const StepPipe keeping;
+    StoppableProgram stoppable(pty, [&keeping](TtyBackend&, const SessionEnd&) {
+        keeping.Reached();
         for (;;) pause();  // a write that takes for ever
     });
-    kill(pid, SIGHUP);
-    char byte = 0;
-    pollfd keeping{kept[0], POLLIN, 0};
-    ASSERT_TRUE(poll(&keeping, 1, 5000) > 0 && read(kept[0], &byte, 1) == 1);
-    kill(pid, SIGTERM);
-    const int status = WaitForEnd(pty, pid);
+    kill(stoppable.program.Pid(), SIGHUP);
+    ASSERT_TRUE(keeping.WaitForStep());
+    kill(stoppable.program.Pid(), SIGTERM);
+    const int status = WaitForEnd(pty, stoppable.program);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM) << status;
-    close(kept[0]);
-    close(kept[1]);
 }
 
 // A terminal that went away ends the session as a hang-up does, with no attempt to write to it.
 TEST(TerminalRestore, ATerminalThatIsGoneEndsTheSessionAsAHangUp) {
     Pty pty(90, 46);
-    const pid_t pid = StartStoppableProgram(
+    StoppableProgram stoppable(
         pty, [](TtyBackend&, const SessionEnd& end) { _exit(end.signal == SIGHUP ? 50 : 51); });
     close(pty.master);
     pty.master = -1;
-    int status = 0;
-    for (int i = 0; i < 500 && waitpid(pid, &status, WNOHANG) != pid; ++i)
-        std::this_thread::sleep_for(milliseconds(10));
+    const int status = WaitForEnd(pty, stoppable.program);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 50) << status;
 }
 
 // Over a slow link the release of the last click can arrive well after tracking stopped.
 TEST(TerminalRestore, AReportArrivingLateOnTheWayOutIsDrainedToo) {
     Pty pty(90, 46);
-    const pid_t pid = fork();
-    if (pid == 0) {
+    ChildProgram program([&pty] {
         {
             TtyBackend backend(pty.slave, pty.slave);
             PresentScreenOf(backend, '#');
         }
         _exit(0);
-    }
+    });
     ASSERT_TRUE(pty.WaitForOutput(kRestoreAndLeaveBytes));
     std::this_thread::sleep_for(milliseconds(100));
     pty.Send("\x1b[<0;48;25m");
-    int status = 0;
-    waitpid(pid, &status, 0);
+    const int status = WaitForEnd(pty, program);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     termios raw = pty.original;
     cfmakeraw(&raw);  // a line being edited becomes readable only outside line editing

@@ -174,9 +174,7 @@ TEST(TtyBackend, ATooSmallTerminalShowsTheNoticeUntilItIsLargeEnough) {
     ASSERT_TRUE(pty.WaitForOutput("This one has 80 x 24.", mark));
 
     pty.Send("z");  // typed at the notice: dropped
-    for (int i = 0; i < 500 && pty.PendingInput() > 0; ++i)
-        std::this_thread::sleep_for(milliseconds(2));
-    ASSERT_EQ(pty.PendingInput(), 0);
+    ASSERT_TRUE(pty.WaitUntilInputTaken());
 
     mark = pty.OutputSize();
     pty.Resize(95, 50);
@@ -193,8 +191,7 @@ TEST(TtyBackend, QOrCtrlCAtTheSizeNoticeEndsTheProgramWithTheTerminalRestored) {
     for (const char* key : {"q", "\x03"}) {
         SCOPED_TRACE(key[0] == 'q' ? "q" : "Ctrl+C");
         Pty pty(60, 20);
-        const pid_t pid = fork();
-        if (pid == 0) {
+        ChildProgram program([&pty] {
             TtyBackend backend(pty.slave, pty.slave);
             try {
                 backend.Present(ScreenState{Blank(), 1, 1, false});
@@ -205,20 +202,13 @@ TEST(TtyBackend, QOrCtrlCAtTheSizeNoticeEndsTheProgramWithTheTerminalRestored) {
                 _exit(end.signal == 0 && says ? end.exitStatus : 3);
             }
             _exit(0);  // not reached while the terminal is too small
-        }
+        });
         ASSERT_TRUE(pty.WaitForOutput("q or Ctrl+C quits"));
         pty.Send("x");
         pty.Send(key);
-        int status = 0;
-        bool ended = false;
-        for (int i = 0; i < 500 && !ended; ++i) {
-            pty.Output();
-            ended = waitpid(pid, &status, WNOHANG) == pid;
-            if (!ended) std::this_thread::sleep_for(milliseconds(10));
-        }
-        if (!ended) kill(pid, SIGKILL);
-        ASSERT_TRUE(ended) << "the program did not end";
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+        const auto status = program.WaitForEnd(pty);
+        ASSERT_TRUE(status) << "the program did not end";
+        EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 1) << *status;
         EXPECT_TRUE(pty.WaitForOutput(kRestoreBytes, pty.Output().find("quits")));
         EXPECT_TRUE(pty.ModeRestored());
     }
