@@ -65,6 +65,17 @@ void ForKeptAccumulators(Visit visit) {
     }
 }
 
+// The globals without the line end the composition puts after them, nor the blank lines that
+// files saved by earlier versions piled up there, one for each opening: the string variables'
+// GLOBAL lines never end in a blank line.
+std::string CalmGlobals(std::string text) {
+    constexpr std::string_view kLineEnd = "\r\n";
+    if (text.ends_with(kLineEnd)) text.resize(text.size() - kLineEnd.size());
+    while (text == kLineEnd || text.ends_with("\r\n\r\n"))
+        text.resize(text.size() - kLineEnd.size());
+    return text;
+}
+
 std::string Removed(std::string text, std::string_view what) {
     for (std::size_t at; (at = text.find(what)) != std::string::npos;) text.erase(at, what.size());
     return text;
@@ -125,7 +136,7 @@ SectionTable SectionsToKeep(const Design& design) {
 }
 
 void RestoreFromSections(const SectionTable& sections, Design& design) {
-    design.globalDecls = Removed(sections[Section::GlobalDecls], "#BREAK ON");
+    design.globalDecls = CalmGlobals(Removed(sections[Section::GlobalDecls], "#BREAK ON"));
     design.doStringBody =
         Removed(Removed(sections[Section::DoStringRoutine], kDoStringOpening), kDoStringClosing);
     const auto restore = [&](const KeptText& kept) { design.*kept.field = sections[kept.section]; };

@@ -20,8 +20,8 @@ bool DesignHoldsAnything(const Design& design);
 SectionTable SectionsToKeep(const Design& design);
 
 // Puts sections read from a design file into the design: its code texts, with what the
-// composition added around them taken away again, and the ten numbers. Everything else of the
-// design stays as it is.
+// composition added around them taken away again, so that saving what was opened writes the same
+// sections, and the ten numbers. Everything else of the design stays as it is.
 void RestoreFromSections(const SectionTable& sections, Design& design);
 
 // A number as it stands at the start of a text, as BASIC's VAL reads it: blanks, a sign, digits
