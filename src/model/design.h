@@ -1,7 +1,7 @@
 #pragma once
 // What a design is: its objects and the code they write, the code of its routines, the undo
 // history, the object number and the graphic window. Owned by the main loop; this is what a
-// design file keeps and what Build reads.
+// design file keeps and what Build reads, with the file it was saved to.
 
 #include <cstdint>
 #include <string>
@@ -9,6 +9,7 @@
 
 #include "model/design_object.h"
 #include "model/history.h"
+#include "model/saved_state.h"
 #include "model/screen_layout.h"
 
 namespace gridlet {
@@ -17,6 +18,8 @@ struct Design {
     // The placed objects, in the order their blocks and marks are written.
     std::vector<DesignObject> objects;
     History history;
+    // The file the design belongs to, and whether it has changed since it was written or read.
+    SavedState saved;
     // The screen under the objects' marks: the window's screen.
     std::string gridBase;
 

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "model/accumulators.h"
+#include "model/saved_state.h"
 
 namespace gridlet {
 namespace {
@@ -53,6 +54,7 @@ void RecordPlacement(Design& design, DesignObject object, std::optional<DesignOb
         design,
         [&object](std::vector<DesignObject>& objects) { objects.push_back(std::move(object)); },
         [](std::vector<DesignObject>& objects) { objects.pop_back(); });
+    ForgetUndoneSave(design.saved, design.history.done.size());
     design.history.done.push_back(std::move(change));
     design.history.undone.clear();
 }
@@ -62,6 +64,7 @@ void MakeChange(Design& design, ObjectChange change) {
     ChangeList(
         design, [&change](std::vector<DesignObject>& objects) { ApplyChange(objects, change); },
         [&change](std::vector<DesignObject>& objects) { RevertChange(objects, change); });
+    ForgetUndoneSave(design.saved, design.history.done.size());
     design.history.done.push_back(std::move(change));
     design.history.undone.clear();
 }
