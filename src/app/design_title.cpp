@@ -19,4 +19,9 @@ std::string DesignTitle(const Design& design) {
     return title;
 }
 
+void ShowDesignTitle(Console& console, const Design& design) {
+    const std::string title = DesignTitle(design);
+    if (console.Title() != title) console.SetTitle(title);
+}
+
 }  // namespace gridlet

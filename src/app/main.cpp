@@ -3,6 +3,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <span>
@@ -59,13 +60,21 @@ int main(int argc, char** argv) {
     if (command.action != CommandAction::Design) {
         return RunCommandLine(command, std::cout, std::cerr);
     }
-    std::optional<DesignFileContents> givenDesign;
+    std::optional<GivenDesign> givenDesign;
     if (!command.operands.empty()) {
+        givenDesign = GivenDesign{command.operands[0], {}};
         try {
-            givenDesign = ReadDesignFile(command.operands[0]);
+            givenDesign->contents = ReadDesignFile(givenDesign->path);
         } catch (const BasicError& error) {
-            Say(error.what());
-            return 1;
+            // A name that is not there yet is a new design, as an editor takes it.
+            std::error_code missing;
+            const bool isNew = error.number() == kErrorFileNotFound &&
+                               !std::filesystem::exists(
+                                   std::filesystem::symlink_status(givenDesign->path, missing));
+            if (!isNew) {
+                Say(error.what());
+                return 1;
+            }
         }
     }
 

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "app/design_title.h"
 #include "app/exit_command.h"
 #include "design/drawing_tools.h"
 #include "design/select_area.h"
@@ -17,6 +18,7 @@
 #include "model/command_codes.h"
 #include "model/screen_layout.h"
 #include "output/compose_program.h"
+#include "output/save_design.h"
 #include "platform/basic_error.h"
 #include "platform/cell_text.h"
 #include "platform/file_error.h"
@@ -45,7 +47,10 @@ void RestorePropertyDefaults(CurrentProperties& current) {
 
 void MainLoop::Run() {
     bool quit = false;
-    while (!quit) RunTrapped([this, &quit] { quit = RunPass() == PassEnd::Quit; });
+    while (!quit) {
+        ShowDesignTitle(context_.console, context_.design);
+        RunTrapped([this, &quit] { quit = RunPass() == PassEnd::Quit; });
+    }
 }
 
 void MainLoop::RunTrapped(const std::function<void()>& command) {
@@ -107,6 +112,12 @@ MainLoop::PassEnd MainLoop::ActOnRequest(const AreaResult& area) {
             break;
         case AreaRequest::Redo:
             Redo(context_);
+            break;
+        case AreaRequest::Save:
+            SaveDesignNow(context_, SaveTarget::SameFile);
+            break;
+        case AreaRequest::SaveAs:
+            SaveDesignNow(context_, SaveTarget::NewName);
             break;
     }
     return PassEnd::Continue;

@@ -68,6 +68,8 @@ AreaResult WaitFirstCorner(Console& console, const Design& design, MarkedArea& a
         if (event.IsExtendedKey(kScanF1)) return Requesting(AreaRequest::Help);
         if (event.IsKey('u') || event.IsKey(kBackspaceKey)) return Requesting(AreaRequest::Undo);
         if (event.IsKey('r') || event.IsKey(kRedoKey)) return Requesting(AreaRequest::Redo);
+        if (event.IsKey(kSaveKey)) return Requesting(AreaRequest::Save);
+        if (event.IsExtendedKey(kScanF12)) return Requesting(AreaRequest::SaveAs);
         if (click && event.buttons == kRightButton) return TakeRequest(button, true, window);
     }
 }
@@ -167,6 +169,8 @@ AreaResult SelectArea(Screen& screen, Design& design, MarkedArea& area,
     if (design.windowExists == 0) {
         design.windowBottomRow = kAreaBottomBound;
         design.windowRightCol = kDesignGrid.right;
+    }
+    if (design.windowExists == 0 && hintRowNotice.empty()) {
         console.Print(kAreaPrompt);
     } else {
         std::string row = std::move(hintRowNotice);

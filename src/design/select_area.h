@@ -22,7 +22,7 @@ struct AreaResult {
 };
 
 // Marks the area's corners, or gives the request of a button that needs no area. Shows
-// hintRowNotice on row 46, once, while the window exists.
+// hintRowNotice on row 46, once, in place of the prompt or the blank row.
 AreaResult SelectArea(Screen& screen, Design& design, MarkedArea& area, std::string& hintRowNotice);
 
 }  // namespace gridlet

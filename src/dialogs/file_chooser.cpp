@@ -106,10 +106,16 @@ std::vector<std::string> ListFolder(const fs::path& folder, const std::string& p
 
 class FileChooser {
   public:
-    FileChooser(Context& context, const ModeSetUp& setUp)
+    // Starts in the folder of startAt with its name in the field, or in the current folder.
+    FileChooser(Context& context, const ModeSetUp& setUp, const std::string& startAt)
         : context_(context), setUp_(setUp), list_(10, 13, 20, 77) {
         std::error_code error;
         folder_ = fs::current_path(error);
+        if (!startAt.empty()) {
+            const fs::path start = fs::absolute(startAt, error).lexically_normal();
+            folder_ = start.parent_path();
+            name_ = start.filename().string();
+        }
         Refill();
     }
 
@@ -281,14 +287,14 @@ bool MatchesFilter(std::string_view name, std::string_view pattern) {
     return MatchesFrom(name, pattern);
 }
 
-FileChoice ChooseFile(Context& context, FileMode mode) {
+FileChoice ChooseFile(Context& context, FileMode mode, const std::string& startAt) {
     context.console.SetTitle(kTitlePrefix + CellText(context.pass.memory.lastChosenPath));
     context.console.Sleep(kTitlePause);
     context.pass.memory.lastChosenPath.clear();
     FileChoice choice;
     {
         const DialogCover cover(context.screen.console(), kFileChooser.Rect());
-        FileChooser chooser(context, SetUpFor(mode));
+        FileChooser chooser(context, SetUpFor(mode), startAt);
         if (const auto chosen = chooser.Run()) {
             choice.path = chosen->string();
             choice.designPath = Utf8ToCp1252(choice.path);

@@ -22,7 +22,8 @@ bool MatchesFilter(std::string_view name, std::string_view pattern);
 
 // Names the previously chosen file in the console title, lets the user choose, and keeps the
 // result as the last chosen path. A bitmap's path goes into the code, so one that cannot be
-// written there is refused with the reason.
-FileChoice ChooseFile(Context& context, FileMode mode);
+// written there is refused with the reason. A path in startAt is where the chooser starts: its
+// folder shown, its name in the field.
+FileChoice ChooseFile(Context& context, FileMode mode, const std::string& startAt = {});
 
 }  // namespace gridlet

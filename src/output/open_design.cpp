@@ -1,6 +1,7 @@
 #include "output/open_design.h"
 
 #include "dialogs/file_chooser.h"
+#include "model/saved_state.h"
 #include "output/kept_sections.h"
 #include "output/recover_objects.h"
 #include "platform/basic_error.h"
@@ -36,6 +37,8 @@ void OpenDesignAtStart(Context& context) {
     const std::string chosen = ChooseFile(context, FileMode::OpenDesign).path;
     if (chosen.empty()) return;
     ApplyDesignFile(context, ReadDesignFile(chosen));
+    context.design.saved.path = chosen;
+    MarkSaved(context.design);
 }
 
 }  // namespace gridlet

@@ -16,8 +16,9 @@ DesignFileContents ReadDesignFile(const std::string& path);
 void ApplyDesignFile(Context& context, const DesignFileContents& contents);
 
 // After Yes to "Open a previous Window?": the user chooses a design file, which is shown and
-// restored. Cancel leaves everything as it is. A file that cannot be read throws its BasicError,
-// for the main loop's error trap, before anything of the design or the screen has changed.
+// restored, and becomes the design's own file, unchanged. Cancel leaves everything as it is. A file
+// that cannot be read throws its BasicError, for the main loop's error trap, before anything of the
+// design or the screen has changed.
 void OpenDesignAtStart(Context& context);
 
 }  // namespace gridlet

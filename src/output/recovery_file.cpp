@@ -1,6 +1,7 @@
 #include "output/recovery_file.h"
 
 #include <filesystem>
+#include <string_view>
 
 #include "output/design_file.h"
 #include "output/kept_sections.h"
@@ -15,7 +16,36 @@ bool IsAbsolute(const char* path) {
     return path != nullptr && path[0] == '/';
 }
 
+// Gridlet-recovered.GDL, or the name with "-N" before the extension.
+bool IsRecoveryName(std::string_view name) {
+    const std::string_view first = kRecoveryFileName;
+    const std::size_t dot = first.rfind('.');
+    const std::string_view stem = first.substr(0, dot), extension = first.substr(dot);
+    if (name == first) return true;
+    if (!name.starts_with(stem) || !name.ends_with(extension)) return false;
+    name = name.substr(stem.size(), name.size() - stem.size() - extension.size());
+    return name.size() > 1 && name[0] == '-' &&
+           name.find_first_not_of("0123456789", 1) == std::string_view::npos;
+}
+
 }  // namespace
+
+std::string NewestRecoveryFile(const std::string& folder) {
+    std::error_code error;
+    fs::path newest;
+    fs::file_time_type newestTime;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code entryError;
+        if (!IsRecoveryName(it->path().filename().string()) || !it->is_regular_file(entryError)) {
+            continue;
+        }
+        const fs::file_time_type time = it->last_write_time(entryError);
+        if (entryError || (!newest.empty() && time <= newestTime)) continue;
+        newest = it->path();
+        newestTime = time;
+    }
+    return newest.string();
+}
 
 std::vector<std::string> RecoveryFolders(const char* xdgStateHome, const char* home) {
     std::vector<std::string> folders{"."};

@@ -1,6 +1,6 @@
 #pragma once
 // Keeping a design when the program ends without the user's say: the terminal went away or the
-// program was told to stop.
+// program was told to stop; and finding it again at the next start.
 
 #include <string>
 #include <vector>
@@ -20,6 +20,10 @@ struct RecoveryResult {
     std::string path;   // where the design was kept; empty when it could not be
     std::string error;  // why the last place failed, when it could not be
 };
+
+// The recovery file in the folder written last (Gridlet-recovered.GDL or one of its numbered
+// names), as a path in the folder; empty when there is none.
+std::string NewestRecoveryFile(const std::string& folder);
 
 // Writes the design with the screen image as a design file, in one step, into the first of the
 // folders that takes it; a folder that does not exist is made. The file is kRecoveryFileName, or

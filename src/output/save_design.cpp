@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "dialogs/file_chooser.h"
+#include "model/saved_state.h"
 #include "output/design_file.h"
 #include "output/kept_sections.h"
 #include "platform/atomic_file.h"
@@ -67,7 +68,8 @@ bool Exists(const std::string& path) {
 // another file, which is replaced only when the user says so.
 std::optional<std::string> ChooseDesignName(Context& context) {
     for (;;) {
-        const std::string chosen = ChooseFile(context, FileMode::SaveDesign).path;
+        const std::string chosen =
+            ChooseFile(context, FileMode::SaveDesign, context.design.saved.path).path;
         if (chosen.empty()) return std::nullopt;
         const std::string path = WithDesignExtension(chosen);
         if (path == chosen || !Exists(path)) return path;
@@ -77,6 +79,47 @@ std::optional<std::string> ChooseDesignName(Context& context) {
             return path;
         }
     }
+}
+
+// From now on the design is the one in the file at path. A recovery file it was opened from has
+// done its work once the design is in a file of the user's.
+void BelongsTo(Design& design, const std::string& path) {
+    SavedState& saved = design.saved;
+    std::error_code error;
+    if (!saved.recoveredFrom.empty() &&
+        !std::filesystem::equivalent(saved.recoveredFrom, path, error)) {
+        std::filesystem::remove(saved.recoveredFrom, error);
+    }
+    saved.recoveredFrom.clear();
+    saved.path = path;
+    MarkSaved(design);
+}
+
+struct SaveOutcome {
+    bool written = false;
+    std::string notice;  // for row 46; empty when the user backed out
+};
+
+// Writes the design with the pass's screen as its image, to its own file or, with askName or
+// while it has none, to the one the user chooses.
+SaveOutcome Save(Context& context, bool askName) {
+    Design& design = context.design;
+    const SectionTable sections = SectionsToKeep(design);
+    context.screen.RestoreScreen(context.pass.snapshot);
+    std::string image;
+    context.screen.SaveScreen(image);
+    if (!AgreesToUnkept(context.console, UnkeptCharacters(sections))) return {};
+    const std::optional<std::string> path =
+        askName || design.saved.path.empty() ? ChooseDesignName(context) : design.saved.path;
+    if (!path) return {};
+    const std::string name = std::filesystem::path(*path).filename().string();
+    try {
+        WriteFileAtomically(*path, EncodeDesignFile(image, sections));
+    } catch (const FileError& error) {
+        return {false, " Not saved: " + name + ": " + error.reason()};
+    }
+    BelongsTo(design, *path);
+    return {true, " Saved " + name};
 }
 
 }  // namespace
@@ -90,25 +133,20 @@ std::string WithDesignExtension(const std::string& name) {
 }
 
 bool SaveDesignOnExit(Context& context) {
-    const SectionTable sections = SectionsToKeep(context.design);
+    const Design& design = context.design;
+    const SaveOutcome outcome =
+        Save(context, design.saved.path.empty() || HasUnsavedChanges(design));
+    if (outcome.written || outcome.notice.empty()) return outcome.written;
+    context.screen.PrintAt(kNoticeRow, 1, kNoticeForeground, kNoticeBackground,
+                           RowOfCells(outcome.notice, kScreenWidth));
+    context.console.Sleep(kNoticePause);
     context.screen.RestoreScreen(context.pass.snapshot);
-    std::string image;
-    context.screen.SaveScreen(image);
-    if (!AgreesToUnkept(context.console, UnkeptCharacters(sections))) return false;
-    const std::optional<std::string> path = ChooseDesignName(context);
-    if (!path) return false;
-    try {
-        WriteFileAtomically(*path, EncodeDesignFile(image, sections));
-    } catch (const FileError& error) {
-        const std::string name = std::filesystem::path(*path).filename().string();
-        context.screen.PrintAt(
-            kNoticeRow, 1, kNoticeForeground, kNoticeBackground,
-            RowOfCells(" Not saved: " + name + ": " + error.reason(), kScreenWidth));
-        context.console.Sleep(kNoticePause);
-        context.screen.RestoreScreen(context.pass.snapshot);
-        return false;
-    }
-    return true;
+    return false;
+}
+
+void SaveDesignNow(Context& context, SaveTarget target) {
+    const std::string notice = Save(context, target == SaveTarget::NewName).notice;
+    if (!notice.empty()) context.pass.hintRowNotice = RowOfCells(notice, kScreenWidth);
 }
 
 }  // namespace gridlet

@@ -91,7 +91,7 @@ constexpr KeySequence kKeySequences[] = {
     {"\x1b[D", kScanLeft}, {"\x1bOD", kScanLeft},    {"\x1b[H", kScanHome},
     {"\x1bOH", kScanHome}, {"\x1b[1~", kScanHome},   {"\x1b[7~", kScanHome},
     {"\x1b[F", kScanEnd},  {"\x1bOF", kScanEnd},     {"\x1b[4~", kScanEnd},
-    {"\x1b[8~", kScanEnd}, {"\x1b[3~", kScanDelete},
+    {"\x1b[8~", kScanEnd}, {"\x1b[3~", kScanDelete}, {"\x1b[24~", kScanF12},
 };
 
 std::optional<InputEvent> EscapeSequenceEvent(std::string_view sequence,

@@ -12,6 +12,7 @@ constexpr char kTabKey = 9;
 constexpr char kBackspaceKey = 8;
 constexpr char kSuspendKey = 26;  // Ctrl+Z
 constexpr char kRedoKey = 25;     // Ctrl+Y
+constexpr char kSaveKey = 19;     // Ctrl+S, which raw mode hands over rather than stopping output
 
 constexpr int kScanF1 = 59;
 constexpr int kScanHome = 71;
@@ -21,6 +22,7 @@ constexpr int kScanRight = 77;
 constexpr int kScanEnd = 79;
 constexpr int kScanDown = 80;
 constexpr int kScanDelete = 83;
+constexpr int kScanF12 = 134;
 
 // The command code of an extended key: its zero byte low, its scan code high.
 constexpr std::int16_t ExtendedKeyCode(int scanCode) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "design/window_command.h"
+#include "output/clipboard_route.h"
+#include "output/compose_program.h"
 #include "output/kept_sections.h"
 
 namespace gridlet {
@@ -17,7 +19,9 @@ TEST(DesignCode, IsWhatBuildGivesForTheStoredDesign) {
         "   GRAPHIC WINDOW \" Example for PBCC5 or PBwin9 \", 103, 115, 343, 603 TO hWin\r\n";
     const auto code = DesignCode(contents, false);
     ASSERT_TRUE(code);
-    EXPECT_EQ(code->substr(0, 25), "\r\n\r\n SUB GraficWin ()\r\n\r\n");
+    EXPECT_EQ(*code, ClipboardText(ComposeSections(design, CodeForm::GraphicWindow),
+                                   CodeForm::GraphicWindow))
+        << "the same code as Build of the design, without a line end added by keeping it";
     EXPECT_NE(code->find(window), std::string::npos);
     EXPECT_EQ(code->substr(code->size() - 10), " END SUB\r\n");
 

@@ -28,7 +28,7 @@ class DesignFilesFixture : public ConsoleFixture {
     bool RunMainLoop() { return gridlet::RunMainLoop(context); }
     // Start-up until the script runs out; the script starts with the key that dismisses the
     // opening screen.
-    void RunStartUp(const std::optional<DesignFileContents>& given = std::nullopt) {
+    void RunStartUp(const std::optional<GivenDesign>& given = std::nullopt) {
         gridlet::RunStartUp(context, given);
     }
 

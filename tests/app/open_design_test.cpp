@@ -108,7 +108,8 @@ TEST_F(OpenDesignTest, ANameOutOfAsciiOpens) {
 
 TEST_F(OpenDesignTest, ADesignGivenAtStartIsOpenedWithoutAsking) {
     Type(" ");
-    RunStartUp(ReadDesignFile(folder / "old.GDL"));
+    const std::string path = folder / "old.GDL";
+    RunStartUp(GivenDesign{path, ReadDesignFile(path)});
     EXPECT_FALSE(EverShown("Open a previous Window?"));
     EXPECT_TRUE(ScreenBytes() == image);
     EXPECT_EQ(design.boxCode, stored.boxCode);

@@ -137,6 +137,7 @@ TEST_F(SaveDesignTest, NamesAndFoldersOutOfAsciiAreWrittenAsTyped) {
     Type("y");
     EXPECT_TRUE(RunMainLoop());
     EXPECT_EQ(FilesHere(), "Z\xC3\xBCrich caf\xC3\xA9.GDL ");
+    design.saved = {};  // as in a new run, so that the chooser asks
 
     AskToSave();
     TypeLine("caf\xE9");

@@ -199,6 +199,17 @@ TEST_F(SelectAreaTest, UndoAndRedoKeys) {
     }
 }
 
+// Ctrl+S saves, F12 saves under a new name, with or without a window.
+TEST_F(SelectAreaTest, SaveKeys) {
+    for (const bool window : {false, true}) {
+        if (window) MakeWindow(5, 20, 20, 50);
+        backend.Script(KeyEvent(kSaveKey));
+        EXPECT_EQ(Select().request, AreaRequest::Save) << window;
+        backend.Script(ExtendedKeyEvent(kScanF12));
+        EXPECT_EQ(Select().request, AreaRequest::SaveAs) << window;
+    }
+}
+
 TEST_F(SelectAreaTest, StripClicksBeforeTheWindowAreIgnored) {
     Click(11, 5);   // left strip Rectang
     Click(35, 85);  // CodView needs the window
@@ -236,6 +247,15 @@ TEST_F(SelectAreaTest, PromptBeforeTheWindowBlankRowAfter) {
     }
     EXPECT_EQ(RowText(46), std::string(90, ' '));
     EXPECT_EQ(AttrAt(46, 90), 0x70);
+}
+
+// A notice left for the hint row shows in place of the prompt before the window, once.
+TEST_F(SelectAreaTest, ANoticeTakesThePromptOfOnePhase) {
+    pass.hintRowNotice = " Saved one.GDL";
+    EXPECT_THROW(Select().outcome, ScriptExhausted);
+    EXPECT_EQ(RowText(46), " Saved one.GDL" + std::string(76, ' '));
+    EXPECT_THROW(Select().outcome, ScriptExhausted);
+    EXPECT_EQ(RowText(46).substr(0, 24), " Select an area for a Gr");
 }
 
 // A notice left for the hint row shows in place of the blank row, once.

@@ -141,6 +141,20 @@ TEST_F(FileChooserTest, SavingOverAFileAsksFirst) {
     EXPECT_EQ(backend.Pending(), 0u);
 }
 
+// Saving again starts at the design's own file: its folder listed, its name ready to accept.
+TEST_F(FileChooserTest, AStartPathOpensItsFolderWithItsName) {
+    backend.Script(KeyEvent('\r'));
+    EXPECT_THROW(ChooseFile(context, FileMode::SaveDesign, InFolder("sub/inner.gdl")),
+                 ScriptExhausted);
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"../", "inner.gdl"}));
+    EXPECT_TRUE(ShownAnywhere("inner.gdl already exists."));
+
+    backend.Script(KeyEvent('\r'));
+    backend.Script(KeyEvent('y'));
+    EXPECT_EQ(ChooseFile(context, FileMode::SaveDesign, "sub/inner.gdl").path,
+              InFolder("sub/inner.gdl"));
+}
+
 TEST_F(FileChooserTest, SavingANewFileAsksToCreateIt) {
     TypeLine("new.gdl");
     EXPECT_THROW(ChooseFile(context, FileMode::SaveDesign), ScriptExhausted);

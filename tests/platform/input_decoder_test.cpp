@@ -112,8 +112,9 @@ TEST(InputDecoder, TypedCharactersBecomeTheirWindows1252Byte) {
     });
 }
 
-TEST(InputDecoder, F1InEveryFormAndTheArrows) {
+TEST(InputDecoder, F1InEveryFormF12AndTheArrows) {
     ExpectDecodes({
+        {"\x1b[24~", {ExtendedKeyEvent(kScanF12)}},
         {"\x1bOP", {ExtendedKeyEvent(kScanF1)}},
         {"\x1b[11~", {ExtendedKeyEvent(kScanF1)}},
         {"\x1b[[A", {ExtendedKeyEvent(kScanF1)}},

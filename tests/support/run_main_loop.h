@@ -21,8 +21,7 @@ inline bool RunMainLoop(Context& context) {
 }
 
 // Runs start-up until the script runs out.
-inline void RunStartUp(Context& context,
-                       const std::optional<DesignFileContents>& given = std::nullopt) {
+inline void RunStartUp(Context& context, const std::optional<GivenDesign>& given = std::nullopt) {
     MainLoop loop(context);
     try {
         StartUp(context, loop, given);
