@@ -33,6 +33,9 @@ constexpr std::string_view kInputModesOn = "\x1b[?1003h\x1b[?1006h\x1b[?2004h";
 constexpr std::string_view kInputModesOff = "\x1b[?2004l\x1b[?1006l\x1b[?1003l";
 constexpr std::string_view kResetColours = "\x1b[0m";
 constexpr std::string_view kShowCursor = "\x1b[?25h";
+// The xterm window operations that keep the terminal's own title and bring it back on leaving.
+constexpr std::string_view kPushTitle = "\x1b[22;0t";
+constexpr std::string_view kPopTitle = "\x1b[23;0t";
 
 // The xterm window operation that asks for a size in characters.
 std::string SizeRequest(int columns, int rows) {
@@ -82,9 +85,11 @@ TtyBackend::TtyBackend(int inFd, int outFd) : inFd_(inFd), outFd_(outFd) {
         columns_ > 0 && rows_ > 0 && (columns_ != kScreenWidth || rows_ != kScreenHeight);
     const std::string sizeRequest = askForSize ? SizeRequest(kScreenWidth, kScreenHeight) : "";
     const std::string sizeBack = askForSize ? SizeRequest(columns_, rows_) : "";
-    enterBytes_ = description.enterAlternate + std::string(kInputModesOn) + sizeRequest;
+    enterBytes_ = description.enterAlternate + std::string(kInputModesOn) + sizeRequest +
+                  std::string(kPushTitle);
     restoreBytes_ = std::string(kInputModesOff) + std::string(kResetColours) +
-                    std::string(kShowCursor) + description.leaveAlternate + sizeBack;
+                    std::string(kShowCursor) + description.leaveAlternate + sizeBack +
+                    std::string(kPopTitle);
     TakeTerminal();
 }
 
@@ -97,7 +102,7 @@ void TtyBackend::TakeTerminal() {
     cfmakeraw(&raw);  // no echo, no line editing, no signals from keys
     ArmTerminalRestore(inFd_, outFd_, TerminalModes{original_, raw, enterBytes_, restoreBytes_});
     tcsetattr(inFd_, TCSANOW, &raw);
-    Write(enterBytes_);
+    Write(enterBytes_ + titleBytes_);
     shown_.reset();
 }
 
@@ -308,6 +313,7 @@ void TtyBackend::SetTitle(const std::string& title) {
     }
     bytes += '\a';
     Write(bytes);
+    titleBytes_ = std::move(bytes);
 }
 
 void TtyBackend::Beep() {

@@ -79,6 +79,7 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     std::string f1Key_;
     std::string enterBytes_;
     std::string restoreBytes_;
+    std::string titleBytes_;  // the title set last, set again when the terminal is taken back
     SignalPipe resizeSignal_{SIGWINCH};
     JobControl jobControl_;
     StopRequest stopRequest_;

@@ -1,8 +1,12 @@
 // A design with every kind of object, saved on the way out and opened in a fresh start: the same
 // screen, the same code, and new objects go on from there.
 
+#include <functional>
+
+#include "app/design_code.h"
 #include "app/design_files_fixture.h"
 #include "output/design_file.h"
+#include "output/open_design.h"
 #include "support/bmp_file.h"
 
 namespace gridlet {
@@ -61,6 +65,21 @@ class DesignRoundTripTest : public DesignFilesFixture {
         Click(32, 5);  // BmpStrh
         TypeLine("pic.bmp");
     }
+    // The program as a new run has it, with the main screen painted.
+    void Restart() {
+        design = Design{};
+        pass = PassState{};
+        console.ClearScreen();
+        PaintMainScreen(screen);
+    }
+    // Opens the file as `gridlet NAME` does and saves it again at once with Ctrl+S.
+    void OpenAndSave(const std::string& name) {
+        Restart();
+        Type(" ");
+        RunStartUp(GivenDesign{folder / name, ReadDesignFile(folder / name)});
+        Type("\x13");
+        RunMainLoop();
+    }
     std::string Build() {
         clipboard.text.clear();
         Click(44, 5);
@@ -108,6 +127,68 @@ TEST_F(DesignRoundTripTest, ASavedDesignOpensToTheSameScreenAndCode) {
     Click(11, 5);  // Rectang
     EXPECT_NE(Build().find("' [[  " + std::to_string(lastObject + 1) + "  ]]"), std::string::npos)
         << "a new object goes on from the stored object number";
+}
+
+// Opening a design and saving it again without a change writes the same bytes, and the code of
+// --code stays the same.
+TEST_F(DesignRoundTripTest, OpeningAndSavingAgainWritesTheSameFile) {
+    WriteBmp(folder.path / "pic.bmp", 200, 50);
+    const struct {
+        const char* name;
+        std::function<void()> make;
+    } designs[] = {
+        {"empty", [] {}},
+        {"every kind",
+         [this] {
+             PlaceEveryKind();
+             RunMainLoop();
+         }},
+        {"texts with quotes and commas",
+         [this] {
+             MakeWindow();
+             RunMainLoop();
+             design.globalDecls = "  GLOBAL sName AS STRING\r\n  GLOBAL sTwo AS STRING\r\n";
+             design.doStringBody = "   GRAPHIC SET POS ( 50,  60)\r\n   GRAPHIC PRINT sName\r\n";
+             design.textCode = "   GRAPHIC PRINT \"Say \"\"hi\"\", then, go\"\r\n\r\n";
+             design.mainAssignments = "    sName = \"a, \"\"b\"\"\"\r\n    sTwo = \",\"\r\n";
+         }},
+    };
+    for (const auto& d : designs) {
+        SCOPED_TRACE(d.name);
+        Restart();
+        d.make();
+        Type("\x13");
+        TypeLine("d");
+        Type("y");
+        RunMainLoop();
+        const std::string saved = folder.Read("d.GDL");
+        ASSERT_NE(saved, "");
+        const std::optional<std::string> code = DesignCode(ReadDesignFile(folder / "d.GDL"), false);
+
+        OpenAndSave("d.GDL");
+        EXPECT_TRUE(folder.Read("d.GDL") == saved);
+        EXPECT_EQ(DesignCode(ReadDesignFile(folder / "d.GDL"), false), code);
+        std::filesystem::remove(folder.path / "d.GDL");
+    }
+}
+
+// A file of an earlier version holds a line end in its globals for every time it was opened and
+// saved: it opens, and its first save writes it as a design saved once.
+TEST_F(DesignRoundTripTest, AFileWithTheLineEndsOfEarlierCyclesIsSavedInTheCalmForm) {
+    MakeWindow();
+    RunMainLoop();
+    design.globalDecls = "  GLOBAL sName AS STRING\r\n";
+    Type("\x13");
+    TypeLine("d");
+    Type("y");
+    RunMainLoop();
+    const std::string calm = folder.Read("d.GDL");
+    DesignFileContents older = DecodeDesignFile(calm);
+    older.sections[Section::GlobalDecls] += "\r\n\r\n\r\n";
+    folder.Write("d.GDL", EncodeDesignFile(older.screenImage, older.sections));
+
+    OpenAndSave("d.GDL");
+    EXPECT_TRUE(folder.Read("d.GDL") == calm);
 }
 
 }  // namespace

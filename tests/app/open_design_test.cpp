@@ -1,7 +1,10 @@
 #include "output/open_design.h"
 
+#include <chrono>
+
 #include "app/design_files_fixture.h"
 #include "design/window_command.h"
+#include "model/saved_state.h"
 #include "output/kept_sections.h"
 #include "support/place_object.h"
 
@@ -113,6 +116,66 @@ TEST_F(OpenDesignTest, ADesignGivenAtStartIsOpenedWithoutAsking) {
     EXPECT_FALSE(EverShown("Open a previous Window?"));
     EXPECT_TRUE(ScreenBytes() == image);
     EXPECT_EQ(design.boxCode, stored.boxCode);
+}
+
+// A name given that is not there yet starts an empty design that Ctrl+S saves under it, without
+// the chooser.
+TEST_F(OpenDesignTest, AMissingFileGivenIsANewDesignForThatName) {
+    Type(" ");
+    RunStartUp(GivenDesign{folder / "new.GDL", std::nullopt});
+    EXPECT_FALSE(EverShown("Open a previous Window?"));
+    EXPECT_TRUE(ScreenBytes() == mainScreen);
+    EXPECT_FALSE(RunMainLoop());
+    EXPECT_EQ(RowText(46).substr(0, 62),
+              " new.GDL does not exist yet: a new design, which Ctrl+S saves ");
+    MakeWindow();
+    Type("\x13");
+    EXPECT_FALSE(RunMainLoop());
+    EXPECT_FALSE(EverShown("Save Window   (*.GDL)"));
+    EXPECT_TRUE(folder.Read("new.GDL") == EncodeDesignFile(pass.snapshot, SectionsToKeep(design)));
+}
+
+class RecoveryOfferTest : public OpenDesignTest {
+  protected:
+    void SetUp() override {
+        OpenDesignTest::SetUp();
+        const std::string bytes = folder.Read("old.GDL");
+        folder.Write("Gridlet-recovered.GDL", "not a design");
+        folder.Write("Gridlet-recovered-2.GDL", bytes);
+        folder.Write("Gridlet-recovered-x.GDL", "not one of them");
+        const auto now = std::filesystem::file_time_type::clock::now();
+        std::filesystem::last_write_time(folder / "Gridlet-recovered.GDL",
+                                         now - std::chrono::hours(1));
+        std::filesystem::last_write_time(folder / "Gridlet-recovered-x.GDL", now);
+    }
+};
+
+// The newest recovery file is named and opened on Yes; it stays until the design is saved in a
+// file of the user's.
+TEST_F(RecoveryOfferTest, YesOpensTheNewestUntilTheDesignIsSavedElsewhere) {
+    Type(" y");
+    RunStartUp();
+    EXPECT_TRUE(EverShown("A design was kept when Gridlet was last stopped. Open it?"));
+    EXPECT_TRUE(EverShown("Gridlet-recovered-2.GDL"));
+    EXPECT_FALSE(EverShown("Open a previous Window?"));
+    EXPECT_TRUE(ScreenBytes() == image);
+    EXPECT_EQ(design.boxCode, stored.boxCode);
+    EXPECT_TRUE(HasUnsavedChanges(design)) << "in no file of the user's";
+
+    Type("\x13");
+    TypeLine("mine");
+    Type("y");
+    EXPECT_FALSE(RunMainLoop());
+    EXPECT_EQ(FilesHere(), "Gridlet-recovered-x.GDL Gridlet-recovered.GDL mine.GDL old.GDL ");
+}
+
+TEST_F(RecoveryOfferTest, NoGoesOnToTheOpenQuestion) {
+    Type(" nn");
+    RunStartUp();
+    EXPECT_TRUE(EverShown("Gridlet-recovered-2.GDL"));
+    EXPECT_TRUE(EverShown("Open a previous Window?"));
+    EXPECT_TRUE(ScreenBytes() == mainScreen);
+    EXPECT_EQ(design.windowExists, 0);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/design_files_fixture.h"
+#include "model/saved_state.h"
 #include "output/design_file.h"
 #include "output/kept_sections.h"
 #include "support/refusing_folder.h"
@@ -153,6 +154,94 @@ TEST_F(SaveDesignTest, NamesAndFoldersOutOfAsciiAreWrittenAsTyped) {
     EXPECT_TRUE(RunMainLoop());
     EXPECT_TRUE(folder.Read("Z\xC3\xBCrich/mine.GDL") ==
                 EncodeDesignFile(ScreenBytes(), SectionsToKeep(design)));
+}
+
+constexpr char kCtrlS[] = "\x13";
+
+std::string HintRow(const std::string& text) {
+    return text + std::string(kScreenWidth - text.size(), ' ');
+}
+
+// Ctrl+S: the chooser the first time, then the design's own file without it; F12 asks for a new
+// name, starting at the design's own. Row 46 of the next pass says what was saved; the title
+// names the file, with " *" while it has changes not saved.
+TEST_F(SaveDesignTest, CtrlSSavesAtAnyTimeAndF12UnderANewName) {
+    MakeWindow();
+    Type(kCtrlS);
+    TypeLine("mine");
+    Type("y");  // "Create the file?"
+    EXPECT_FALSE(RunMainLoop());
+    ASSERT_EQ(FilesHere(), "mine.GDL ");
+    EXPECT_TRUE(folder.Read("mine.GDL") == EncodeDesignFile(pass.snapshot, SectionsToKeep(design)));
+    EXPECT_EQ(RowText(46), HintRow(" Saved mine.GDL"));
+    EXPECT_EQ(backend.titles.back(), "Gridlet - mine.GDL");
+
+    Click(10, 25);
+    Click(12, 30);
+    Click(11, 5);  // Rectang
+    const std::string before = folder.Read("mine.GDL");
+    EXPECT_FALSE(RunMainLoop());
+    EXPECT_EQ(backend.titles.back(), "Gridlet - mine.GDL *");
+    shownText.clear();
+    Type(kCtrlS);
+    EXPECT_FALSE(RunMainLoop());
+    EXPECT_FALSE(EverShown("Save Window   (*.GDL)"));
+    EXPECT_NE(design.boxCode, "");
+    EXPECT_TRUE(folder.Read("mine.GDL") != before);
+    EXPECT_TRUE(folder.Read("mine.GDL") == EncodeDesignFile(pass.snapshot, SectionsToKeep(design)));
+    EXPECT_EQ(backend.titles.back(), "Gridlet - mine.GDL");
+
+    backend.Script(ExtendedKeyEvent(kScanF12));
+    for (int i = 0; i < 8; ++i) backend.Script(KeyEvent(kBackspaceKey));  // "mine.GDL"
+    TypeLine("other");
+    Type("y");
+    EXPECT_FALSE(RunMainLoop());
+    EXPECT_TRUE(EverShown("Save Window   (*.GDL)"));
+    EXPECT_EQ(FilesHere(), "mine.GDL other.GDL ");
+    EXPECT_TRUE(folder.Read("other.GDL") ==
+                EncodeDesignFile(pass.snapshot, SectionsToKeep(design)));
+    EXPECT_EQ(RowText(46), HintRow(" Saved other.GDL"));
+    EXPECT_EQ(backend.titles.back(), "Gridlet - other.GDL");
+}
+
+// On the way out a design saved with no change since goes to its file again without the chooser;
+// one changed since gets the chooser, at its file's name.
+TEST_F(SaveDesignTest, LeavingAfterASaveWritesItsFileAndAsksOnlyAfterAChange) {
+    MakeWindow();
+    Type(kCtrlS);
+    TypeLine("mine");
+    Type("y");
+    EXPECT_FALSE(RunMainLoop());
+    folder.Write("mine.GDL", "stale");
+    shownText.clear();
+    AskToSave();
+    EXPECT_TRUE(RunMainLoop());
+    EXPECT_TRUE(EverShown(" Save this Window?"));
+    EXPECT_FALSE(EverShown("Save Window   (*.GDL)"));
+    EXPECT_TRUE(folder.Read("mine.GDL") == EncodeDesignFile(pass.snapshot, SectionsToKeep(design)));
+
+    Click(10, 25);
+    Click(12, 30);
+    Click(11, 5);  // Rectang
+    AskToSave();
+    backend.Script(KeyEvent(kEnterKey));  // the name the chooser starts with
+    Type("y");                            // "mine.GDL already exists."
+    EXPECT_TRUE(RunMainLoop());
+    EXPECT_TRUE(EverShown("mine.GDL already exists."));
+    EXPECT_TRUE(folder.Read("mine.GDL") == EncodeDesignFile(pass.snapshot, SectionsToKeep(design)));
+}
+
+// A Ctrl+S that fails says why on row 46 and leaves the design with its unsaved mark.
+TEST_F(SaveDesignTest, ACtrlSThatFailsSaysWhyAndKeepsTheUnsavedMark) {
+    std::filesystem::create_directories(folder.path / "mine.GDL" / "inside");
+    design.saved.path = folder / "mine.GDL";
+    MakeWindow();
+    Type(kCtrlS);
+    EXPECT_FALSE(RunMainLoop());
+    EXPECT_EQ(RowText(46), HintRow(std::string(" Not saved: mine.GDL: ") + std::strerror(EISDIR)));
+    EXPECT_TRUE(HasUnsavedChanges(design));
+    EXPECT_EQ(backend.titles.back(), "Gridlet - mine.GDL *");
+    EXPECT_EQ(design.windowExists, 1);
 }
 
 enum class Refusal { ReadOnly, Full, NameIsAFolder };

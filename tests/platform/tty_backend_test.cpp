@@ -238,14 +238,18 @@ TEST(TtyBackend, SuspendGivesTheTerminalBackAndResumeRepaintsEverything) {
     backend.Present(ScreenState{cells, 1, 1, false});
     ASSERT_TRUE(pty.WaitForOutput("S"));
 
+    backend.SetTitle("Gridlet - a.GDL");
     backend.Suspend();
     EXPECT_TRUE(pty.ModeRestored());
     ASSERT_TRUE(pty.WaitForOutput(kRestoreBytes));
+    EXPECT_TRUE(pty.WaitForOutput("\x1b[23;0t")) << "the terminal's own title back";
 
     const std::size_t mark = pty.OutputSize();
     backend.Resume();
     EXPECT_EQ(pty.Mode().c_lflag & (ECHO | ICANON), 0u);
     EXPECT_TRUE(pty.WaitForOutput(kInputModesOnBytes, mark));
+    EXPECT_TRUE(pty.WaitForOutput("\x1b[22;0t\x1b]0;Gridlet - a.GDL\a", mark))
+        << "the terminal's title kept, and the program's set again";
     EXPECT_TRUE(pty.WaitForOutput("S", mark));
 }
 
