@@ -38,8 +38,9 @@ constexpr Option kOptions[] = {
 constexpr std::string_view kAbout =
     "Gridlet designs a graphic window with the mouse, in a terminal of 90 x 46 cells, and\n"
     "writes the BASIC code that draws it. Without options it starts the designer; with a\n"
-    "design file (.GDL) it opens that design at start, without asking; after \"--\" a name\n"
-    "that starts with \"-\" is a file too.\n";
+    "design file (.GDL) it opens that design at start, without asking, or starts a new design\n"
+    "for that name when there is no such file yet; after \"--\" a name that starts with \"-\"\n"
+    "is a file too.\n";
 
 constexpr std::string_view kKeys =
     "Mouse and keys:\n"
@@ -49,6 +50,9 @@ constexpr std::string_view kKeys =
     "  Build                         put the code on the clipboard: a left click gives\n"
     "                                graphic-window code, a right click printer code (XPRINT)\n"
     "  Undo                          take back the newest object\n"
+    "  Ctrl+S                        save the design: to its file, or the first time to the\n"
+    "                                file named in the chooser\n"
+    "  F12                           save the design under a new name\n"
     "  pointer 3 columns leftwards   drop the first corner of a half-marked area\n"
     "  Esc                           the exit dialog, while no area is being marked\n"
     "  F1                            the help pages, while no area is being marked\n"
@@ -60,8 +64,8 @@ constexpr std::string_view kFiles =
     "  Gridlet-clipboard.bas  the code of a Build when no clipboard confirmed it\n"
     "  Testgui.bas            the program that Preview and CodView write\n"
     "  Testgui.png            the picture that Preview draws\n"
-    "  Gridlet-recovered.GDL  the design, kept when the terminal goes away\n"
-    "Designs (.GDL) are saved on leaving, in the folder chosen then, and offered at start.\n";
+    "  Gridlet-recovered.GDL  the design, kept when the terminal goes away, offered at start\n"
+    "Designs (.GDL) are saved by Ctrl+S, F12 and on leaving, and offered at start.\n";
 
 constexpr std::string_view kVersion = "gridlet " GRIDLET_VERSION "\n";
 

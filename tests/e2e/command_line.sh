@@ -47,9 +47,10 @@ run --render missing.bas missing.png
     fail "--render of a missing program says: $(cat err)"
 [[ ! -e missing.png ]] || fail "a picture was written for a missing program"
 # A design file whose name starts with "-" and holds escape sequences: it is a file, and its
-# name reaches the terminal with the sequences written out.
+# name reaches the terminal with the sequences written out when it holds no design.
+printf 'no design\r\n' >$'-\e]0;owned\a.GDL'
 run -- $'-\e]0;owned\a.GDL'
-((status == 1)) || fail "a missing design after -- ended with status $status"
+((status == 1)) || fail "a file that is no design after -- ended with status $status"
 grep -q $'[\e\a]' err && fail "a raw control character was written: $(cat -A err)"
 grep -qF -- '-\e]0;owned\a.GDL' err || fail "the name is not shown escaped: $(cat -A err)"
 

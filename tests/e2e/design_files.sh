@@ -97,10 +97,8 @@ wait_for_file "$recovered"
 run_in_pane
 wait_for "God Bless Everybody"
 key x
-wait_for "Open a previous Window?"
-key y
+wait_for "$kRecoveryQuestion"
 wait_for "Gridlet-recovered.GDL"
-key -l Gridlet-recovered.GDL
-key Enter
+key y
 wait_until "the recovered design did not come back" grid_is "$stored"
 echo "a design saved, opened, built and printed; kept when stopped and when hung up"

@@ -148,12 +148,19 @@ grid_only() {
     ((number > bottom))
 }
 
-# Past start-up: a key dismisses the opening screen and No answers "Open a previous Window?". The
-# hint row is the last the main screen paints; waiting for all of it leaves no row unread.
+# Past start-up: a key dismisses the opening screen and No answers "Open a previous Window?", and
+# before it the offer of a design kept by an earlier run, when the folder holds one. The hint row
+# is the last the main screen paints; waiting for all of it leaves no row unread.
+kRecoveryQuestion="A design was kept when Gridlet was last stopped. Open it?"
+asks_at_start() { shown "Open a previous Window?" || shown "$kRecoveryQuestion"; }
 reach_empty_grid() {
     wait_for "God Bless Everybody"
     key x
-    wait_for "Open a previous Window?"
+    wait_until "start-up asked nothing" asks_at_start
+    if shown "$kRecoveryQuestion"; then
+        key n
+        wait_for "Open a previous Window?"
+    fi
     key n
     wait_for " Select an area for a Graphic Window by clicking on its Top Left and Bottom Right corners"
 }
