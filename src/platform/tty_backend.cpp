@@ -208,10 +208,11 @@ void TtyBackend::WaitForRoom() {
 }
 
 // After a resize or a continue: terminals differ in what a resize keeps, and a continued program
-// finds the screen as the shell left it, so everything is painted again.
+// finds the screen and the title as the shell left them, so everything is shown again.
 void TtyBackend::PaintAnew() {
     ReadSize();
     shown_.reset();
+    Write(titleBytes_);
     if (TooSmall()) WaitForRoom();
     PaintChanges(kAllRows);
     Write(picture_);

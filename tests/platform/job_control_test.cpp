@@ -14,11 +14,13 @@ namespace gridlet {
 namespace {
 
 // A program on the pty in a process group of its own (with a parent outside it, so a stop is not
-// discarded) that shows a screen of '#', tells screenUp, and waits for input for ever.
+// discarded) that sets a title, shows a screen of '#', tells screenUp, and waits for input for
+// ever.
 std::unique_ptr<ChildProgram> StartWaitingProgram(Pty& pty, const StepPipe& screenUp) {
     return std::make_unique<ChildProgram>([&pty, &screenUp] {
         setpgid(0, 0);
         TtyBackend backend(pty.slave, pty.slave);
+        backend.SetTitle("Gridlet - a.GDL");
         PresentScreenOf(backend, '#');
         screenUp.Reached();
         for (;;) backend.NextInput(-1);
@@ -61,6 +63,8 @@ TEST(JobControl, AStopHandsTheTerminalBackAndAContinueTakesItAndRepaints) {
         EXPECT_TRUE(pty.WaitForOutput("\x1b[2J", beforeContinue));
         EXPECT_TRUE(pty.WaitForOutput(std::string(kScreenWidth, '#'), beforeContinue))
             << "the whole screen is painted again";
+        EXPECT_TRUE(pty.WaitForOutput("\x1b]0;Gridlet - a.GDL\a", beforeContinue))
+            << "the title set again";
         EXPECT_EQ(pty.Mode().c_lflag & (ECHO | ICANON), 0u) << "raw mode again";
     }
 }
