@@ -4,6 +4,7 @@
 
 #include "app/exit_command.h"
 #include "design/drawing_tools.h"
+#include "design/objects_panel.h"
 #include "design/select_area.h"
 #include "design/text_font.h"
 #include "design/tool_paint.h"
@@ -107,6 +108,9 @@ MainLoop::PassEnd MainLoop::ActOnRequest(const AreaResult& area) {
             break;
         case AreaRequest::Redo:
             Redo(context_);
+            break;
+        case AreaRequest::Objects:
+            ObjectsPanel(context_);
             break;
     }
     return PassEnd::Continue;

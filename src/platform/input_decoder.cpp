@@ -86,6 +86,7 @@ struct KeySequence {
 // The forms xterm, its kin and the Linux console send for the extended keys the program knows.
 constexpr KeySequence kKeySequences[] = {
     {"\x1bOP", kScanF1},   {"\x1b[11~", kScanF1},    {"\x1b[[A", kScanF1},
+    {"\x1bOR", kScanF3},   {"\x1b[13~", kScanF3},    {"\x1b[[C", kScanF3},
     {"\x1b[A", kScanUp},   {"\x1bOA", kScanUp},      {"\x1b[B", kScanDown},
     {"\x1bOB", kScanDown}, {"\x1b[C", kScanRight},   {"\x1bOC", kScanRight},
     {"\x1b[D", kScanLeft}, {"\x1bOD", kScanLeft},    {"\x1b[H", kScanHome},
