@@ -1,0 +1,281 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "all_images.h"
+#include "doubles/memory_backend.h"
+#include "doubles/memory_clipboard.h"
+#include "doubles/virtual_clock.h"
+#include "output/compose_program.h"
+#include "platform/input_events.h"
+#include "platform/keys.h"
+#include "support/run_main_loop.h"
+
+namespace gridlet {
+namespace {
+
+// Places on the screen the flows click.
+struct Place {
+    int row, col;
+};
+constexpr Place kWindowButton{35, 5};
+constexpr Place kPropertiesEdge{10, 40};
+constexpr Place kRedSwatch{13, 25};
+constexpr Place kChooserOk{28, 34};
+constexpr Place kPropertiesOk{25, 45};
+constexpr Place kMoveRight{16, 68};
+constexpr Place kMoveLeft{16, 16};
+constexpr Place kMoveStep5{16, 54};
+constexpr Place kMovePreview{10, 43};
+constexpr Place kMoveToBack{13, 66};
+constexpr Place kMoveAccept{22, 43};
+constexpr Place kRightRectangle{11, 86};
+constexpr Place kRightEllipse{14, 86};
+
+// A whole program on the in-memory console, run through its main loop as a user drives it.
+class Session {
+  public:
+    Session() {
+        PaintMainScreen(screen_);
+        // A Preview's picture closes at once.
+        context_.composeProgram = [this](Context& c, const OutputRequest& request) {
+            if (request.route == OutputRoute::Preview) backend_.ScriptFirst(KeyEvent(' '));
+            return ComposeProgram(c, request);
+        };
+        Click({2, 12});
+        Click({40, 79});
+        Click(kWindowButton);
+    }
+
+    void Click(Place at) {
+        backend_.Script(MoveEvent(at.row, at.col));
+        backend_.Script(PressEvent(at.row, at.col));
+    }
+    void Clicks(const std::vector<Place>& places) {
+        for (const Place& at : places) Click(at);
+    }
+    void Key(char key) { backend_.Script(KeyEvent(key)); }
+    void ExtendedKey(int scan) { backend_.Script(ExtendedKeyEvent(scan)); }
+    // Marks an area, then presses a tool's button.
+    void Area(const CellRect& area, Place tool) {
+        Clicks({{area.top, area.left}, {area.bottom, area.right}, tool});
+    }
+
+    // Runs what was scripted; the loop ends waiting for the next area.
+    void Run() {
+        EXPECT_FALSE(RunMainLoop(context_));
+        EXPECT_EQ(backend_.Pending(), 0u);
+    }
+
+    std::string Build() const {
+        return JoinSections(ComposeSections(design_, CodeForm::GraphicWindow), Section::MainCall);
+    }
+    std::string Screen() {
+        std::string bytes;
+        screen_.SaveScreen(bytes);
+        return bytes;
+    }
+    // Whether a screen shown since the watch began held the text.
+    void Watch(std::string text) {
+        watched_ = false;
+        backend_.onPresent = [this, text = std::move(text)](const ScreenState& shown) {
+            std::string chars;
+            for (const Cell& cell : shown.cells) chars += static_cast<char>(cell.ch);
+            watched_ = watched_ || chars.find(text) != std::string::npos;
+        };
+    }
+    bool Watched() const { return watched_; }
+    const Design& design() const { return design_; }
+
+  private:
+    MemoryBackend backend_;
+    VirtualClock clock_;
+    Console console_{backend_, clock_};
+    gridlet::Screen screen_{console_};
+    Design design_;
+    PassState pass_;
+    MemoryClipboard clipboard_;
+    ProgramEnvironment environment_;
+    Context context_{console_, screen_, design_, pass_, clipboard_, environment_, ComposeProgram};
+    bool watched_ = false;
+};
+
+// The Build text and screen of one moment of a session.
+struct Moment {
+    std::string build;
+    std::string screen;
+    std::vector<DesignObject> objects;
+};
+
+Moment Now(Session& session) {
+    return {session.Build(), session.Screen(), session.design().objects};
+}
+
+// The rows where two screens differ, each with its characters on both, for a failure's message.
+std::string DifferingRows(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return "screens of different sizes";
+    const std::size_t rowBytes = a.size() / kScreenHeight;
+    const std::size_t cellBytes = rowBytes / kScreenWidth;
+    std::string rows;
+    for (std::size_t row = 0; row < kScreenHeight; ++row) {
+        const std::size_t start = row * rowBytes;
+        if (a.compare(start, rowBytes, b, start, rowBytes) == 0) continue;
+        std::string left, right;
+        for (std::size_t cell = start; cell < start + rowBytes; cell += cellBytes) {
+            left += a[cell];
+            right += b[cell];
+        }
+        rows += "row " + std::to_string(row + 1) + ":\n" + left + "\n" + right + "\n";
+    }
+    return rows;
+}
+
+// How a kind is placed from the right strip (or the left one for a paint): the tool's button and
+// whether the move menu follows the properties menu.
+struct KindCase {
+    const char* name;
+    Place tool;
+    CellRect area;
+    Place companionTool;  // a second object of another kind, placed first
+    // The colours reach the code only as the move menu's Preview rebuilds it.
+    bool colourNeedsPreview;
+};
+
+void PrintTo(const KindCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+constexpr CellRect kCompanionArea{30, 50, 34, 60};
+
+class ObjectsPanelFlow : public ::testing::TestWithParam<KindCase> {
+  protected:
+    // The companion, then the object of the case: its edge red when asked, the move menu's
+    // shifts, Preview and To back as listed, then Accept.
+    void PlaceDirectly(Session& session, bool red, const std::vector<Place>& moveInputs) {
+        const KindCase& c = GetParam();
+        session.Area(kCompanionArea, c.companionTool);
+        session.Clicks({kPropertiesOk, kMoveAccept});
+        session.Area(c.area, c.tool);
+        if (red) session.Clicks({kPropertiesEdge, kRedSwatch, kChooserOk});
+        session.Click(kPropertiesOk);
+        session.Clicks(moveInputs);
+        session.Click(kMoveAccept);
+        session.Run();
+    }
+    Moment Direct(bool red, const std::vector<Place>& moveInputs) {
+        Session session;
+        PlaceDirectly(session, red, moveInputs);
+        return Now(session);
+    }
+    // The routines a kind adds stay when its object goes, as they do after Undo.
+    Moment CompanionAlone() {
+        Session session;
+        PlaceDirectly(session, false, {});
+        session.Key('u');
+        session.Run();
+        return Now(session);
+    }
+
+    // One panel action on the newest object, then Escape; undo takes it back to before, redo
+    // makes it again, and both equal the design placed directly.
+    template <typename Act>
+    void Step(const char* name, Act act, const Moment& direct) {
+        SCOPED_TRACE(name);
+        const Moment before = Now(edited);
+        edited.ExtendedKey(kScanF3);
+        act();
+        edited.Key(kEscKey);
+        edited.Run();
+        const Moment after = Now(edited);
+        EXPECT_FALSE(after.objects == before.objects) << "the step changed the design";
+        EXPECT_EQ(after.build, direct.build);
+        EXPECT_TRUE(after.screen == direct.screen) << "the screen of the design placed directly\n"
+                                                   << DifferingRows(after.screen, direct.screen);
+
+        edited.Key('u');
+        edited.Run();
+        EXPECT_EQ(edited.Build(), before.build) << "undone";
+        EXPECT_TRUE(edited.Screen() == before.screen)
+            << "undone\n"
+            << DifferingRows(edited.Screen(), before.screen);
+        edited.Key('r');
+        edited.Run();
+        EXPECT_EQ(edited.Build(), after.build) << "redone";
+        EXPECT_TRUE(edited.Screen() == after.screen) << "redone";
+    }
+
+    Session edited;
+};
+
+// Each change through the panel gives what placing the object with the changed values gives,
+// code and screen; each is undone and redone exactly.
+TEST_P(ObjectsPanelFlow, EveryChangeEqualsTheDesignPlacedDirectly) {
+    PlaceDirectly(edited, false, {});
+    ASSERT_EQ(edited.design().objects.size(), 2u);
+    const Moment moved = Direct(true, {kMoveRight, kMovePreview});
+
+    const Moment red =
+        GetParam().colourNeedsPreview ? Direct(true, {kMovePreview}) : Direct(true, {});
+    Step(
+        "edge colour",
+        [&] {
+            edited.Key('p');
+            edited.Clicks({kPropertiesEdge, kRedSwatch, kChooserOk, kPropertiesOk});
+        },
+        red);
+    Step(
+        "move",
+        [&] {
+            edited.Key('m');
+            edited.Clicks({kMoveRight, kMoveAccept});
+        },
+        moved);
+    Step(
+        "to back", [&] { edited.Key('b'); }, Direct(true, {kMoveRight, kMovePreview, kMoveToBack}));
+    Step(
+        "to front", [&] { edited.Key('f'); }, moved);
+    Step(
+        "delete", [&] { edited.ExtendedKey(kScanDelete); }, CompanionAlone());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, ObjectsPanelFlow,
+    ::testing::Values(KindCase{"Box", kRightRectangle, {5, 20, 10, 40}, kRightEllipse, false},
+                      KindCase{"Ellipse", kRightEllipse, {5, 20, 10, 40}, kRightRectangle, false},
+                      KindCase{"Polygon", {8, 86}, {5, 20, 10, 40}, kRightRectangle, false},
+                      KindCase{"Star", {5, 86}, {5, 20, 10, 40}, kRightRectangle, false},
+                      KindCase{"Line", {17, 86}, {5, 20, 10, 40}, kRightRectangle, true},
+                      KindCase{"Paint", {23, 5}, {8, 30, 8, 30}, kRightRectangle, false}),
+    [](const ::testing::TestParamInfo<KindCase>& tested) {
+        return std::string(tested.param.name);
+    });
+
+// The window's left edge is pixel 0 and the box starts 3 pixels inside it: five to the left would
+// take it out.
+TEST(ObjectsPanelMove, OutOfTheWindowIsRefusedWithAMessageAndChangesNothing) {
+    Session session;
+    session.Area({5, 12, 10, 20}, kRightRectangle);
+    session.Clicks({kPropertiesOk, kMoveAccept});
+    session.Run();
+    const Moment placed = Now(session);
+    ASSERT_EQ(placed.objects.size(), 1u);
+    ASSERT_EQ(placed.objects[0].values.x1, 3);
+
+    session.Watch("That would leave your Graphic Window.");
+    session.ExtendedKey(kScanF3);
+    session.Key('m');
+    session.Clicks({kMoveStep5, kMoveLeft, kMoveAccept});
+    session.Key(kEnterKey);  // the message's OK
+    session.Key(kEscKey);
+    session.Run();
+    EXPECT_TRUE(session.Watched());
+    EXPECT_EQ(session.Build(), placed.build);
+    EXPECT_TRUE(session.Screen() == placed.screen)
+        << DifferingRows(session.Screen(), placed.screen);
+    EXPECT_EQ(session.design().history.done.size(), 1u) << "only the placement to undo";
+}
+
+}  // namespace
+}  // namespace gridlet
