@@ -34,6 +34,29 @@ constexpr Place kMoveAccept{22, 43};
 constexpr Place kRightRectangle{11, 86};
 constexpr Place kRightEllipse{14, 86};
 
+// One user input: a click on a cell, a key, or an extended key by its scan code.
+struct Input {
+    enum class Type { Click, Key, Extended } type;
+    int row = 0;
+    int col = 0;
+};
+Input C(int row, int col) {
+    return {Input::Type::Click, row, col};
+}
+Input K(char key) {
+    return {Input::Type::Key, key, 0};
+}
+std::vector<Input> Typed(const std::string& keys) {
+    std::vector<Input> inputs;
+    for (char key : keys) inputs.push_back(K(key));
+    return inputs;
+}
+std::vector<Input> Join(std::vector<Input> a, const std::vector<Input>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+const Input kAltO{Input::Type::Extended, AltLetterScanCode('o'), 0};
+
 // A whole program on the in-memory console, run through its main loop as a user drives it.
 class Session {
   public:
@@ -57,6 +80,21 @@ class Session {
         for (const Place& at : places) Click(at);
     }
     void Key(char key) { backend_.Script(KeyEvent(key)); }
+    void Enter(const std::vector<Input>& inputs) {
+        for (const Input& input : inputs) {
+            switch (input.type) {
+                case Input::Type::Click:
+                    Click({input.row, input.col});
+                    break;
+                case Input::Type::Key:
+                    Key(static_cast<char>(input.row));
+                    break;
+                case Input::Type::Extended:
+                    ExtendedKey(input.row);
+                    break;
+            }
+        }
+    }
     void ExtendedKey(int scan) { backend_.Script(ExtendedKeyEvent(scan)); }
     // Marks an area, then presses a tool's button.
     void Area(const CellRect& area, Place tool) {
@@ -132,8 +170,8 @@ std::string DifferingRows(const std::string& a, const std::string& b) {
     return rows;
 }
 
-// How a kind is placed from the right strip (or the left one for a paint): the tool's button and
-// whether the move menu follows the properties menu.
+// How a kind is placed from the right strip (or the left one for a paint), its properties menu
+// followed by the move menu; what its tool asks around the menu, as placed first and as changed.
 struct KindCase {
     const char* name;
     Place tool;
@@ -141,7 +179,26 @@ struct KindCase {
     Place companionTool;  // a second object of another kind, placed first
     // The colours reach the code only as the move menu's Preview rebuilds it.
     bool colourNeedsPreview;
+    // Before the properties menu (the arc menu's angles, the font chooser) and after it (a text).
+    std::vector<Input> first, firstChanged;
+    std::vector<Input> then, thenChanged;
+    // What the panel's Properties asks around the properties menu for the change.
+    std::vector<Input> editFirst, editThen;
 };
+
+// A kind its tool asks nothing for but the properties menu.
+KindCase Plain(const char* name, Place tool, CellRect area, Place companionTool,
+               bool colourNeedsPreview) {
+    return {name, tool, area, companionTool, colourNeedsPreview, {}, {}, {}, {}, {}, {}};
+}
+
+// An arc or a pie: the arc menu's L-top and Bottom, changed to Right and Top.
+KindCase Angled(const char* name, Place tool) {
+    const std::vector<Input> first{C(10, 30), C(24, 47)};
+    const std::vector<Input> changed{C(16, 67), C(8, 47)};
+    return {name,    tool, {5, 20, 10, 40}, kRightRectangle, false, first, changed, {}, {},
+            changed, {}};
+}
 
 void PrintTo(const KindCase& c, std::ostream* out) {
     *out << c.name;
@@ -158,8 +215,10 @@ class ObjectsPanelFlow : public ::testing::TestWithParam<KindCase> {
         session.Area(kCompanionArea, c.companionTool);
         session.Clicks({kPropertiesOk, kMoveAccept});
         session.Area(c.area, c.tool);
+        session.Enter(red ? c.firstChanged : c.first);
         if (red) session.Clicks({kPropertiesEdge, kRedSwatch, kChooserOk});
         session.Click(kPropertiesOk);
+        session.Enter(red ? c.thenChanged : c.then);
         session.Clicks(moveInputs);
         session.Click(kMoveAccept);
         session.Run();
@@ -222,7 +281,9 @@ TEST_P(ObjectsPanelFlow, EveryChangeEqualsTheDesignPlacedDirectly) {
         "edge colour",
         [&] {
             edited.Key('p');
+            edited.Enter(GetParam().editFirst);
             edited.Clicks({kPropertiesEdge, kRedSwatch, kChooserOk, kPropertiesOk});
+            edited.Enter(GetParam().editThen);
         },
         red);
     Step(
@@ -242,12 +303,26 @@ TEST_P(ObjectsPanelFlow, EveryChangeEqualsTheDesignPlacedDirectly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, ObjectsPanelFlow,
-    ::testing::Values(KindCase{"Box", kRightRectangle, {5, 20, 10, 40}, kRightEllipse, false},
-                      KindCase{"Ellipse", kRightEllipse, {5, 20, 10, 40}, kRightRectangle, false},
-                      KindCase{"Polygon", {8, 86}, {5, 20, 10, 40}, kRightRectangle, false},
-                      KindCase{"Star", {5, 86}, {5, 20, 10, 40}, kRightRectangle, false},
-                      KindCase{"Line", {17, 86}, {5, 20, 10, 40}, kRightRectangle, true},
-                      KindCase{"Paint", {23, 5}, {8, 30, 8, 30}, kRightRectangle, false}),
+    ::testing::Values(
+        Plain("Box", kRightRectangle, {5, 20, 10, 40}, kRightEllipse, false),
+        Plain("Ellipse", kRightEllipse, {5, 20, 10, 40}, kRightRectangle, false),
+        Plain("Polygon", {8, 86}, {5, 20, 10, 40}, kRightRectangle, false),
+        Plain("Star", {5, 86}, {5, 20, 10, 40}, kRightRectangle, false),
+        Plain("Line", {17, 86}, {5, 20, 10, 40}, kRightRectangle, true),
+        Plain("Paint", {23, 5}, {8, 30, 8, 30}, kRightRectangle, false), Angled("Arc", {29, 86}),
+        Angled("Pie", {32, 86}),
+        // The font chooser taken as it opens; the text entry's words, and more of them.
+        KindCase{"Text",
+                 {2, 86},
+                 {5, 20, 7, 40},
+                 kRightRectangle,
+                 false,
+                 {K('\r')},
+                 {K('\r')},
+                 Join(Typed("Hello"), {kAltO}),
+                 Join(Typed("Hello big world"), {kAltO}),
+                 {K('\r')},
+                 Join(Typed(" big world"), {kAltO})}),
     [](const ::testing::TestParamInfo<KindCase>& tested) {
         return std::string(tested.param.name);
     });
