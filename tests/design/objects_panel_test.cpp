@@ -12,6 +12,7 @@
 #include "platform/input_events.h"
 #include "platform/keys.h"
 #include "support/run_main_loop.h"
+#include "support/working_folder.h"
 
 namespace gridlet {
 namespace {
@@ -265,6 +266,8 @@ class ObjectsPanelFlow : public ::testing::TestWithParam<KindCase> {
         EXPECT_TRUE(edited.Screen() == after.screen) << "redone";
     }
 
+    // The Previews write their program into the current folder.
+    WorkingFolder folder{"gridlet-panel-"};
     Session edited;
 };
 
