@@ -8,6 +8,7 @@
 #include "doubles/memory_backend.h"
 #include "doubles/memory_clipboard.h"
 #include "doubles/virtual_clock.h"
+#include "interact/dialog_kit.h"
 #include "output/compose_program.h"
 #include "platform/input_events.h"
 #include "platform/keys.h"
@@ -126,6 +127,13 @@ class Session {
         };
     }
     bool Watched() const { return watched_; }
+    std::uint8_t AttrAt(int row, int col) const { return console_.CellAt(row, col).attr; }
+    std::string RowText(int row) const {
+        std::string text;
+        for (int col = 1; col <= kScreenWidth; ++col)
+            text += static_cast<char>(console_.CellAt(row, col).ch);
+        return text;
+    }
     const Design& design() const { return design_; }
 
   private:
@@ -353,6 +361,42 @@ TEST(ObjectsPanelMove, OutOfTheWindowIsRefusedWithAMessageAndChangesNothing) {
     EXPECT_TRUE(session.Screen() == placed.screen)
         << DifferingRows(session.Screen(), placed.screen);
     EXPECT_EQ(session.design().history.done.size(), 1u) << "only the placement to undo";
+}
+
+// Three boxes over rows 5-10, 15-20 and 25-30, columns 20-40.
+void PlaceThreeBoxes(Session& session) {
+    for (int top : {5, 15, 25}) {
+        session.Area({top, 20, top + 5, 40}, kRightRectangle);
+        session.Clicks({kPropertiesOk, kMoveAccept});
+    }
+}
+
+// The panel opens at the top, over the first two boxes, as the newest box lies under its place
+// at the bottom; a click on the part of the second box's mark it leaves free selects that box,
+// and the panel goes to the bottom to show the whole mark.
+TEST(ObjectsPanelSelection, AClickOnAMarkSelectsItsObjectAndPicksOutTheMark) {
+    Session session;
+    PlaceThreeBoxes(session);
+    session.ExtendedKey(kScanF3);
+    session.Click({18, 30});
+    session.Run();
+    EXPECT_EQ(session.RowText(29).substr(0, 3), "\xC9\xCD\xCD") << "the panel at the bottom";
+    EXPECT_EQ(session.RowText(33).substr(0, 10), "\xBA   2  box")
+        << "the second box's row, selected";
+    EXPECT_EQ(session.AttrAt(33, 5), kFocusedFieldAttribute);
+    EXPECT_EQ(session.AttrAt(15, 20), 0x4F) << "its mark's corner in white on red";
+    EXPECT_EQ(session.AttrAt(25, 20), session.AttrAt(25, 21)) << "the newest box as it was";
+
+    Session deleting;
+    PlaceThreeBoxes(deleting);
+    deleting.ExtendedKey(kScanF3);
+    deleting.Click({18, 30});
+    deleting.Key('d');
+    deleting.Key(kEscKey);
+    deleting.Run();
+    std::vector<std::int32_t> numbers;
+    for (const DesignObject& object : deleting.design().objects) numbers.push_back(object.number);
+    EXPECT_EQ(numbers, (std::vector<std::int32_t>{1, 3}));
 }
 
 }  // namespace
