@@ -131,6 +131,9 @@ std::string ObjectRow(const DesignObject& object, std::size_t width) {
     row += Field(std::string(KindOf(object.kind).name), kKindWidth) + std::string(kGap);
     row += Field(Position(object), kPositionWidth) + std::string(kGap);
     std::string rest = ColourText(object);
+    // To front acts only on what was sent to the back, so the row says which those are.
+    if (object.destination == Destination::BackLayer)
+        rest = rest.empty() ? "at back" : "at back  " + rest;
     const std::size_t used = row.size() + rest.size() + (rest.empty() ? 0 : kGap.size());
     const std::string naming = Naming(object, width > used ? width - used : 0);
     if (!naming.empty()) rest += rest.empty() ? naming : std::string(kGap) + naming;

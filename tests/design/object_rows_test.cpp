@@ -34,6 +34,8 @@ TEST(ObjectRows, ShowTheNumberKindPointsColoursAndNaming) {
     printed.values.printed = true;
     DesignObject bitmap = Object(5, ObjectKind::StretchedBitmap);
     bitmap.values.bitmapPath = "pic.bmp";
+    DesignObject back = Object(9, ObjectKind::PaintReplace);
+    back.destination = Destination::BackLayer;
     DesignObject kept = Object(6, ObjectKind::Box);
     kept.keptAsWritten = true;
 
@@ -46,6 +48,7 @@ TEST(ObjectRows, ShowTheNumberKindPointsColoursAndNaming) {
          "   7  box              (26,50)-(95,96)          edge 255  fill %WHITE"},
         {Object(8, ObjectKind::PaintReplace), 80,
          "   8  paint replace    (26,50)                  fill %WHITE"},
+        {back, 80, "   9  paint replace    (26,50)                  at back  fill %WHITE"},
         {line, 80, "   3  line             (26,50)-(95,96)          edge 0"},
         {movedLine, 80, "   3  line             (26,50)-(95,96)          edge 255"},
         // Cut at a blank where there is one, else where the room ends.
