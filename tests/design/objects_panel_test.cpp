@@ -12,6 +12,7 @@
 #include "output/compose_program.h"
 #include "platform/input_events.h"
 #include "platform/keys.h"
+#include "support/bmp_file.h"
 #include "support/run_main_loop.h"
 #include "support/working_folder.h"
 
@@ -23,6 +24,7 @@ struct Place {
     int row, col;
 };
 constexpr Place kWindowButton{35, 5};
+constexpr Place kPropertiesFill{7, 40};
 constexpr Place kPropertiesEdge{10, 40};
 constexpr Place kRedSwatch{13, 25};
 constexpr Place kChooserOk{28, 34};
@@ -179,34 +181,50 @@ std::string DifferingRows(const std::string& a, const std::string& b) {
     return rows;
 }
 
-// How a kind is placed from the right strip (or the left one for a paint), its properties menu
-// followed by the move menu; what its tool asks around the menu, as placed first and as changed.
+// How a kind is placed, from the right strip where it has a button there: its properties menu,
+// with what its tool asks around it, as placed first and as changed, then the move menu.
 struct KindCase {
-    const char* name;
-    Place tool;
-    CellRect area;
-    Place companionTool;  // a second object of another kind, placed first
+    const char* name = "";
+    Place tool{};
+    CellRect area{5, 20, 10, 40};
+    Place companionTool = kRightRectangle;  // a second object of another kind, placed first
+    bool properties = true;                 // false: no properties menu, so no edit
+    bool moveMenu = true;                   // false: no move menu, so no move or reorder
+    Place colourButton = kPropertiesEdge;
     // The colours reach the code only as the move menu's Preview rebuilds it.
-    bool colourNeedsPreview;
-    // Before the properties menu (the arc menu's angles, the font chooser) and after it (a text).
+    bool colourNeedsPreview = false;
+    // Before the properties menu (the arc menu's angles, the font chooser, the bitmap file) and
+    // after it (a text).
     std::vector<Input> first, firstChanged;
     std::vector<Input> then, thenChanged;
     // What the panel's Properties asks around the properties menu for the change.
     std::vector<Input> editFirst, editThen;
 };
 
-// A kind its tool asks nothing for but the properties menu.
-KindCase Plain(const char* name, Place tool, CellRect area, Place companionTool,
-               bool colourNeedsPreview) {
-    return {name, tool, area, companionTool, colourNeedsPreview, {}, {}, {}, {}, {}, {}};
+KindCase Plain(const char* name, Place tool) {
+    KindCase c;
+    c.name = name;
+    c.tool = tool;
+    return c;
 }
 
 // An arc or a pie: the arc menu's L-top and Bottom, changed to Right and Top.
 KindCase Angled(const char* name, Place tool) {
-    const std::vector<Input> first{C(10, 30), C(24, 47)};
-    const std::vector<Input> changed{C(16, 67), C(8, 47)};
-    return {name,    tool, {5, 20, 10, 40}, kRightRectangle, false, first, changed, {}, {},
-            changed, {}};
+    KindCase c = Plain(name, tool);
+    c.first = {C(10, 30), C(24, 47)};
+    c.firstChanged = c.editFirst = {C(16, 67), C(8, 47)};
+    return c;
+}
+
+// The font chooser taken as it opens; the text entry's words, and more of them.
+KindCase Text() {
+    KindCase c = Plain("Text", {2, 86});
+    c.area = {5, 20, 7, 40};
+    c.first = c.firstChanged = c.editFirst = {K('\r')};
+    c.then = Join(Typed("Hello"), {kAltO});
+    c.thenChanged = Join(Typed("Hello big world"), {kAltO});
+    c.editThen = Join(Typed(" big world"), {kAltO});
+    return c;
 }
 
 void PrintTo(const KindCase& c, std::ostream* out) {
@@ -219,17 +237,21 @@ class ObjectsPanelFlow : public ::testing::TestWithParam<KindCase> {
   protected:
     // The companion, then the object of the case: its edge red when asked, the move menu's
     // shifts, Preview and To back as listed, then Accept.
+    void SetUp() override { WriteBmp(folder.path / "pic.bmp", 200, 50); }
+
     void PlaceDirectly(Session& session, bool red, const std::vector<Place>& moveInputs) {
         const KindCase& c = GetParam();
         session.Area(kCompanionArea, c.companionTool);
         session.Clicks({kPropertiesOk, kMoveAccept});
         session.Area(c.area, c.tool);
         session.Enter(red ? c.firstChanged : c.first);
-        if (red) session.Clicks({kPropertiesEdge, kRedSwatch, kChooserOk});
-        session.Click(kPropertiesOk);
+        if (red) session.Clicks({c.colourButton, kRedSwatch, kChooserOk});
+        if (c.properties) session.Click(kPropertiesOk);
         session.Enter(red ? c.thenChanged : c.then);
-        session.Clicks(moveInputs);
-        session.Click(kMoveAccept);
+        if (c.moveMenu) {
+            session.Clicks(moveInputs);
+            session.Click(kMoveAccept);
+        }
         session.Run();
     }
     Moment Direct(bool red, const std::vector<Place>& moveInputs) {
@@ -282,61 +304,84 @@ class ObjectsPanelFlow : public ::testing::TestWithParam<KindCase> {
 // Each change through the panel gives what placing the object with the changed values gives,
 // code and screen; each is undone and redone exactly.
 TEST_P(ObjectsPanelFlow, EveryChangeEqualsTheDesignPlacedDirectly) {
+    const KindCase& c = GetParam();
     PlaceDirectly(edited, false, {});
     ASSERT_EQ(edited.design().objects.size(), 2u);
-    const Moment moved = Direct(true, {kMoveRight, kMovePreview});
 
-    const Moment red =
-        GetParam().colourNeedsPreview ? Direct(true, {kMovePreview}) : Direct(true, {});
-    Step(
-        "edge colour",
-        [&] {
-            edited.Key('p');
-            edited.Enter(GetParam().editFirst);
-            edited.Clicks({kPropertiesEdge, kRedSwatch, kChooserOk, kPropertiesOk});
-            edited.Enter(GetParam().editThen);
-        },
-        red);
-    Step(
-        "move",
-        [&] {
-            edited.Key('m');
-            edited.Clicks({kMoveRight, kMoveAccept});
-        },
-        moved);
-    Step(
-        "to back", [&] { edited.Key('b'); }, Direct(true, {kMoveRight, kMovePreview, kMoveToBack}));
-    Step(
-        "to front", [&] { edited.Key('f'); }, moved);
+    if (c.properties) {
+        Step(
+            "colour",
+            [&] {
+                edited.Key('p');
+                edited.Enter(c.editFirst);
+                edited.Clicks({c.colourButton, kRedSwatch, kChooserOk, kPropertiesOk});
+                edited.Enter(c.editThen);
+            },
+            Direct(true,
+                   c.colourNeedsPreview ? std::vector<Place>{kMovePreview} : std::vector<Place>{}));
+    }
+    if (c.moveMenu) {
+        const Moment moved = Direct(c.properties, {kMoveRight, kMovePreview});
+        Step(
+            "move",
+            [&] {
+                edited.Key('m');
+                edited.Clicks({kMoveRight, kMoveAccept});
+            },
+            moved);
+        Step(
+            "to back", [&] { edited.Key('b'); },
+            Direct(c.properties, {kMoveRight, kMovePreview, kMoveToBack}));
+        Step(
+            "to front", [&] { edited.Key('f'); }, moved);
+    }
     Step(
         "delete", [&] { edited.ExtendedKey(kScanDelete); }, CompanionAlone());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, ObjectsPanelFlow,
-    ::testing::Values(
-        Plain("Box", kRightRectangle, {5, 20, 10, 40}, kRightEllipse, false),
-        Plain("Ellipse", kRightEllipse, {5, 20, 10, 40}, kRightRectangle, false),
-        Plain("Polygon", {8, 86}, {5, 20, 10, 40}, kRightRectangle, false),
-        Plain("Star", {5, 86}, {5, 20, 10, 40}, kRightRectangle, false),
-        Plain("Line", {17, 86}, {5, 20, 10, 40}, kRightRectangle, true),
-        Plain("Paint", {23, 5}, {8, 30, 8, 30}, kRightRectangle, false), Angled("Arc", {29, 86}),
-        Angled("Pie", {32, 86}),
-        // The font chooser taken as it opens; the text entry's words, and more of them.
-        KindCase{"Text",
-                 {2, 86},
-                 {5, 20, 7, 40},
-                 kRightRectangle,
-                 false,
-                 {K('\r')},
-                 {K('\r')},
-                 Join(Typed("Hello"), {kAltO}),
-                 Join(Typed("Hello big world"), {kAltO}),
-                 {K('\r')},
-                 Join(Typed(" big world"), {kAltO})}),
-    [](const ::testing::TestParamInfo<KindCase>& tested) {
-        return std::string(tested.param.name);
-    });
+KindCase Box() {
+    KindCase c = Plain("Box", kRightRectangle);
+    c.companionTool = kRightEllipse;
+    return c;
+}
+
+KindCase Line() {
+    KindCase c = Plain("Line", {17, 86});
+    c.colourNeedsPreview = true;
+    return c;
+}
+
+// Both paints from the left strip, on one cell; paint replace has no move menu and only a fill.
+KindCase Paint() {
+    KindCase c = Plain("Paint", {23, 5});
+    c.area = {8, 30, 8, 30};
+    return c;
+}
+
+KindCase PaintReplace() {
+    KindCase c = Plain("PaintReplace", {26, 5});
+    c.area = {8, 30, 8, 30};
+    c.moveMenu = false;
+    c.colourButton = kPropertiesFill;
+    return c;
+}
+
+// A bitmap at its own size, from the left strip: the file chooser, no properties.
+KindCase Bitmap() {
+    KindCase c = Plain("Bitmap", {29, 5});
+    c.properties = false;
+    c.first = c.firstChanged = Join(Typed("pic.bmp"), {K('\r')});
+    return c;
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ObjectsPanelFlow,
+                         ::testing::Values(Box(), Plain("Ellipse", kRightEllipse),
+                                           Plain("Polygon", {8, 86}), Plain("Star", {5, 86}),
+                                           Line(), Paint(), PaintReplace(), Angled("Arc", {29, 86}),
+                                           Angled("Pie", {32, 86}), Text(), Bitmap()),
+                         [](const ::testing::TestParamInfo<KindCase>& tested) {
+                             return std::string(tested.param.name);
+                         });
 
 // The window's left edge is pixel 0 and the box starts 3 pixels inside it: five to the left would
 // take it out.
