@@ -408,6 +408,12 @@ TEST(ObjectsPanelMove, OutOfTheWindowIsRefusedWithAMessageAndChangesNothing) {
     EXPECT_EQ(session.design().history.done.size(), 1u) << "only the placement to undo";
 }
 
+std::vector<std::int32_t> Numbers(const Design& design) {
+    std::vector<std::int32_t> numbers;
+    for (const DesignObject& object : design.objects) numbers.push_back(object.number);
+    return numbers;
+}
+
 // Three boxes over rows 5-10, 15-20 and 25-30, columns 20-40.
 void PlaceThreeBoxes(Session& session) {
     for (int top : {5, 15, 25}) {
@@ -439,9 +445,29 @@ TEST(ObjectsPanelSelection, AClickOnAMarkSelectsItsObjectAndPicksOutTheMark) {
     deleting.Key('d');
     deleting.Key(kEscKey);
     deleting.Run();
-    std::vector<std::int32_t> numbers;
-    for (const DesignObject& object : deleting.design().objects) numbers.push_back(object.number);
-    EXPECT_EQ(numbers, (std::vector<std::int32_t>{1, 3}));
+    EXPECT_EQ(Numbers(deleting.design()), (std::vector<std::int32_t>{1, 3}));
+}
+
+// u and r work inside the panel too, and its list follows them.
+TEST(ObjectsPanelSelection, UndoAndRedoInsideThePanel) {
+    Session session;
+    PlaceThreeBoxes(session);
+    session.ExtendedKey(kScanF3);
+    session.Key('d');  // the newest box
+    session.Key('u');
+    session.Run();
+    EXPECT_EQ(Numbers(session.design()), (std::vector<std::int32_t>{1, 2, 3}));
+    EXPECT_EQ(session.RowText(32).substr(0, 10), "\xBA   3  box") << "listed again, at the top";
+
+    Session redoing;
+    PlaceThreeBoxes(redoing);
+    redoing.ExtendedKey(kScanF3);
+    redoing.Key('d');
+    redoing.Key('u');
+    redoing.Key('r');
+    redoing.Key(kEscKey);
+    redoing.Run();
+    EXPECT_EQ(Numbers(redoing.design()), (std::vector<std::int32_t>{1, 2}));
 }
 
 }  // namespace
