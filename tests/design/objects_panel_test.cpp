@@ -460,10 +460,11 @@ TEST(ObjectsPanelSelection, AClickOnAMarkSelectsItsObjectAndPicksOutTheMark) {
     PlaceThreeBoxes(deleting);
     deleting.ExtendedKey(kScanF3);
     deleting.Click({18, 30});
-    deleting.Key('d');
-    deleting.Key(kEscKey);
+    deleting.Click({44, 60});  // Delete, with the panel at the bottom
+    deleting.Click({44, 72});  // Close
     deleting.Run();
     EXPECT_EQ(Numbers(deleting.design()), (std::vector<std::int32_t>{1, 3}));
+    EXPECT_EQ(deleting.RowText(44).find("[ Close ]"), std::string::npos) << "the panel closed";
 }
 
 // u and r work inside the panel too, and its list follows them.
