@@ -1,6 +1,6 @@
 #pragma once
-// Puts a part of the state back as it was when a scope ends, however it ends: the objects panel's
-// changes run between commands, and the next command starts from what the last one left.
+// Puts a part of the state back as it was when a scope ends, however it ends: what a menu's
+// Previews change for the while it runs, and the pass's values the objects panel's changes use.
 
 #include <utility>
 
@@ -13,6 +13,7 @@ class KeptOnExit {
     KeptOnExit(const KeptOnExit&) = delete;
     KeptOnExit& operator=(const KeptOnExit&) = delete;
     ~KeptOnExit() { part_ = std::move(kept_); }
+    const Part& Kept() const { return kept_; }
 
   private:
     Part& part_;
