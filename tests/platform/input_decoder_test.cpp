@@ -112,11 +112,14 @@ TEST(InputDecoder, TypedCharactersBecomeTheirWindows1252Byte) {
     });
 }
 
-TEST(InputDecoder, F1InEveryFormAndTheArrows) {
+TEST(InputDecoder, F1AndF3InEveryFormAndTheArrows) {
     ExpectDecodes({
         {"\x1bOP", {ExtendedKeyEvent(kScanF1)}},
         {"\x1b[11~", {ExtendedKeyEvent(kScanF1)}},
         {"\x1b[[A", {ExtendedKeyEvent(kScanF1)}},
+        {"\x1bOR", {ExtendedKeyEvent(kScanF3)}},
+        {"\x1b[13~", {ExtendedKeyEvent(kScanF3)}},
+        {"\x1b[[C", {ExtendedKeyEvent(kScanF3)}},
         {"\x1b[A\x1b[B\x1b[C\x1b[D",
          {ExtendedKeyEvent(kScanUp), ExtendedKeyEvent(kScanDown), ExtendedKeyEvent(kScanRight),
           ExtendedKeyEvent(kScanLeft)}},
