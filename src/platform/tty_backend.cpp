@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <csignal>
 #include <stdexcept>
+#include <variant>
 
 #include "platform/console.h"
 #include "platform/cp437.h"
@@ -40,12 +41,14 @@ std::string SizeRequest(int columns, int rows) {
 }
 
 bool IsSuspendKey(const InputEvent& event) {
-    return event.code == std::string(1, kSuspendKey);
+    const auto* key = std::get_if<KeyInput>(&event);
+    return key != nullptr && key->byte == kSuspendKey;
 }
 
-bool OnScreen(const InputEvent& event) {
-    return event.row >= 1 && event.row <= kScreenHeight && event.col >= 1 &&
-           event.col <= kScreenWidth;
+bool OffScreen(const InputEvent& event) {
+    const auto* mouse = std::get_if<MouseInput>(&event);
+    return mouse != nullptr && (mouse->row < 1 || mouse->row > kScreenHeight || mouse->col < 1 ||
+                                mouse->col > kScreenWidth);
 }
 
 // The handlers of a stop request and of a job-control stop give the terminal back and read away
@@ -287,7 +290,7 @@ void TtyBackend::ReadWaitingInput() {
 
 void TtyBackend::ReadInput() {
     for (InputEvent& event : decoder_.Feed(ReadAvailable())) {
-        if (IsMouseEvent(event.code) && !OnScreen(event)) continue;
+        if (OffScreen(event)) continue;
         // Raw mode hands the suspend key over as a byte; the continue repaints the screen.
         if (IsSuspendKey(event)) {
             jobControl_.StopAsTheSuspendKeyDoes();

@@ -7,6 +7,7 @@
 
 #include "platform/clock.h"
 #include "platform/console.h"
+#include "platform/input_description.h"
 #include "platform/input_events.h"
 #include "platform/pty_fixture.h"
 #include "platform/terminal_restore.h"
@@ -22,7 +23,17 @@ std::vector<Cell> Blank() {
 }
 
 std::string Code(const std::optional<InputEvent>& event) {
-    return event ? event->code : "(none)";
+    return event ? Describe(*event) : "(none)";
+}
+
+std::string Code(const InputEvent& event) {
+    return Describe(event);
+}
+
+// The pointer's cell of a mouse event; none for anything else.
+MouseInput Mouse(const std::optional<InputEvent>& event) {
+    const MouseInput* mouse = event ? std::get_if<MouseInput>(&*event) : nullptr;
+    return mouse ? *mouse : MouseInput{};
 }
 
 TEST(TtyBackend, TakesTheTerminalAndGivesItBackAsItWas) {
@@ -98,10 +109,10 @@ TEST(TtyBackend, DeliversKeysAndMouseReportsOnTheScreen) {
     Pty pty(100, 50);
     TtyBackend backend(pty.slave, pty.slave);
     pty.Send("\x1b[<0;5;3M\x1b[<35;95;3M\x1b[<35;5;48M\x03\x1bOP");
-    EXPECT_EQ(Code(backend.NextInput(1000)), PressEvent(3, 5).code);
+    EXPECT_EQ(Code(backend.NextInput(1000)), Code(PressEvent(3, 5)));
     const auto released = backend.NextInput(1000);  // reports off the 90 x 46 screen are dropped
     EXPECT_EQ(Code(released), "\x03") << "Ctrl+C is a key";
-    EXPECT_EQ(Code(backend.NextInput(1000)), ExtendedKeyEvent(kScanF1).code);
+    EXPECT_EQ(Code(backend.NextInput(1000)), Code(ExtendedKeyEvent(kScanF1)));
 }
 
 TEST(TtyBackend, ReportsThePointerCellOfMouseEvents) {
@@ -110,9 +121,9 @@ TEST(TtyBackend, ReportsThePointerCellOfMouseEvents) {
     pty.Send("\x1b[<35;90;46M");
     const auto event = backend.NextInput(1000);
     ASSERT_TRUE(event);
-    EXPECT_EQ(event->code, MoveEvent(46, 90).code);
-    EXPECT_EQ(event->row, 46);
-    EXPECT_EQ(event->col, 90);
+    EXPECT_EQ(Code(event), Code(MoveEvent(46, 90)));
+    EXPECT_EQ(Mouse(event).row, 46);
+    EXPECT_EQ(Mouse(event).col, 90);
 }
 
 // A fast pointer over a slow link: the reports pile up faster than the program acts on them. A
@@ -129,10 +140,10 @@ TEST(TtyBackend, ABurstOfMotionIsDeliveredAtItsLatestMove) {
 
     const auto move = backend.NextInput(1000);
     ASSERT_TRUE(move);
-    EXPECT_EQ(move->code, MoveEvent(1 + (kReports - 1) % 7, 1 + (kReports - 1) % 9).code);
-    EXPECT_EQ(move->row, 1 + (kReports - 1) % 7);
-    EXPECT_EQ(move->col, 1 + (kReports - 1) % 9);
-    EXPECT_EQ(Code(backend.NextInput(1000)), PressEvent(4, 3).code) << "one move, then the press";
+    EXPECT_EQ(Code(move), Code(MoveEvent(1 + (kReports - 1) % 7, 1 + (kReports - 1) % 9)));
+    EXPECT_EQ(Mouse(move).row, 1 + (kReports - 1) % 7);
+    EXPECT_EQ(Mouse(move).col, 1 + (kReports - 1) % 9);
+    EXPECT_EQ(Code(backend.NextInput(1000)), Code(PressEvent(4, 3))) << "one move, then the press";
 }
 
 TEST(TtyBackend, WaitsNoLongerThanItsTimeout) {
@@ -154,7 +165,7 @@ TEST(TtyBackend, ALoneEscIsTheEscKeyAfterAShortQuietTime) {
     EXPECT_GE(steady_clock::now() - sent, milliseconds(20));
 
     pty.Send("\x1b[A");
-    EXPECT_EQ(Code(backend.NextInput(2000)), ExtendedKeyEvent(kScanUp).code);
+    EXPECT_EQ(Code(backend.NextInput(2000)), Code(ExtendedKeyEvent(kScanUp)));
     EXPECT_FALSE(backend.NextInput(60)) << "no Esc left over from the sequence";
 }
 
