@@ -1,6 +1,7 @@
 #include "platform/tty_backend.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <future>
@@ -223,6 +224,49 @@ TEST(TtyBackend, QOrCtrlCAtTheSizeNoticeEndsTheProgramWithTheTerminalRestored) {
         EXPECT_TRUE(pty.WaitForOutput(kRestoreBytes, pty.Output().find("quits")));
         EXPECT_TRUE(pty.ModeRestored());
     }
+}
+
+// A wait that fails is an error for the error trap; one that fails again before any wait has
+// worked would fail for ever, so it ends the session with the terminal given back. A file limit
+// below the four descriptors of a wait makes poll fail.
+TEST(TtyBackend, AWaitThatKeepsFailingEndsTheSession) {
+    Pty pty(90, 46);
+    ChildProgram program([&pty] {
+        TtyBackend backend(pty.slave, pty.slave);
+        rlimit files{};
+        getrlimit(RLIMIT_NOFILE, &files);
+        const rlim_t usual = files.rlim_cur;
+        auto limitFiles = [&files](rlim_t limit) {
+            files.rlim_cur = limit;
+            setrlimit(RLIMIT_NOFILE, &files);
+        };
+        auto failsAsAnError = [&backend] {
+            try {
+                backend.NextInput(0);
+            } catch (const std::runtime_error& error) {
+                return std::string(error.what()).starts_with("waiting for terminal input failed");
+            }
+            return false;
+        };
+        limitFiles(3);
+        if (!failsAsAnError()) _exit(60);
+        limitFiles(usual);
+        backend.NextInput(0);
+        limitFiles(3);
+        if (!failsAsAnError()) _exit(61);  // the wait between cleared the first failure
+        try {
+            backend.NextInput(0);
+        } catch (const SessionEnd& end) {
+            const bool says = end.message.starts_with("waiting for terminal input failed: ");
+            _exit(end.signal == 0 && end.exitStatus == 1 && says ? 50 : 62);
+        }
+        _exit(63);
+    });
+    const auto status = program.WaitForEnd(pty);
+    ASSERT_TRUE(status) << "the program did not end";
+    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 50) << *status;
+    EXPECT_TRUE(pty.WaitForOutput(kRestoreAndLeaveBytes));
+    EXPECT_TRUE(pty.ModeRestored());
 }
 
 TEST(TtyBackend, PresentOnATooSmallTerminalWaitsForRoom) {
