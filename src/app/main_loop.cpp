@@ -173,8 +173,8 @@ void MainLoop::RunToolCommand(std::int16_t command) {
     }
 }
 
-// Any other error's text stands for the pause only: with no snapshot to restore (start-up's
-// opening of a design), the row is put back as it was.
+// An error's own text stands for the pause only: with no snapshot to restore (start-up's opening
+// of a design), the row is put back as it was. Error 70's text is left as it always was.
 void MainLoop::ErrorTrap(int errorNumber, const std::string& text) {
     Console& console = context_.console;
     Screen& screen = context_.screen;

@@ -269,6 +269,30 @@ TEST(TtyBackend, AWaitThatKeepsFailingEndsTheSession) {
     EXPECT_TRUE(pty.ModeRestored());
 }
 
+// The size notice covers the row that would show the failure, so there one failure ends it.
+TEST(TtyBackend, AWaitAtTheSizeNoticeThatFailsEndsTheSession) {
+    Pty pty(60, 20);
+    ChildProgram program([&pty] {
+        TtyBackend backend(pty.slave, pty.slave);
+        rlimit files{};
+        getrlimit(RLIMIT_NOFILE, &files);
+        files.rlim_cur = 3;
+        setrlimit(RLIMIT_NOFILE, &files);
+        try {
+            backend.Present(ScreenState{Blank(), 1, 1, false});
+        } catch (const SessionEnd& end) {
+            const bool says = end.message.starts_with("waiting for terminal input failed: ");
+            _exit(end.signal == 0 && end.exitStatus == 1 && says ? 50 : 60);
+        }
+        _exit(61);
+    });
+    const auto status = program.WaitForEnd(pty);
+    ASSERT_TRUE(status) << "the program did not end";
+    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 50) << *status;
+    EXPECT_TRUE(pty.WaitForOutput(kRestoreBytes, pty.Output().find("quits")));
+    EXPECT_TRUE(pty.ModeRestored());
+}
+
 TEST(TtyBackend, PresentOnATooSmallTerminalWaitsForRoom) {
     Pty pty(60, 20);
     TtyBackend backend(pty.slave, pty.slave);
