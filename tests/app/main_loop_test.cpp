@@ -241,6 +241,33 @@ TEST_F(MainLoopTest, AFaultOfTheProgramIsKeptOrStopsTheProgram) {
     EXPECT_DEATH(stopping.Run(), "gridlet: a fault in the program: the area has no corners");
 }
 
+// Undo takes the box back and Shift with Undo places it again, code and grid mark.
+TEST_F(MainLoopTest, ShiftWithUndoRedoes) {
+    Click(5, 20);
+    Click(30, 70);
+    Click(35, 5);  // Window
+    Click(8, 25);
+    Click(15, 40);
+    Click(11, 5);  // Rectang
+    EXPECT_FALSE(RunUntilScriptEnds());
+    ASSERT_EQ(design.objects.size(), 1u);
+    const std::string boxCode = design.boxCode;
+    ASSERT_NE(boxCode, "");
+    const std::string withBox = ScreenBytes();
+
+    Click(41, 85);  // Undo
+    EXPECT_FALSE(RunUntilScriptEnds());
+    EXPECT_TRUE(design.objects.empty());
+    EXPECT_EQ(design.boxCode, "");
+
+    backend.Script(MoveEvent(41, 85));
+    backend.Script(ShiftPressEvent(41, 85));
+    EXPECT_FALSE(RunUntilScriptEnds());
+    EXPECT_EQ(design.objects.size(), 1u);
+    EXPECT_EQ(design.boxCode, boxCode);
+    EXPECT_EQ(ScreenBytes().substr(0, 45 * 90 * 4), withBox.substr(0, 45 * 90 * 4));
+}
+
 TEST_F(MainLoopTest, HintsFollowThePointerOverTheStrips) {
     Click(5, 20);
     Click(10, 40);
