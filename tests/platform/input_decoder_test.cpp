@@ -4,22 +4,12 @@
 
 #include <random>
 
-#include "platform/console.h"
 #include "platform/decoder_stream_check.h"
+#include "platform/input_description.h"
 #include "platform/input_events.h"
 
 namespace gridlet {
 namespace {
-
-std::string Describe(const InputEvent& event) {
-    std::string text;
-    for (unsigned char byte : event.code) text += std::to_string(byte) + " ";
-    if (event.row != 0 || event.col != 0) {
-        text += '@';
-        text += std::to_string(event.row) + "," + std::to_string(event.col);
-    }
-    return text;
-}
 
 std::vector<std::string> DescribeAll(const std::vector<InputEvent>& events) {
     std::vector<std::string> texts;
@@ -67,6 +57,25 @@ TEST(InputDecoder, MouseReportsBecomePressReleaseAndMove) {
         {"\x1b[<32;7;9M", {MoveEvent(9, 7)}},  // dragging with the left button down
         {"\x1b[<34;1;2M", {MoveEvent(2, 1)}},
     });
+}
+
+TEST(InputDecoder, MouseReportsSayWhetherShiftWasHeld) {
+    const struct {
+        const char* bytes;
+        bool shift;
+    } cases[] = {
+        {"\x1b[<4;3;3M", true},   {"\x1b[<20;3;3M", true}, {"\x1b[<16;3;3M", false},
+        {"\x1b[<0;3;3M", false},  {"\x1b[<4;3;3m", true},  {"\x1b[<39;3;3M", true},
+        {"\x1b[<35;3;3M", false},
+    };
+    for (const auto& c : cases) {
+        InputDecoder decoder;
+        const std::vector<InputEvent> events = decoder.Feed(c.bytes);
+        ASSERT_EQ(events.size(), 1u) << Printable(c.bytes);
+        const auto* mouse = std::get_if<MouseInput>(&events[0]);
+        ASSERT_NE(mouse, nullptr) << Printable(c.bytes);
+        EXPECT_EQ(mouse->shift, c.shift) << Printable(c.bytes);
+    }
 }
 
 TEST(InputDecoder, WheelAndMalformedReportsGiveNothingAndLeakNoKeys) {
