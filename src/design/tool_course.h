@@ -20,6 +20,11 @@ struct PixelOffset {
 constexpr PixelOffset kNearOffset{3, 4};
 // The second corner of paint, paint replace and star: the cell's far side.
 constexpr PixelOffset kFarOffset{7, 23};
+// Where in its first cell a text starts.
+constexpr PixelOffset kTextOffset{5, 2};
+// Where a string variable is printed, relative to the marked cells.
+constexpr PixelOffset kStringFirstOffset{3, -10};
+constexpr PixelOffset kStringSecondOffset{3, 4};
 
 // Shows the left strip's button of the tool pressed, with the button's pause.
 void PressToolButton(Screen& screen, std::int16_t command);

@@ -23,10 +23,6 @@ constexpr int kPressedPause = 200;
 constexpr int kNameRow = 17;
 constexpr int kNameCol = 49;
 
-// Where the variable is printed, relative to the marked cells.
-constexpr PixelOffset kFirstOffset{3, -10};
-constexpr PixelOffset kSecondOffset{3, 4};
-
 // One click or key in the panel; false when it leaves the panel.
 bool TakePanelInput(Context& context, const ClickResult& click, std::string& name) {
     Screen& screen = context.screen;
@@ -119,10 +115,10 @@ void StringTool(Context& context) {
     }
     if (!HasFontNew(pass.current.font.fontHead))
         pass.current.font.fontHead = kStringDefaultFontHead;
-    pass.pending.x1 = PixelX(pass.area.AreaLeft, design.windowLeftCol, kFirstOffset.ox);
-    pass.pending.y1 = PixelY(pass.area.AreaTop, design.windowTopRow, kFirstOffset.oy);
-    pass.pending.x2 = PixelX(pass.area.AreaRight, design.windowLeftCol, kSecondOffset.ox);
-    pass.pending.y2 = PixelY(pass.area.AreaBottom, design.windowTopRow, kSecondOffset.oy);
+    pass.pending.x1 = PixelX(pass.area.AreaLeft, design.windowLeftCol, kStringFirstOffset.ox);
+    pass.pending.y1 = PixelY(pass.area.AreaTop, design.windowTopRow, kStringFirstOffset.oy);
+    pass.pending.x2 = PixelX(pass.area.AreaRight, design.windowLeftCol, kStringSecondOffset.ox);
+    pass.pending.y2 = PixelY(pass.area.AreaBottom, design.windowTopRow, kStringSecondOffset.oy);
     ++design.stringCounter;
     design.mainAssignments += StringAssignmentLine(name, design.stringCounter);
     design.globalDecls += StringGlobalLine(name);
