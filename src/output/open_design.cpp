@@ -29,7 +29,7 @@ DesignFileContents ReadDesignFile(const std::string& path) {
 void ApplyDesignFile(Context& context, const DesignFileContents& contents) {
     Design& design = context.design;
     RestoreFromSections(contents.sections, design);
-    RecoveredObjects recovered = RecoverObjects(design, contents.screenImage);
+    RecoveredObjects recovered = RecoverObjects(context.screen, design, contents.screenImage);
     design.objects = std::move(recovered.objects);
     design.history = std::move(recovered.history);
     design.gridBase = GridBaseOf(context.screen, design, contents.screenImage);

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "design/fit_marks.h"
 #include "design/object_mark.h"
 #include "model/accumulators.h"
 #include "model/kind_table.h"
@@ -185,7 +186,8 @@ History Placements(const std::vector<DesignObject>& objects) {
 
 }  // namespace
 
-RecoveredObjects RecoverObjects(const Design& design, std::string_view storedScreen) {
+RecoveredObjects RecoverObjects(Screen& screen, const Design& design,
+                                const std::string& storedScreen) {
     std::vector<Source> sources = ReadSources(design);
     MarkObjects(sources, design, storedScreen);
     NumberVariables(sources, design.objectNumber);
@@ -198,6 +200,7 @@ RecoveredObjects RecoverObjects(const Design& design, std::string_view storedScr
         if (!Unwritten(objects, sources, design).empty())
             throw std::logic_error("code kept whole is not written back as it stands");
     }
+    FitMarks(screen, objects, storedScreen);
     History history = Placements(objects);
     return {std::move(objects), std::move(history)};
 }

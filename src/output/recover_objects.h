@@ -4,10 +4,11 @@
 // they were placed, and with their placements to undo. The list writes the code again byte for
 // byte; code that cannot be read back as an object is kept as written.
 
-#include <string_view>
+#include <string>
 #include <vector>
 
 #include "model/design.h"
+#include "screen/screen.h"
 
 namespace gridlet {
 
@@ -17,7 +18,9 @@ struct RecoveredObjects {
 };
 
 // The objects that write the design's code exactly as it stands, read from it. storedScreen, the
-// screen the file keeps, gives the colours of the paints' letters.
-RecoveredObjects RecoverObjects(const Design& design, std::string_view storedScreen);
+// screen the file keeps, gives the colours of the paints' letters and the reach of the marks the
+// code does not say; the screen shows it afterwards.
+RecoveredObjects RecoverObjects(Screen& screen, const Design& design,
+                                const std::string& storedScreen);
 
 }  // namespace gridlet
