@@ -9,6 +9,25 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Where literal first stands in text outside brackets and quotes: a value such as RGB(1,2,3) or
+// a quoted name holds the commas the block puts between values.
+std::size_t FindOutside(std::string_view text, std::string_view literal) {
+    int depth = 0;
+    bool quoted = false;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (!quoted && depth == 0 && text.substr(at).starts_with(literal)) return at;
+        const char c = text[at];
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (!quoted && c == '(') {
+            ++depth;
+        } else if (!quoted && c == ')' && depth > 0) {
+            --depth;
+        }
+    }
+    return std::string_view::npos;
+}
+
 }  // namespace
 
 BlockPattern& BlockPattern::Literal(std::string_view text) {
@@ -44,7 +63,7 @@ bool BlockPattern::Match(std::string_view text) const {
             at += end;
         } else if (piece.text != nullptr) {
             const bool last = i + 1 == pieces_.size();
-            const std::size_t end = last ? rest.size() : rest.find(pieces_[i + 1].literal);
+            const std::size_t end = last ? rest.size() : FindOutside(rest, pieces_[i + 1].literal);
             if (end == std::string_view::npos) return false;
             piece.text->assign(rest.substr(0, end));
             at += end;

@@ -15,7 +15,8 @@ class BlockPattern {
     BlockPattern& Literal(std::string_view text);
     // An optional blank, an optional minus and digits that fit 32 bits.
     BlockPattern& Number(std::int32_t& value);
-    // Everything up to the first place the next literal stands; the last hole takes the rest.
+    // Everything up to the first place the next literal stands outside brackets and quotes; the
+    // last hole takes the rest.
     BlockPattern& Text(std::string& value);
 
     // True, with the holes filled, when the whole of text has the shape.

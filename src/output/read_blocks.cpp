@@ -205,27 +205,28 @@ struct Shape {
     BlockPattern (*pattern)(Fields&, Build);
 };
 
-// Placement first: where both forms write the same bytes, the object was placed so.
+// Rebuilt first: its tag stands a blank further on, and read as placed that blank would end the
+// value before it.
 constexpr Shape kShapes[] = {
-    {ObjectKind::Paint, Build::Placement, PaintShape},
     {ObjectKind::Paint, Build::Rebuild, PaintShape},
+    {ObjectKind::Paint, Build::Placement, PaintShape},
     {ObjectKind::PaintReplace, Build::Placement, PaintReplaceShape},
-    {ObjectKind::Star, Build::Placement, StarShape},
     {ObjectKind::Star, Build::Rebuild, StarShape},
-    {ObjectKind::Arc, Build::Placement, ArcShape},
+    {ObjectKind::Star, Build::Placement, StarShape},
     {ObjectKind::Arc, Build::Rebuild, ArcShape},
-    {ObjectKind::Pie, Build::Placement, PieShape},
+    {ObjectKind::Arc, Build::Placement, ArcShape},
     {ObjectKind::Pie, Build::Rebuild, PieShape},
-    {ObjectKind::LineStep, Build::Placement, LineStepShape},
+    {ObjectKind::Pie, Build::Placement, PieShape},
     {ObjectKind::LineStep, Build::Rebuild, LineStepShape},
+    {ObjectKind::LineStep, Build::Placement, LineStepShape},
     {ObjectKind::StretchedBitmap, Build::Placement, StretchedBitmapShape},
     {ObjectKind::NaturalBitmap, Build::Placement, NaturalBitmapShape},
-    {ObjectKind::Polygon, Build::Placement, PolygonShape},
     {ObjectKind::Polygon, Build::Rebuild, PolygonShape},
-    {ObjectKind::Box, Build::Placement, BoxShape},
+    {ObjectKind::Polygon, Build::Placement, PolygonShape},
     {ObjectKind::Box, Build::Rebuild, BoxShape},
-    {ObjectKind::Ellipse, Build::Placement, EllipseShape},
+    {ObjectKind::Box, Build::Placement, BoxShape},
     {ObjectKind::Ellipse, Build::Rebuild, EllipseShape},
+    {ObjectKind::Ellipse, Build::Placement, EllipseShape},
     {ObjectKind::Line, Build::Placement, LinePlacedShape},
     {ObjectKind::Line, Build::Rebuild,
      [](Fields& f, Build) { return LineRebuiltShape(f, true, true); }},
