@@ -1,5 +1,7 @@
 #include "design/fit_marks.h"
 
+#include <algorithm>
+
 #include "design/grid_markers.h"
 #include "platform/frame_chars.h"
 
@@ -14,26 +16,21 @@ std::size_t IndexOf(int row, int col) {
     return static_cast<std::size_t>((row - 1) * kScreenWidth + (col - 1)) * kCell;
 }
 
-bool OnScreen(int row, int col) {
-    return row >= 1 && row <= kScreenHeight && col >= 1 && col <= kScreenWidth;
-}
-
 bool Drawn(const std::string& buffer, std::size_t at) {
     return buffer[at] != '\0' || buffer[at + 2] != '\0';
-}
-
-// The marks drawn over a screen of nothing but zeros: the cells they cover are those not zero.
-std::string DrawnAlone(Screen& screen, const std::vector<const GridMark*>& marks) {
-    screen.RestoreScreen(std::string(kCells * kCell, '\0'));
-    for (const GridMark* mark : marks) DrawMark(screen, *mark);
-    std::string drawn;
-    screen.SaveScreen(drawn);
-    return drawn;
 }
 
 bool ExtentUnknown(ObjectKind kind) {
     return kind == ObjectKind::Text || kind == ObjectKind::LineStep ||
            kind == ObjectKind::StringVariable;
+}
+
+// The cells on the screen a text, line or string mark of the area may draw: a one-row area's
+// mark closes on the row below, a single cell's run is two wide.
+CellRect Reach(const CellRect& area) {
+    return {std::max(area.top, 1), std::max(area.left, 1),
+            std::min(std::max(area.bottom, area.top + 1), kScreenHeight),
+            std::min(std::max(area.right, area.left + 1), kScreenWidth)};
 }
 
 // The areas from the first cell on that the mark's kind may have: one-row runs, runs down the
@@ -59,26 +56,40 @@ std::vector<CellRect> Candidates(const GridMark& mark, const std::string& stored
     return areas;
 }
 
-// The number of bare cells of the drawing, those no later mark lies over, when the stored screen
-// shows every one of them; else nothing.
-std::size_t CellsShown(const std::string& drawn, const std::string& hidden,
+// The number of bare cells the mark draws, those no later mark lies over, when the stored screen
+// shows every one of them; else nothing. Only the cells the mark may draw are cleared and read.
+std::size_t CellsShown(Screen& screen, const GridMark& mark, const std::string& hidden,
                        const std::string& stored) {
+    CellRect reach = Reach(mark.area);
+    const auto width = static_cast<std::size_t>(reach.right - reach.left + 1);
+    const auto height = static_cast<std::size_t>(reach.bottom - reach.top + 1);
+    screen.WriteCellBlock(reach, std::string(width * height * kCell, '\0'));
+    DrawMark(screen, mark);
+    const std::string drawn = screen.ReadCellBlock(reach);
     std::size_t cells = 0;
-    for (std::size_t at = 0; at < drawn.size(); at += kCell) {
-        if (!Drawn(drawn, at) || Drawn(hidden, at)) continue;
-        if (drawn[at] != stored[at] || drawn[at + 2] != stored[at + 2]) return 0;
-        ++cells;
+    for (std::size_t row = 0; row < height; ++row) {
+        for (std::size_t col = 0; col < width; ++col) {
+            const std::size_t at = (row * width + col) * kCell;
+            const std::size_t on =
+                IndexOf(reach.top + static_cast<int>(row), reach.left + static_cast<int>(col));
+            if (!Drawn(drawn, at) || Drawn(hidden, on)) continue;
+            if (drawn[at] != stored[on] || drawn[at + 2] != stored[on + 2]) return 0;
+            ++cells;
+        }
     }
     return cells;
 }
 
 void Fit(Screen& screen, GridMark& mark, const std::string& hidden, const std::string& stored) {
-    if (!OnScreen(mark.area.top, mark.area.left)) return;
+    if (mark.area.top < 1 || mark.area.top > kScreenHeight || mark.area.left < 1 ||
+        mark.area.left > kScreenWidth) {
+        return;
+    }
     std::size_t best = 0;
+    GridMark candidate = mark;
     for (const CellRect& area : Candidates(mark, stored)) {
-        GridMark candidate = mark;
         candidate.area = area;
-        const std::size_t shown = CellsShown(DrawnAlone(screen, {&candidate}), hidden, stored);
+        const std::size_t shown = CellsShown(screen, candidate, hidden, stored);
         if (shown > best) {
             best = shown;
             mark.area = area;
@@ -86,20 +97,24 @@ void Fit(Screen& screen, GridMark& mark, const std::string& hidden, const std::s
     }
 }
 
+// Adds the mark's cells to those covered: drawn over a screen of zeros, they are not zero.
+void Cover(Screen& screen, std::string& covered, const GridMark& mark) {
+    screen.RestoreScreen(covered);
+    DrawMark(screen, mark);
+    screen.SaveScreen(covered);
+}
+
 }  // namespace
 
 void FitMarks(Screen& screen, std::vector<DesignObject>& objects, const std::string& storedScreen) {
     if (storedScreen.size() == kCells * kCell) {
         // From the newest back, so that the marks over an object's are fitted before it.
+        std::string covered(kCells * kCell, '\0');
         for (std::size_t i = objects.size(); i-- > 0;) {
             DesignObject& object = objects[i];
-            if (object.keptAsWritten || !ExtentUnknown(object.kind) ||
-                object.mark.kind == MarkKind::None) {
-                continue;
-            }
-            std::vector<const GridMark*> later;
-            for (std::size_t j = i + 1; j < objects.size(); ++j) later.push_back(&objects[j].mark);
-            Fit(screen, object.mark, DrawnAlone(screen, later), storedScreen);
+            if (object.keptAsWritten || object.mark.kind == MarkKind::None) continue;
+            if (ExtentUnknown(object.kind)) Fit(screen, object.mark, covered, storedScreen);
+            Cover(screen, covered, object.mark);
         }
     }
     screen.RestoreScreen(storedScreen);
