@@ -1,6 +1,8 @@
 // A design with every kind of object, saved on the way out and opened in a fresh start: the same
 // screen, the same code, and new objects go on from there.
 
+#include <ostream>
+
 #include "app/design_files_fixture.h"
 #include "design/grid_markers.h"
 #include "design/object_block.h"
@@ -178,6 +180,10 @@ struct ReopenCase {
     const char* name;
     void (ReopenScripts::*place)();
 };
+
+void PrintTo(const ReopenCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ReopenedObjectsTest : public ReopenScripts, public testing::WithParamInterface<ReopenCase> {};
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,10 @@ struct FitCase {
     std::vector<DesignObject> drawn;  // the objects as placed, their marks on the stored screen
     std::vector<CellRect> read;       // each mark's area as read back from the code
 };
+
+void PrintTo(const FitCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class FitMarksTest : public ConsoleFixture, public testing::WithParamInterface<FitCase> {};
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <optional>
 #include <ostream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -162,6 +163,10 @@ struct RecoverCase {
     const char* name;
     std::vector<DesignObject> objects;
 };
+
+void PrintTo(const RecoverCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class RecoverObjectsTest : public ConsoleFixture, public testing::WithParamInterface<RecoverCase> {
   protected:
@@ -322,6 +327,70 @@ TEST_F(KeptAsWrittenTest, CodeThatIsNoBlockStaysAsWrittenInItsPlace) {
         WriteAccumulators(written);
         EXPECT_EQ(written.boxCode, code.boxCode);
         EXPECT_EQ(recovered.history.done.size(), 3u);
+    }
+}
+
+// Whatever a file's code holds, changed anywhere, the objects read from it write it back byte for
+// byte, and undoing every placement and making each again leaves it so.
+TEST_F(KeptAsWrittenTest, AnyCodeIsWrittenBackAsItStands) {
+    Design placed = WindowDesign();
+    const DesignObject objects[] = {
+        Drawing(ObjectKind::Box, 1, Corners(10, 20, 300, 200, Cornered())),
+        Drawing(ObjectKind::Star, 2, Star(100, 120, 118, 134)),
+        Drawing(ObjectKind::Line, 3, Corners(0, 0, 603, 343)),
+        Drawing(ObjectKind::Paint, 4, Corners(12, 13, 0, 0, Styled(false))),
+        Drawing(ObjectKind::PaintReplace, 5, Corners(14, 15, 0, 0)),
+        Text(6, "Say \"hi\" to everyone here", 13, 555, 25),
+        Variable(7, "sA", true, 3, 4),
+        Variable(8, "sB", false),
+        Drawing(ObjectKind::Box, 9, Corners(1, 2, 3, 4), true, Destination::BackLayer),
+        Drawing(ObjectKind::Pie, 10, Arc(Corners(1, 1, 50, 50), "1", "2"), true,
+                Destination::BackLayer),
+    };
+    for (const DesignObject& object : objects) {
+        if (object.kind == ObjectKind::StringVariable)
+            placed.globalDecls += StringGlobalLine(object.values.name);
+        placed.objectNumber = object.number;
+        RecordPlacement(placed, object, LeftOf(object));
+    }
+    std::string Design::*const codes[] = {
+        &Design::boxCode,  &Design::starCode,     &Design::lineCode,     &Design::paintCode,
+        &Design::textCode, &Design::doStringBody, &Design::backLayerCode};
+    const std::string pieces = "\r\n ,()\"'[]0123456789-x";
+    std::mt19937 random(7);
+    const auto below = [&random](std::size_t n) { return n == 0 ? 0 : random() % n; };
+    for (int round = 0; round < 2000; ++round) {
+        SCOPED_TRACE(round);
+        Design code = CodeOnly(placed);
+        code.objectNumber = static_cast<std::int32_t>(below(14)) - 2;
+        for (std::size_t change = 0; change <= below(3); ++change) {
+            std::string& text = code.*codes[below(std::size(codes))];
+            const std::size_t at = below(text.size());
+            switch (below(4)) {
+                case 0:
+                    if (!text.empty()) text.erase(at, 1 + below(5));
+                    break;
+                case 1:
+                    text.insert(at, 1, pieces[below(pieces.size())]);
+                    break;
+                case 2:
+                    text.insert(at, text.substr(at, below(80)));
+                    break;
+                default:
+                    text += (code.*codes[below(std::size(codes))]).substr(0, below(200));
+                    break;
+            }
+        }
+        RecoveredObjects recovered = Recover(code);
+        Design reopened = code;
+        reopened.objects = std::move(recovered.objects);
+        reopened.history = std::move(recovered.history);
+        WriteAccumulators(reopened);
+        while (UndoChange(reopened)) {
+        }
+        while (RedoChange(reopened)) {
+        }
+        for (const auto text : codes) ASSERT_EQ(reopened.*text, code.*text);
     }
 }
 
