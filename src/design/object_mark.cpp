@@ -6,6 +6,8 @@
 #include "codegen/text_block.h"
 #include "design/tool_bitmaps.h"
 #include "design/tool_course.h"
+#include "design/tool_string.h"
+#include "design/tool_text.h"
 #include "model/pixel_mapping.h"
 #include "platform/console.h"
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "codegen/statement_emitter.h"
+#include "codegen/support_functions.h"
 #include "design/move_menu.h"
 #include "interact/context.h"
 #include "model/object_kind.h"
@@ -20,11 +21,9 @@ struct PixelOffset {
 constexpr PixelOffset kNearOffset{3, 4};
 // The second corner of paint, paint replace and star: the cell's far side.
 constexpr PixelOffset kFarOffset{7, 23};
-// Where in its first cell a text starts.
-constexpr PixelOffset kTextOffset{5, 2};
-// Where a string variable is printed, relative to the marked cells.
-constexpr PixelOffset kStringFirstOffset{3, -10};
-constexpr PixelOffset kStringSecondOffset{3, 4};
+
+// The design's TYPE declarations and support functions with what a kind of object needs added.
+void AddSupport(Design& design, SupportTexts (*add)(SupportTexts));
 
 // Shows the left strip's button of the tool pressed, with the button's pause.
 void PressToolButton(Screen& screen, std::int16_t command);

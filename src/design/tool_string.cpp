@@ -3,6 +3,7 @@
 #include "codegen/font_head.h"
 #include "codegen/string_variable.h"
 #include "design/grid_markers.h"
+#include "design/kept_on_exit.h"
 #include "design/move_menu.h"
 #include "design/record_object.h"
 #include "design/string_panel_art.h"
@@ -59,20 +60,6 @@ std::string AskForName(Context& context) {
     return name;
 }
 
-// Puts a text back as it was when the scope ends, however it ends.
-class RestoredOnExit {
-  public:
-    explicit RestoredOnExit(std::string& text) : text_(text), kept_(text) {}
-    RestoredOnExit(const RestoredOnExit&) = delete;
-    RestoredOnExit& operator=(const RestoredOnExit&) = delete;
-    ~RestoredOnExit() { text_ = kept_; }
-    const std::string& Kept() const { return kept_; }
-
-  private:
-    std::string& text_;
-    std::string kept_;
-};
-
 // Where the variable is printed: the part of the DoString body that prints it, and the place and
 // colours it was made from.
 struct Place {
@@ -84,7 +71,7 @@ struct Place {
 // the DoString body, which is put back when the menu ends. The place last previewed, empty
 // without a Preview: only a preview of the place prints the variable.
 Place PreviewedPlace(Context& context, const std::string& name) {
-    const RestoredOnExit body(context.design.doStringBody);
+    const KeptOnExit<std::string> body(context.design.doStringBody);
     Place place;
     MoveMenuAs(context, MoveMenuMode::StringVariable, [&](Context& c) {
         const Properties& properties = c.pass.current.properties;
