@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "app/main_screen_art.h"
 #include "app/opening_screen_art.h"
 #include "app/title_panel_art.h"
+#include "interact/main_screen_art.h"
 #include "model/saved_state.h"
 #include "output/open_design.h"
 #include "output/recovery_file.h"
