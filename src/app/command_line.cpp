@@ -39,7 +39,8 @@ constexpr std::string_view kAbout =
     "Gridlet designs a graphic window with the mouse, in a terminal of 90 x 46 cells, and\n"
     "writes the BASIC code that draws it. Without options it starts the designer; with a\n"
     "design file (.GDL) it opens that design at start, without asking; after \"--\" a name\n"
-    "that starts with \"-\" is a file too.\n";
+    "that starts with \"-\" is a file too. With --picture first, the designer starts in the\n"
+    "picture view (F2).\n";
 
 constexpr std::string_view kKeys =
     "Mouse and keys:\n"
@@ -52,6 +53,8 @@ constexpr std::string_view kKeys =
     "  pointer 3 columns leftwards   drop the first corner of a half-marked area\n"
     "  Esc                           the exit dialog, while no area is being marked\n"
     "  F1                            the help pages, while no area is being marked\n"
+    "  F2                            switch the grid between the marks and the picture the\n"
+    "                                code draws, while no area is being marked\n"
     "  Ctrl+Z                        suspend, giving the terminal back; fg brings it back\n"
     "  q or Ctrl+C                   quit while the terminal is too small\n";
 
@@ -134,6 +137,13 @@ void SayError(std::ostream& errors, std::string_view message) {
 CommandLine ParseCommandLine(std::span<const char* const> arguments) {
     if (arguments.empty()) return {};
     const std::string_view first = arguments[0];
+    if (first == "--picture") {
+        CommandLine command = ParseCommandLine(arguments.subspan(1));
+        if (command.action != CommandAction::Design && command.action != CommandAction::Refuse)
+            return Refused("--picture goes with the designer");
+        command.picture = command.action == CommandAction::Design;
+        return command;
+    }
     // "--" ends the options: what follows is a file, even when it starts with "-".
     if (first == "--") return DesignCommand(arguments.subspan(1));
     if (!first.starts_with('-')) return DesignCommand(arguments);

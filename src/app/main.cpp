@@ -87,6 +87,7 @@ int main(int argc, char** argv) {
     Screen screen(console);
     auto design = std::make_unique<Design>();
     PassState pass;
+    pass.pictureView = command.picture;
     SystemClipboard clipboard(*backend, terminal.capabilities.clipboard, DesktopClipboardTool());
     const ProgramEnvironment environment = ProgramEnvironmentOfThisProcess();
     Context context{console, screen, *design, pass, clipboard, environment, ComposeProgram};

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "app/picture_on_grid.h"
 #include "design/select_area.h"
 #include "interact/context.h"
 #include "interact/strip_buttons.h"
@@ -35,6 +36,7 @@ class MainLoop {
     void ErrorTrap(int errorNumber, const std::string& fileFailure);
 
     Context& context_;
+    PictureOnGrid pictureOnGrid_;
 };
 
 }  // namespace gridlet

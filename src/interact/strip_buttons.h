@@ -16,7 +16,7 @@ namespace gridlet {
 enum class Strip { Left, Right };
 
 // What a click on a button asks for in the area phase.
-enum class AreaRequest { None, Preview, Undo, Redo, Exit, CodeView, Build, Help };
+enum class AreaRequest { None, Preview, Undo, Redo, Exit, CodeView, Build, Help, PictureView };
 
 // What a left click on a button does in the tool phase.
 enum class ToolAction {

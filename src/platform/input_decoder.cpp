@@ -85,13 +85,14 @@ struct KeySequence {
 
 // The forms xterm, its kin and the Linux console send for the extended keys the program knows.
 constexpr KeySequence kKeySequences[] = {
-    {"\x1bOP", kScanF1},   {"\x1b[11~", kScanF1},    {"\x1b[[A", kScanF1},
-    {"\x1b[A", kScanUp},   {"\x1bOA", kScanUp},      {"\x1b[B", kScanDown},
-    {"\x1bOB", kScanDown}, {"\x1b[C", kScanRight},   {"\x1bOC", kScanRight},
-    {"\x1b[D", kScanLeft}, {"\x1bOD", kScanLeft},    {"\x1b[H", kScanHome},
-    {"\x1bOH", kScanHome}, {"\x1b[1~", kScanHome},   {"\x1b[7~", kScanHome},
-    {"\x1b[F", kScanEnd},  {"\x1bOF", kScanEnd},     {"\x1b[4~", kScanEnd},
-    {"\x1b[8~", kScanEnd}, {"\x1b[3~", kScanDelete},
+    {"\x1bOP", kScanF1},      {"\x1b[11~", kScanF1},  {"\x1b[[A", kScanF1},
+    {"\x1bOQ", kScanF2},      {"\x1b[12~", kScanF2},  {"\x1b[A", kScanUp},
+    {"\x1bOA", kScanUp},      {"\x1b[B", kScanDown},  {"\x1bOB", kScanDown},
+    {"\x1b[C", kScanRight},   {"\x1bOC", kScanRight}, {"\x1b[D", kScanLeft},
+    {"\x1bOD", kScanLeft},    {"\x1b[H", kScanHome},  {"\x1bOH", kScanHome},
+    {"\x1b[1~", kScanHome},   {"\x1b[7~", kScanHome}, {"\x1b[F", kScanEnd},
+    {"\x1bOF", kScanEnd},     {"\x1b[4~", kScanEnd},  {"\x1b[8~", kScanEnd},
+    {"\x1b[3~", kScanDelete},
 };
 
 std::optional<InputEvent> EscapeSequenceEvent(std::string_view sequence,

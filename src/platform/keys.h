@@ -14,6 +14,7 @@ constexpr char kSuspendKey = 26;  // Ctrl+Z
 constexpr char kRedoKey = 25;     // Ctrl+Y
 
 constexpr int kScanF1 = 59;
+constexpr int kScanF2 = 60;
 constexpr int kScanHome = 71;
 constexpr int kScanUp = 72;
 constexpr int kScanLeft = 75;

@@ -112,11 +112,12 @@ TEST(InputDecoder, TypedCharactersBecomeTheirWindows1252Byte) {
     });
 }
 
-TEST(InputDecoder, F1InEveryFormAndTheArrows) {
+TEST(InputDecoder, F1AndF2InEveryFormAndTheArrows) {
     ExpectDecodes({
         {"\x1bOP", {ExtendedKeyEvent(kScanF1)}},
         {"\x1b[11~", {ExtendedKeyEvent(kScanF1)}},
         {"\x1b[[A", {ExtendedKeyEvent(kScanF1)}},
+        {"\x1bOQ\x1b[12~", {ExtendedKeyEvent(kScanF2), ExtendedKeyEvent(kScanF2)}},
         {"\x1b[A\x1b[B\x1b[C\x1b[D",
          {ExtendedKeyEvent(kScanUp), ExtendedKeyEvent(kScanDown), ExtendedKeyEvent(kScanRight),
           ExtendedKeyEvent(kScanLeft)}},
