@@ -82,6 +82,9 @@ int main(int argc, char** argv) {
         Say(error.what());
         return 1;
     }
+    if (terminal.capabilities.cellWidth > 0)
+        backend->SetAnsweredCellSize(
+            {terminal.capabilities.cellWidth, terminal.capabilities.cellHeight});
     RealClock clock;
     Console console(*backend, clock, terminal.capabilities);
     Screen screen(console);

@@ -126,12 +126,13 @@ void TtyBackend::ReadSize() {
     rows_ = known ? size.ws_row : 0;
 }
 
-// The terminal's cell size when it says it; the usual proportions of one otherwise.
+// The terminal's cell size as its size in pixels gives it now (a resize may change it), else as
+// it answered at start; the usual proportions of one otherwise.
 CellPixels TtyBackend::CellSize() const {
     winsize size{};
     if (ioctl(outFd_, TIOCGWINSZ, &size) != 0 || size.ws_col == 0 || size.ws_row == 0 ||
         size.ws_xpixel < size.ws_col || size.ws_ypixel < size.ws_row) {
-        return {};
+        return answeredCell_;
     }
     return {size.ws_xpixel / size.ws_col, size.ws_ypixel / size.ws_row};
 }

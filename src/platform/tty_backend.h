@@ -39,6 +39,9 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     TtyBackend(const TtyBackend&) = delete;
     TtyBackend& operator=(const TtyBackend&) = delete;
 
+    // The cell size the terminal answered, for when its size in pixels is not known.
+    void SetAnsweredCellSize(CellPixels cell) { answeredCell_ = cell; }
+
     void Present(const ScreenState& screen) override;
     std::optional<InputEvent> NextInput(int timeoutMs) override;
     void SetTitle(const std::string& title) override;
@@ -104,6 +107,7 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     std::optional<PixelLayer> pixelLayer_;  // the picture over the cells, as last presented
     std::vector<bool> pixelsOwed_;          // its cells whose pixels changed since written
     bool kittyShown_ = false;               // its kitty image is placed
+    CellPixels answeredCell_;
 };
 
 }  // namespace gridlet
