@@ -1,5 +1,7 @@
 #include "platform/cell_picture.h"
 
+#include <chafa.h>
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -12,8 +14,15 @@ namespace gridlet {
 namespace {
 
 constexpr std::uint8_t kBlank = ' ';
-constexpr std::uint8_t kUpperHalf = 0xDF;
-constexpr std::uint8_t kLeftHalf = 0xDD;
+
+// The block symbols the cells may show: every terminal font has them, and so has code page 437.
+struct BlockSymbol {
+    gunichar unicode;
+    std::uint8_t cp437;
+};
+constexpr BlockSymbol kBlockSymbols[] = {
+    {0x20, kBlank}, {0x2580, 0xDF}, {0x2584, 0xDC}, {0x258C, 0xDD}, {0x2590, 0xDE}, {0x2588, 0xDB},
+};
 
 // The 16 attribute colours, as the PC shows them.
 constexpr std::array<std::int32_t, 16> kAttributeColours = {
@@ -44,37 +53,6 @@ int NearestAttributeColour(std::int32_t colour) {
     }
     return best;
 }
-
-// The sums over a part of a cell, for its mean colour and how far its pixels lie from it.
-struct Sums {
-    std::array<long, 3> sum{};
-    long squares = 0;
-    long count = 0;
-
-    void Add(const std::uint8_t* pixel) {
-        for (std::size_t c = 0; c < 3; ++c) {
-            sum[c] += pixel[c];
-            squares += static_cast<long>(pixel[c]) * pixel[c];
-        }
-        ++count;
-    }
-    double Spread() const {
-        if (count == 0) return 0;
-        double spread = static_cast<double>(squares);
-        for (long s : sum) {
-            const auto part = static_cast<double>(s);
-            spread -= part * part / static_cast<double>(count);
-        }
-        return spread;
-    }
-    std::int32_t Mean() const {
-        if (count == 0) return 0;
-        std::int32_t colour = 0;
-        for (long s : sum)
-            colour = colour << 8 | static_cast<std::int32_t>((s + count / 2) / count);
-        return colour;
-    }
-};
 
 const std::uint8_t* PixelAt(const CellPicture& picture, int x, int y) {
     return &picture.rgb[(static_cast<std::size_t>(y) * picture.width + x) * 3];
@@ -112,44 +90,57 @@ std::vector<bool> ChangedCells(const CellPicture& before, const CellPicture& aft
     return changed;
 }
 
-Cell SymbolCell(const CellPicture& picture, int row, int col, bool trueColour) {
-    const PixelBox box = CellPixelBox(picture, row, col);
-    const int middleY = (box.top + box.bottom) / 2;
-    const int middleX = (box.left + box.right) / 2;
-    Sums whole, top, bottom, left, right;
-    for (int y = box.top; y < box.bottom; ++y) {
-        for (int x = box.left; x < box.right; ++x) {
-            const std::uint8_t* pixel = PixelAt(picture, x, y);
-            whole.Add(pixel);
-            (y < middleY ? top : bottom).Add(pixel);
-            (x < middleX ? left : right).Add(pixel);
+std::vector<Cell> SymbolCells(const CellPicture& picture, const CellRect& region, bool trueColour) {
+    // Every pixel of a cell is kept: none is narrower or lower than this.
+    constexpr CellPixels kSource{12, 23};
+    const std::vector<std::uint8_t> rgb = ScaledCells(picture, region, kSource);
+    const int width = region.Width() * kSource.width;
+    const int height = region.Height() * kSource.height;
+    std::vector<std::uint8_t> rgba;
+    rgba.reserve(rgb.size() / 3 * 4);
+    for (std::size_t i = 0; i < rgb.size(); i += 3)
+        rgba.insert(rgba.end(), {rgb[i], rgb[i + 1], rgb[i + 2], 0xFF});
+
+    ChafaCanvasConfig* config = chafa_canvas_config_new();
+    chafa_canvas_config_set_geometry(config, region.Width(), region.Height());
+    chafa_canvas_config_set_canvas_mode(config, CHAFA_CANVAS_MODE_TRUECOLOR);
+    chafa_canvas_config_set_pixel_mode(config, CHAFA_PIXEL_MODE_SYMBOLS);
+    chafa_canvas_config_set_preprocessing_enabled(config, FALSE);
+    ChafaSymbolMap* symbols = chafa_symbol_map_new();
+    for (const BlockSymbol& block : kBlockSymbols)
+        chafa_symbol_map_add_by_range(symbols, block.unicode, block.unicode);
+    chafa_canvas_config_set_symbol_map(config, symbols);
+    chafa_symbol_map_unref(symbols);
+    ChafaCanvas* canvas = chafa_canvas_new(config);
+    chafa_canvas_config_unref(config);
+    chafa_canvas_draw_all_pixels(canvas, CHAFA_PIXEL_RGBA8_UNASSOCIATED, rgba.data(), width, height,
+                                 width * 4);
+
+    std::vector<Cell> cells;
+    cells.reserve(static_cast<std::size_t>(region.Width()) * region.Height());
+    for (int y = 0; y < region.Height(); ++y) {
+        for (int x = 0; x < region.Width(); ++x) {
+            const gunichar symbol = chafa_canvas_get_char_at(canvas, x, y);
+            gint foreground = 0;
+            gint background = 0;
+            chafa_canvas_get_colors_at(canvas, x, y, &foreground, &background);
+            Cell cell;
+            cell.ch = kBlank;
+            for (const BlockSymbol& block : kBlockSymbols) {
+                if (block.unicode == symbol) cell.ch = block.cp437;
+            }
+            if (cell.ch == kBlank) foreground = background;
+            cell.attr = static_cast<std::uint8_t>(NearestAttributeColour(background) << 4 |
+                                                  NearestAttributeColour(foreground));
+            if (trueColour) {
+                cell.rgbForeground = foreground;
+                cell.rgbBackground = background;
+            }
+            cells.push_back(cell);
         }
     }
-    // The split that leaves the pixels nearest their part's colour; a blank when none is nearer.
-    std::uint8_t symbol = kBlank;
-    std::int32_t foreground = whole.Mean();
-    std::int32_t background = whole.Mean();
-    double spread = whole.Spread();
-    if (top.Spread() + bottom.Spread() < spread) {
-        spread = top.Spread() + bottom.Spread();
-        symbol = kUpperHalf;
-        foreground = top.Mean();
-        background = bottom.Mean();
-    }
-    if (left.Spread() + right.Spread() < spread) {
-        symbol = kLeftHalf;
-        foreground = left.Mean();
-        background = right.Mean();
-    }
-    Cell cell;
-    cell.ch = symbol;
-    cell.attr = static_cast<std::uint8_t>(NearestAttributeColour(background) << 4 |
-                                          NearestAttributeColour(foreground));
-    if (trueColour) {
-        cell.rgbForeground = foreground;
-        cell.rgbBackground = background;
-    }
-    return cell;
+    chafa_canvas_unref(canvas);
+    return cells;
 }
 
 std::vector<std::uint8_t> ScaledCells(const CellPicture& picture, const CellRect& region,

@@ -38,10 +38,10 @@ PixelBox CellPixelBox(const CellPicture& picture, int row, int col);
 // Every cell differs from a picture of another size or place.
 std::vector<bool> ChangedCells(const CellPicture& before, const CellPicture& after);
 
-// The cell as a block symbol: a blank, or a half block when the two halves of the cell differ,
-// in the cell's colours: 24-bit ones as well where the terminal shows them, the nearest of the 16
-// attribute colours always.
-Cell SymbolCell(const CellPicture& picture, int row, int col, bool trueColour);
+// The cells of a region of the rectangle, row by row, as block symbols that chafa picks from
+// each cell's own pixels (a blank, a half block or a full one), in 24-bit colours where the
+// terminal shows them and the nearest of the 16 attribute colours always.
+std::vector<Cell> SymbolCells(const CellPicture& picture, const CellRect& region, bool trueColour);
 
 // The cells of a region of the rectangle as the terminal shows them: cell.width x cell.height
 // pixels a cell, each taken from the nearest pixel of the cell's part of the picture.

@@ -184,13 +184,26 @@ void Console::ShowCellPicture(CellPicture picture) {
         symbols_.assign(changed.size(), Cell{});
         pictureChanged_ = changed;
     }
+    // The rows and columns that changed bound the cells chafa is given.
+    CellRect bounds{rect.bottom + 1, rect.right + 1, rect.top - 1, rect.left - 1};
     std::size_t i = 0;
     for (int row = rect.top; row <= rect.bottom; ++row) {
         for (int col = rect.left; col <= rect.right; ++col, ++i) {
             if (!changed[i]) continue;
             pictureChanged_[i] = true;
-            if (pictureMode_ == PictureMode::Symbols)
-                symbols_[i] = SymbolCell(picture, row, col, capabilities_.trueColour);
+            bounds = {std::min(bounds.top, row), std::min(bounds.left, col),
+                      std::max(bounds.bottom, row), std::max(bounds.right, col)};
+        }
+    }
+    if (pictureMode_ == PictureMode::Symbols && bounds.top <= bounds.bottom) {
+        const std::vector<Cell> symbols = SymbolCells(picture, bounds, capabilities_.trueColour);
+        std::size_t from = 0;
+        for (int row = bounds.top; row <= bounds.bottom; ++row) {
+            for (int col = bounds.left; col <= bounds.right; ++col, ++from) {
+                const auto to =
+                    static_cast<std::size_t>((row - rect.top) * rect.Width() + (col - rect.left));
+                if (changed[to]) symbols_[to] = symbols[from];
+            }
         }
     }
     cellPicture_ = std::make_shared<const CellPicture>(std::move(picture));
