@@ -139,6 +139,37 @@ TEST(TtyBackend, SixelsAreWrittenOnlyForCellsThatNeedThem) {
     EXPECT_EQ(sixelsSince(covered), std::vector<std::string>{"\x1b[2;13H"});
 }
 
+// Sixels are as large as the terminal's cells: as it answered when its size in pixels is not
+// known, and drawn again at the new size when a resize changes it.
+TEST(TtyBackend, SixelsFollowTheCellSize) {
+    Pty pty(90, 46);
+    TtyBackend backend(pty.slave, pty.slave);
+    backend.SetAnsweredCellSize({9, 18});
+    RealClock clock;
+    TerminalCapabilities sixels;
+    sixels.sixel = true;
+    Console console(backend, clock, sixels);
+    CellPicture picture;
+    picture.cells = {2, 11, 2, 13};
+    picture.xEdges = {0, 4, 8, 12};
+    picture.yEdges = {0, 4};
+    picture.width = 12;
+    picture.height = 4;
+    picture.rgb.assign(12 * 4 * 3, 0xFF);
+    console.ShowCellPicture(picture);
+    console.SetPictureBase();
+    console.Flush();
+    ASSERT_TRUE(pty.WaitForOutput("\"1;1;27;18")) << "three cells of 9 x 18 pixels";
+
+    auto input = std::async(std::launch::async, [&] { return backend.NextInput(-1); });
+    const std::size_t mark = pty.OutputSize();
+    pty.Resize(90, 46, 90 * 12, 46 * 22);
+    raise(SIGWINCH);
+    EXPECT_TRUE(pty.WaitForOutput("\"1;1;36;22", mark)) << "cells of 12 x 22 pixels now";
+    pty.Send("k");
+    ASSERT_EQ(input.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+}
+
 TEST(TtyBackend, TitleBellAndControlStringsGoOutAsTheyAre) {
     Pty pty(90, 46);
     TtyBackend backend(pty.slave, pty.slave);
