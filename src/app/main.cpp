@@ -10,6 +10,7 @@
 #include "app/command_line.h"
 #include "app/main_loop.h"
 #include "app/session_close.h"
+#include "app/standard_error.h"
 #include "app/startup.h"
 #include "interact/context.h"
 #include "output/compose_program.h"
@@ -18,26 +19,14 @@
 #include "platform/basic_error.h"
 #include "platform/clock.h"
 #include "platform/cp1252.h"
-#include "platform/escape_controls.h"
 #include "platform/system_clipboard.h"
 #include "platform/terminal_probe.h"
 #include "platform/terminal_restore.h"
 #include "platform/tty_backend.h"
-#include "platform/write_all.h"
 
 namespace {
 
 using namespace gridlet;
-
-// How long a line may wait for a terminal that has stopped reading.
-constexpr int kSayWithinMs = 500;
-
-// A line on standard error, a name's control characters escaped; it never holds the program's
-// end on a terminal that has stopped reading.
-void Say(const std::string& line) {
-    const std::string text = "gridlet: " + EscapeControls(line) + "\n";
-    WriteAllWithin(STDERR_FILENO, text.data(), text.size(), kSayWithinMs);
-}
 
 // The program ends as the session's end says: by the same signal, or with its status.
 int EndAs(const SessionEnd& end) {
@@ -95,8 +84,12 @@ int main(int argc, char** argv) {
     const ProgramEnvironment environment = ProgramEnvironmentOfThisProcess();
     Context context{console, screen, *design, pass, clipboard, environment, ComposeProgram};
 
+    MainLoop loop(context);
+    // Faults of the program the error trap went past, said once the terminal is given back.
+    auto sayFaults = [&loop] {
+        for (const std::string& fault : loop.Faults()) SayFault(fault);
+    };
     try {
-        MainLoop loop(context);
         StartUp(context, loop, givenDesign);
         loop.Run();
     } catch (const SessionEnd& end) {
@@ -105,8 +98,11 @@ int main(int argc, char** argv) {
         const auto folders = RecoveryFolders(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
         const std::vector<std::string> lines = CloseSession(context, end, folders);
         RestoreTerminal();
+        sayFaults();
         for (const std::string& line : lines) Say(line);
         return EndAs(end);
     }
+    RestoreTerminal();
+    sayFaults();
     return 0;
 }

@@ -1,9 +1,13 @@
 #include "app/main_loop.h"
 
+#include <cstdlib>
 #include <exception>
+#include <stdexcept>
 
 #include "app/exit_command.h"
+#include "app/standard_error.h"
 #include "design/drawing_tools.h"
+#include "design/objects_panel.h"
 #include "design/select_area.h"
 #include "design/text_font.h"
 #include "design/tool_paint.h"
@@ -19,7 +23,7 @@
 #include "output/compose_program.h"
 #include "platform/basic_error.h"
 #include "platform/cell_text.h"
-#include "platform/file_error.h"
+#include "platform/terminal_restore.h"
 
 namespace gridlet {
 namespace {
@@ -51,13 +55,23 @@ void MainLoop::Run() {
 void MainLoop::RunTrapped(const std::function<void()>& command) {
     try {
         command();
-    } catch (const FileError& error) {
-        ErrorTrap(error.number(), error.what());
     } catch (const BasicError& error) {
-        ErrorTrap(error.number(), {});
-    } catch (const std::exception&) {
-        ErrorTrap(0, {});
+        ErrorTrap(error.number(), error.what());
+    } catch (const std::logic_error& error) {
+        TrapFault(error.what());
+    } catch (const std::exception& error) {
+        ErrorTrap(0, error.what());
     }
+}
+
+void MainLoop::TrapFault(const std::string& text) {
+    if (faultHandling_ == FaultHandling::Abort) {
+        RestoreTerminal();
+        SayFault(text);
+        std::abort();
+    }
+    faults_.push_back(text);
+    ErrorTrap(0, text);
 }
 
 MainLoop::PassEnd MainLoop::RunPass() {
@@ -114,6 +128,9 @@ MainLoop::PassEnd MainLoop::ActOnRequest(const AreaResult& area) {
         case AreaRequest::PictureView:
             context_.pass.pictureView = !context_.pass.pictureView;
             break;
+        case AreaRequest::Objects:
+            ObjectsPanel(context_);
+            break;
     }
     return PassEnd::Continue;
 }
@@ -166,17 +183,24 @@ void MainLoop::RunToolCommand(std::int16_t command) {
     }
 }
 
-void MainLoop::ErrorTrap(int errorNumber, const std::string& fileFailure) {
+// An error's own text stands for the pause only: with no snapshot to restore (start-up's opening
+// of a design), the row is put back as it was. Error 70's text is left as it always was.
+void MainLoop::ErrorTrap(int errorNumber, const std::string& text) {
     Console& console = context_.console;
+    Screen& screen = context_.screen;
+    CellRect hintRow{kHintRow, 1, kHintRow, kScreenWidth};
+    const std::string rowBefore = screen.ReadCellBlock(hintRow);
     console.SetColor(7, 0);
     console.Locate(kHintRow, 1);
+    const bool ownText = errorNumber != kErrorPermissionDenied && !text.empty();
     if (errorNumber == kErrorPermissionDenied) {
         console.Print(kPermissionDeniedText);
-    } else if (!fileFailure.empty()) {
-        console.Print(RowOfCells(" " + fileFailure, kScreenWidth));
+    } else if (ownText) {
+        console.Print(RowOfCells(" " + text, kScreenWidth));
     }
     console.Sleep(3000);
-    context_.screen.RestoreScreen(context_.pass.snapshot);
+    if (ownText) screen.WriteCellBlock(hintRow, rowBefore);
+    screen.RestoreScreen(context_.pass.snapshot);
 }
 
 }  // namespace gridlet

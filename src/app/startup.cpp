@@ -1,8 +1,8 @@
 #include "app/startup.h"
 
-#include "app/main_screen_art.h"
 #include "app/opening_screen_art.h"
 #include "app/title_panel_art.h"
+#include "interact/main_screen_art.h"
 #include "output/open_design.h"
 #include "platform/atomic_file.h"
 #include "platform/message_box.h"

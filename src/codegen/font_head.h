@@ -1,6 +1,7 @@
 #pragma once
 // The statements that set colour and font before a text or a string variable is printed.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,10 @@ ChosenTextFont ChosenFontOf(const LogicalFont& record);
 // colour, then the FONT NEW and GRAPHIC SET FONT lines.
 std::string FontHeadFor(const LogicalFont& record, std::string fontHead, std::string_view edgeColor,
                         std::string_view fillColor);
+
+// The font record a head's FONT NEW line was written from: face, size as a character height,
+// style as weight and effects, character set and width. Nothing when the head has no such line.
+std::optional<LogicalFont> FontRecordOf(std::string_view fontHead);
 
 // Whether a font head holds a FONT NEW line; one that does not is replaced by a default.
 bool HasFontNew(std::string_view fontHead);

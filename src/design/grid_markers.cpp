@@ -15,6 +15,8 @@ constexpr int kBlack = 0;
 constexpr int kLightGrey = 7;
 constexpr int kDarkGrey = 8;
 constexpr int kYellow = 14;
+constexpr int kHighlightForeground = 15;
+constexpr int kHighlightBackground = 4;
 
 constexpr char kShade = '\xB1';
 constexpr int kStaticMinWidth = 7;  // columns past the left one that "Static" needs
@@ -154,6 +156,49 @@ void DrawMark(Screen& screen, const GridMark& mark) {
         case MarkKind::StringVariable:
             DrawStringMarker(screen, mark.area, mark.name);
             break;
+    }
+}
+
+CellRect MarkExtent(const GridMark& mark) {
+    const CellRect& a = mark.area;
+    const int runRight = a.left + static_cast<int>(RunLength(a)) - 1;
+    switch (mark.kind) {
+        case MarkKind::None:
+            break;
+        case MarkKind::LetterP:
+            return {a.top, a.left, a.top, a.left};
+        case MarkKind::Outline:
+        case MarkKind::OutlineAndName:
+            return {a.top, a.left, std::max(a.bottom, a.top + 1), std::max(a.right, a.left)};
+        case MarkKind::Line:
+            if (a.bottom == a.top) return a;
+            return {a.top, a.left, a.bottom, a.left};
+        case MarkKind::Text:
+            if (a.bottom > a.top && a.right > a.left) return a;
+            if (a.bottom == a.top && a.right >= a.left) return {a.top, a.left, a.top, runRight};
+            break;
+        case MarkKind::StringVariable:
+            if (a.bottom == a.top && a.right >= a.left) return {a.top, a.left, a.top, runRight};
+            break;
+    }
+    return a;
+}
+
+void HighlightMark(Screen& screen, const GridMark& mark) {
+    const CellRect extent = MarkExtent(mark);
+    Console& console = screen.console();
+    const auto recolour = [&](int row, int col) {
+        if (row < 1 || row > kScreenHeight || col < 1 || col > kScreenWidth) return;
+        const char ch = static_cast<char>(console.CellAt(row, col).ch);
+        screen.PrintAt(row, col, kHighlightForeground, kHighlightBackground, std::string(1, ch));
+    };
+    for (int col = std::max(extent.left, 1); col <= std::min(extent.right, kScreenWidth); ++col) {
+        recolour(extent.top, col);
+        if (extent.bottom != extent.top) recolour(extent.bottom, col);
+    }
+    for (int row = FirstRowAfter(extent.top); row <= LastRowBefore(extent.bottom); ++row) {
+        recolour(row, extent.left);
+        if (extent.right != extent.left) recolour(row, extent.right);
     }
 }
 

@@ -37,6 +37,15 @@ void DrawStringMarker(Screen& screen, const CellRect& area, const std::string& n
 // The mark as its kind draws it.
 void DrawMark(Screen& screen, const GridMark& mark);
 
+// The cells a mark takes up, as a rectangle whose edges its mark draws on: one cell for the letter
+// P, a run for a one-row marker, the frame's rectangle for an outline; the marked area for a mark
+// that draws nothing.
+CellRect MarkExtent(const GridMark& mark);
+
+// The mark picked out: the cells on the edges of its extent keep their characters in white on
+// red.
+void HighlightMark(Screen& screen, const GridMark& mark);
+
 // The design's grid as placing its objects in order leaves it: the screen under the marks with
 // every object's mark drawn over it.
 void RedrawGrid(Screen& screen, const Design& design);

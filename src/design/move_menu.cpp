@@ -98,10 +98,12 @@ void ComposeForPreview(Context& context) {
 }
 
 // The object rebuilt from the shifted coordinates is composed into the program and shown; what
-// the preview showed is what Accept records. The string tool previews its DoString body instead.
+// the preview showed is what Accept records. The string tool previews its DoString body instead,
+// and an object of the design is previewed in its place.
 void Preview(Context& context, const PreviewRebuild& rebuild) {
     PendingObject& pending = context.pass.pending;
-    const bool ownText = pending.moveMenuMode == MoveMenuMode::StringVariable;
+    const bool ownText = pending.moveMenuMode == MoveMenuMode::StringVariable ||
+                         pending.moveMenuMode == MoveMenuMode::PlacedObject;
     rebuild(context);
     if (!ownText) pending.movePreviewStatement = pending.pendingStatement;
     ComposeForPreview(context);

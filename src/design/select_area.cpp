@@ -54,7 +54,11 @@ AreaResult WaitFirstCorner(Console& console, const Design& design, MarkedArea& a
         const bool click = event.IsMouse() && event.kind != EventKind::Move;
         const StripButton* button = AreaPhaseButtonAt(event.row, event.col);
         if (click && event.buttons == kLeftButton) {
-            const AreaResult request = TakeRequest(button, false, window);
+            AreaResult request = TakeRequest(button, false, window);
+            // Shift turns the Undo button into Redo, as r does for u.
+            if (event.shift && request.request == AreaRequest::Undo) {
+                request.request = AreaRequest::Redo;
+            }
             if (request.outcome == AreaOutcome::Request) return request;
             // Before the window exists, the strips are no place for a corner.
             if (!window && OnAreaPhaseStrip(event.col)) continue;
@@ -67,6 +71,7 @@ AreaResult WaitFirstCorner(Console& console, const Design& design, MarkedArea& a
         if (event.IsKey(kEscKey)) return Requesting(AreaRequest::Exit);
         if (event.IsExtendedKey(kScanF1)) return Requesting(AreaRequest::Help);
         if (event.IsExtendedKey(kScanF2)) return Requesting(AreaRequest::PictureView);
+        if (event.IsExtendedKey(kScanF3)) return Requesting(AreaRequest::Objects);
         if (event.IsKey('u') || event.IsKey(kBackspaceKey)) return Requesting(AreaRequest::Undo);
         if (event.IsKey('r') || event.IsKey(kRedoKey)) return Requesting(AreaRequest::Redo);
         if (click && event.buttons == kRightButton) return TakeRequest(button, true, window);

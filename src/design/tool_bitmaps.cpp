@@ -17,12 +17,6 @@ namespace {
 
 const char* const kQuestionCaption = "Guess what";
 
-// The part of a path after its last separator.
-std::string FileNameOf(const std::string& path) {
-    const std::size_t separator = path.find_last_of("/\\");
-    return separator == std::string::npos ? path : path.substr(separator + 1);
-}
-
 // Upper case of a Windows-1252 text: ASCII, the accented letters and the four with a separate
 // capital.
 std::string UpperCase(std::string text) {
@@ -48,7 +42,7 @@ bool TakeBitmapFile(Context& context) {
         return false;
     }
     pass.pending.bitmapPath = choice.designPath;
-    pass.pending.bitmapName = FileNameOf(pass.pending.bitmapPath);
+    pass.pending.bitmapName = BitmapFileName(pass.pending.bitmapPath);
     const BitmapSize size = ReadBitmapSize(choice.path);
     pass.pending.bitmapWidth = size.width;
     pass.pending.bitmapHeight = size.height;
@@ -119,14 +113,10 @@ bool FitWidth(Context& context) {
 
 // The marker covers the cells the bitmap itself covers, whatever area was marked.
 void CoverBitmapCells(PassState& pass) {
-    const double column = static_cast<double>(kColumnWidth);
-    const std::int32_t rows =
-        Nearest(static_cast<double>(pass.pending.bitmapHeight) / kRowHeight - 1);
-    const std::int32_t columns = Nearest(pass.pending.bitmapWidth / column - 1);
-    pass.area.AreaBottom =
-        pass.area.AreaTop + rows + (kRowHeight * (1 + rows) < pass.pending.bitmapHeight ? 1 : 0);
-    pass.area.AreaRight =
-        pass.area.AreaLeft + columns + (column * (1 + columns) < pass.pending.bitmapWidth ? 1 : 0);
+    const CellRect cells = BitmapCells(pass.area.AreaTop, pass.area.AreaLeft,
+                                       pass.pending.bitmapWidth, pass.pending.bitmapHeight);
+    pass.area.AreaBottom = cells.bottom;
+    pass.area.AreaRight = cells.right;
 }
 
 void RecordBitmap(Context& context, ObjectKind kind) {
@@ -143,6 +133,19 @@ bool StartBitmapTool(Context& context, std::int16_t command) {
 }
 
 }  // namespace
+
+std::string BitmapFileName(const std::string& path) {
+    const std::size_t separator = path.find_last_of("/\\");
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+CellRect BitmapCells(int top, int left, std::int32_t width, std::int32_t height) {
+    const double column = static_cast<double>(kColumnWidth);
+    const std::int32_t rows = Nearest(static_cast<double>(height) / kRowHeight - 1);
+    const std::int32_t columns = Nearest(width / column - 1);
+    return {top, left, top + rows + (kRowHeight * (1.0 + rows) < height ? 1 : 0),
+            left + columns + (column * (1 + columns) < width ? 1 : 0)};
+}
 
 void StretchedBitmapTool(Context& context) {
     Design& design = context.design;

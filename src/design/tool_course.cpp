@@ -6,6 +6,12 @@
 
 namespace gridlet {
 
+void AddSupport(Design& design, SupportTexts (*add)(SupportTexts)) {
+    const SupportTexts support = add({design.typeDecls, design.supportFunctions});
+    design.typeDecls = support.typeDecls;
+    design.supportFunctions = support.supportFunctions;
+}
+
 void PressToolButton(Screen& screen, std::int16_t command) {
     PressButton(screen, CommandButton(Strip::Left, command));
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "codegen/statement_emitter.h"
+#include "codegen/support_functions.h"
 #include "design/move_menu.h"
 #include "interact/context.h"
 #include "model/object_kind.h"
@@ -20,6 +21,9 @@ struct PixelOffset {
 constexpr PixelOffset kNearOffset{3, 4};
 // The second corner of paint, paint replace and star: the cell's far side.
 constexpr PixelOffset kFarOffset{7, 23};
+
+// The design's TYPE declarations and support functions with what a kind of object needs added.
+void AddSupport(Design& design, SupportTexts (*add)(SupportTexts));
 
 // Shows the left strip's button of the tool pressed, with the button's pause.
 void PressToolButton(Screen& screen, std::int16_t command);

@@ -2,7 +2,6 @@
 
 #include "codegen/local_decls.h"
 #include "codegen/statement_emitter.h"
-#include "codegen/support_functions.h"
 #include "design/grid_markers.h"
 #include "design/record_object.h"
 #include "design/tool_course.h"
@@ -10,13 +9,6 @@
 
 namespace gridlet {
 namespace {
-
-// The design's TYPE declarations and support functions with what a kind of object needs added.
-void AddSupport(Design& design, SupportTexts (*add)(SupportTexts)) {
-    const SupportTexts support = add({design.typeDecls, design.supportFunctions});
-    design.typeDecls = support.typeDecls;
-    design.supportFunctions = support.supportFunctions;
-}
 
 // Builds the block, offers the move menu when the right strip started the tool, lets go of the
 // strip's target and records the object with its outline.

@@ -3,6 +3,7 @@
 #include "codegen/font_head.h"
 #include "codegen/string_variable.h"
 #include "design/grid_markers.h"
+#include "design/kept_on_exit.h"
 #include "design/move_menu.h"
 #include "design/record_object.h"
 #include "design/string_panel_art.h"
@@ -22,10 +23,6 @@ constexpr int kPressedPause = 200;
 
 constexpr int kNameRow = 17;
 constexpr int kNameCol = 49;
-
-// Where the variable is printed, relative to the marked cells.
-constexpr PixelOffset kFirstOffset{3, -10};
-constexpr PixelOffset kSecondOffset{3, 4};
 
 // One click or key in the panel; false when it leaves the panel.
 bool TakePanelInput(Context& context, const ClickResult& click, std::string& name) {
@@ -63,20 +60,6 @@ std::string AskForName(Context& context) {
     return name;
 }
 
-// Puts a text back as it was when the scope ends, however it ends.
-class RestoredOnExit {
-  public:
-    explicit RestoredOnExit(std::string& text) : text_(text), kept_(text) {}
-    RestoredOnExit(const RestoredOnExit&) = delete;
-    RestoredOnExit& operator=(const RestoredOnExit&) = delete;
-    ~RestoredOnExit() { text_ = kept_; }
-    const std::string& Kept() const { return kept_; }
-
-  private:
-    std::string& text_;
-    std::string kept_;
-};
-
 // Where the variable is printed: the part of the DoString body that prints it, and the place and
 // colours it was made from.
 struct Place {
@@ -88,7 +71,7 @@ struct Place {
 // the DoString body, which is put back when the menu ends. The place last previewed, empty
 // without a Preview: only a preview of the place prints the variable.
 Place PreviewedPlace(Context& context, const std::string& name) {
-    const RestoredOnExit body(context.design.doStringBody);
+    const KeptOnExit<std::string> body(context.design.doStringBody);
     Place place;
     MoveMenuAs(context, MoveMenuMode::StringVariable, [&](Context& c) {
         const Properties& properties = c.pass.current.properties;
@@ -119,10 +102,10 @@ void StringTool(Context& context) {
     }
     if (!HasFontNew(pass.current.font.fontHead))
         pass.current.font.fontHead = kStringDefaultFontHead;
-    pass.pending.x1 = PixelX(pass.area.AreaLeft, design.windowLeftCol, kFirstOffset.ox);
-    pass.pending.y1 = PixelY(pass.area.AreaTop, design.windowTopRow, kFirstOffset.oy);
-    pass.pending.x2 = PixelX(pass.area.AreaRight, design.windowLeftCol, kSecondOffset.ox);
-    pass.pending.y2 = PixelY(pass.area.AreaBottom, design.windowTopRow, kSecondOffset.oy);
+    pass.pending.x1 = PixelX(pass.area.AreaLeft, design.windowLeftCol, kStringFirstOffset.ox);
+    pass.pending.y1 = PixelY(pass.area.AreaTop, design.windowTopRow, kStringFirstOffset.oy);
+    pass.pending.x2 = PixelX(pass.area.AreaRight, design.windowLeftCol, kStringSecondOffset.ox);
+    pass.pending.y2 = PixelY(pass.area.AreaBottom, design.windowTopRow, kStringSecondOffset.oy);
     ++design.stringCounter;
     design.mainAssignments += StringAssignmentLine(name, design.stringCounter);
     design.globalDecls += StringGlobalLine(name);

@@ -16,9 +16,6 @@
 namespace gridlet {
 namespace {
 
-// Where in its first cell a text starts.
-constexpr PixelOffset kTextOffset{5, 2};
-
 // A character is taken as this much wider than its point size.
 constexpr float kCharacterSpacing = 0.225f;
 constexpr long double kMargin = 6;

@@ -3,9 +3,13 @@
 
 #include <cstdint>
 
+#include "design/tool_course.h"
 #include "interact/context.h"
 
 namespace gridlet {
+
+// Where in its first cell a text starts.
+constexpr PixelOffset kTextOffset{5, 2};
 
 // The column a text placed from the right strip may reach: as many characters of the chosen
 // point size as the area's pixels hold. Without a size the area's right column.

@@ -50,7 +50,7 @@ void WindowCommand(Context& context) {
     CreateWindow(design, pass.area.Rect(), pass.current.properties);
 
     // Keep only the window area of the grid on screen.
-    context.console.SetColor(0, 7);
+    context.console.SetColor(kClearedForeground, kClearedBackground);
     CellRect window = pass.area.Rect();
     const std::string cells = screen.ReadCellBlock(window);
     context.console.ClearScreen();

@@ -5,6 +5,10 @@
 
 namespace gridlet {
 
+// The colours the screen outside the window is cleared to.
+constexpr int kClearedForeground = 0;
+constexpr int kClearedBackground = 7;
+
 // Makes the design's graphic window for the area: its place, size and code, its background from
 // the properties. False, with nothing changed, once the window exists.
 bool CreateWindow(Design& design, const CellRect& area, const Properties& properties);

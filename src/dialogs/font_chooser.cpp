@@ -57,18 +57,34 @@ class FontChooser {
         list_.SetItems(std::move(families), selected);
     }
 
-    // Leaves the record alone when the user cancels.
-    void Run(LogicalFont& record) {
+    // Shows the record's font: its face selected (listed first when this system has no family
+    // of that name), its size and its effects.
+    void ShowFont(const LogicalFont& record) {
+        std::vector<std::string> families = list_.Items();
+        auto found = std::find_if(families.begin(), families.end(), [&](const std::string& f) {
+            return EqualIgnoringCase(FaceName(f), record.faceName);
+        });
+        if (found == families.end())
+            found = families.insert(families.begin(), Cp1252ToUtf8(record.faceName));
+        const auto selected = static_cast<int>(found - families.begin());
+        list_.SetItems(std::move(families), selected);
+        size_ = std::to_string(std::lround(std::abs(record.height) * 72.0 / 96.0));
+        effects_ = {record.weight >= kBoldWeight, record.italic != 0, record.underline != 0,
+                    record.strikeOut != 0};
+    }
+
+    // Leaves the record alone when the user cancels; true after OK.
+    bool Run(LogicalFont& record) {
         PaintFontChooser(screen_);
         for (;;) {
             Draw();
             const ConsoleEvent input = ReadDialogInput(screen_.console());
             const Answer answer = input.IsMouse() ? Click(input.row, input.col) : Key(input);
-            if (answer == Answer::Cancel) return;
+            if (answer == Answer::Cancel) return false;
             if (answer == Answer::Ok) {
                 if (Points() > 0 && SelectedFamily() != kOtherFontsHeading) {
                     Fill(record);
-                    return;
+                    return true;
                 }
                 screen_.console().Beep();
                 if (Points() <= 0) MoveFocus(Focus::Size);
@@ -213,6 +229,15 @@ void ChooseTextFont(Screen& screen, LogicalFont& record, const FontCatalog& font
     const DialogCover cover(screen.console(), kFontChooser.Rect());
     FontChooser chooser(screen, fonts);
     chooser.Run(record);
+}
+
+void ChangeTextFont(Screen& screen, LogicalFont& record, const FontCatalog& fonts) {
+    const DialogCover cover(screen.console(), kFontChooser.Rect());
+    FontChooser chooser(screen, fonts);
+    chooser.ShowFont(record);
+    // A font chosen starts from the default record, as in ChooseTextFont.
+    LogicalFont chosen = DefaultGuiFont(fonts);
+    if (chooser.Run(chosen)) record = std::move(chosen);
 }
 
 }  // namespace gridlet

@@ -22,4 +22,8 @@ LogicalFont DefaultGuiFont(const FontCatalog& fonts);
 // Cancel the record holds the default GUI font.
 void ChooseTextFont(Screen& screen, LogicalFont& record, const FontCatalog& fonts = SystemFonts());
 
+// The chooser opened on the record's face, size and effects, for a font chosen before; Cancel
+// leaves the record as it was.
+void ChangeTextFont(Screen& screen, LogicalFont& record, const FontCatalog& fonts = SystemFonts());
+
 }  // namespace gridlet

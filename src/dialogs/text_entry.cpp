@@ -106,13 +106,16 @@ enum class Focus { Edit, Button };
 
 class TextEntryDialog {
   public:
-    TextEntryDialog(Screen& screen, const CellRect& area, const ChosenTextFont& font)
+    TextEntryDialog(Screen& screen, const CellRect& area, const ChosenTextFont& font,
+                    std::string_view text)
         : screen_(screen),
           title_(Padded(CellText(FontTitle(font)))),
           layout_(LayoutFor(
               area, TextEntrySizesFor(area.right - area.left + 1, area.bottom - area.top + 1),
               static_cast<int>(title_.size()))),
-          editor_(kMaxText, static_cast<std::size_t>(layout_.edit.Width())) {}
+          editor_(kMaxText, static_cast<std::size_t>(layout_.edit.Width())) {
+        editor_.Paste(text);
+    }
 
     const CellRect& Frame() const { return layout_.frame; }
 
@@ -255,8 +258,9 @@ std::string FontTitle(const ChosenTextFont& font) {
     return title;
 }
 
-std::string EnterText(Screen& screen, const CellRect& area, const ChosenTextFont& font) {
-    TextEntryDialog dialog(screen, area, font);
+std::string EnterText(Screen& screen, const CellRect& area, const ChosenTextFont& font,
+                      std::string_view text) {
+    TextEntryDialog dialog(screen, area, font, text);
     const DialogCover cover(screen.console(), dialog.Frame());
     return std::string(Trim(dialog.Run(), " \r\n"));
 }

@@ -4,6 +4,7 @@
 // is the only way out.
 
 #include <string>
+#include <string_view>
 
 #include "model/properties.h"
 #include "platform/cell_rect.h"
@@ -25,9 +26,10 @@ TextEntrySizes TextEntrySizesFor(int columns, int rows);
 // is chosen.
 std::string FontTitle(const ChosenTextFont& font);
 
-// Runs the dialog until Ok (a click on it, Enter on it, Alt+O); Esc does nothing. Gives the text,
-// at most 3999 characters with lines joined by CR LF, without blanks and line breaks at either
-// end. What the dialog covered comes back.
-std::string EnterText(Screen& screen, const CellRect& area, const ChosenTextFont& font);
+// Runs the dialog until Ok (a click on it, Enter on it, Alt+O); Esc does nothing. The box starts
+// with text, the cursor after it. Gives the text, at most 3999 characters with lines joined by
+// CR LF, without blanks and line breaks at either end. What the dialog covered comes back.
+std::string EnterText(Screen& screen, const CellRect& area, const ChosenTextFont& font,
+                      std::string_view text = {});
 
 }  // namespace gridlet

@@ -15,8 +15,20 @@ namespace gridlet {
 
 enum class Strip { Left, Right };
 
-// What a click on a button asks for in the area phase.
-enum class AreaRequest { None, Preview, Undo, Redo, Exit, CodeView, Build, Help, PictureView };
+// What a click on a button (or a key) asks for in the area phase; the objects panel has a key
+// only.
+enum class AreaRequest {
+    None,
+    Preview,
+    Undo,
+    Redo,
+    Exit,
+    CodeView,
+    Build,
+    Help,
+    Objects,
+    PictureView
+};
 
 // What a left click on a button does in the tool phase.
 enum class ToolAction {

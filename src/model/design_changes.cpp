@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "model/accumulators.h"
+#include "model/room_for_one.h"
 
 namespace gridlet {
 namespace {
@@ -24,7 +25,7 @@ void ChangeList(Design& design, Change change, Back back) {
 bool Step(Design& design, std::vector<ObjectChange>& from, std::vector<ObjectChange>& to,
           bool undo) {
     if (from.empty()) return false;
-    to.reserve(to.size() + 1);
+    MakeRoomForOne(to);
     const ObjectChange& change = from.back();
     const auto forward = [&change](std::vector<DesignObject>& objects) {
         ApplyChange(objects, change);
@@ -47,8 +48,8 @@ bool Step(Design& design, std::vector<ObjectChange>& from, std::vector<ObjectCha
 void RecordPlacement(Design& design, DesignObject object, std::optional<DesignObject> leftover) {
     const std::size_t index = design.objects.size();
     ObjectChange change{index, std::move(leftover), index, object};
-    design.objects.reserve(index + 1);
-    design.history.done.reserve(design.history.done.size() + 1);
+    MakeRoomForOne(design.objects);
+    MakeRoomForOne(design.history.done);
     ChangeList(
         design,
         [&object](std::vector<DesignObject>& objects) { objects.push_back(std::move(object)); },
@@ -58,7 +59,7 @@ void RecordPlacement(Design& design, DesignObject object, std::optional<DesignOb
 }
 
 void MakeChange(Design& design, ObjectChange change) {
-    design.history.done.reserve(design.history.done.size() + 1);
+    MakeRoomForOne(design.history.done);
     ChangeList(
         design, [&change](std::vector<DesignObject>& objects) { ApplyChange(objects, change); },
         [&change](std::vector<DesignObject>& objects) { RevertChange(objects, change); });

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "model/room_for_one.h"
+
 namespace gridlet {
 namespace {
 
@@ -17,7 +19,7 @@ void Replace(std::vector<DesignObject>& objects, std::size_t outIndex,
         throw std::logic_error("a change past the end of the object list");
     }
     std::optional<DesignObject> copy = in;
-    objects.reserve(remaining + 1);
+    if (!out) MakeRoomForOne(objects);
     if (out) objects.erase(objects.begin() + static_cast<std::ptrdiff_t>(outIndex));
     if (copy)
         objects.insert(objects.begin() + static_cast<std::ptrdiff_t>(inIndex), std::move(*copy));

@@ -15,6 +15,9 @@ enum class MoveMenuMode {
     StringVariable,  // printed in the DoString body by its own preview
     NaturalBitmap,
     LineStep,  // stays in its place among the lines: never sent to the back
+    // One of the design's objects, which the Preview's rebuild puts in its place in the design:
+    // the Preview composes the design alone.
+    PlacedObject,
 };
 
 struct PendingObject {

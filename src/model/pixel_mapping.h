@@ -22,4 +22,15 @@ inline std::int32_t PixelY(int row, int windowTopRow, int oy) {
     return kRowHeight * (row - windowTopRow) + oy;
 }
 
+// The column and the row whose point lies nearest a pixel: the mappings above taken back, for
+// any pixel a file may hold.
+inline std::int32_t ColumnAt(std::int32_t x, int windowLeftCol, int ox) {
+    return windowLeftCol +
+           Nearest((static_cast<double>(x) - ox) / static_cast<double>(kColumnWidth));
+}
+
+inline std::int32_t RowAt(std::int32_t y, int windowTopRow, int oy) {
+    return windowTopRow + Nearest((static_cast<double>(y) - oy) / kRowHeight);
+}
+
 }  // namespace gridlet

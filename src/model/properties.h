@@ -16,6 +16,8 @@ struct Properties {
     std::string fillStyle = "0";
     std::string polyFillMode = "0";
     std::string cornerSidesPoints = "0";
+
+    bool operator==(const Properties&) const = default;
 };
 
 // The kind of object the properties menu is set up for: set by a right-strip button (or by the

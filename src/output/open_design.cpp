@@ -1,5 +1,8 @@
 #include "output/open_design.h"
 
+#include <utility>
+
+#include "design/grid_base.h"
 #include "dialogs/file_chooser.h"
 #include "output/kept_sections.h"
 #include "output/recover_objects.h"
@@ -25,11 +28,11 @@ DesignFileContents ReadDesignFile(const std::string& path) {
 
 void ApplyDesignFile(Context& context, const DesignFileContents& contents) {
     Design& design = context.design;
-    context.screen.RestoreScreen(contents.screenImage);
     RestoreFromSections(contents.sections, design);
-    design.objects = RecoverObjects(design);
-    design.history = {};
-    design.gridBase = contents.screenImage;
+    RecoveredObjects recovered = RecoverObjects(context.screen, design, contents.screenImage);
+    design.objects = std::move(recovered.objects);
+    design.history = std::move(recovered.history);
+    design.gridBase = GridBaseOf(context.screen, design, contents.screenImage);
 }
 
 void OpenDesignAtStart(Context& context) {

@@ -12,7 +12,8 @@ namespace gridlet {
 // read or holds less than a design file does.
 DesignFileContents ReadDesignFile(const std::string& path);
 
-// Writes the stored screen to the console and puts the stored design back.
+// Writes the stored screen to the console and puts the stored design back: its code, and the
+// objects read back from it, with their placements to undo.
 void ApplyDesignFile(Context& context, const DesignFileContents& contents);
 
 // After Yes to "Open a previous Window?": the user chooses a design file, which is shown and

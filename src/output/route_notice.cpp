@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "model/screen_layout.h"
+
 namespace gridlet {
 namespace {
 
@@ -14,7 +16,7 @@ constexpr int kNoticePause = 3000;
 void ShowRouteNotice(Context& context, std::string_view text) {
     std::string row(text.substr(0, kScreenWidth));
     row.resize(kScreenWidth, ' ');
-    context.screen.PrintAt(46, 1, kNoticeForeground, kNoticeBackground, row);
+    context.screen.PrintAt(kHintRow, 1, kNoticeForeground, kNoticeBackground, row);
     context.console.Sleep(kNoticePause);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/console.h"
 
 #include <algorithm>
+#include <variant>
 
 #include "platform/picture_display.h"
 
@@ -118,19 +119,19 @@ ConsoleEvent Console::ReadEvent() {
     for (;;) {
         const auto event = backend_.NextInput(-1);
         if (!event || !Accepts(*event)) continue;
-        if (IsMouseEvent(event->code)) {
-            pointerRow_ = event->row;
-            pointerCol_ = event->col;
+        if (const auto* mouse = std::get_if<MouseInput>(&*event)) {
+            pointerRow_ = mouse->row;
+            pointerCol_ = mouse->col;
         }
-        return ParseEvent(event->code, pointerRow_, pointerCol_);
+        return ConsoleEventOf(*event, pointerRow_, pointerCol_);
     }
 }
 
 bool Console::Accepts(const InputEvent& event) const {
-    if (!IsMouseEvent(event.code)) return true;
-    const int kind = MouseEventKindOf(event.code);
-    if ((mouseKinds_ & kind) == 0) return false;
-    return kind == kMove || (mouseButtons_ & MouseButtonsOf(event.code)) != 0;
+    const auto* mouse = std::get_if<MouseInput>(&event);
+    if (mouse == nullptr) return true;
+    if ((mouseKinds_ & mouse->kind) == 0) return false;
+    return mouse->kind == kMove || (mouseButtons_ & mouse->buttons) != 0;
 }
 
 void Console::ShowPicture(const PictureView& picture, const CellRect& area) {
@@ -147,10 +148,11 @@ void Console::ShowPicture(const PictureView& picture, const CellRect& area) {
     for (;;) {
         const auto event = backend_.NextInput(-1);
         if (!event) continue;
-        if (!IsMouseEvent(event->code)) return;
-        pointerRow_ = event->row;
-        pointerCol_ = event->col;
-        if (MouseEventKindOf(event->code) == kPress) return;
+        const auto* mouse = std::get_if<MouseInput>(&*event);
+        if (mouse == nullptr) return;
+        pointerRow_ = mouse->row;
+        pointerCol_ = mouse->col;
+        if (mouse->kind == kPress) return;
     }
 }
 
@@ -273,19 +275,6 @@ void Console::Damage(int topRow, int bottomRow) {
     for (int row = std::max(topRow, 1); row <= std::min(bottomRow, kScreenHeight); ++row) {
         dirtyRows_ |= RowBit(row);
     }
-}
-
-bool IsMouseEvent(std::string_view event) {
-    return event.size() == 4 && static_cast<unsigned char>(event[0]) == 255 &&
-           static_cast<unsigned char>(event[1]) == 255;
-}
-
-int MouseEventKindOf(std::string_view event) {
-    return IsMouseEvent(event) ? static_cast<unsigned char>(event[2]) : 0;
-}
-
-int MouseButtonsOf(std::string_view event) {
-    return IsMouseEvent(event) ? static_cast<unsigned char>(event[3]) : 0;
 }
 
 }  // namespace gridlet

@@ -121,10 +121,4 @@ class Console {
     std::vector<bool> pictureChanged_;  // since the last flush
 };
 
-// The backend's byte encoding of events: a 1-byte key, a 2-byte extended key (zero, scan code) or
-// a 4-byte mouse event (255, 255, kind, buttons).
-bool IsMouseEvent(std::string_view event);
-int MouseEventKindOf(std::string_view event);
-int MouseButtonsOf(std::string_view event);
-
 }  // namespace gridlet

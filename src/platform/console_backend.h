@@ -5,9 +5,9 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "platform/input_event.h"
 #include "platform/picture.h"
 
 namespace gridlet {
@@ -23,16 +23,6 @@ struct Cell {
     std::int32_t rgbForeground = kNoRgb;
     std::int32_t rgbBackground = kNoRgb;
     friend bool operator==(const Cell&, const Cell&) = default;
-};
-
-// One input event in the program's encoding; mouse events carry the pointer cell (1-based).
-// Pasted text follows this mark, which no key or mouse event opens with.
-constexpr std::string_view kPasteMark = "\xFF\xFE";
-
-struct InputEvent {
-    std::string code;
-    int row = 0;
-    int col = 0;
 };
 
 // A cell the terminal shows a picture's pixels in rather than text.

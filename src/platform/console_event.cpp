@@ -1,38 +1,55 @@
 #include "platform/console_event.h"
 
-#include "platform/console_backend.h"
+#include "platform/keys.h"
 
 namespace gridlet {
 namespace {
 
-EventKind MouseKindOf(int bit) {
-    switch (bit) {
+EventKind MouseKindOf(MouseEventKind kind) {
+    switch (kind) {
         case kMove:
             return EventKind::Move;
         case kDoubleClick:
             return EventKind::DoubleClick;
+        case kPress:
+            return EventKind::Press;
         case kRelease:
             return EventKind::Release;
-        default:
-            return EventKind::Press;
     }
+    return EventKind::Press;
 }
+
+// Builds the event of each kind of input.
+struct Translate {
+    ConsoleEvent& event;
+
+    void operator()(const KeyInput& key) const {
+        event.kind = EventKind::Key;
+        event.key.assign(1, key.byte);
+    }
+    void operator()(const ExtendedKeyInput& key) const {
+        event.kind = EventKind::ExtendedKey;
+        event.scanCode = key.scanCode;
+    }
+    void operator()(const MouseInput& mouse) const {
+        event.kind = MouseKindOf(mouse.kind);
+        event.buttons = mouse.buttons;
+        event.shift = mouse.shift;
+    }
+    void operator()(const PasteInput& paste) const {
+        event.kind = EventKind::Paste;
+        event.key = paste.text;
+    }
+};
 
 }  // namespace
 
-int ConsoleEvent::MouseKindBit() const {
-    switch (kind) {
-        case EventKind::Move:
-            return kMove;
-        case EventKind::DoubleClick:
-            return kDoubleClick;
-        case EventKind::Press:
-            return kPress;
-        case EventKind::Release:
-            return kRelease;
-        default:
-            return 0;
-    }
+ConsoleEvent ConsoleEventOf(const InputEvent& input, int pointerRow, int pointerCol) {
+    ConsoleEvent event;
+    event.row = pointerRow;
+    event.col = pointerCol;
+    std::visit(Translate{event}, input);
+    return event;
 }
 
 std::optional<char> TypedCharacter(const ConsoleEvent& event) {
@@ -43,31 +60,16 @@ std::optional<char> TypedCharacter(const ConsoleEvent& event) {
 }
 
 std::int16_t KeyCode(const ConsoleEvent& event) {
-    if (event.IsMouse()) return -1;
-    if (event.kind == EventKind::Paste) return 0;
-    const auto low = event.key.empty() ? 0 : static_cast<unsigned char>(event.key[0]);
-    const auto high = event.key.size() < 2 ? 0 : static_cast<unsigned char>(event.key[1]);
-    return static_cast<std::int16_t>(static_cast<std::uint16_t>(low | (high << 8)));
-}
-
-ConsoleEvent ParseEvent(const std::string& code, int row, int col) {
-    ConsoleEvent event;
-    event.row = row;
-    event.col = col;
-    if (code.size() == 4 && static_cast<unsigned char>(code[0]) == 255 &&
-        static_cast<unsigned char>(code[1]) == 255) {
-        event.kind = MouseKindOf(static_cast<unsigned char>(code[2]));
-        event.buttons = static_cast<unsigned char>(code[3]);
-        return event;
+    switch (event.kind) {
+        case EventKind::Key:
+            return event.key.empty() ? 0 : static_cast<unsigned char>(event.key[0]);
+        case EventKind::ExtendedKey:
+            return ExtendedKeyCode(event.scanCode);
+        case EventKind::Paste:
+            return 0;
+        default:
+            return -1;
     }
-    if (code.starts_with(kPasteMark)) {
-        event.kind = EventKind::Paste;
-        event.key = code.substr(kPasteMark.size());
-        return event;
-    }
-    event.kind = code.size() == 2 && code[0] == '\0' ? EventKind::ExtendedKey : EventKind::Key;
-    event.key = code;
-    return event;
 }
 
 }  // namespace gridlet

@@ -4,9 +4,9 @@
 #include <charconv>
 #include <optional>
 
-#include "platform/console.h"
 #include "platform/cp1252.h"
 #include "platform/input_events.h"
+#include "platform/keys.h"
 
 namespace gridlet {
 namespace {
@@ -67,15 +67,17 @@ std::optional<InputEvent> MouseReport(std::string_view sequence) {
     }
     if (!params.empty()) return std::nullopt;
     const auto [code, col, row] = numbers;
+    constexpr int kShiftBit = 4;
     constexpr int kMotionBit = 32;
     constexpr int kWheelOrExtraBits = 64 | 128;
     if (code & kWheelOrExtraBits) return std::nullopt;
-    if (code & kMotionBit) return MoveEvent(row, col);
+    const bool shift = (code & kShiftBit) != 0;
+    if (code & kMotionBit) return MouseInput{kMove, 0, shift, row, col};
     static constexpr std::array<int, 3> kButtons = {kLeftButton, kMiddleButton, kRightButton};
     const int button = code & 3;
     if (button == 3) return std::nullopt;  // an old-style release without its button
-    const int kind = sequence.back() == 'M' ? kPress : kRelease;
-    return MouseEvent(kind, kButtons[static_cast<std::size_t>(button)], row, col);
+    const MouseEventKind kind = sequence.back() == 'M' ? kPress : kRelease;
+    return MouseInput{kind, kButtons[static_cast<std::size_t>(button)], shift, row, col};
 }
 
 struct KeySequence {
@@ -86,7 +88,8 @@ struct KeySequence {
 // The forms xterm, its kin and the Linux console send for the extended keys the program knows.
 constexpr KeySequence kKeySequences[] = {
     {"\x1bOP", kScanF1},      {"\x1b[11~", kScanF1},  {"\x1b[[A", kScanF1},
-    {"\x1bOQ", kScanF2},      {"\x1b[12~", kScanF2},  {"\x1b[A", kScanUp},
+    {"\x1bOQ", kScanF2},      {"\x1b[12~", kScanF2},  {"\x1bOR", kScanF3},
+    {"\x1b[13~", kScanF3},    {"\x1b[[C", kScanF3},   {"\x1b[A", kScanUp},
     {"\x1bOA", kScanUp},      {"\x1b[B", kScanDown},  {"\x1bOB", kScanDown},
     {"\x1b[C", kScanRight},   {"\x1bOC", kScanRight}, {"\x1b[D", kScanLeft},
     {"\x1bOD", kScanLeft},    {"\x1b[H", kScanHome},  {"\x1bOH", kScanHome},

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/console_backend.h"
+#include "platform/input_event.h"
 
 namespace gridlet {
 

@@ -1,39 +1,39 @@
 #pragma once
-// Builders for input events in the backend's encoding.
+// Builders for input events, with the keys they name.
 
 #include <string>
+#include <utility>
 
-#include "platform/console_backend.h"
+#include "platform/input_event.h"
 #include "platform/keys.h"
 
 namespace gridlet {
 
 inline InputEvent KeyEvent(char key) {
-    return InputEvent{std::string(1, key), 0, 0};
+    return KeyInput{key};
 }
 
 inline InputEvent ExtendedKeyEvent(int scanCode) {
-    return InputEvent{std::string{'\0', static_cast<char>(scanCode)}, 0, 0};
+    return ExtendedKeyInput{scanCode};
 }
 
 // Pasted text, Windows-1252.
 inline InputEvent PasteEvent(std::string text) {
-    return InputEvent{std::string(kPasteMark) + text, 0, 0};
-}
-
-inline InputEvent MouseEvent(int kind, int buttons, int row, int col) {
-    return InputEvent{
-        std::string{'\xFF', '\xFF', static_cast<char>(kind), static_cast<char>(buttons)}, row, col};
+    return PasteInput{std::move(text)};
 }
 
 inline InputEvent MoveEvent(int row, int col) {
-    return MouseEvent(1, 0, row, col);
+    return MouseInput{kMove, 0, false, row, col};
 }
-inline InputEvent PressEvent(int row, int col, int button = 1) {
-    return MouseEvent(4, button, row, col);
+inline InputEvent PressEvent(int row, int col, int button = kLeftButton) {
+    return MouseInput{kPress, button, false, row, col};
 }
-inline InputEvent ReleaseEvent(int row, int col, int button = 1) {
-    return MouseEvent(8, button, row, col);
+inline InputEvent ReleaseEvent(int row, int col, int button = kLeftButton) {
+    return MouseInput{kRelease, button, false, row, col};
+}
+// A press with Shift held.
+inline InputEvent ShiftPressEvent(int row, int col, int button = kLeftButton) {
+    return MouseInput{kPress, button, true, row, col};
 }
 
 }  // namespace gridlet

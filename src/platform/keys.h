@@ -15,6 +15,7 @@ constexpr char kRedoKey = 25;     // Ctrl+Y
 
 constexpr int kScanF1 = 59;
 constexpr int kScanF2 = 60;
+constexpr int kScanF3 = 61;
 constexpr int kScanHome = 71;
 constexpr int kScanUp = 72;
 constexpr int kScanLeft = 75;

@@ -1,11 +1,12 @@
 #include "platform/motion_coalescing.h"
 
-#include "platform/console.h"
+#include <variant>
 
 namespace gridlet {
 
 bool IsPointerMove(const InputEvent& event) {
-    return MouseEventKindOf(event.code) == kMove;
+    const auto* mouse = std::get_if<MouseInput>(&event);
+    return mouse != nullptr && mouse->kind == kMove;
 }
 
 InputEvent TakeCoalesced(std::deque<InputEvent>& queue) {

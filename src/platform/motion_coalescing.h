@@ -4,7 +4,7 @@
 
 #include <deque>
 
-#include "platform/console_backend.h"
+#include "platform/input_event.h"
 
 namespace gridlet {
 

@@ -1,6 +1,7 @@
 #include "platform/size_notice.h"
 
 #include <algorithm>
+#include <variant>
 #include <vector>
 
 #include "platform/ansi_writer.h"
@@ -29,7 +30,8 @@ std::string SizeNotice(int columns, int rows) {
 }
 
 bool QuitsAtSizeNotice(const InputEvent& event) {
-    return event.code == "q" || event.code == "Q" || event.code == "\x03";
+    const auto* key = std::get_if<KeyInput>(&event);
+    return key != nullptr && (key->byte == 'q' || key->byte == 'Q' || key->byte == '\x03');
 }
 
 }  // namespace gridlet

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/console_backend.h"
+#include "platform/input_event.h"
 
 namespace gridlet {
 

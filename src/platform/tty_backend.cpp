@@ -8,7 +8,10 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <stdexcept>
+#include <utility>
+#include <variant>
 
 #include "platform/console.h"
 #include "platform/cp437.h"
@@ -39,13 +42,19 @@ std::string SizeRequest(int columns, int rows) {
     return "\x1b[8;" + std::to_string(rows) + ";" + std::to_string(columns) + "t";
 }
 
-bool IsSuspendKey(const InputEvent& event) {
-    return event.code == std::string(1, kSuspendKey);
+std::string WaitFailure() {
+    return std::string("waiting for terminal input failed: ") + std::strerror(errno);
 }
 
-bool OnScreen(const InputEvent& event) {
-    return event.row >= 1 && event.row <= kScreenHeight && event.col >= 1 &&
-           event.col <= kScreenWidth;
+bool IsSuspendKey(const InputEvent& event) {
+    const auto* key = std::get_if<KeyInput>(&event);
+    return key != nullptr && key->byte == kSuspendKey;
+}
+
+bool OffScreen(const InputEvent& event) {
+    const auto* mouse = std::get_if<MouseInput>(&event);
+    return mouse != nullptr && (mouse->row < 1 || mouse->row > kScreenHeight || mouse->col < 1 ||
+                                mouse->col > kScreenWidth);
 }
 
 // The handlers of a stop request and of a job-control stop give the terminal back and read away
@@ -268,7 +277,11 @@ void TtyBackend::WaitForRoom() {
         while (!changed) {
             EndIfStopRequested();
             std::array<pollfd, 4> fds = PollSet();
-            if (poll(fds.data(), fds.size(), -1) < 0) continue;  // interrupted by a signal
+            // The notice hides whatever could say that the wait failed, so a failure ends here.
+            if (poll(fds.data(), fds.size(), -1) < 0) {
+                if (errno == EINTR) continue;
+                EndAfterFailure(WaitFailure());
+            }
             if (fds[0].revents != 0) {
                 const std::vector<InputEvent> typed = decoder_.Feed(ReadAvailable());
                 if (std::any_of(typed.begin(), typed.end(), QuitsAtSizeNotice)) QuitAtSizeNotice();
@@ -307,9 +320,7 @@ std::optional<InputEvent> TtyBackend::NextInput(int timeoutMs) {
             return TakeCoalesced(events_);
         }
         std::array<pollfd, 4> fds = PollSet();
-        const int ready = poll(fds.data(), fds.size(), PollTimeout(deadline));
-        if (ready < 0 && errno != EINTR)
-            throw std::runtime_error("waiting for terminal input failed");
+        const int ready = Wait(fds, PollTimeout(deadline));
         const bool resized = ready > 0 && (fds[1].revents & POLLIN) != 0 && resizeSignal_.Consume();
         const bool continued = ready > 0 && (fds[2].revents & POLLIN) != 0 && jobControl_.Consume();
         if (resized || continued) PaintAnew();
@@ -321,6 +332,19 @@ std::optional<InputEvent> TtyBackend::NextInput(int timeoutMs) {
         }
         if (events_.empty() && deadline && now >= *deadline) return std::nullopt;
     }
+}
+
+// A failed wait is an error for the error trap to show. Failing again before a wait has worked,
+// it would fail for ever: the session ends as when the terminal goes away.
+int TtyBackend::Wait(std::array<pollfd, 4>& fds, int timeoutMs) {
+    const int ready = poll(fds.data(), fds.size(), timeoutMs);
+    if (ready >= 0 || errno == EINTR) {
+        waitFailed_ = false;
+        return ready;
+    }
+    const std::string failure = WaitFailure();
+    if (std::exchange(waitFailed_, true)) EndAfterFailure(failure);
+    throw std::runtime_error(failure);
 }
 
 int TtyBackend::PollTimeout(const std::optional<Instant>& deadline) const {
@@ -372,7 +396,7 @@ void TtyBackend::ReadWaitingInput() {
 
 void TtyBackend::ReadInput() {
     for (InputEvent& event : decoder_.Feed(ReadAvailable())) {
-        if (IsMouseEvent(event.code) && !OnScreen(event)) continue;
+        if (OffScreen(event)) continue;
         // Raw mode hands the suspend key over as a byte; the continue repaints the screen.
         if (IsSuspendKey(event)) {
             jobControl_.StopAsTheSuspendKeyDoes();
@@ -452,6 +476,12 @@ void TtyBackend::QuitAtSizeNotice() {
                      "the terminal has " + std::to_string(columns_) + " x " +
                          std::to_string(rows_) + " characters, " + std::to_string(kScreenWidth) +
                          " x " + std::to_string(kScreenHeight) + " are needed"};
+}
+
+void TtyBackend::EndAfterFailure(const std::string& failure) {
+    RestoreTerminal();
+    ended_ = true;
+    throw SessionEnd{0, 1, failure};
 }
 
 // The terminal went away: nothing is left to show the program to, and it ends as if hung up.

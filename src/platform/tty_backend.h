@@ -2,9 +2,10 @@
 // The console shown in a real terminal: raw mode, the alternate screen, any-motion mouse tracking
 // with SGR reports, minimal updates in one write() per flush, and a notice while the terminal is
 // too small for the 90 x 46 screen. The terminal is restored on every way out and handed back
-// while the program is stopped. When the terminal goes away, a signal asks the program to stop or
-// the user quits at the size notice, the waits throw SessionEnd and nothing more is written; after
-// a signal the terminal stays as it is until the design is kept and main restores it.
+// while the program is stopped. When the terminal goes away, a signal asks the program to stop,
+// the user quits at the size notice or a wait for input fails twice running, the waits throw
+// SessionEnd and nothing more is written; after a signal the terminal stays as it is until the
+// design is kept and main restores it.
 
 #include <poll.h>
 #include <termios.h>
@@ -77,10 +78,14 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     std::string ReadAvailable();
     void ReadInput();
     void ReadWaitingInput();
+    // poll on the set: the number ready, or -1 when a signal ended the wait.
+    int Wait(std::array<pollfd, 4>& fds, int timeoutMs);
     int PollTimeout(const std::optional<Instant>& deadline) const;
     void Write(std::string_view bytes);
     [[noreturn]] void QuitAtSizeNotice();
     [[noreturn]] void TerminalClosed();
+    // Gives the terminal back and ends the session with the failure for standard error.
+    [[noreturn]] void EndAfterFailure(const std::string& failure);
 
     int inFd_;
     int outFd_;
@@ -91,7 +96,8 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     SignalPipe resizeSignal_{SIGWINCH};
     JobControl jobControl_;
     StopRequest stopRequest_;
-    bool ended_ = false;  // the terminal is given back for good
+    bool ended_ = false;       // the terminal is given back for good
+    bool waitFailed_ = false;  // the last wait failed
     InputDecoder decoder_;
     std::optional<Instant> escapeSince_;
     std::deque<InputEvent> events_;

@@ -21,4 +21,9 @@ void WindowNeededMessage(Console& console) {
                    MessageButtons::Ok, MessageIcon::Question);
 }
 
+void OutsideWindowMessage(Console& console) {
+    ShowMessageBox(console, "That would leave your Graphic Window. \r\n", "", MessageButtons::Ok,
+                   MessageIcon::Question);
+}
+
 }  // namespace gridlet

@@ -12,4 +12,7 @@ void AreaNeededMessage(Console& console, Screen& screen);
 // Tells the user that a graphic window must exist first.
 void WindowNeededMessage(Console& console);
 
+// Tells the user that a change would take an object out of the graphic window.
+void OutsideWindowMessage(Console& console);
+
 }  // namespace gridlet

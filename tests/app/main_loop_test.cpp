@@ -1,5 +1,7 @@
 #include "app/main_loop.h"
 
+#include <stdexcept>
+
 #include "all_images.h"
 #include "platform/basic_error.h"
 #include "support/console_fixture.h"
@@ -174,6 +176,96 @@ TEST_F(MainLoopTest, OtherErrorsPauseWithoutAText) {
     EXPECT_FALSE(RunUntilScriptEnds());
     EXPECT_GE(clock.TimeOfDayMs(), 3000);
     for (const auto& row : rows) EXPECT_EQ(row.find("Preview Button"), std::string::npos);
+}
+
+// Row 46 as shown the first time a frame holds it with the trap's colours.
+struct TrapRow {
+    std::string text;
+    std::int64_t shownAt = -1;
+};
+
+TEST_F(MainLoopTest, ErrorTrapShowsTheErrorsTextForItsPause) {
+    const struct {
+        const char* name;
+        std::exception_ptr error;
+        std::string row;
+    } cases[] = {
+        {"a run-time error",
+         std::make_exception_ptr(BasicError(kErrorFileNotFound, "cannot start wine")),
+         " cannot start wine"},
+        {"a failure of the system",
+         std::make_exception_ptr(
+             std::runtime_error("waiting for terminal input failed: Bad address")),
+         " waiting for terminal input failed: Bad address"},
+        {"a fault of the program",
+         std::make_exception_ptr(std::out_of_range("vector::_M_range_check")),
+         " vector::_M_range_check"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TrapRow shown;
+        backend.onPresent = [&](const ScreenState& s) {
+            if (shown.shownAt >= 0 || s.cells[(46 - 1) * 90].attr != 0x07) return;
+            for (int col = 1; col <= kScreenWidth; ++col)
+                shown.text += static_cast<char>(s.cells[(46 - 1) * 90 + col - 1].ch);
+            shown.shownAt = clock.TimeOfDayMs();
+        };
+        backend.ScriptThrow(c.error);
+        backend.Script(MoveEvent(20, 40));
+        const std::int64_t start = clock.TimeOfDayMs();
+        MainLoop loop(context, FaultHandling::ShowAndKeep);
+        EXPECT_THROW(loop.Run(), ScriptExhausted);
+        EXPECT_EQ(shown.text, c.row + std::string(kScreenWidth - c.row.size(), ' '));
+        EXPECT_GE(clock.TimeOfDayMs() - shown.shownAt, 3000);
+        EXPECT_LT(shown.shownAt - start, 3000);
+        EXPECT_EQ(RowText(46, 1, 20), " Select an area for ") << "the snapshot is back";
+        EXPECT_EQ(backend.Pending(), 0u) << "a fresh pass read on";
+    }
+}
+
+// A logic error is a fault of the program: the build for users goes on past it and keeps its
+// text for standard error; the sanitizer build stops there.
+TEST_F(MainLoopTest, AFaultOfTheProgramIsKeptOrStopsTheProgram) {
+    const auto fault = std::make_exception_ptr(std::logic_error("the area has no corners"));
+    const std::uint8_t grid = console.CellAt(5, 20).ch;
+    backend.ScriptThrow(fault);
+    backend.ScriptError(kErrorFileNotFound);
+    Click(5, 20);
+    MainLoop loop(context, FaultHandling::ShowAndKeep);
+    EXPECT_THROW(loop.Run(), ScriptExhausted);
+    EXPECT_EQ(loop.Faults(), std::vector<std::string>{"the area has no corners"});
+    EXPECT_NE(console.CellAt(5, 20).ch, grid) << "the loop went on to mark a corner";
+
+    backend.ScriptThrow(fault);
+    MainLoop stopping(context, FaultHandling::Abort);
+    EXPECT_DEATH(stopping.Run(), "gridlet: a fault in the program: the area has no corners");
+}
+
+// Undo takes the box back and Shift with Undo places it again, code and grid mark.
+TEST_F(MainLoopTest, ShiftWithUndoRedoes) {
+    Click(5, 20);
+    Click(30, 70);
+    Click(35, 5);  // Window
+    Click(8, 25);
+    Click(15, 40);
+    Click(11, 5);  // Rectang
+    EXPECT_FALSE(RunUntilScriptEnds());
+    ASSERT_EQ(design.objects.size(), 1u);
+    const std::string boxCode = design.boxCode;
+    ASSERT_NE(boxCode, "");
+    const std::string withBox = ScreenBytes();
+
+    Click(41, 85);  // Undo
+    EXPECT_FALSE(RunUntilScriptEnds());
+    EXPECT_TRUE(design.objects.empty());
+    EXPECT_EQ(design.boxCode, "");
+
+    backend.Script(MoveEvent(41, 85));
+    backend.Script(ShiftPressEvent(41, 85));
+    EXPECT_FALSE(RunUntilScriptEnds());
+    EXPECT_EQ(design.objects.size(), 1u);
+    EXPECT_EQ(design.boxCode, boxCode);
+    EXPECT_EQ(ScreenBytes().substr(0, 45 * 90 * 4), withBox.substr(0, 45 * 90 * 4));
 }
 
 TEST_F(MainLoopTest, HintsFollowThePointerOverTheStrips) {

@@ -5,12 +5,12 @@
 #include <functional>
 #include <vector>
 
-#include "app/main_screen_art.h"
 #include "design/arc_menu.h"
 #include "design/move_menu.h"
 #include "dialogs/properties_menu.h"
 #include "help/help_entries.h"
 #include "help/show_help.h"
+#include "interact/main_screen_art.h"
 #include "support/console_fixture.h"
 #include "support/run_main_loop.h"
 

@@ -201,6 +201,29 @@ TEST_F(SelectAreaTest, UndoAndRedoKeys) {
     }
 }
 
+// Shift with a left click on Undo redoes; on any other button or the grid it changes nothing.
+TEST_F(SelectAreaTest, ShiftClickOnUndoRedoes) {
+    const struct {
+        int row, col;
+        AreaOutcome outcome;
+        AreaRequest request;
+    } cases[] = {
+        {41, 85, AreaOutcome::Request, AreaRequest::Redo},
+        {38, 85, AreaOutcome::Request, AreaRequest::Preview},
+        {45, 90, AreaOutcome::Request, AreaRequest::Exit},
+        {5, 20, AreaOutcome::Marked, AreaRequest::None},
+    };
+    for (const auto& c : cases) {
+        pass = PassState{};
+        backend.Script(MoveEvent(c.row, c.col));
+        backend.Script(ShiftPressEvent(c.row, c.col));
+        if (c.outcome == AreaOutcome::Marked) Click(8, 30);
+        const AreaResult result = Select();
+        EXPECT_EQ(result.outcome, c.outcome) << c.row << "," << c.col;
+        EXPECT_EQ(result.request, c.request) << c.row << "," << c.col;
+    }
+}
+
 TEST_F(SelectAreaTest, StripClicksBeforeTheWindowAreIgnored) {
     Click(11, 5);   // left strip Rectang
     Click(35, 85);  // CodView needs the window

@@ -13,8 +13,28 @@ std::optional<InputEvent> MemoryBackend::NextInput(int) {
     if (script_.empty()) throw ScriptExhausted{};
     Step step = std::move(script_.front());
     script_.pop_front();
-    if (step.errorNumber != 0) throw BasicError(step.errorNumber, "scripted run-time error");
+    if (step.error) std::rethrow_exception(step.error);
     return step.event;
+}
+
+void MemoryBackend::Script(const InputEvent& event) {
+    script_.push_back({event, nullptr});
+}
+
+void MemoryBackend::Script(const std::vector<InputEvent>& events) {
+    for (const InputEvent& event : events) Script(event);
+}
+
+void MemoryBackend::ScriptFirst(const InputEvent& event) {
+    script_.push_front({event, nullptr});
+}
+
+void MemoryBackend::ScriptError(int errorNumber) {
+    ScriptThrow(std::make_exception_ptr(BasicError(errorNumber, "scripted run-time error")));
+}
+
+void MemoryBackend::ScriptThrow(std::exception_ptr error) {
+    script_.push_back({std::nullopt, std::move(error)});
 }
 
 void MemoryBackend::ShowPicture(const PictureRequest& request) {

@@ -3,7 +3,9 @@
 
 #include <cstdint>
 #include <deque>
+#include <exception>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,14 +19,14 @@ struct ScriptExhausted {};
 
 class MemoryBackend : public ConsoleBackend {
   public:
-    void Script(InputEvent event) { script_.push_back({std::move(event), 0}); }
-    void Script(const std::vector<InputEvent>& events) {
-        for (const auto& e : events) Script(e);
-    }
+    void Script(const InputEvent& event);
+    void Script(const std::vector<InputEvent>& events);
     // The next read gets this event, before the rest of the script.
-    void ScriptFirst(InputEvent event) { script_.push_front({std::move(event), 0}); }
+    void ScriptFirst(const InputEvent& event);
     // The read at this point of the script fails with a run-time error of this number.
-    void ScriptError(int errorNumber) { script_.push_back({InputEvent{}, errorNumber}); }
+    void ScriptError(int errorNumber);
+    // The read at this point of the script throws this error.
+    void ScriptThrow(std::exception_ptr error);
     std::size_t Pending() const { return script_.size(); }
 
     void Present(const ScreenState& screen) override;
@@ -57,8 +59,8 @@ class MemoryBackend : public ConsoleBackend {
 
   private:
     struct Step {
-        InputEvent event;
-        int errorNumber;
+        std::optional<InputEvent> event;
+        std::exception_ptr error;
     };
     std::deque<Step> script_;
 };

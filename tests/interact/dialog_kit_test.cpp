@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/input_events.h"
+
 namespace gridlet {
 namespace {
 
 ConsoleEvent Key(char ch) {
-    return ParseEvent(std::string(1, ch), 0, 0);
+    return ConsoleEventOf(KeyEvent(ch), 0, 0);
 }
 
 TEST(NumberField, DigitsUpToTheWidthBackspaceAndAFreshFieldStartsOver) {
@@ -40,7 +42,7 @@ TEST(NumberField, SaysWhetherTheKeyWasItsAndKeepsFreshForOthers) {
     bool fresh = true;
     EXPECT_FALSE(EditNumberField(text, 3, fresh, Key('x')));
     EXPECT_TRUE(fresh);
-    EXPECT_FALSE(EditNumberField(text, 3, fresh, ParseEvent({'\0', 72}, 0, 0)));
+    EXPECT_FALSE(EditNumberField(text, 3, fresh, ConsoleEventOf(ExtendedKeyEvent(kScanUp), 0, 0)));
     EXPECT_TRUE(EditNumberField(text, 3, fresh, Key('4')));
     EXPECT_FALSE(fresh);
     EXPECT_EQ(text, "4");

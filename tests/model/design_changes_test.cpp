@@ -123,5 +123,28 @@ TEST(DesignChanges, AChangePastTheEndChangesNothing) {
     EXPECT_EQ(design.history.done.size(), 1u);
 }
 
+// A long design must not copy its whole list for each new object: the list and the history each
+// move to a new place a handful of times over a thousand placements, redone after undoing them.
+TEST(DesignChanges, ALongRunOfPlacementsGrowsTheListsInFewSteps) {
+    Design design;
+    int listMoves = 0;
+    int historyMoves = 0;
+    const auto count = [&](auto step) {
+        const DesignObject* list = design.objects.data();
+        const ObjectChange* history = design.history.done.data();
+        step();
+        listMoves += design.objects.data() != list ? 1 : 0;
+        historyMoves += design.history.done.data() != history ? 1 : 0;
+    };
+    for (int n = 1; n <= 1000; ++n)
+        count([&] { RecordPlacement(design, Object(n, ObjectKind::Box)); });
+    while (UndoChange(design)) {
+    }
+    for (int n = 1; n <= 1000; ++n) count([&] { RedoChange(design); });
+    EXPECT_EQ(design.objects.size(), 1000u);
+    EXPECT_LT(listMoves, 30);
+    EXPECT_LT(historyMoves, 30);
+}
+
 }  // namespace
 }  // namespace gridlet

@@ -9,15 +9,14 @@
 #include <vector>
 
 #include "platform/input_decoder.h"
+#include "platform/input_description.h"
 
 namespace gridlet {
 
 inline std::string EventList(const std::vector<InputEvent>& events) {
     std::string text;
     for (const InputEvent& event : events) {
-        for (unsigned char byte : event.code) text += std::to_string(byte) + ".";
-        text += '@';
-        text += std::to_string(event.row) + "," + std::to_string(event.col) + " ";
+        text += Describe(event) + "|";
     }
     return text;
 }

@@ -4,22 +4,12 @@
 
 #include <random>
 
-#include "platform/console.h"
 #include "platform/decoder_stream_check.h"
+#include "platform/input_description.h"
 #include "platform/input_events.h"
 
 namespace gridlet {
 namespace {
-
-std::string Describe(const InputEvent& event) {
-    std::string text;
-    for (unsigned char byte : event.code) text += std::to_string(byte) + " ";
-    if (event.row != 0 || event.col != 0) {
-        text += '@';
-        text += std::to_string(event.row) + "," + std::to_string(event.col);
-    }
-    return text;
-}
 
 std::vector<std::string> DescribeAll(const std::vector<InputEvent>& events) {
     std::vector<std::string> texts;
@@ -69,6 +59,25 @@ TEST(InputDecoder, MouseReportsBecomePressReleaseAndMove) {
     });
 }
 
+TEST(InputDecoder, MouseReportsSayWhetherShiftWasHeld) {
+    const struct {
+        const char* bytes;
+        bool shift;
+    } cases[] = {
+        {"\x1b[<4;3;3M", true},   {"\x1b[<20;3;3M", true}, {"\x1b[<16;3;3M", false},
+        {"\x1b[<0;3;3M", false},  {"\x1b[<4;3;3m", true},  {"\x1b[<39;3;3M", true},
+        {"\x1b[<35;3;3M", false},
+    };
+    for (const auto& c : cases) {
+        InputDecoder decoder;
+        const std::vector<InputEvent> events = decoder.Feed(c.bytes);
+        ASSERT_EQ(events.size(), 1u) << Printable(c.bytes);
+        const auto* mouse = std::get_if<MouseInput>(&events[0]);
+        ASSERT_NE(mouse, nullptr) << Printable(c.bytes);
+        EXPECT_EQ(mouse->shift, c.shift) << Printable(c.bytes);
+    }
+}
+
 TEST(InputDecoder, WheelAndMalformedReportsGiveNothingAndLeakNoKeys) {
     ExpectDecodes({
         {"\x1b[<64;5;5Mx", {KeyEvent('x')}},
@@ -112,12 +121,15 @@ TEST(InputDecoder, TypedCharactersBecomeTheirWindows1252Byte) {
     });
 }
 
-TEST(InputDecoder, F1AndF2InEveryFormAndTheArrows) {
+TEST(InputDecoder, F1F2AndF3InEveryFormAndTheArrows) {
     ExpectDecodes({
         {"\x1bOP", {ExtendedKeyEvent(kScanF1)}},
         {"\x1b[11~", {ExtendedKeyEvent(kScanF1)}},
         {"\x1b[[A", {ExtendedKeyEvent(kScanF1)}},
         {"\x1bOQ\x1b[12~", {ExtendedKeyEvent(kScanF2), ExtendedKeyEvent(kScanF2)}},
+        {"\x1bOR", {ExtendedKeyEvent(kScanF3)}},
+        {"\x1b[13~", {ExtendedKeyEvent(kScanF3)}},
+        {"\x1b[[C", {ExtendedKeyEvent(kScanF3)}},
         {"\x1b[A\x1b[B\x1b[C\x1b[D",
          {ExtendedKeyEvent(kScanUp), ExtendedKeyEvent(kScanDown), ExtendedKeyEvent(kScanRight),
           ExtendedKeyEvent(kScanLeft)}},

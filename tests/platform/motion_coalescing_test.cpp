@@ -2,17 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/console.h"
+#include "platform/input_description.h"
 #include "platform/input_events.h"
 
 namespace gridlet {
 namespace {
-
-std::string Describe(const InputEvent& event) {
-    std::string text;
-    for (unsigned char byte : event.code) text += std::to_string(byte) + ".";
-    return text + "@" + std::to_string(event.row) + "," + std::to_string(event.col);
-}
 
 TEST(MotionCoalescing, OnlyTheLatestOfTheWaitingMovesCountsAndAllElseKeepsItsOrder) {
     std::deque<InputEvent> queue;

@@ -1,6 +1,7 @@
 #include "platform/tty_backend.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <future>
@@ -8,6 +9,7 @@
 #include "platform/cell_picture.h"
 #include "platform/clock.h"
 #include "platform/console.h"
+#include "platform/input_description.h"
 #include "platform/input_events.h"
 #include "platform/pty_fixture.h"
 #include "platform/terminal_restore.h"
@@ -23,7 +25,17 @@ std::vector<Cell> Blank() {
 }
 
 std::string Code(const std::optional<InputEvent>& event) {
-    return event ? event->code : "(none)";
+    return event ? Describe(*event) : "(none)";
+}
+
+std::string Code(const InputEvent& event) {
+    return Describe(event);
+}
+
+// The pointer's cell of a mouse event; none for anything else.
+MouseInput Mouse(const std::optional<InputEvent>& event) {
+    const MouseInput* mouse = event ? std::get_if<MouseInput>(&*event) : nullptr;
+    return mouse ? *mouse : MouseInput{};
 }
 
 TEST(TtyBackend, TakesTheTerminalAndGivesItBackAsItWas) {
@@ -183,10 +195,10 @@ TEST(TtyBackend, DeliversKeysAndMouseReportsOnTheScreen) {
     Pty pty(100, 50);
     TtyBackend backend(pty.slave, pty.slave);
     pty.Send("\x1b[<0;5;3M\x1b[<35;95;3M\x1b[<35;5;48M\x03\x1bOP");
-    EXPECT_EQ(Code(backend.NextInput(1000)), PressEvent(3, 5).code);
+    EXPECT_EQ(Code(backend.NextInput(1000)), Code(PressEvent(3, 5)));
     const auto released = backend.NextInput(1000);  // reports off the 90 x 46 screen are dropped
     EXPECT_EQ(Code(released), "\x03") << "Ctrl+C is a key";
-    EXPECT_EQ(Code(backend.NextInput(1000)), ExtendedKeyEvent(kScanF1).code);
+    EXPECT_EQ(Code(backend.NextInput(1000)), Code(ExtendedKeyEvent(kScanF1)));
 }
 
 TEST(TtyBackend, ReportsThePointerCellOfMouseEvents) {
@@ -195,9 +207,9 @@ TEST(TtyBackend, ReportsThePointerCellOfMouseEvents) {
     pty.Send("\x1b[<35;90;46M");
     const auto event = backend.NextInput(1000);
     ASSERT_TRUE(event);
-    EXPECT_EQ(event->code, MoveEvent(46, 90).code);
-    EXPECT_EQ(event->row, 46);
-    EXPECT_EQ(event->col, 90);
+    EXPECT_EQ(Code(event), Code(MoveEvent(46, 90)));
+    EXPECT_EQ(Mouse(event).row, 46);
+    EXPECT_EQ(Mouse(event).col, 90);
 }
 
 // A fast pointer over a slow link: the reports pile up faster than the program acts on them. A
@@ -214,10 +226,10 @@ TEST(TtyBackend, ABurstOfMotionIsDeliveredAtItsLatestMove) {
 
     const auto move = backend.NextInput(1000);
     ASSERT_TRUE(move);
-    EXPECT_EQ(move->code, MoveEvent(1 + (kReports - 1) % 7, 1 + (kReports - 1) % 9).code);
-    EXPECT_EQ(move->row, 1 + (kReports - 1) % 7);
-    EXPECT_EQ(move->col, 1 + (kReports - 1) % 9);
-    EXPECT_EQ(Code(backend.NextInput(1000)), PressEvent(4, 3).code) << "one move, then the press";
+    EXPECT_EQ(Code(move), Code(MoveEvent(1 + (kReports - 1) % 7, 1 + (kReports - 1) % 9)));
+    EXPECT_EQ(Mouse(move).row, 1 + (kReports - 1) % 7);
+    EXPECT_EQ(Mouse(move).col, 1 + (kReports - 1) % 9);
+    EXPECT_EQ(Code(backend.NextInput(1000)), Code(PressEvent(4, 3))) << "one move, then the press";
 }
 
 TEST(TtyBackend, WaitsNoLongerThanItsTimeout) {
@@ -239,7 +251,7 @@ TEST(TtyBackend, ALoneEscIsTheEscKeyAfterAShortQuietTime) {
     EXPECT_GE(steady_clock::now() - sent, milliseconds(20));
 
     pty.Send("\x1b[A");
-    EXPECT_EQ(Code(backend.NextInput(2000)), ExtendedKeyEvent(kScanUp).code);
+    EXPECT_EQ(Code(backend.NextInput(2000)), Code(ExtendedKeyEvent(kScanUp)));
     EXPECT_FALSE(backend.NextInput(60)) << "no Esc left over from the sequence";
 }
 
@@ -297,6 +309,73 @@ TEST(TtyBackend, QOrCtrlCAtTheSizeNoticeEndsTheProgramWithTheTerminalRestored) {
         EXPECT_TRUE(pty.WaitForOutput(kRestoreBytes, pty.Output().find("quits")));
         EXPECT_TRUE(pty.ModeRestored());
     }
+}
+
+// A wait that fails is an error for the error trap; one that fails again before any wait has
+// worked would fail for ever, so it ends the session with the terminal given back. A file limit
+// below the four descriptors of a wait makes poll fail.
+TEST(TtyBackend, AWaitThatKeepsFailingEndsTheSession) {
+    Pty pty(90, 46);
+    ChildProgram program([&pty] {
+        TtyBackend backend(pty.slave, pty.slave);
+        rlimit files{};
+        getrlimit(RLIMIT_NOFILE, &files);
+        const rlim_t usual = files.rlim_cur;
+        auto limitFiles = [&files](rlim_t limit) {
+            files.rlim_cur = limit;
+            setrlimit(RLIMIT_NOFILE, &files);
+        };
+        auto failsAsAnError = [&backend] {
+            try {
+                backend.NextInput(0);
+            } catch (const std::runtime_error& error) {
+                return std::string(error.what()).starts_with("waiting for terminal input failed");
+            }
+            return false;
+        };
+        limitFiles(3);
+        if (!failsAsAnError()) _exit(60);
+        limitFiles(usual);
+        backend.NextInput(0);
+        limitFiles(3);
+        if (!failsAsAnError()) _exit(61);  // the wait between cleared the first failure
+        try {
+            backend.NextInput(0);
+        } catch (const SessionEnd& end) {
+            const bool says = end.message.starts_with("waiting for terminal input failed: ");
+            _exit(end.signal == 0 && end.exitStatus == 1 && says ? 50 : 62);
+        }
+        _exit(63);
+    });
+    const auto status = program.WaitForEnd(pty);
+    ASSERT_TRUE(status) << "the program did not end";
+    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 50) << *status;
+    EXPECT_TRUE(pty.WaitForOutput(kRestoreAndLeaveBytes));
+    EXPECT_TRUE(pty.ModeRestored());
+}
+
+// The size notice covers the row that would show the failure, so there one failure ends it.
+TEST(TtyBackend, AWaitAtTheSizeNoticeThatFailsEndsTheSession) {
+    Pty pty(60, 20);
+    ChildProgram program([&pty] {
+        TtyBackend backend(pty.slave, pty.slave);
+        rlimit files{};
+        getrlimit(RLIMIT_NOFILE, &files);
+        files.rlim_cur = 3;
+        setrlimit(RLIMIT_NOFILE, &files);
+        try {
+            backend.Present(ScreenState{Blank(), 1, 1, false});
+        } catch (const SessionEnd& end) {
+            const bool says = end.message.starts_with("waiting for terminal input failed: ");
+            _exit(end.signal == 0 && end.exitStatus == 1 && says ? 50 : 60);
+        }
+        _exit(61);
+    });
+    const auto status = program.WaitForEnd(pty);
+    ASSERT_TRUE(status) << "the program did not end";
+    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 50) << *status;
+    EXPECT_TRUE(pty.WaitForOutput(kRestoreBytes, pty.Output().find("quits")));
+    EXPECT_TRUE(pty.ModeRestored());
 }
 
 TEST(TtyBackend, PresentOnATooSmallTerminalWaitsForRoom) {
