@@ -40,7 +40,7 @@ constexpr std::string_view kAbout =
     "writes the BASIC code that draws it. Without options it starts the designer; with a\n"
     "design file (.GDL) it opens that design at start, without asking, or starts a new design\n"
     "for that name when there is no such file yet; after \"--\" a name that starts with \"-\"\n"
-    "is a file too.\n";
+    "is a file too. With --picture first, the designer starts in the picture view (F2).\n";
 
 constexpr std::string_view kKeys =
     "Mouse and keys:\n"
@@ -57,6 +57,8 @@ constexpr std::string_view kKeys =
     "  pointer 3 columns leftwards   drop the first corner of a half-marked area\n"
     "  Esc                           the exit dialog, while no area is being marked\n"
     "  F1                            the help pages, while no area is being marked\n"
+    "  F2                            switch the grid between the marks and the picture the\n"
+    "                                code draws, while no area is being marked\n"
     "  Ctrl+Z                        suspend, giving the terminal back; fg brings it back\n"
     "  q or Ctrl+C                   quit while the terminal is too small\n";
 
@@ -139,6 +141,13 @@ void SayError(std::ostream& errors, std::string_view message) {
 CommandLine ParseCommandLine(std::span<const char* const> arguments) {
     if (arguments.empty()) return {};
     const std::string_view first = arguments[0];
+    if (first == "--picture") {
+        CommandLine command = ParseCommandLine(arguments.subspan(1));
+        if (command.action != CommandAction::Design && command.action != CommandAction::Refuse)
+            return Refused("--picture goes with the designer");
+        command.picture = command.action == CommandAction::Design;
+        return command;
+    }
     // "--" ends the options: what follows is a file, even when it starts with "-".
     if (first == "--") return DesignCommand(arguments.subspan(1));
     if (!first.starts_with('-')) return DesignCommand(arguments);

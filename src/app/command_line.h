@@ -16,6 +16,7 @@ struct CommandLine {
     std::vector<std::string> operands;  // the option's own arguments in order; for Design, the
                                         // design file to open at start, if one is given
     bool printer = false;               // Code: printer code rather than graphic-window code
+    bool picture = false;               // Design: start with the picture on the grid
     std::string refusal;                // why the command line was refused
 };
 

@@ -80,11 +80,15 @@ int main(int argc, char** argv) {
         Say(error.what());
         return 1;
     }
+    if (terminal.capabilities.cellWidth > 0)
+        backend->SetAnsweredCellSize(
+            {terminal.capabilities.cellWidth, terminal.capabilities.cellHeight});
     RealClock clock;
     Console console(*backend, clock, terminal.capabilities);
     Screen screen(console);
     auto design = std::make_unique<Design>();
     PassState pass;
+    pass.pictureView = command.picture;
     SystemClipboard clipboard(*backend, terminal.capabilities.clipboard, DesktopClipboardTool());
     const ProgramEnvironment environment = ProgramEnvironmentOfThisProcess();
     Context context{console, screen, *design, pass, clipboard, environment, ComposeProgram};

@@ -88,6 +88,9 @@ MainLoop::PassEnd MainLoop::RunPass() {
     PaintLeftStrip(screen);
     RestorePropertyDefaults(pass.current);
     console.SetColor(10, 8);
+    // The picture shows every change before the next input is read.
+    std::string notDrawn = pictureOnGrid_.Show(console, context_.design, pass.pictureView);
+    if (!notDrawn.empty()) pass.hintRowNotice = std::move(notDrawn);
     screen.SaveScreen(pass.snapshot);
 
     const AreaResult area = SelectArea(screen, context_.design, pass.area, pass.hintRowNotice);
@@ -126,6 +129,9 @@ MainLoop::PassEnd MainLoop::ActOnRequest(const AreaResult& area) {
             break;
         case AreaRequest::Redo:
             Redo(context_);
+            break;
+        case AreaRequest::PictureView:
+            context_.pass.pictureView = !context_.pass.pictureView;
             break;
         case AreaRequest::Objects:
             ObjectsPanel(context_);

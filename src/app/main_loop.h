@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/picture_on_grid.h"
 #include "design/select_area.h"
 #include "interact/context.h"
 #include "interact/strip_buttons.h"
@@ -52,6 +53,7 @@ class MainLoop {
     Context& context_;
     FaultHandling faultHandling_;
     std::vector<std::string> faults_;
+    PictureOnGrid pictureOnGrid_;
 };
 
 }  // namespace gridlet

@@ -70,6 +70,7 @@ AreaResult WaitFirstCorner(Console& console, const Design& design, MarkedArea& a
         // Escape asks for the exit dialog as the Exit button does.
         if (event.IsKey(kEscKey)) return Requesting(AreaRequest::Exit);
         if (event.IsExtendedKey(kScanF1)) return Requesting(AreaRequest::Help);
+        if (event.IsExtendedKey(kScanF2)) return Requesting(AreaRequest::PictureView);
         if (event.IsExtendedKey(kScanF3)) return Requesting(AreaRequest::Objects);
         if (event.IsKey('u') || event.IsKey(kBackspaceKey)) return Requesting(AreaRequest::Undo);
         if (event.IsKey('r') || event.IsKey(kRedoKey)) return Requesting(AreaRequest::Redo);

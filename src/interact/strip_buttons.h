@@ -15,8 +15,8 @@ namespace gridlet {
 
 enum class Strip { Left, Right };
 
-// What a click on a button (or a key) asks for in the area phase; the objects panel and the saves
-// have a key only.
+// What a click on a button (or a key) asks for in the area phase; the objects panel, the saves
+// and the picture view have a key only.
 enum class AreaRequest {
     None,
     Preview,
@@ -28,7 +28,8 @@ enum class AreaRequest {
     Help,
     Objects,
     Save,
-    SaveAs
+    SaveAs,
+    PictureView
 };
 
 // What a left click on a button does in the tool phase.

@@ -22,6 +22,8 @@ struct PassState {
     // What the next area phase shows on row 46 in place of its blank row (code page 437), such as
     // where the code went when no clipboard took it; shown once.
     std::string hintRowNotice;
+    // The window area shows the design's picture in place of the marks (F2).
+    bool pictureView = false;
 };
 
 }  // namespace gridlet

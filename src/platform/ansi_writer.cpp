@@ -89,6 +89,7 @@ ScreenUpdate RenderScreenUpdate(std::optional<ShownScreen> shown, const ScreenSt
             const Cell cell = next.cells[i];
             if (!paintAll && cells[i] == cell) continue;
             cells[i] = cell;
+            if (cell.rgbBackground == kPictureShown) continue;  // the picture's bytes draw it
             if (cellRow != row || cellCol != col) out += MoveTo(cellRow, cellCol);
             if (pen != PenOf(cell)) {
                 out += PenChange(pen, PenOf(cell));

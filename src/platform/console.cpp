@@ -13,7 +13,12 @@ Console::Console(ConsoleBackend& backend, Clock& clock, TerminalCapabilities cap
     : backend_(backend),
       clock_(clock),
       capabilities_(capabilities),
-      cells_(kScreenWidth * kScreenHeight) {}
+      cells_(kScreenWidth * kScreenHeight) {
+    // The picture's cells are shown in kitty images or sixels; iTerm2 images cannot lie under
+    // text or be drawn in part, so they give way to symbols.
+    const PictureMode mode = ChoosePictureMode(capabilities_);
+    if (mode == PictureMode::Kitty || mode == PictureMode::Sixels) pictureMode_ = mode;
+}
 
 void Console::WriteBlock(const CellRect& rect, const std::vector<Cell>& cells) {
     const int width = rect.Width();
@@ -170,9 +175,100 @@ void Console::Sleep(int milliseconds) {
     clock_.SleepMs(milliseconds);
 }
 
+void Console::ShowCellPicture(CellPicture picture) {
+    const CellRect& rect = picture.cells;
+    std::vector<bool> changed =
+        cellPicture_
+            ? ChangedCells(*cellPicture_, picture)
+            : std::vector<bool>(static_cast<std::size_t>(rect.Width() * rect.Height()), true);
+    if (!cellPicture_ || cellPicture_->cells != rect) {
+        pictureBase_ = ReadBlock(rect);
+        symbols_.assign(changed.size(), Cell{});
+        pictureChanged_ = changed;
+    }
+    // The rows and columns that changed bound the cells chafa is given.
+    CellRect bounds{rect.bottom + 1, rect.right + 1, rect.top - 1, rect.left - 1};
+    std::size_t i = 0;
+    for (int row = rect.top; row <= rect.bottom; ++row) {
+        for (int col = rect.left; col <= rect.right; ++col, ++i) {
+            if (!changed[i]) continue;
+            pictureChanged_[i] = true;
+            bounds = {std::min(bounds.top, row), std::min(bounds.left, col),
+                      std::max(bounds.bottom, row), std::max(bounds.right, col)};
+        }
+    }
+    if (pictureMode_ == PictureMode::Symbols && bounds.top <= bounds.bottom) {
+        const std::vector<Cell> symbols = SymbolCells(picture, bounds, capabilities_.trueColour);
+        std::size_t from = 0;
+        for (int row = bounds.top; row <= bounds.bottom; ++row) {
+            for (int col = bounds.left; col <= bounds.right; ++col, ++from) {
+                const auto to =
+                    static_cast<std::size_t>((row - rect.top) * rect.Width() + (col - rect.left));
+                if (changed[to]) symbols_[to] = symbols[from];
+            }
+        }
+    }
+    cellPicture_ = std::make_shared<const CellPicture>(std::move(picture));
+    Damage(rect.top, rect.bottom);
+}
+
+void Console::SetPictureBase() {
+    if (!cellPicture_) return;
+    pictureBase_ = ReadBlock(cellPicture_->cells);
+    Damage(cellPicture_->cells.top, cellPicture_->cells.bottom);
+}
+
+void Console::HideCellPicture() {
+    if (!cellPicture_) return;
+    cellPicture_.reset();
+    backend_.HidePicture();
+    dirtyRows_ = kAllRows;
+}
+
+std::vector<bool> Console::PictureShows() const {
+    const CellRect& rect = cellPicture_->cells;
+    std::vector<bool> shows(pictureBase_.size());
+    std::size_t i = 0;
+    for (int row = rect.top; row <= rect.bottom; ++row) {
+        for (int col = rect.left; col <= rect.right; ++col, ++i)
+            shows[i] = CellAt(row, col) == pictureBase_[i];
+    }
+    return shows;
+}
+
+std::vector<Cell> Console::CellsOverPicture(const std::vector<bool>& shows) const {
+    std::vector<Cell> cells = cells_;
+    const CellRect& rect = cellPicture_->cells;
+    std::size_t i = 0;
+    for (int row = rect.top; row <= rect.bottom; ++row) {
+        for (int col = rect.left; col <= rect.right; ++col, ++i) {
+            if (!shows[i] || row < 1 || row > kScreenHeight || col < 1 || col > kScreenWidth)
+                continue;
+            Cell& cell = cells[static_cast<std::size_t>(Index(row, col))];
+            if (pictureMode_ == PictureMode::Symbols) {
+                cell = symbols_[i];
+            } else if (pictureMode_ == PictureMode::Sixels) {
+                cell = Cell{' ', 0, kPictureShown, kPictureShown};
+            }
+        }
+    }
+    return cells;
+}
+
 void Console::Flush() {
-    backend_.Present(ScreenState{cells_, cursorRow_, cursorCol_, cursorVisible_, dirtyRows_});
+    if (!cellPicture_) {
+        backend_.Present(ScreenState{cells_, cursorRow_, cursorCol_, cursorVisible_, dirtyRows_});
+        dirtyRows_ = 0;
+        return;
+    }
+    std::vector<bool> shows = PictureShows();
+    const std::vector<Cell> cells = CellsOverPicture(shows);
+    PixelLayer layer{cellPicture_, pictureMode_, std::move(shows), pictureChanged_};
+    const bool pixels = pictureMode_ != PictureMode::Symbols;
+    backend_.Present(ScreenState{cells, cursorRow_, cursorCol_, cursorVisible_, dirtyRows_,
+                                 pixels ? &layer : nullptr});
     dirtyRows_ = 0;
+    std::fill(pictureChanged_.begin(), pictureChanged_.end(), false);
 }
 
 void Console::Damage(int topRow, int bottomRow) {

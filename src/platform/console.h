@@ -4,10 +4,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/cell_picture.h"
 #include "platform/cell_rect.h"
 #include "platform/clock.h"
 #include "platform/console_backend.h"
@@ -66,6 +68,16 @@ class Console {
     // key or button press, which it takes. Afterwards every cell is shown anew.
     void ShowPicture(const PictureView& picture, const CellRect& area);
 
+    // A picture under the cells of its rectangle, until hidden: each cell shows its part of the
+    // picture while it is as the picture's base has it, and its own text once something is drawn
+    // over it. Pixels where the terminal has them (kitty under the text, sixels in the cells),
+    // block symbols elsewhere. Only the cells whose part changed are shown anew.
+    void ShowCellPicture(CellPicture picture);
+    // The rectangle's cells as they are now become the picture's base.
+    void SetPictureBase();
+    void HideCellPicture();
+    bool ShowsCellPicture() const { return cellPicture_ != nullptr; }
+
     // Lends the terminal to another program for the time of run, then takes it back and shows
     // every cell anew.
     void LendTerminal(const std::function<void()>& run);
@@ -84,6 +96,9 @@ class Console {
     bool Accepts(const InputEvent& event) const;
     int Index(int row, int col) const { return (row - 1) * kScreenWidth + (col - 1); }
     void Damage(int topRow, int bottomRow);
+    // The cells shown where the picture shows, and the layer of pixels for the backend.
+    std::vector<Cell> CellsOverPicture(const std::vector<bool>& shows) const;
+    std::vector<bool> PictureShows() const;
 
     ConsoleBackend& backend_;
     Clock& clock_;
@@ -99,6 +114,11 @@ class Console {
     int mouseKinds_ = kPress;
     int pointerRow_ = 0;
     int pointerCol_ = 0;
+    PictureMode pictureMode_ = PictureMode::Symbols;
+    std::shared_ptr<const CellPicture> cellPicture_;
+    std::vector<Cell> pictureBase_;     // the rectangle's cells, row by row
+    std::vector<Cell> symbols_;         // each cell's part of the picture as a symbol
+    std::vector<bool> pictureChanged_;  // since the last flush
 };
 
 }  // namespace gridlet

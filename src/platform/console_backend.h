@@ -2,6 +2,7 @@
 // What a console needs from the thing that shows its cells and reads the user's input.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +25,20 @@ struct Cell {
     friend bool operator==(const Cell&, const Cell&) = default;
 };
 
+// A cell the terminal shows a picture's pixels in rather than text.
+constexpr std::int32_t kPictureShown = -2;
+
+struct CellPicture;
+
+// A picture the terminal shows in pixels over a rectangle of cells: in the cells where it shows
+// (sixels), or under the text of all of them (kitty).
+struct PixelLayer {
+    std::shared_ptr<const CellPicture> picture;
+    PictureMode mode = PictureMode::Sixels;
+    std::vector<bool> shows;    // for each cell of the rectangle, row by row
+    std::vector<bool> changed;  // the cells whose pixels changed since the last present
+};
+
 // Rows written since the last flush: bit r - 1 stands for row r.
 using RowDamage = std::uint64_t;
 constexpr RowDamage kAllRows = ~RowDamage{0};
@@ -37,7 +52,8 @@ struct ScreenState {
     int cursorRow;
     int cursorCol;
     bool cursorVisible;
-    RowDamage dirtyRows = kAllRows;  // only these rows can differ from what was shown before
+    RowDamage dirtyRows = kAllRows;      // only these rows can differ from what was shown before
+    const PixelLayer* pixels = nullptr;  // a picture over the cells, where the terminal has one
 };
 
 class ConsoleBackend {

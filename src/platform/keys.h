@@ -15,6 +15,7 @@ constexpr char kRedoKey = 25;     // Ctrl+Y
 constexpr char kSaveKey = 19;     // Ctrl+S, which raw mode hands over rather than stopping output
 
 constexpr int kScanF1 = 59;
+constexpr int kScanF2 = 60;
 constexpr int kScanF3 = 61;
 constexpr int kScanHome = 71;
 constexpr int kScanUp = 72;

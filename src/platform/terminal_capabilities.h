@@ -10,6 +10,8 @@ struct TerminalCapabilities {
     bool kittyGraphics = false;  // kitty's graphics protocol
     bool sixel = false;          // sixel graphics
     bool iterm2Images = false;   // iTerm2's inline images
+    int cellWidth = 0;           // a cell's pixels as the terminal told them; 0 when it did not
+    int cellHeight = 0;
 };
 
 }  // namespace gridlet

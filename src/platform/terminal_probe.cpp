@@ -94,6 +94,32 @@ std::string ReadProbeAnswers(int inFd, int outFd, std::string_view queries, int 
     return answers;
 }
 
+// ESC [ 6 ; height ; width t: the cell size in pixels.
+void ReadCellSize(std::string_view bytes, ProbeAnswers& answers) {
+    constexpr std::string_view kIntroducer = "\x1b[6;";
+    for (std::size_t pos = bytes.find(kIntroducer); pos != std::string_view::npos;
+         pos = bytes.find(kIntroducer, pos + 1)) {
+        int numbers[2] = {0, 0};
+        int field = 0;
+        std::size_t i = pos + kIntroducer.size();
+        for (; i < bytes.size() && field < 2; ++i) {
+            const char c = bytes[i];
+            if (std::isdigit(static_cast<unsigned char>(c))) {
+                numbers[field] = std::min(numbers[field] * 10 + (c - '0'), 99999);
+            } else if (c == ';' && field == 0) {
+                field = 1;
+            } else {
+                break;
+            }
+        }
+        if (field == 1 && i < bytes.size() && bytes[i] == 't' && numbers[0] > 0 && numbers[1] > 0) {
+            answers.cellHeight = numbers[0];
+            answers.cellWidth = numbers[1];
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 ProbeAnswers ParseProbeAnswers(std::string_view bytes) {
@@ -102,6 +128,7 @@ ProbeAnswers ParseProbeAnswers(std::string_view bytes) {
     answers.clipboard = bytes.find("\x1b]52;") != std::string_view::npos;
     answers.kittyGraphics = bytes.find("\x1b_Gi=31;OK") != std::string_view::npos;
     answers.version = TerminalVersion(bytes);
+    ReadCellSize(bytes, answers);
     return answers;
 }
 
@@ -147,6 +174,8 @@ TerminalCapabilities DecideCapabilities(const TerminalEnvironment& environment,
                               environment.colorTerm == "24bit" || description.directColour;
     capabilities.clipboard = answers.clipboard;
     capabilities.kittyGraphics = answers.kittyGraphics;
+    capabilities.cellWidth = answers.cellWidth;
+    capabilities.cellHeight = answers.cellHeight;
     if (answers.deviceAttributes) {
         const std::vector<int>& numbers = *answers.deviceAttributes;
         capabilities.sixel = std::find(numbers.begin() + 1, numbers.end(), 4) != numbers.end();

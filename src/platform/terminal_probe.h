@@ -15,11 +15,13 @@ namespace gridlet {
 
 constexpr const char* kNotATerminal = "standard input and output must both be a terminal";
 
-// The kitty graphics query, the terminal's name and version (XTVERSION) and the primary device
-// attributes (DA1), which every terminal answers, so that its answer ends the wait.
+// The kitty graphics query, the terminal's name and version (XTVERSION), its cell size in pixels
+// and the primary device attributes (DA1), which every terminal answers, so that its answer ends
+// the wait.
 constexpr std::string_view kProbeQueries =
     "\x1b_Gi=31,s=1,v=1,a=q,t=d,f=24;AAAA\x1b\\"
     "\x1b[>q"
+    "\x1b[16t"
     "\x1b[c";
 
 // The clipboard query, asked next of a terminal that answered and is not xterm: xterm 379 ends
@@ -34,6 +36,8 @@ struct ProbeAnswers {
     bool clipboard = false;
     bool kittyGraphics = false;
     std::string version;  // XTVERSION's text
+    int cellWidth = 0;    // a cell's pixels, from CSI 6 ; height ; width t; 0 when not given
+    int cellHeight = 0;
 };
 
 ProbeAnswers ParseProbeAnswers(std::string_view bytes);

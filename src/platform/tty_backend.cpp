@@ -140,12 +140,13 @@ void TtyBackend::ReadSize() {
     rows_ = known ? size.ws_row : 0;
 }
 
-// The terminal's cell size when it says it; the usual proportions of one otherwise.
+// The terminal's cell size as its size in pixels gives it now (a resize may change it), else as
+// it answered at start; the usual proportions of one otherwise.
 CellPixels TtyBackend::CellSize() const {
     winsize size{};
     if (ioctl(outFd_, TIOCGWINSZ, &size) != 0 || size.ws_col == 0 || size.ws_row == 0 ||
         size.ws_xpixel < size.ws_col || size.ws_ypixel < size.ws_row) {
-        return {};
+        return answeredCell_;
     }
     return {size.ws_xpixel / size.ws_col, size.ws_ypixel / size.ws_row};
 }
@@ -166,8 +167,75 @@ void TtyBackend::Present(const ScreenState& screen) {
     cursorRow_ = screen.cursorRow;
     cursorCol_ = screen.cursorCol;
     cursorVisible_ = screen.cursorVisible;
+    TakePixelLayer(screen.pixels, damage);
     if (TooSmall()) WaitForRoom();
     PaintChanges(damage);
+}
+
+void TtyBackend::TakePixelLayer(const PixelLayer* layer, RowDamage& damage) {
+    if (layer == nullptr) {
+        if (!pixelLayer_) return;
+        // Sixels go with a cleared screen, the kitty image by its deletion.
+        if (kittyShown_) Write(kDeleteKittyImages);
+        kittyShown_ = false;
+        pixelLayer_.reset();
+        shown_.reset();
+        damage = kAllRows;
+        return;
+    }
+    if (!pixelLayer_ || pixelLayer_->picture != layer->picture) kittyShown_ = false;
+    if (pixelsOwed_.size() != layer->changed.size())
+        pixelsOwed_.assign(layer->changed.size(), true);
+    for (std::size_t i = 0; i < pixelsOwed_.size(); ++i)
+        pixelsOwed_[i] = pixelsOwed_[i] || layer->changed[i];
+    pixelLayer_ = *layer;
+}
+
+// The cells of the picture's rectangle that the terminal shows pixels in now.
+std::vector<bool> TtyBackend::PixelsShown() const {
+    const CellRect& rect = pixelLayer_->picture->cells;
+    std::vector<bool> shown(static_cast<std::size_t>(rect.Width()) * rect.Height(), false);
+    if (!shown_) return shown;
+    std::size_t i = 0;
+    for (int row = rect.top; row <= rect.bottom; ++row) {
+        for (int col = rect.left; col <= rect.right; ++col, ++i) {
+            const auto cell = static_cast<std::size_t>((row - 1) * kScreenWidth + col - 1);
+            shown[i] = shown_->cells[cell].rgbBackground == kPictureShown;
+        }
+    }
+    return shown;
+}
+
+std::string TtyBackend::PixelBytes(const std::vector<bool>& shownBefore) {
+    const CellPicture& picture = *pixelLayer_->picture;
+    const CellPixels cell = CellSize();
+    std::string bytes;
+    if (pixelLayer_->mode == PictureMode::Kitty) {
+        if (!kittyShown_) bytes = KittyCells(picture, cell);
+        kittyShown_ = true;
+        std::fill(pixelsOwed_.begin(), pixelsOwed_.end(), false);
+        return bytes;
+    }
+    // Sixels: each row's runs of cells that show the picture but not yet its present pixels.
+    const CellRect& rect = picture.cells;
+    const auto owed = [&](std::size_t i) {
+        return pixelLayer_->shows[i] && (!shownBefore[i] || pixelsOwed_[i]);
+    };
+    for (int row = rect.top; row <= rect.bottom; ++row) {
+        const auto first = static_cast<std::size_t>(row - rect.top) * rect.Width();
+        for (int col = rect.left; col <= rect.right;) {
+            std::size_t i = first + static_cast<std::size_t>(col - rect.left);
+            if (!owed(i)) {
+                ++col;
+                continue;
+            }
+            int end = col;
+            for (; end <= rect.right && owed(i); ++end, ++i) pixelsOwed_[i] = false;
+            bytes += SixelCells(picture, {row, col, row, end - 1}, cell);
+            col = end;
+        }
+    }
+    return bytes;
 }
 
 void TtyBackend::CopyRows(const std::vector<Cell>& cells, RowDamage damage) {
@@ -179,9 +247,26 @@ void TtyBackend::CopyRows(const std::vector<Cell>& cells, RowDamage damage) {
 }
 
 void TtyBackend::PaintChanges(RowDamage damage) {
-    if (cells_.empty()) return;  // nothing presented yet
+    if (cells_.empty()) return;        // nothing presented yet
+    if (!shown_) kittyShown_ = false;  // a cleared screen takes the kitty image with it
+    std::vector<bool> pixelsBefore;
+    if (pixelLayer_) pixelsBefore = PixelsShown();
     ScreenUpdate update = RenderScreenUpdate(
         std::move(shown_), ScreenState{cells_, cursorRow_, cursorCol_, cursorVisible_, damage});
+    if (pixelLayer_) {
+        const std::string pixels = PixelBytes(pixelsBefore);
+        if (!pixels.empty()) {
+            // An image leaves the cursor where the terminal chooses.
+            update.bytes += pixels;
+            update.shown.cursorRow = 0;
+            update.shown.cursorCol = 0;
+            if (cursorVisible_) {
+                update.bytes += MoveTo(cursorRow_, cursorCol_);
+                update.shown.cursorRow = cursorRow_;
+                update.shown.cursorCol = cursorCol_;
+            }
+        }
+    }
     if (!update.bytes.empty()) Write(update.bytes);
     shown_ = std::move(update.shown);
 }

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "platform/ansi_writer.h"
+#include "platform/cell_picture.h"
 #include "platform/console_backend.h"
 #include "platform/input_decoder.h"
 #include "platform/job_control.h"
@@ -38,6 +39,9 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     ~TtyBackend() override;
     TtyBackend(const TtyBackend&) = delete;
     TtyBackend& operator=(const TtyBackend&) = delete;
+
+    // The cell size the terminal answered, for when its size in pixels is not known.
+    void SetAnsweredCellSize(CellPixels cell) { answeredCell_ = cell; }
 
     void Present(const ScreenState& screen) override;
     std::optional<InputEvent> NextInput(int timeoutMs) override;
@@ -61,6 +65,11 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     bool TooSmall() const;
     void CopyRows(const std::vector<Cell>& cells, RowDamage damage);
     void PaintChanges(RowDamage damage);
+    void TakePixelLayer(const PixelLayer* layer, RowDamage& damage);
+    // The bytes of the picture's pixels still owed, once the cells' bytes are written; before
+    // marks the cells whose pixels the terminal already shows.
+    std::string PixelBytes(const std::vector<bool>& shownBefore);
+    std::vector<bool> PixelsShown() const;
     void WaitForRoom();
     void PaintAnew();
     std::array<pollfd, 4> PollSet() const;
@@ -102,6 +111,10 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     std::optional<ShownScreen> shown_;
     std::string picture_;  // the bytes of the picture shown, written again after a repaint
     bool kittyPicture_ = false;
+    std::optional<PixelLayer> pixelLayer_;  // the picture over the cells, as last presented
+    std::vector<bool> pixelsOwed_;          // its cells whose pixels changed since written
+    bool kittyShown_ = false;               // its kitty image is placed
+    CellPixels answeredCell_;
 };
 
 }  // namespace gridlet

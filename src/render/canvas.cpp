@@ -59,6 +59,11 @@ void Canvas::MarkDirty() {
     cairo_surface_mark_dirty(surface_);
 }
 
+std::vector<std::uint8_t>& Canvas::FillMarks() {
+    fillMarks_.resize(static_cast<std::size_t>(width_) * height_);
+    return fillMarks_;
+}
+
 void Canvas::Clear(Rgb colour) {
     cairo_save(cairo_);
     SetSource(cairo_, colour);
@@ -70,11 +75,14 @@ void Canvas::Clear(Rgb colour) {
 RgbImage Canvas::Picture() const {
     Flush();
     RgbImage image{width_, height_, {}};
-    image.pixels.reserve(static_cast<std::size_t>(width_) * height_ * 3);
+    image.pixels.resize(static_cast<std::size_t>(width_) * height_ * 3);
+    std::uint8_t* out = image.pixels.data();
     for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) {
-            const Rgb colour = Pixel({x, y});
-            image.pixels.insert(image.pixels.end(), {colour.red, colour.green, colour.blue});
+        const std::uint32_t* row = Row(y);
+        for (int x = 0; x < width_; ++x, out += 3) {
+            out[0] = static_cast<std::uint8_t>(row[x] >> 16);
+            out[1] = static_cast<std::uint8_t>(row[x] >> 8);
+            out[2] = static_cast<std::uint8_t>(row[x]);
         }
     }
     return image;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "render/rgb_image.h"
 
@@ -77,6 +78,9 @@ class Canvas {
     Rgb Pixel(IntPoint p) const { return Unpacked(Row(p.y)[p.x]); }
     void SetPixel(IntPoint p, Rgb colour) { Row(p.y)[p.x] = Packed(colour); }
 
+    // A mark for every pixel, all clear between fills, kept so that no fill allocates its own.
+    std::vector<std::uint8_t>& FillMarks();
+
     void Clear(Rgb colour);
     RgbImage Picture() const;
 
@@ -87,6 +91,7 @@ class Canvas {
     cairo_t* cairo_;
     unsigned char* data_;
     std::ptrdiff_t stride_;
+    std::vector<std::uint8_t> fillMarks_;
 };
 
 }  // namespace gridlet

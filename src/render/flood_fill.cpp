@@ -7,61 +7,86 @@
 namespace gridlet {
 namespace {
 
-// The pixels found, marked row by row, and the rows they reach.
-struct Area {
-    std::vector<std::uint8_t> marks;
-    int top;
-    int bottom;
+// One row's run of found pixels, ends included.
+struct Span {
+    int y;
+    int left;
+    int right;
 };
 
-// Scanline flood fill over the 4-connected pixels whose packed colour satisfies inside().
+// A run of a row to look along for found pixels, and the direction it was reached in.
+struct Look {
+    int left;
+    int right;
+    int y;
+    int dy;
+};
+
+// Span flood fill (Heckbert's) over the 4-connected pixels whose packed colour satisfies
+// inside(): each row is looked along only where its neighbour's run did not already reach. The
+// runs are marked in the canvas's fill marks as they are found, so each is found once.
 template <typename Inside>
-Area ConnectedArea(const Canvas& canvas, IntPoint seed, Inside inside) {
+std::vector<Span> ConnectedSpans(Canvas& canvas, IntPoint seed, Inside inside) {
     const int width = canvas.Width();
     const int height = canvas.Height();
-    Area area{std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height, 0), seed.y,
-              seed.y};
-    auto marksOf = [&](int y) { return &area.marks[static_cast<std::size_t>(y) * width]; };
-    std::vector<IntPoint> seeds{seed};
-    while (!seeds.empty()) {
-        const IntPoint start = seeds.back();
-        seeds.pop_back();
-        const std::uint32_t* pixels = canvas.Row(start.y);
-        std::uint8_t* marks = marksOf(start.y);
-        auto open = [&](int x) { return !marks[x] && inside(pixels[x]); };
-        if (!open(start.x)) continue;
-        int left = start.x;
-        while (left > 0 && open(left - 1)) --left;
-        int right = start.x;
-        while (right + 1 < width && open(right + 1)) ++right;
-        std::fill(marks + left, marks + right + 1, 1);
-        area.top = std::min(area.top, start.y);
-        area.bottom = std::max(area.bottom, start.y);
-        for (int y : {start.y - 1, start.y + 1}) {  // one seed for each run above and below
-            if (y < 0 || y >= height) continue;
-            const std::uint32_t* nextPixels = canvas.Row(y);
-            const std::uint8_t* nextMarks = marksOf(y);
-            bool inRun = false;
-            for (int x = left; x <= right; ++x) {
-                const bool isOpen = !nextMarks[x] && inside(nextPixels[x]);
-                if (isOpen && !inRun) seeds.push_back({x, y});
-                inRun = isOpen;
+    std::uint8_t* const allMarks = canvas.FillMarks().data();
+    std::vector<Span> spans;
+    std::vector<Look> looks{{seed.x, seed.x, seed.y, 1}, {seed.x, seed.x, seed.y - 1, -1}};
+    while (!looks.empty()) {
+        const Look look = looks.back();
+        looks.pop_back();
+        const int y = look.y;
+        if (y < 0 || y >= height) continue;
+        const std::uint32_t* const pixels = canvas.Row(y);
+        std::uint8_t* const marks = allMarks + static_cast<std::size_t>(y) * width;
+        const auto open = [&](int x) { return !marks[x] && inside(pixels[x]); };
+        // Marks the run [from, to) as found.
+        const auto found = [&](int from, int to) {
+            std::fill(marks + from, marks + to, 1);
+            spans.push_back({y, from, to - 1});
+        };
+        int x = look.left;
+        if (open(x)) {
+            int left = x;
+            while (left > 0 && open(left - 1)) --left;
+            if (left < x) {
+                found(left, x);
+                looks.push_back({left, x - 1, y - look.dy, -look.dy});
             }
+            x = left;
+        }
+        int x1 = look.left;
+        while (x1 <= look.right) {
+            const int start = x1;
+            while (x1 < width && open(x1)) ++x1;
+            if (x1 > start) found(start, x1);
+            if (x1 > x) looks.push_back({x, x1 - 1, y + look.dy, look.dy});
+            if (x1 - 1 > look.right)
+                looks.push_back({look.right + 1, x1 - 1, y - look.dy, -look.dy});
+            ++x1;
+            while (x1 < look.right && !open(x1)) ++x1;
+            x = x1;
         }
     }
-    return area;
+    return spans;
 }
 
-void FillArea(Canvas& canvas, const Area& area, const Brush& brush) {
+// The spans are painted only once all are found, then their marks cleared for the next fill.
+void FillSpans(Canvas& canvas, const std::vector<Span>& spans, const Brush& brush) {
     const BrushTile tile(brush);
-    const int width = canvas.Width();
-    for (int y = area.top; y <= area.bottom; ++y) {
-        std::uint32_t* row = canvas.Row(y);
-        const std::uint8_t* marks = &area.marks[static_cast<std::size_t>(y) * width];
-        for (int x = 0; x < width; ++x) {
-            if (!marks[x]) continue;
-            if (const std::optional<std::uint32_t> colour = tile.At({x, y})) row[x] = *colour;
+    std::vector<std::uint8_t>& marks = canvas.FillMarks();
+    for (const Span& span : spans) {
+        std::uint32_t* row = canvas.Row(span.y);
+        if (brush.hatch == Hatch::Solid) {
+            std::fill(row + span.left, row + span.right + 1, Packed(brush.colour));
+        } else {
+            for (int x = span.left; x <= span.right; ++x) {
+                if (const std::optional<std::uint32_t> colour = tile.At({x, span.y}))
+                    row[x] = *colour;
+            }
         }
+        const auto first = static_cast<std::ptrdiff_t>(span.y) * canvas.Width() + span.left;
+        std::fill(marks.begin() + first, marks.begin() + first + (span.right - span.left + 1), 0);
     }
     canvas.MarkDirty();
 }
@@ -70,7 +95,7 @@ template <typename Inside>
 void FillConnected(Canvas& canvas, IntPoint seed, const Brush& brush, Inside inside) {
     if (!canvas.Contains(seed)) return;
     canvas.Flush();
-    FillArea(canvas, ConnectedArea(canvas, seed, inside), brush);
+    FillSpans(canvas, ConnectedSpans(canvas, seed, inside), brush);
 }
 
 }  // namespace

@@ -38,9 +38,7 @@ Interpreter::Interpreter(const Program& program, GraphicTarget& target,
     : program_(program), target_(target), notDrawn_(notDrawn) {}
 
 void Interpreter::Run() {
-    for (const auto& [name, routine] : program_.routines) {
-        if (!routine.closed) List(routine.header, "routine without its END line");
-    }
+    ListUnclosedRoutines();
     RunOutsideLines();
     if (Defines("PBMAIN")) {
         RunRoutine("PBMAIN");
@@ -48,6 +46,27 @@ void Interpreter::Run() {
         RunRoutine("GRAFICWIN");
     } else {
         notDrawn_.push_back({0, "", "no FUNCTION PBMAIN and no SUB GraficWin to run"});
+    }
+}
+
+void Interpreter::Open(const std::string& upperName) {
+    ListUnclosedRoutines();
+    RunOutsideLines();
+    if (!Defines(upperName)) {
+        notDrawn_.push_back({0, "", "no " + upperName + " to run"});
+        return;
+    }
+    locals_.emplace_back();
+    for (const ProgramLine& line : program_.routines.at(upperName).body) RunLine(line);
+}
+
+void Interpreter::Continue(const std::vector<ProgramLine>& lines) {
+    for (const ProgramLine& line : lines) RunLine(line);
+}
+
+void Interpreter::ListUnclosedRoutines() {
+    for (const auto& [name, routine] : program_.routines) {
+        if (!routine.closed) List(routine.header, "routine without its END line");
     }
 }
 

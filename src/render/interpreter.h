@@ -20,6 +20,11 @@ class Interpreter : public Names {
 
     void Run();
 
+    // Runs the routine as Run does, but leaves it open at its end, for Continue.
+    void Open(const std::string& upperName);
+    // Runs lines as if they followed the open routine's last line.
+    void Continue(const std::vector<ProgramLine>& lines);
+
     Value Read(const std::string& name) override;
     void Assign(const std::string& name, const Value& value) override;
     Value Call(const std::string& name, const std::vector<Value>& arguments) override;
@@ -31,6 +36,7 @@ class Interpreter : public Names {
     };
     using Scope = std::map<std::string, Variable>;
 
+    void ListUnclosedRoutines();
     void RunOutsideLines();
     void RunRoutine(const std::string& upperName);
     void RunLine(const ProgramLine& line);

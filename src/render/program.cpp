@@ -8,27 +8,6 @@
 namespace gridlet {
 namespace {
 
-std::vector<ProgramLine> LogicalLines(std::string_view text) {
-    std::vector<ProgramLine> lines;
-    bool continued = false;
-    int number = 0;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        const std::string_view line = Trim(text.substr(0, end), " \t\r");
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        ++number;
-        if (continued) {
-            lines.back().text.append(1, ' ').append(line);
-        } else {
-            lines.push_back({number, std::string(line)});
-        }
-        std::string& joined = lines.back().text;
-        continued = joined.size() >= 2 && joined.ends_with(" _");
-        if (continued) joined.resize(joined.size() - 2);
-    }
-    return lines;
-}
-
 // The first words of a line in upper case, as far as they are letters, digits, _ and $.
 std::vector<std::string> LeadingWords(std::string_view line, std::size_t count) {
     std::vector<std::string> words;
@@ -48,11 +27,32 @@ std::vector<std::string> LeadingWords(std::string_view line, std::size_t count) 
 
 }  // namespace
 
+std::vector<ProgramLine> ReadLines(std::string_view text, int firstNumber) {
+    std::vector<ProgramLine> lines;
+    bool continued = false;
+    int number = firstNumber - 1;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = Trim(text.substr(0, end), " \t\r");
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        ++number;
+        if (continued) {
+            lines.back().text.append(1, ' ').append(line);
+        } else {
+            lines.push_back({number, std::string(line)});
+        }
+        std::string& joined = lines.back().text;
+        continued = joined.size() >= 2 && joined.ends_with(" _");
+        if (continued) joined.resize(joined.size() - 2);
+    }
+    return lines;
+}
+
 Program ReadProgram(std::string_view text) {
     Program program;
     Routine* routine = nullptr;
     bool inType = false;
-    for (ProgramLine& line : LogicalLines(text)) {
+    for (ProgramLine& line : ReadLines(text)) {
         const std::vector<std::string> words = LeadingWords(line.text, 2);
         if (inType) {
             inType = !(words[0] == "END" && words[1] == "TYPE");

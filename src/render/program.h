@@ -27,4 +27,7 @@ struct Program {
 
 Program ReadProgram(std::string_view text);
 
+// The logical lines of a text, numbered from firstNumber on.
+std::vector<ProgramLine> ReadLines(std::string_view text, int firstNumber = 1);
+
 }  // namespace gridlet

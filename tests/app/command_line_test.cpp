@@ -19,6 +19,7 @@ TEST(CommandLine, ArgumentsChooseAnActionOrAreRefusedWithTheReason) {
         std::vector<std::string> operands;
         std::string refusal;
         bool printer = false;
+        bool picture = false;
     } cases[] = {
         {{}, CommandAction::Design, {}, ""},
         {{"design.GDL"}, CommandAction::Design, {"design.GDL"}, ""},
@@ -41,6 +42,12 @@ TEST(CommandLine, ArgumentsChooseAnActionOrAreRefusedWithTheReason) {
         {{"--", "a.GDL", "b.GDL"}, CommandAction::Refuse, {}, "one design file at a time"},
         {{"--code", "--", "-x.GDL"}, CommandAction::Code, {"-x.GDL"}, ""},
         {{"--code", "--printer", "--", "--printer"}, CommandAction::Code, {"--printer"}, "", true},
+        {{"--picture"}, CommandAction::Design, {}, "", false, true},
+        {{"--picture", "a.GDL"}, CommandAction::Design, {"a.GDL"}, "", false, true},
+        {{"--picture", "--", "-x.GDL"}, CommandAction::Design, {"-x.GDL"}, "", false, true},
+        {{"--picture", "--help"}, CommandAction::Refuse, {}, "--picture goes with the designer"},
+        {{"--picture", "a.GDL", "b.GDL"}, CommandAction::Refuse, {}, "one design file at a time"},
+        {{"a.GDL", "--picture"}, CommandAction::Refuse, {}, "one design file at a time"},
         {{"--render", "--", "-in.bas", "-out.png"},
          CommandAction::Render,
          {"-in.bas", "-out.png"},
@@ -54,6 +61,7 @@ TEST(CommandLine, ArgumentsChooseAnActionOrAreRefusedWithTheReason) {
         EXPECT_EQ(command.operands, c.operands) << shown;
         EXPECT_EQ(command.refusal, c.refusal) << shown;
         EXPECT_EQ(command.printer, c.printer) << shown;
+        EXPECT_EQ(command.picture, c.picture) << shown;
     }
 }
 
@@ -81,7 +89,7 @@ TEST(CommandLine, HelpListsTheOptionsKeysAndFiles) {
           "\n                                the statements that could not be drawn\n",
           "  --version                     show the version\n", "right click printer code",
           "Gridlet-clipboard.bas", "Testgui.png", "Gridlet-recovered.GDL", "q or Ctrl+C",
-          "  Ctrl+Z  "}) {
+          "  Ctrl+Z  ", "  F2  ", "--picture"}) {
         EXPECT_NE(help.find(part), std::string::npos) << part;
     }
 }

@@ -170,7 +170,7 @@ TEST_F(SelectAreaTest, ButtonsThatNeedNoArea) {
     }
 }
 
-TEST_F(SelectAreaTest, KeysEscAndF1AreRequestsOtherKeysAreIgnored) {
+TEST_F(SelectAreaTest, KeysEscF1AndF2AreRequestsOtherKeysAreIgnored) {
     backend.Script(KeyEvent('x'));
     backend.Script(KeyEvent(kEscKey));
     const AreaResult escape = Select();
@@ -180,6 +180,8 @@ TEST_F(SelectAreaTest, KeysEscAndF1AreRequestsOtherKeysAreIgnored) {
     const AreaResult help = Select();
     EXPECT_EQ(help.outcome, AreaOutcome::Request);
     EXPECT_EQ(help.request, AreaRequest::Help);
+    backend.Script(ExtendedKeyEvent(kScanF2));
+    EXPECT_EQ(Select().request, AreaRequest::PictureView);
 }
 
 // Undo and Redo by key: u or Backspace, r or Ctrl+Y.

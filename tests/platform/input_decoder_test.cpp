@@ -121,12 +121,13 @@ TEST(InputDecoder, TypedCharactersBecomeTheirWindows1252Byte) {
     });
 }
 
-TEST(InputDecoder, F1AndF3InEveryFormF12AndTheArrows) {
+TEST(InputDecoder, F1F2F3AndF12InEveryFormAndTheArrows) {
     ExpectDecodes({
         {"\x1b[24~", {ExtendedKeyEvent(kScanF12)}},
         {"\x1bOP", {ExtendedKeyEvent(kScanF1)}},
         {"\x1b[11~", {ExtendedKeyEvent(kScanF1)}},
         {"\x1b[[A", {ExtendedKeyEvent(kScanF1)}},
+        {"\x1bOQ\x1b[12~", {ExtendedKeyEvent(kScanF2), ExtendedKeyEvent(kScanF2)}},
         {"\x1bOR", {ExtendedKeyEvent(kScanF3)}},
         {"\x1b[13~", {ExtendedKeyEvent(kScanF3)}},
         {"\x1b[[C", {ExtendedKeyEvent(kScanF3)}},

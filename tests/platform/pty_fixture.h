@@ -86,8 +86,9 @@ class Pty {
         }
     }
 
-    void Resize(int columns, int rows) const {
-        winsize size{static_cast<unsigned short>(rows), static_cast<unsigned short>(columns), 0, 0};
+    void Resize(int columns, int rows, int xPixels = 0, int yPixels = 0) const {
+        winsize size{static_cast<unsigned short>(rows), static_cast<unsigned short>(columns),
+                     static_cast<unsigned short>(xPixels), static_cast<unsigned short>(yPixels)};
         ioctl(master, TIOCSWINSZ, &size);
     }
 

@@ -27,6 +27,25 @@ TEST(TerminalProbe, AnswersAreFoundAmongEachOther) {
     EXPECT_FALSE(ParseProbeAnswers("\x1b[?64;1").deviceAttributes) << "unfinished";
 }
 
+TEST(TerminalProbe, TheCellSizeIsTakenFromItsAnswer) {
+    const struct {
+        const char* answers;
+        int width;
+        int height;
+    } cases[] = {
+        {"\x1b[6;20;9t\x1b[?62c", 9, 20}, {"\x1b[4;460;810t\x1b[6;23;11t\x1b[?62c", 11, 23},
+        {"\x1b[6;0;9t\x1b[?62c", 0, 0},   {"\x1b[6;20t\x1b[?62c", 0, 0},
+        {"\x1b[6;20;9\x1b[?62c", 0, 0},   {"\x1b[?62c", 0, 0},
+    };
+    for (const auto& c : cases) {
+        const ProbeAnswers answers = ParseProbeAnswers(c.answers);
+        EXPECT_EQ(answers.cellWidth, c.width) << c.answers + 1;
+        EXPECT_EQ(answers.cellHeight, c.height) << c.answers + 1;
+        const TerminalCapabilities capabilities = DecideCapabilities({}, {}, answers);
+        EXPECT_EQ(capabilities.cellWidth, c.width) << c.answers + 1;
+    }
+}
+
 struct MouseCase {
     const char* term;
     bool described;

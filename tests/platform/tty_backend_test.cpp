@@ -6,6 +6,7 @@
 
 #include <future>
 
+#include "platform/cell_picture.h"
 #include "platform/clock.h"
 #include "platform/console.h"
 #include "platform/input_description.h"
@@ -95,6 +96,90 @@ TEST(TtyBackend, PresentPaintsTheScreenThenOnlyItsChanges) {
     backend.Present(ScreenState{cells, 1, 1, false, 0});
     backend.Present(ScreenState{cells, 1, 1, false});
     EXPECT_FALSE(pty.WaitForOutput("\x1b", unchanged, 50)) << "an unchanged flush writes nothing";
+}
+
+// Sixels go into the cells that show the picture: at first all of them, then only a cell whose
+// pixels changed, and a cell given back by what was drawn over it.
+TEST(TtyBackend, SixelsAreWrittenOnlyForCellsThatNeedThem) {
+    Pty pty(90, 46);
+    TtyBackend backend(pty.slave, pty.slave);
+    RealClock clock;
+    TerminalCapabilities sixels;
+    sixels.sixel = true;
+    Console console(backend, clock, sixels);
+    CellPicture picture;
+    picture.cells = {2, 11, 3, 13};
+    picture.xEdges = {0, 4, 8, 12};
+    picture.yEdges = {0, 4, 8};
+    picture.width = 12;
+    picture.height = 8;
+    picture.rgb.assign(12 * 8 * 3, 0xFF);
+    console.ShowCellPicture(picture);
+    console.SetPictureBase();
+    console.Flush();
+    ASSERT_TRUE(pty.WaitForOutput("\x1b[3;11H\x1bP"));
+    // Sixels written since `from`, and the cell each starts at.
+    const auto sixelsSince = [&pty](std::size_t from) {
+        std::vector<std::string> places;
+        const std::string& output = pty.Output();
+        for (std::size_t at = output.find("\x1bP", from); at != std::string::npos;
+             at = output.find("\x1bP", at + 1)) {
+            const std::size_t move = output.rfind("\x1b[", at - 1);
+            places.push_back(output.substr(move, at - move));
+        }
+        return places;
+    };
+    EXPECT_EQ(sixelsSince(0), (std::vector<std::string>{"\x1b[2;11H", "\x1b[3;11H"}))
+        << "a run of cells a row";
+
+    const std::size_t before = pty.OutputSize();
+    picture.rgb[(5 * 12 + 6) * 3] = 0;  // a pixel of the cell at row 3, column 12
+    console.ShowCellPicture(picture);
+    console.Flush();
+    ASSERT_TRUE(pty.WaitForOutput("\x1b\\", before));
+    EXPECT_EQ(sixelsSince(before), std::vector<std::string>{"\x1b[3;12H"});
+
+    const std::size_t drawn = pty.OutputSize();
+    console.WriteBlock({2, 13, 2, 13}, {Cell{'x', 0x07}});
+    console.Flush();
+    ASSERT_TRUE(pty.WaitForOutput("x", drawn));
+    EXPECT_TRUE(sixelsSince(drawn).empty()) << "the text shows over the picture";
+    const std::size_t covered = pty.OutputSize();
+    console.WriteBlock({2, 13, 2, 13}, {Cell{}});
+    console.Flush();
+    ASSERT_TRUE(pty.WaitForOutput("\x1b\\", covered));
+    EXPECT_EQ(sixelsSince(covered), std::vector<std::string>{"\x1b[2;13H"});
+}
+
+// Sixels are as large as the terminal's cells: as it answered when its size in pixels is not
+// known, and drawn again at the new size when a resize changes it.
+TEST(TtyBackend, SixelsFollowTheCellSize) {
+    Pty pty(90, 46);
+    TtyBackend backend(pty.slave, pty.slave);
+    backend.SetAnsweredCellSize({9, 18});
+    RealClock clock;
+    TerminalCapabilities sixels;
+    sixels.sixel = true;
+    Console console(backend, clock, sixels);
+    CellPicture picture;
+    picture.cells = {2, 11, 2, 13};
+    picture.xEdges = {0, 4, 8, 12};
+    picture.yEdges = {0, 4};
+    picture.width = 12;
+    picture.height = 4;
+    picture.rgb.assign(12 * 4 * 3, 0xFF);
+    console.ShowCellPicture(picture);
+    console.SetPictureBase();
+    console.Flush();
+    ASSERT_TRUE(pty.WaitForOutput("\"1;1;27;18")) << "three cells of 9 x 18 pixels";
+
+    auto input = std::async(std::launch::async, [&] { return backend.NextInput(-1); });
+    const std::size_t mark = pty.OutputSize();
+    pty.Resize(90, 46, 90 * 12, 46 * 22);
+    raise(SIGWINCH);
+    EXPECT_TRUE(pty.WaitForOutput("\"1;1;36;22", mark)) << "cells of 12 x 22 pixels now";
+    pty.Send("k");
+    ASSERT_EQ(input.wait_for(std::chrono::seconds(5)), std::future_status::ready);
 }
 
 TEST(TtyBackend, TitleBellAndControlStringsGoOutAsTheyAre) {

@@ -1,0 +1,58 @@
+#pragma once
+// A picture laid over a rectangle of cells: each cell shows the pixels between its edges, as the
+// pixel mapping gives them, and the terminal shows them as pixels or as a block symbol.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/cell_rect.h"
+#include "platform/console_backend.h"
+#include "platform/picture_display.h"
+
+namespace gridlet {
+
+struct CellPicture {
+    CellRect cells;
+    // Cell column c of the rectangle (from 0) covers pixel columns xEdges[c] to xEdges[c + 1] - 1;
+    // rows likewise.
+    std::vector<int> xEdges;
+    std::vector<int> yEdges;
+    int width = 0;  // the picture, three bytes a pixel, rows from the top
+    int height = 0;
+    std::vector<std::uint8_t> rgb;
+};
+
+// The pixels of a cell of the rectangle (row and column on the screen): left, top, right and
+// bottom, the last two past the end, cut to the picture.
+struct PixelBox {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend bool operator==(const PixelBox&, const PixelBox&) = default;
+};
+PixelBox CellPixelBox(const CellPicture& picture, int row, int col);
+
+// One flag for each cell of the rectangle, row by row: whether its pixels differ between the two.
+// Every cell differs from a picture of another size or place.
+std::vector<bool> ChangedCells(const CellPicture& before, const CellPicture& after);
+
+// The cells of a region of the rectangle, row by row, as block symbols that chafa picks from
+// each cell's own pixels (a blank, a half block or a full one), in 24-bit colours where the
+// terminal shows them and the nearest of the 16 attribute colours always.
+std::vector<Cell> SymbolCells(const CellPicture& picture, const CellRect& region, bool trueColour);
+
+// The cells of a region of the rectangle as the terminal shows them: cell.width x cell.height
+// pixels a cell, each taken from the nearest pixel of the cell's part of the picture.
+std::vector<std::uint8_t> ScaledCells(const CellPicture& picture, const CellRect& region,
+                                      CellPixels cell);
+
+// The bytes that draw a region as sixels at its place.
+std::string SixelCells(const CellPicture& picture, const CellRect& region, CellPixels cell);
+
+// The bytes that place the whole rectangle as one kitty image under the text, replacing the one
+// placed before.
+std::string KittyCells(const CellPicture& picture, CellPixels cell);
+
+}  // namespace gridlet
