@@ -24,7 +24,9 @@ struct Look {
 
 // Span flood fill (Heckbert's) over the 4-connected pixels whose packed colour satisfies
 // inside(): each row is looked along only where its neighbour's run did not already reach. The
-// runs are marked in the canvas's fill marks as they are found, so each is found once.
+// runs are marked in the canvas's fill marks as they are found, so each is found once. A run is
+// first found from an unmarked pixel and grows to the ends of its stretch of inside pixels, so a
+// row's stretch is all marked or all clear: growing a run need only test the colours.
 template <typename Inside>
 std::vector<Span> ConnectedSpans(Canvas& canvas, IntPoint seed, Inside inside) {
     const int width = canvas.Width();
@@ -48,7 +50,7 @@ std::vector<Span> ConnectedSpans(Canvas& canvas, IntPoint seed, Inside inside) {
         int x = look.left;
         if (open(x)) {
             int left = x;
-            while (left > 0 && open(left - 1)) --left;
+            while (left > 0 && inside(pixels[left - 1])) --left;
             if (left < x) {
                 found(left, x);
                 looks.push_back({left, x - 1, y - look.dy, -look.dy});
@@ -58,7 +60,10 @@ std::vector<Span> ConnectedSpans(Canvas& canvas, IntPoint seed, Inside inside) {
         int x1 = look.left;
         while (x1 <= look.right) {
             const int start = x1;
-            while (x1 < width && open(x1)) ++x1;
+            if (x1 < width && open(x1)) {
+                ++x1;
+                while (x1 < width && inside(pixels[x1])) ++x1;
+            }
             if (x1 > start) found(start, x1);
             if (x1 > x) looks.push_back({x, x1 - 1, y + look.dy, look.dy});
             if (x1 - 1 > look.right)
