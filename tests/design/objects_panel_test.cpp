@@ -129,6 +129,13 @@ class Session {
         };
     }
     bool Watched() const { return watched_; }
+    // Keeps the cells of each screen shown, so the last one's can be read.
+    void KeepShown() {
+        backend_.onPresent = [this](const ScreenState& shown) { shown_ = shown.cells; };
+    }
+    Cell ShownAt(int row, int col) const {
+        return shown_.at(static_cast<std::size_t>((row - 1) * kScreenWidth + col - 1));
+    }
     std::uint8_t AttrAt(int row, int col) const { return console_.CellAt(row, col).attr; }
     std::string RowText(int row) const {
         std::string text;
@@ -149,6 +156,7 @@ class Session {
     ProgramEnvironment environment_;
     Context context_{console_, screen_, design_, pass_, clipboard_, environment_, ComposeProgram};
     bool watched_ = false;
+    std::vector<Cell> shown_;
 };
 
 // The Build text and screen of one moment of a session.
@@ -465,6 +473,28 @@ TEST(ObjectsPanelSelection, AClickOnAMarkSelectsItsObjectAndPicksOutTheMark) {
     deleting.Run();
     EXPECT_EQ(Numbers(deleting.design()), (std::vector<std::int32_t>{1, 3}));
     EXPECT_EQ(deleting.RowText(44).find("[ Close ]"), std::string::npos) << "the panel closed";
+}
+
+// In the picture view the selected object's mark shows over the picture, and the other marks
+// stay under it.
+TEST(ObjectsPanelSelection, TheSelectedMarkShowsOverThePicture) {
+    Session session;
+    PlaceThreeBoxes(session);
+    session.ExtendedKey(kScanF2);
+    session.ExtendedKey(kScanF3);
+    session.KeepShown();
+    session.Run();
+    ASSERT_EQ(session.RowText(44).find("[ Close ]"), std::string::npos) << "the panel at the top";
+    for (const Place corner : {Place{25, 20}, Place{25, 40}, Place{30, 20}, Place{30, 40}}) {
+        const Cell shown = session.ShownAt(corner.row, corner.col);
+        EXPECT_EQ(shown.attr, 0x4F) << corner.row << "," << corner.col;
+        EXPECT_EQ(shown.ch, static_cast<std::uint8_t>(session.RowText(corner.row)[corner.col - 1]))
+            << corner.row << "," << corner.col;
+    }
+    const Cell unselected = session.ShownAt(20, 20);
+    EXPECT_FALSE(unselected.ch == static_cast<std::uint8_t>(session.RowText(20)[19]) &&
+                 unselected.attr == session.AttrAt(20, 20))
+        << "the second box's corner under the picture";
 }
 
 // u and r work inside the panel too, and its list follows them.
