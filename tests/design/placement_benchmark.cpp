@@ -5,12 +5,12 @@
 #include <fstream>
 #include <string>
 
-#include "app/main_screen_art.h"
 #include "design/drawing_tools.h"
 #include "design/window_command.h"
 #include "doubles/memory_backend.h"
 #include "doubles/memory_clipboard.h"
 #include "doubles/virtual_clock.h"
+#include "interact/main_screen_art.h"
 #include "model/command_codes.h"
 #include "output/compose_program.h"
 
