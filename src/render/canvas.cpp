@@ -59,8 +59,12 @@ void Canvas::MarkDirty() {
     cairo_surface_mark_dirty(surface_);
 }
 
-std::vector<std::uint8_t>& Canvas::FillMarks() {
-    fillMarks_.resize(static_cast<std::size_t>(width_) * height_);
+FillMarks& Canvas::NewFillMarks() {
+    fillMarks_.pixels.resize(static_cast<std::size_t>(width_) * height_);
+    if (++fillMarks_.current == 0) {
+        std::fill(fillMarks_.pixels.begin(), fillMarks_.pixels.end(), 0);
+        fillMarks_.current = 1;
+    }
     return fillMarks_;
 }
 

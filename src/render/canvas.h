@@ -47,6 +47,13 @@ inline IntRect Normalized(IntRect rect) {
             std::max(rect.left, rect.right), std::max(rect.top, rect.bottom)};
 }
 
+// A mark for every pixel, kept so that no fill allocates its own. Each fill marks with a value of
+// its own, so no fill has to clear the marks of the one before.
+struct FillMarks {
+    std::vector<std::uint8_t> pixels;
+    std::uint8_t current = 0;
+};
+
 class Canvas {
   public:
     // Throws RenderError when the memory for the picture cannot be had.
@@ -78,8 +85,8 @@ class Canvas {
     Rgb Pixel(IntPoint p) const { return Unpacked(Row(p.y)[p.x]); }
     void SetPixel(IntPoint p, Rgb colour) { Row(p.y)[p.x] = Packed(colour); }
 
-    // A mark for every pixel, all clear between fills, kept so that no fill allocates its own.
-    std::vector<std::uint8_t>& FillMarks();
+    // The fill marks, with a value for the coming fill that no pixel holds yet.
+    FillMarks& NewFillMarks();
 
     void Clear(Rgb colour);
     RgbImage Picture() const;
@@ -91,7 +98,7 @@ class Canvas {
     cairo_t* cairo_;
     unsigned char* data_;
     std::ptrdiff_t stride_;
-    std::vector<std::uint8_t> fillMarks_;
+    FillMarks fillMarks_;
 };
 
 }  // namespace gridlet

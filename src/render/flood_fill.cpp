@@ -31,7 +31,9 @@ template <typename Inside>
 std::vector<Span> ConnectedSpans(Canvas& canvas, IntPoint seed, Inside inside) {
     const int width = canvas.Width();
     const int height = canvas.Height();
-    std::uint8_t* const allMarks = canvas.FillMarks().data();
+    FillMarks& fillMarks = canvas.NewFillMarks();
+    std::uint8_t* const allMarks = fillMarks.pixels.data();
+    const std::uint8_t mark = fillMarks.current;
     std::vector<Span> spans;
     std::vector<Look> looks{{seed.x, seed.x, seed.y, 1}, {seed.x, seed.x, seed.y - 1, -1}};
     while (!looks.empty()) {
@@ -41,10 +43,10 @@ std::vector<Span> ConnectedSpans(Canvas& canvas, IntPoint seed, Inside inside) {
         if (y < 0 || y >= height) continue;
         const std::uint32_t* const pixels = canvas.Row(y);
         std::uint8_t* const marks = allMarks + static_cast<std::size_t>(y) * width;
-        const auto open = [&](int x) { return !marks[x] && inside(pixels[x]); };
+        const auto open = [&](int x) { return marks[x] != mark && inside(pixels[x]); };
         // Marks the run [from, to) as found.
         const auto found = [&](int from, int to) {
-            std::fill(marks + from, marks + to, 1);
+            std::fill(marks + from, marks + to, mark);
             spans.push_back({y, from, to - 1});
         };
         int x = look.left;
@@ -76,10 +78,9 @@ std::vector<Span> ConnectedSpans(Canvas& canvas, IntPoint seed, Inside inside) {
     return spans;
 }
 
-// The spans are painted only once all are found, then their marks cleared for the next fill.
+// The spans are painted only once all are found.
 void FillSpans(Canvas& canvas, const std::vector<Span>& spans, const Brush& brush) {
     const BrushTile tile(brush);
-    std::vector<std::uint8_t>& marks = canvas.FillMarks();
     for (const Span& span : spans) {
         std::uint32_t* row = canvas.Row(span.y);
         if (brush.hatch == Hatch::Solid) {
@@ -90,8 +91,6 @@ void FillSpans(Canvas& canvas, const std::vector<Span>& spans, const Brush& brus
                     row[x] = *colour;
             }
         }
-        const auto first = static_cast<std::ptrdiff_t>(span.y) * canvas.Width() + span.left;
-        std::fill(marks.begin() + first, marks.begin() + first + (span.right - span.left + 1), 0);
     }
     canvas.MarkDirty();
 }

@@ -120,6 +120,21 @@ TEST(PaintTest, HatchedPaintKeepsTheOriginAnchor) {
     for (int x = 11; x < 39; ++x) EXPECT_EQ(painted.At(x, 25), boxed.At(x, 25)) << x;
 }
 
+// Fills keep their marks between them: a fill must still reach pixels that one of the hundreds
+// of fills before it found and none since has.
+TEST(PaintTest, AFillReachesWhatAFarEarlierFillFound) {
+    for (const int between : {254, 255, 256}) {
+        std::string program = std::string(kClosedBox) + "   GRAPHIC PAINT (20, 20),255,0,0\r\n";
+        for (int i = 0; i < between; ++i)
+            program +=
+                "   GRAPHIC PAINT (60, 60)," + std::to_string(i % 2 ? 255 : 16711680) + ",0,0\r\n";
+        program += "   GRAPHIC PAINT (20, 20),65280,0,0\r\n";
+        const RgbImage image = Drawn(program);
+        EXPECT_EQ(image.At(11, 11), (Rgb{0, 255, 0})) << between;
+        EXPECT_EQ(image.At(38, 38), (Rgb{0, 255, 0})) << between;
+    }
+}
+
 struct EnclosureCase {
     const char* name;
     std::string outline;
