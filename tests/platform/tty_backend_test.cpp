@@ -325,23 +325,26 @@ TEST(TtyBackend, AWaitThatKeepsFailingEndsTheSession) {
             files.rlim_cur = limit;
             setrlimit(RLIMIT_NOFILE, &files);
         };
-        auto failsAsAnError = [&backend] {
+        // The limit goes back before an error is looked at: the sanitizers' checks open files.
+        auto failsAsAnError = [&backend, &limitFiles, usual] {
+            limitFiles(3);
             try {
                 backend.NextInput(0);
             } catch (const std::runtime_error& error) {
+                limitFiles(usual);
                 return std::string(error.what()).starts_with("waiting for terminal input failed");
             }
+            limitFiles(usual);
             return false;
         };
-        limitFiles(3);
         if (!failsAsAnError()) _exit(60);
-        limitFiles(usual);
         backend.NextInput(0);
-        limitFiles(3);
         if (!failsAsAnError()) _exit(61);  // the wait between cleared the first failure
+        limitFiles(3);
         try {
             backend.NextInput(0);
         } catch (const SessionEnd& end) {
+            limitFiles(usual);
             const bool says = end.message.starts_with("waiting for terminal input failed: ");
             _exit(end.signal == 0 && end.exitStatus == 1 && says ? 50 : 62);
         }
