@@ -1,5 +1,7 @@
 #include "render/brush.h"
 
+#include <algorithm>
+
 namespace gridlet {
 namespace {
 
@@ -45,11 +47,16 @@ BrushTile::BrushTile(const Brush& brush) {
             const std::optional<Rgb> colour = BrushColourAt(brush, {x, y});
             masks_[y * kSize + x] = colour ? ~std::uint32_t{0} : 0;
             pixels_[y * kSize + x] = colour ? Packed(*colour) : 0;
+            solid_ = solid_ && colour && pixels_[y * kSize + x] == pixels_[0];
         }
     }
 }
 
 void BrushTile::PaintRun(std::uint32_t* row, int y, int left, int right) const {
+    if (solid_) {
+        std::fill(row + left, row + right + 1, pixels_[0]);
+        return;
+    }
     const std::uint32_t* pixels = &pixels_[Index(0, y)];
     const std::uint32_t* masks = &masks_[Index(0, y)];
     const auto paint = [&](int x, int i) { row[x] = (row[x] & ~masks[i]) | pixels[i]; };

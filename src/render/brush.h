@@ -52,6 +52,7 @@ class BrushTile {
     // Colours where the brush paints, zero in the gaps; masks all ones where it paints.
     std::array<std::uint32_t, kSize * kSize> pixels_{};
     std::array<std::uint32_t, kSize * kSize> masks_{};
+    bool solid_ = true;  // every pixel painted in one colour
 };
 
 // Makes the brush cairo's source, so a cairo fill paints exactly what BrushColourAt says.

@@ -15,6 +15,20 @@ struct Look {
     int dy;
 };
 
+// The end of the stretch of inside pixels of a row from x on.
+template <typename Inside>
+int StretchEnd(const std::uint32_t* pixels, int x, int width, Inside inside) {
+    // Eight at a time while all eight are inside: the compiler tests them together.
+    while (x + 8 <= width) {
+        bool all = true;
+        for (int i = 0; i < 8; ++i) all &= inside(pixels[x + i]);
+        if (!all) break;
+        x += 8;
+    }
+    while (x < width && inside(pixels[x])) ++x;
+    return x;
+}
+
 // Span flood fill (Heckbert's) over the 4-connected pixels whose packed colour satisfies
 // inside(): each row is looked along only where its neighbour's run did not already reach. The
 // runs are marked in the canvas's fill marks as they are found, so each is found once. A run is
@@ -56,8 +70,7 @@ std::vector<Span> ConnectedSpans(Canvas& canvas, IntPoint seed, Inside inside) {
         while (x1 <= look.right) {
             const int start = x1;
             if (x1 < width && open(x1)) {
-                ++x1;
-                while (x1 < width && inside(pixels[x1])) ++x1;
+                x1 = StretchEnd(pixels, x1 + 1, width, inside);
             }
             if (x1 > start) found(start, x1);
             if (x1 > x) looks.push_back({x, x1 - 1, y + look.dy, look.dy});
