@@ -20,6 +20,7 @@
 #include "platform/basic_error.h"
 #include "platform/clock.h"
 #include "platform/cp1252.h"
+#include "platform/freed_memory.h"
 #include "platform/system_clipboard.h"
 #include "platform/terminal_probe.h"
 #include "platform/terminal_restore.h"
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     // A file grown past the size limit (ulimit -f) fails to be written, with EFBIG, and says so
     // like any other failed write, rather than ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
+    KeepFreedMemoryForReuse();
     const CommandLine command = ParseCommandLine(
         std::span<const char* const>(argv + 1, static_cast<std::size_t>(argc - 1)));
     if (command.action != CommandAction::Design) {

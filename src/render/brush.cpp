@@ -1,5 +1,7 @@
 #include "render/brush.h"
 
+#include <algorithm>
+
 namespace gridlet {
 namespace {
 
@@ -43,10 +45,28 @@ BrushTile::BrushTile(const Brush& brush) {
     for (int y = 0; y < kSize; ++y) {
         for (int x = 0; x < kSize; ++x) {
             const std::optional<Rgb> colour = BrushColourAt(brush, {x, y});
-            paints_[y * kSize + x] = colour.has_value();
+            masks_[y * kSize + x] = colour ? ~std::uint32_t{0} : 0;
             pixels_[y * kSize + x] = colour ? Packed(*colour) : 0;
+            solid_ = solid_ && colour && pixels_[y * kSize + x] == pixels_[0];
         }
     }
+}
+
+void BrushTile::PaintRun(std::uint32_t* row, int y, int left, int right) const {
+    if (solid_) {
+        std::fill(row + left, row + right + 1, pixels_[0]);
+        return;
+    }
+    const std::uint32_t* pixels = &pixels_[Index(0, y)];
+    const std::uint32_t* masks = &masks_[Index(0, y)];
+    const auto paint = [&](int x, int i) { row[x] = (row[x] & ~masks[i]) | pixels[i]; };
+    int x = left;
+    for (; x <= right && (x & (kSize - 1)) != 0; ++x) paint(x, x & (kSize - 1));
+    // Whole repeats of the pattern, which the compiler turns into vector operations.
+    for (; x + kSize - 1 <= right; x += kSize) {
+        for (int i = 0; i < kSize; ++i) paint(x + i, i);
+    }
+    for (; x <= right; ++x) paint(x, x & (kSize - 1));
 }
 
 void SetBrushSource(cairo_t* cairo, const Brush& brush) {

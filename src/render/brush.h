@@ -39,13 +39,20 @@ class BrushTile {
 
     // The packed colour at a pixel; none for a gap that leaves what lies beneath.
     std::optional<std::uint32_t> At(IntPoint p) const {
-        const int i = (p.y & (kSize - 1)) * kSize + (p.x & (kSize - 1));
-        return paints_[i] ? std::optional<std::uint32_t>(pixels_[i]) : std::nullopt;
+        const int i = Index(p.x, p.y);
+        return masks_[i] ? std::optional<std::uint32_t>(pixels_[i]) : std::nullopt;
     }
 
+    // Paints the pixels left to right (both included) of a row of the picture.
+    void PaintRun(std::uint32_t* row, int y, int left, int right) const;
+
   private:
+    static int Index(int x, int y) { return (y & (kSize - 1)) * kSize + (x & (kSize - 1)); }
+
+    // Colours where the brush paints, zero in the gaps; masks all ones where it paints.
     std::array<std::uint32_t, kSize * kSize> pixels_{};
-    std::array<bool, kSize * kSize> paints_{};
+    std::array<std::uint32_t, kSize * kSize> masks_{};
+    bool solid_ = true;  // every pixel painted in one colour
 };
 
 // Makes the brush cairo's source, so a cairo fill paints exactly what BrushColourAt says.

@@ -56,19 +56,28 @@ void Canvas::Flush() const {
 }
 
 void Canvas::MarkDirty() {
+    ++drawings_;
     cairo_surface_mark_dirty(surface_);
 }
 
-FillMarks& Canvas::NewFillMarks() {
+FillMarks& Canvas::Marks() {
     fillMarks_.pixels.resize(static_cast<std::size_t>(width_) * height_);
-    if (++fillMarks_.current == 0) {
-        std::fill(fillMarks_.pixels.begin(), fillMarks_.pixels.end(), 0);
-        fillMarks_.current = 1;
-    }
     return fillMarks_;
 }
 
+FillMarks& Canvas::NewFillMarks() {
+    FillMarks& marks = Marks();
+    // The values run out: the marks start again, and the areas known by them are forgotten.
+    if (++marks.current == 0) {
+        std::fill(marks.pixels.begin(), marks.pixels.end(), 0);
+        for (std::vector<Span>& area : marks.areas) area.clear();
+        marks.current = 1;
+    }
+    return marks;
+}
+
 void Canvas::Clear(Rgb colour) {
+    ++drawings_;
     cairo_save(cairo_);
     SetSource(cairo_, colour);
     cairo_set_operator(cairo_, CAIRO_OPERATOR_SOURCE);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "render/fill_marks.h"
 #include "render/rgb_image.h"
 
 namespace gridlet {
@@ -47,13 +48,6 @@ inline IntRect Normalized(IntRect rect) {
             std::max(rect.left, rect.right), std::max(rect.top, rect.bottom)};
 }
 
-// A mark for every pixel, kept so that no fill allocates its own. Each fill marks with a value of
-// its own, so no fill has to clear the marks of the one before.
-struct FillMarks {
-    std::vector<std::uint8_t> pixels;
-    std::uint8_t current = 0;
-};
-
 class Canvas {
   public:
     // Throws RenderError when the memory for the picture cannot be had.
@@ -69,7 +63,11 @@ class Canvas {
     }
 
     // cairo state (source, path, line settings) is the caller's to set; antialias stays off.
-    cairo_t* Cairo() const { return cairo_; }
+    // Counted as a drawing, since the caller may draw with it.
+    cairo_t* Cairo() {
+        ++drawings_;
+        return cairo_;
+    }
 
     // A failed cairo call leaves the context unusable: make a fresh one and report the failure
     // as a RenderError, so the statements after it still draw.
@@ -83,8 +81,17 @@ class Canvas {
         return reinterpret_cast<std::uint32_t*>(data_ + y * stride_);
     }
     Rgb Pixel(IntPoint p) const { return Unpacked(Row(p.y)[p.x]); }
-    void SetPixel(IntPoint p, Rgb colour) { Row(p.y)[p.x] = Packed(colour); }
+    void SetPixel(IntPoint p, Rgb colour) {
+        ++drawings_;
+        Row(p.y)[p.x] = Packed(colour);
+    }
 
+    // How many times the picture may have been drawn on, so a fill can tell whether what it found
+    // before still holds.
+    std::uint64_t Drawings() const { return drawings_; }
+
+    // The fill marks as the fills left them, one for every pixel.
+    FillMarks& Marks();
     // The fill marks, with a value for the coming fill that no pixel holds yet.
     FillMarks& NewFillMarks();
 
@@ -99,6 +106,7 @@ class Canvas {
     unsigned char* data_;
     std::ptrdiff_t stride_;
     FillMarks fillMarks_;
+    std::uint64_t drawings_ = 0;
 };
 
 }  // namespace gridlet

@@ -7,13 +7,6 @@
 namespace gridlet {
 namespace {
 
-// One row's run of found pixels, ends included.
-struct Span {
-    int y;
-    int left;
-    int right;
-};
-
 // A run of a row to look along for found pixels, and the direction it was reached in.
 struct Look {
     int left;
@@ -21,6 +14,20 @@ struct Look {
     int y;
     int dy;
 };
+
+// The end of the stretch of inside pixels of a row from x on.
+template <typename Inside>
+int StretchEnd(const std::uint32_t* pixels, int x, int width, Inside inside) {
+    // Eight at a time while all eight are inside: the compiler tests them together.
+    while (x + 8 <= width) {
+        bool all = true;
+        for (int i = 0; i < 8; ++i) all &= inside(pixels[x + i]);
+        if (!all) break;
+        x += 8;
+    }
+    while (x < width && inside(pixels[x])) ++x;
+    return x;
+}
 
 // Span flood fill (Heckbert's) over the 4-connected pixels whose packed colour satisfies
 // inside(): each row is looked along only where its neighbour's run did not already reach. The
@@ -63,8 +70,7 @@ std::vector<Span> ConnectedSpans(Canvas& canvas, IntPoint seed, Inside inside) {
         while (x1 <= look.right) {
             const int start = x1;
             if (x1 < width && open(x1)) {
-                ++x1;
-                while (x1 < width && inside(pixels[x1])) ++x1;
+                x1 = StretchEnd(pixels, x1 + 1, width, inside);
             }
             if (x1 > start) found(start, x1);
             if (x1 > x) looks.push_back({x, x1 - 1, y + look.dy, look.dy});
@@ -81,39 +87,52 @@ std::vector<Span> ConnectedSpans(Canvas& canvas, IntPoint seed, Inside inside) {
 // The spans are painted only once all are found.
 void FillSpans(Canvas& canvas, const std::vector<Span>& spans, const Brush& brush) {
     const BrushTile tile(brush);
-    for (const Span& span : spans) {
-        std::uint32_t* row = canvas.Row(span.y);
-        if (brush.hatch == Hatch::Solid) {
-            std::fill(row + span.left, row + span.right + 1, Packed(brush.colour));
-        } else {
-            for (int x = span.left; x <= span.right; ++x) {
-                if (const std::optional<std::uint32_t> colour = tile.At({x, span.y}))
-                    row[x] = *colour;
-            }
-        }
-    }
+    for (const Span& span : spans) tile.PaintRun(canvas.Row(span.y), span.y, span.left, span.right);
     canvas.MarkDirty();
 }
 
-template <typename Inside>
-void FillConnected(Canvas& canvas, IntPoint seed, const Brush& brush, Inside inside) {
-    if (!canvas.Contains(seed)) return;
-    canvas.Flush();
-    FillSpans(canvas, ConnectedSpans(canvas, seed, inside), brush);
+bool Paints(const Brush& brush, std::uint32_t colour) {
+    return Packed(brush.colour) == colour ||
+           (brush.hatch != Hatch::Solid && brush.gaps && Packed(*brush.gaps) == colour);
+}
+
+void ForgetAreas(FillMarks& marks, std::uint32_t border) {
+    for (std::vector<Span>& area : marks.areas) area.clear();
+    marks.border = border;
 }
 
 }  // namespace
 
 void PaintToBorder(Canvas& canvas, IntPoint seed, Rgb border, const Brush& brush) {
+    if (!canvas.Contains(seed)) return;
+    canvas.Flush();
     const std::uint32_t stop = Packed(border);
-    FillConnected(canvas, seed, brush,
-                  [stop](std::uint32_t p) { return (p & kColourBits) != stop; });
+    FillMarks& marks = canvas.Marks();
+    if (marks.drawingsWhenKnown != canvas.Drawings() || marks.border != stop)
+        ForgetAreas(marks, stop);
+    std::vector<Span>& known =
+        marks.areas[marks.pixels[static_cast<std::size_t>(seed.y) * canvas.Width() + seed.x]];
+    if (!known.empty()) {
+        FillSpans(canvas, known, brush);
+    } else {
+        std::vector<Span> spans = ConnectedSpans(
+            canvas, seed, [stop](std::uint32_t p) { return (p & kColourBits) != stop; });
+        FillSpans(canvas, spans, brush);
+        marks.areas[marks.current] = std::move(spans);
+    }
+    // An area painted in its border's colour is no longer bounded as it was.
+    if (Paints(brush, stop)) ForgetAreas(marks, stop);
+    marks.drawingsWhenKnown = canvas.Drawings();
 }
 
 void PaintReplace(Canvas& canvas, IntPoint seed, Rgb replaced, const Brush& brush) {
+    if (!canvas.Contains(seed)) return;
+    canvas.Flush();
     const std::uint32_t same = Packed(replaced);
-    FillConnected(canvas, seed, brush,
-                  [same](std::uint32_t p) { return (p & kColourBits) == same; });
+    FillSpans(
+        canvas,
+        ConnectedSpans(canvas, seed, [same](std::uint32_t p) { return (p & kColourBits) == same; }),
+        brush);
 }
 
 }  // namespace gridlet

@@ -135,6 +135,55 @@ TEST(PaintTest, AFillReachesWhatAFarEarlierFillFound) {
     }
 }
 
+struct KnownAreaCase {
+    const char* name;
+    std::string statements;  // after the closed box and a red paint of the area around it
+    int x;
+    int y;
+    Rgb expected;
+};
+
+void PrintTo(const KnownAreaCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class KnownAreaTest : public testing::TestWithParam<KnownAreaCase> {};
+
+// A fill from inside an area an earlier fill found finds what a search would find now.
+TEST_P(KnownAreaTest, AFillFindsTheAreaAsItIsNow) {
+    const KnownAreaCase& c = GetParam();
+    const RgbImage image =
+        Drawn(std::string(kClosedBox) + "   GRAPHIC PAINT (60, 60),255,0,0\r\n" + c.statements);
+    EXPECT_EQ(image.At(c.x, c.y), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sequences, KnownAreaTest,
+                         testing::Values(KnownAreaCase{"AnotherAreaPaintedBetween",
+                                                       "   GRAPHIC PAINT (20, 20),65280,0,0\r\n"
+                                                       "   GRAPHIC PAINT (60, 60),16711680,0,3\r\n",
+                                                       20, 20, Rgb{0, 255, 0}},
+                                         KnownAreaCase{"SameAreaAgainHatched",
+                                                       "   GRAPHIC PAINT (20, 20),65280,0,0\r\n"
+                                                       "   GRAPHIC PAINT (60, 60),16711680,0,1\r\n",
+                                                       5, 0, Rgb{0, 0, 255}},
+                                         KnownAreaCase{"ALineSplitsTheArea",
+                                                       "   GRAPHIC LINE (50, -5) - (50, 105)\r\n"
+                                                       "   GRAPHIC PAINT (60, 60),65280,0,0\r\n",
+                                                       5, 5, kRed},
+                                         KnownAreaCase{"TheAreaPaintedInItsBorderColour",
+                                                       "   GRAPHIC PAINT (60, 60),0,0,0\r\n"
+                                                       "   GRAPHIC PAINT (60, 60),65280,0,0\r\n",
+                                                       60, 60, kBlack},
+                                         KnownAreaCase{"ABoxEdgeRepaintedUnderAnotherBorder",
+                                                       "   GRAPHIC PAINT (20, 20),65280,255,0\r\n"
+                                                       "   GRAPHIC PAINT (60, 60),16711680,0,0\r\n",
+                                                       20, 20, Rgb{0, 0, 255}},
+                                         KnownAreaCase{
+                                             "TheAreaReplacedByTheBorderColour",
+                                             "   GRAPHIC PAINT REPLACE (60, 60),0,255,0\r\n"
+                                             "   GRAPHIC PAINT (60, 60),65280,0,0\r\n",
+                                             60, 60, kBlack}));
+
 struct EnclosureCase {
     const char* name;
     std::string outline;
