@@ -14,7 +14,6 @@
 #include "output/grid_picture.h"
 #include "platform/ansi_writer.h"
 #include "platform/console.h"
-#include "platform/freed_memory.h"
 
 namespace gridlet {
 namespace {
@@ -78,9 +77,9 @@ struct Terminal {
     std::size_t bytes = 0;
 };
 
-// The code draws the objects kind by kind, so an object is drawn on top of all the others when it
-// is of the last kind drawn: here a paint.
-void AddOnTop(benchmark::State& state) {
+// Each iteration places one more object of the kind on the design and shows the picture, timed,
+// then takes it back, untimed.
+void PlaceOne(benchmark::State& state, ObjectKind kind, PictureChange expected) {
     const int objects = static_cast<int>(state.range(0));
     Design design = LargeDesign(objects);
     DesignPicture picture;
@@ -89,9 +88,9 @@ void AddOnTop(benchmark::State& state) {
     terminal.Show(design, picture);
     std::size_t bytes = 0;
     for (auto _ : state) {
-        RecordPlacement(design, Object(objects + 1, ObjectKind::Paint));
-        if (picture.Update(design) != PictureChange::Added) {
-            state.SkipWithError("drawn whole");
+        RecordPlacement(design, Object(objects + 1, kind));
+        if (picture.Update(design) != expected) {
+            state.SkipWithError("the picture changed otherwise than expected");
             break;
         }
         terminal.Show(design, picture);
@@ -105,37 +104,16 @@ void AddOnTop(benchmark::State& state) {
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 
-BENCHMARK(AddOnTop)
+// The code draws the objects kind by kind, so an object is drawn on top of all the others when it
+// is of the last kind drawn: a paint. The picture kept is drawn on.
+BENCHMARK_CAPTURE(PlaceOne, AddOnTop, ObjectKind::Paint, PictureChange::Added)
     ->Arg(800)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20)
     ->MeasureProcessCPUTime();
 
-// An object placed underneath the others in a session: the whole design drawn again, and the
-// cells it changed turned into the terminal's bytes.
-void RedrawWhole(benchmark::State& state) {
-    const int objects = static_cast<int>(state.range(0));
-    Design design = LargeDesign(objects);
-    DesignPicture picture;
-    picture.Update(design);
-    Terminal terminal;
-    terminal.Show(design, picture);
-    for (auto _ : state) {
-        RecordPlacement(design, Object(objects + 1, ObjectKind::Box));
-        if (picture.Update(design) != PictureChange::Redrawn) {
-            state.SkipWithError("not drawn whole");
-            break;
-        }
-        terminal.Show(design, picture);
-        state.PauseTiming();
-        UndoChange(design);
-        picture.Update(design);
-        terminal.Show(design, picture);
-        state.ResumeTiming();
-    }
-}
-
-BENCHMARK(RedrawWhole)
+// A box lies under the paints: the whole design is drawn again.
+BENCHMARK_CAPTURE(PlaceOne, RedrawWhole, ObjectKind::Box, PictureChange::Redrawn)
     ->Arg(800)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(10)
@@ -161,13 +139,3 @@ BENCHMARK(FirstDraw)
 
 }  // namespace
 }  // namespace gridlet
-
-// The process set up as the program sets itself up.
-int main(int argc, char** argv) {
-    gridlet::KeepFreedMemoryForReuse();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

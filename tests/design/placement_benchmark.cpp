@@ -76,5 +76,3 @@ BENCHMARK(PlaceObjects)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace gridlet
-
-BENCHMARK_MAIN();

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "platform/freed_memory.h"
 #include "platform/picture_display.h"
 #include "program_parts.h"
 #include "render/render_program.h"
@@ -123,13 +122,3 @@ BENCHMARK_CAPTURE(RenderAndShow, sixels, PictureMode::Sixels)
 
 }  // namespace
 }  // namespace gridlet
-
-// The process set up as the program sets itself up.
-int main(int argc, char** argv) {
-    gridlet::KeepFreedMemoryForReuse();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
