@@ -6,7 +6,7 @@ namespace gridlet {
 
 void KeepFreedMemoryForReuse() {
     // Blocks up to this size come from the heap, and this much free memory at its top stays.
-    constexpr int kKept = 64 << 20;
+    constexpr int kKept = 32 << 20;
     mallopt(M_MMAP_THRESHOLD, kKept);
     mallopt(M_TRIM_THRESHOLD, kKept);
 }
