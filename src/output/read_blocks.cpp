@@ -82,14 +82,18 @@ BlockPattern StarShape(Fields& f, Build build) {
     return p;
 }
 
-BlockPattern ArcShape(Fields& f, Build build) {
-    Properties& pr = f.values.properties;
-    BlockPattern p;
-    WidthLine(p, pr);
-    p.Literal("   GRAPHIC ARC ");
+// GRAPHIC ARC or PIE, as far as its edge colour.
+void ArcStatement(BlockPattern& p, Fields& f, std::string_view statement) {
+    WidthLine(p, f.values.properties);
+    p.Literal(statement);
     Corners(p, f.values);
     p.Literal(",").Text(f.values.arcStart).Literal(",").Text(f.values.arcEnd).Literal(",");
-    p.Text(pr.edgeColor);
+    p.Text(f.values.properties.edgeColor);
+}
+
+BlockPattern ArcShape(Fields& f, Build build) {
+    BlockPattern p;
+    ArcStatement(p, f, "   GRAPHIC ARC ");
     Tag(p, f, TagBlanks(build));
     return p;
 }
@@ -97,11 +101,8 @@ BlockPattern ArcShape(Fields& f, Build build) {
 BlockPattern PieShape(Fields& f, Build build) {
     Properties& pr = f.values.properties;
     BlockPattern p;
-    WidthLine(p, pr);
-    p.Literal("   GRAPHIC PIE ");
-    Corners(p, f.values);
-    p.Literal(",").Text(f.values.arcStart).Literal(",").Text(f.values.arcEnd).Literal(",");
-    p.Text(pr.edgeColor).Literal(",").Text(pr.fillColor).Literal(",").Text(pr.fillStyle);
+    ArcStatement(p, f, "   GRAPHIC PIE ");
+    p.Literal(",").Text(pr.fillColor).Literal(",").Text(pr.fillStyle);
     Tag(p, f, TagBlanks(build));
     return p;
 }
