@@ -9,24 +9,12 @@ program=$(realpath "$1")
 here=$(cd "$E2E_DIR" && pwd -P)
 recovered="$here/Gridlet-recovered.GDL"
 
-# The program left running is hung up, and keeps its design before it ends: it is waited for.
-run_in_pane() {
-    local old
-    old=$(pgrep -P "$(pane_flag pane_pid)" || true)
-    e2e_tmux respawn-pane -k -t e2e sh -c '"$0"; echo "ended with status $?"; exec sleep 600' \
-        "$program"
-    if [[ -n $old ]]; then
-        wait_until "the program before did not end" bash -c "! kill -0 $old 2>/dev/null"
-    fi
-}
 # Build, then the clipboard's text into the file.
 saved_into() { e2e_tmux save-buffer "$1" 2>/dev/null; }
 build_into() {
     build
     wait_until "nothing reached the clipboard" saved_into "$1"
 }
-grid_rows() { screen | sed -n 1,45p; }
-grid_is() { [[ $(grid_rows) == "$1" ]]; }
 # Waits for the box, the last the screen shows of the design: so the screen is all there and a
 # signal finds the box in the design.
 window_and_box() {
@@ -44,17 +32,7 @@ stored=$(grid_rows)
 build_into "$here/before.bas"
 grep -q "GRAPHIC BOX" "$here/before.bas" || fail "Build gave no box"
 
-key Escape
-wait_for "E X I T"
-press 18 37
-wait_for " Save this Window?"
-key y
-wait_for "Save Window   (*.GDL)"
-key -l mine
-key Enter
-wait_for "Create the file?"
-key y
-wait_for "ended with status 0"
+exit_saving_new mine
 [[ -f "$here/mine.GDL" ]] || fail "mine.GDL was not written"
 
 run_in_pane
@@ -95,10 +73,5 @@ stored=$(grid_rows)
 kill -HUP "$(pane_flag pane_pid)"
 wait_for_file "$recovered"
 run_in_pane
-wait_for "God Bless Everybody"
-key x
-wait_for "$kRecoveryQuestion"
-wait_for "Gridlet-recovered.GDL"
-key y
-wait_until "the recovered design did not come back" grid_is "$stored"
+take_kept_design "$stored"
 echo "a design saved, opened, built and printed; kept when stopped and when hung up"

@@ -22,7 +22,7 @@ read -r line
 EOF
 chmod +x "$editor"
 
-run_in_pane() {
+run_with_editor() {
     e2e_tmux resize-window -t e2e -x 90 -y 46
     e2e_tmux respawn-pane -k -t e2e env VISUAL="$editor" \
         sh -c '"$0"; echo "ended with status $?"; exec sleep 600' "$program"
@@ -40,7 +40,7 @@ window_in_editor() {
 }
 next_case() {
     rm -f "$here"/Gridlet-recovered*.GDL "$here/editor-told"
-    run_in_pane
+    run_with_editor
 }
 
 start env VISUAL="$editor" sh -c '"$0"; echo "ended with status $?"; exec sleep 600' "$program"

@@ -17,6 +17,12 @@
 #   grid_outside TOP LEFT BOTTOM RIGHT  true when no grid dot is left outside the area
 #   grid_only TOP LEFT BOTTOM RIGHT  true when the area shows grid dots and nothing else
 #   reach_empty_grid                 answers start-up until the empty grid waits for an area
+#   run_in_pane [ARG...]             runs $program (the script's) with the arguments in the pane,
+#                                    after the program before in it has ended
+#   grid_rows / grid_is ROWS         the design screen's rows; true when they are ROWS
+#   exit_saving_new NAME             leaves through the exit dialog, saving as the new NAME.GDL
+#   take_kept_design ROWS            answers the opening screen and takes the design kept by the
+#                                    last stopped run; waits until the grid shows ROWS
 #   build [right]                    empties tmux's buffer and presses Build (a right press:
 #                                    printer code)
 #   build_and_compare FILE [right]   Build; waits until the clipboard holds FILE byte for byte
@@ -187,4 +193,41 @@ build_and_compare() {
         }
         sleep 0.1
     done
+}
+
+# The program left running is hung up, and keeps its design before it ends: it is waited for.
+run_in_pane() {
+    local old
+    old=$(pgrep -P "$(pane_flag pane_pid)" || true)
+    e2e_tmux respawn-pane -k -t e2e sh -c '"$0" "$@"; echo "ended with status $?"; exec sleep 600' \
+        "$program" "$@"
+    if [[ -n $old ]]; then
+        wait_until "the program before did not end" bash -c "! kill -0 $old 2>/dev/null"
+    fi
+}
+
+grid_rows() { screen | sed -n 1,45p; }
+grid_is() { [[ $(grid_rows) == "$1" ]]; }
+
+exit_saving_new() {
+    key Escape
+    wait_for "E X I T"
+    press 18 37
+    wait_for " Save this Window?"
+    key y
+    wait_for "Save Window   (*.GDL)"
+    key -l "$1"
+    key Enter
+    wait_for "Create the file?"
+    key y
+    wait_for "ended with status 0"
+}
+
+take_kept_design() {
+    wait_for "God Bless Everybody"
+    key x
+    wait_for "$kRecoveryQuestion"
+    wait_for "Gridlet-recovered.GDL"
+    key y
+    wait_until "the kept design did not come back" grid_is "$1"
 }

@@ -5,10 +5,6 @@
 source "$(dirname "$0")/lib.sh"
 
 program=$(realpath "$1")
-here=$(cd "$E2E_DIR" && pwd -P)
-
-grid_rows() { screen | sed -n 1,45p; }
-grid_is() { [[ $(grid_rows) == "$1" ]]; }
 
 start sh -c '"$0" "$@"; echo "ended with status $?"; exec sleep 600' "$program"
 reach_empty_grid
@@ -25,20 +21,9 @@ key M-o
 wait_until "the text was not marked" text_at 19 23 "Static"
 with_all=$(grid_rows)
 
-key Escape
-wait_for "E X I T"
-press 18 37
-wait_for " Save this Window?"
-key y
-wait_for "Save Window   (*.GDL)"
-key -l mine
-key Enter
-wait_for "Create the file?"
-key y
-wait_for "ended with status 0"
+exit_saving_new mine
 
-e2e_tmux respawn-pane -k -t e2e -c "$here" sh -c '"$0" mine.GDL; echo "ended with status $?"; exec sleep 600' \
-    "$program"
+run_in_pane mine.GDL
 wait_for "God Bless Everybody"
 key x
 wait_until "the design did not open as it was saved" grid_is "$with_all"

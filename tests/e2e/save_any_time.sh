@@ -9,18 +9,6 @@ source "$(dirname "$0")/lib.sh"
 program=$(realpath "$1")
 here=$(cd "$E2E_DIR" && pwd -P)
 
-# The program, with its arguments, in the pane; the one before, if any, is killed and waited for.
-run_in_pane() {
-    local old
-    old=$(pgrep -P "$(pane_flag pane_pid)" || true)
-    e2e_tmux respawn-pane -k -t e2e sh -c '"$0" "$@"; echo "ended with status $?"; exec sleep 600' \
-        "$program" "$@"
-    if [[ -n $old ]]; then
-        wait_until "the program before did not end" bash -c "! kill -0 $old 2>/dev/null"
-    fi
-}
-grid_rows() { screen | sed -n 1,45p; }
-grid_is() { [[ $(grid_rows) == "$1" ]]; }
 boxes_in() { grep -a -o "GRAPHIC BOX" "$1" | wc -l; }
 has_boxes() { [[ -f $1 && $(boxes_in "$1") == "$2" ]]; }
 box() {
@@ -64,12 +52,7 @@ e2e_tmux kill-pane -t e2e
 wait_until "the program did not end with its pane" bash -c "! kill -0 $gridlet 2>/dev/null"
 [[ -s "$here/Gridlet-recovered.GDL" ]] || fail "the design was not kept"
 start sh -c '"$0"; echo "ended with status $?"; exec sleep 600' "$program"
-wait_for "God Bless Everybody"
-key x
-wait_for "$kRecoveryQuestion"
-wait_for "Gridlet-recovered.GDL"
-key y
-wait_until "the recovered design did not come back" grid_is "$stored"
+take_kept_design "$stored"
 wait_flag pane_title "Gridlet - new design *"
 
 # Opened and saved again without a change: the same bytes, and the same code.
