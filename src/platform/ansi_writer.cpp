@@ -17,19 +17,21 @@ int BackgroundCode(std::uint8_t attr) {
     return ((attr & 0x80) ? 100 : 40) + AnsiColorOf((attr >> 4) & 0x07);
 }
 
-// A 24-bit colour's parameters after 38 (foreground) or 48 (background).
-std::string RgbParams(int selector, std::int32_t rgb) {
+// A 24-bit or palette colour's parameters after 38 (foreground) or 48 (background).
+std::string ColourParams(int selector, std::int32_t rgb) {
+    if (rgb >= kPaletteColour)
+        return std::to_string(selector) + ";5;" + std::to_string(rgb - kPaletteColour);
     return std::to_string(selector) + ";2;" + std::to_string((rgb >> 16) & 0xFF) + ";" +
            std::to_string((rgb >> 8) & 0xFF) + ";" + std::to_string(rgb & 0xFF);
 }
 
 std::string ForegroundParams(const TerminalPen& pen) {
-    if (pen.rgbForeground != kNoRgb) return RgbParams(38, pen.rgbForeground);
+    if (pen.rgbForeground != kNoRgb) return ColourParams(38, pen.rgbForeground);
     return std::to_string(ForegroundCode(pen.attr));
 }
 
 std::string BackgroundParams(const TerminalPen& pen) {
-    if (pen.rgbBackground != kNoRgb) return RgbParams(48, pen.rgbBackground);
+    if (pen.rgbBackground != kNoRgb) return ColourParams(48, pen.rgbBackground);
     return std::to_string(BackgroundCode(pen.attr));
 }
 

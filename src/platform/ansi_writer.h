@@ -11,7 +11,7 @@
 
 namespace gridlet {
 
-// The colours the terminal writes with: a cell's attribute and 24-bit colours.
+// The colours the terminal writes with: a cell's attribute and 24-bit or palette colours.
 struct TerminalPen {
     std::uint8_t attr = 0x07;
     std::int32_t rgbForeground = kNoRgb;

@@ -8,6 +8,7 @@
 
 #include "platform/ansi_writer.h"
 #include "platform/base64.h"
+#include "platform/palette256.h"
 #include "platform/sixel_palette.h"
 
 namespace gridlet {
@@ -90,7 +91,8 @@ std::vector<bool> ChangedCells(const CellPicture& before, const CellPicture& aft
     return changed;
 }
 
-std::vector<Cell> SymbolCells(const CellPicture& picture, const CellRect& region, bool trueColour) {
+std::vector<Cell> SymbolCells(const CellPicture& picture, const CellRect& region,
+                              ColourDepth depth) {
     // Every pixel of a cell is kept: none is narrower or lower than this.
     constexpr CellPixels kSource{12, 23};
     const std::vector<std::uint8_t> rgb = ScaledCells(picture, region, kSource);
@@ -132,9 +134,12 @@ std::vector<Cell> SymbolCells(const CellPicture& picture, const CellRect& region
             if (cell.ch == kBlank) foreground = background;
             cell.attr = static_cast<std::uint8_t>(NearestAttributeColour(background) << 4 |
                                                   NearestAttributeColour(foreground));
-            if (trueColour) {
+            if (depth == ColourDepth::TrueColour) {
                 cell.rgbForeground = foreground;
                 cell.rgbBackground = background;
+            } else if (depth == ColourDepth::Palette256) {
+                cell.rgbForeground = PaletteColour(NearestPaletteIndex(foreground));
+                cell.rgbBackground = PaletteColour(NearestPaletteIndex(background));
             }
             cells.push_back(cell);
         }

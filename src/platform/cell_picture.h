@@ -9,6 +9,7 @@
 #include "platform/cell_rect.h"
 #include "platform/console_backend.h"
 #include "platform/picture_display.h"
+#include "platform/terminal_capabilities.h"
 
 namespace gridlet {
 
@@ -39,9 +40,10 @@ PixelBox CellPixelBox(const CellPicture& picture, int row, int col);
 std::vector<bool> ChangedCells(const CellPicture& before, const CellPicture& after);
 
 // The cells of a region of the rectangle, row by row, as block symbols that chafa picks from
-// each cell's own pixels (a blank, a half block or a full one), in 24-bit colours where the
-// terminal shows them and the nearest of the 16 attribute colours always.
-std::vector<Cell> SymbolCells(const CellPicture& picture, const CellRect& region, bool trueColour);
+// each cell's own pixels (a blank, a half block or a full one), in the colours of the depth (the
+// nearest palette ones for 256) and the nearest of the 16 attribute colours always.
+std::vector<Cell> SymbolCells(const CellPicture& picture, const CellRect& region,
+                              ColourDepth depth);
 
 // The cells of a region of the rectangle as the terminal shows them: cell.width x cell.height
 // pixels a cell, each taken from the nearest pixel of the cell's part of the picture.

@@ -198,7 +198,8 @@ void Console::ShowCellPicture(CellPicture picture) {
         }
     }
     if (pictureMode_ == PictureMode::Symbols && bounds.top <= bounds.bottom) {
-        const std::vector<Cell> symbols = SymbolCells(picture, bounds, capabilities_.trueColour);
+        const std::vector<Cell> symbols =
+            SymbolCells(picture, bounds, CellColourDepth(capabilities_));
         std::size_t from = 0;
         for (int row = bounds.top; row <= bounds.bottom; ++row) {
             for (int col = bounds.left; col <= bounds.right; ++col, ++from) {

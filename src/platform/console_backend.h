@@ -15,11 +15,18 @@ namespace gridlet {
 // No 24-bit colour: the cell shows its attribute's.
 constexpr std::int32_t kNoRgb = -1;
 
+// A colour of the xterm 256-colour palette in place of 24 bits: this flag and the index.
+constexpr std::int32_t kPaletteColour = 0x1000000;
+
+constexpr std::int32_t PaletteColour(int index) {
+    return kPaletteColour | index;
+}
+
 struct Cell {
     std::uint8_t ch = ' ';
     std::uint8_t attr = 0x07;
-    // 24-bit colours (0xRRGGBB) shown in place of the attribute's on a terminal that has them;
-    // never part of a cell block buffer, so writing the cell again clears them.
+    // Colours shown in place of the attribute's on a terminal that has them: 24-bit (0xRRGGBB) or
+    // palette ones; never part of a cell block buffer, so writing the cell again clears them.
     std::int32_t rgbForeground = kNoRgb;
     std::int32_t rgbBackground = kNoRgb;
     friend bool operator==(const Cell&, const Cell&) = default;

@@ -87,15 +87,15 @@ struct KeySequence {
 
 // The forms xterm, its kin and the Linux console send for the extended keys the program knows.
 constexpr KeySequence kKeySequences[] = {
-    {"\x1bOP", kScanF1},      {"\x1b[11~", kScanF1},  {"\x1b[[A", kScanF1},
-    {"\x1bOQ", kScanF2},      {"\x1b[12~", kScanF2},  {"\x1bOR", kScanF3},
-    {"\x1b[13~", kScanF3},    {"\x1b[[C", kScanF3},   {"\x1b[A", kScanUp},
-    {"\x1bOA", kScanUp},      {"\x1b[B", kScanDown},  {"\x1bOB", kScanDown},
-    {"\x1b[C", kScanRight},   {"\x1bOC", kScanRight}, {"\x1b[D", kScanLeft},
-    {"\x1bOD", kScanLeft},    {"\x1b[H", kScanHome},  {"\x1bOH", kScanHome},
-    {"\x1b[1~", kScanHome},   {"\x1b[7~", kScanHome}, {"\x1b[F", kScanEnd},
-    {"\x1bOF", kScanEnd},     {"\x1b[4~", kScanEnd},  {"\x1b[8~", kScanEnd},
-    {"\x1b[3~", kScanDelete}, {"\x1b[24~", kScanF12},
+    {"\x1bOP", kScanF1},   {"\x1b[11~", kScanF1},    {"\x1b[[A", kScanF1},
+    {"\x1bOQ", kScanF2},   {"\x1b[12~", kScanF2},    {"\x1b[[B", kScanF2},
+    {"\x1bOR", kScanF3},   {"\x1b[13~", kScanF3},    {"\x1b[[C", kScanF3},
+    {"\x1b[A", kScanUp},   {"\x1bOA", kScanUp},      {"\x1b[B", kScanDown},
+    {"\x1bOB", kScanDown}, {"\x1b[C", kScanRight},   {"\x1bOC", kScanRight},
+    {"\x1b[D", kScanLeft}, {"\x1bOD", kScanLeft},    {"\x1b[H", kScanHome},
+    {"\x1bOH", kScanHome}, {"\x1b[1~", kScanHome},   {"\x1b[7~", kScanHome},
+    {"\x1b[F", kScanEnd},  {"\x1bOF", kScanEnd},     {"\x1b[4~", kScanEnd},
+    {"\x1b[8~", kScanEnd}, {"\x1b[3~", kScanDelete}, {"\x1b[24~", kScanF12},
 };
 
 std::optional<InputEvent> EscapeSequenceEvent(std::string_view sequence,

@@ -1,5 +1,7 @@
 #include "platform/terminal_description.h"
 
+#include <algorithm>
+
 // term.h defines a macro for every capability name, so it stays inside this file.
 #include <curses.h>
 #include <term.h>
@@ -41,6 +43,7 @@ TerminalDescription LoadTerminalDescription(int fd, const char* term) {
         StringCapability("rmcup", kXtermLeave),
         Present(tigetstr(const_cast<char*>("kmous"))) || Present(tigetstr(const_cast<char*>("XM"))),
         HasDirectColour(),
+        std::max(tigetnum(const_cast<char*>("colors")), 0),
     };
     del_curterm(cur_term);
     return description;

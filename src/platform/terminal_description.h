@@ -12,6 +12,7 @@ struct TerminalDescription {
     std::string leaveAlternate;
     bool mouseReports = false;  // it names a mouse report (kmous) or the xterm mouse mode (XM)
     bool directColour = false;  // 24-bit colour (the RGB or Tc flag)
+    int colours = 0;            // the number of colours it names (colors); 0 when it names none
 };
 
 // Reads the description of the terminal on fd; term names it, as TERM does (null: TERM itself).

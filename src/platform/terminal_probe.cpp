@@ -172,6 +172,7 @@ TerminalCapabilities DecideCapabilities(const TerminalEnvironment& environment,
     capabilities.mouse = MouseRefusal(environment, description, answers).empty();
     capabilities.trueColour = environment.colorTerm == "truecolor" ||
                               environment.colorTerm == "24bit" || description.directColour;
+    capabilities.palette256 = description.colours >= 256;
     capabilities.clipboard = answers.clipboard;
     capabilities.kittyGraphics = answers.kittyGraphics;
     capabilities.cellWidth = answers.cellWidth;

@@ -25,9 +25,10 @@ marks=$(e2e_tmux capture-pane -p -e -t e2e)
 
 # One row of the pane with its colours.
 coloured_row() { e2e_tmux capture-pane -p -e -t e2e -S $(($1 - 1)) -E $(($1 - 1)); }
-# Red as 24-bit colour, or as the nearest of the 16 where the terminal has no more: a blank's
-# background or a full block's foreground.
-red_in_row() { [[ $(coloured_row "$1") =~ $'\e['([34]8\;2\;255\;0\;0|41|31)m ]]; }
+# Red as 24-bit colour, as the palette's red where the terminal has 256 colours (tmux's own
+# terminal), or as the nearest of the 16 where it has no more: a blank's background or a full
+# block's foreground.
+red_in_row() { [[ $(coloured_row "$1") =~ $'\e['([34]8\;2\;255\;0\;0|[34]8\;5\;196|41|31)m ]]; }
 no_mark_in_row() { [[ $(row "$1") != *"│"*"│"*"│"*"│"* ]]; }
 
 key F2

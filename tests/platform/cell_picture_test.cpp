@@ -84,7 +84,7 @@ TEST(CellPicture, SymbolsSplitACellWhereItsColoursDo) {
     Fill(picture, 4, 0, 8, 2, kBlue);
     Fill(picture, 8, 0, 10, 4, kRed);
     Fill(picture, 10, 0, 12, 4, kBlue);
-    const std::vector<Cell> cells = SymbolCells(picture, {2, 11, 2, 13}, true);
+    const std::vector<Cell> cells = SymbolCells(picture, {2, 11, 2, 13}, ColourDepth::TrueColour);
     ASSERT_EQ(cells.size(), 3u);
     const Halves red = HalvesOf(cells[0]);
     EXPECT_EQ(red, (Halves{kRed, kRed, kRed, kRed})) << "one colour";
@@ -104,8 +104,9 @@ TEST(CellPicture, SymbolsSplitACellWhereItsColoursDo) {
     EXPECT_EQ(cells[0].attr & 0x0F, 0x04)
         << "the nearest of the 16 colours: " << int{cells[0].attr};
     EXPECT_EQ(cells[0].attr >> 4, 0x04);
-    EXPECT_EQ(SymbolCells(picture, {2, 11, 2, 11}, false)[0].rgbBackground, kNoRgb);
-    EXPECT_EQ(SymbolCells(picture, {2, 12, 3, 12}, true)[0], cells[1])
+    EXPECT_EQ(SymbolCells(picture, {2, 11, 2, 11}, ColourDepth::Attributes16)[0].rgbBackground,
+              kNoRgb);
+    EXPECT_EQ(SymbolCells(picture, {2, 12, 3, 12}, ColourDepth::TrueColour)[0], cells[1])
         << "a cell's symbol does not depend on its neighbours";
 }
 
@@ -172,6 +173,47 @@ TEST_F(ConsoleCellPicture, AnUpdateWritesOnlyTheCellsThatChanged) {
     console.ShowCellPicture(next);
     console.Flush();
     EXPECT_EQ(bytes, "") << "the same picture again";
+}
+
+// The picture's cells take the finest colours the terminal has: 24 bits, else the nearest of the
+// 256-colour palette, else the nearest attribute's; the rest of the screen keeps its 16.
+TEST(CellPictureColours, TheCellsAreWrittenInTheTerminalsColourDepth) {
+    struct Case {
+        bool trueColour;
+        bool palette256;
+        const char* pen;
+    };
+    const Case cases[] = {
+        {true, true, "38;2;224;128;0;48;2;224;128;0"},
+        {false, true, "38;5;172;48;5;172"},
+        {false, false, "33;43"},
+    };
+    for (const Case& c : cases) {
+        std::optional<ShownScreen> shown;
+        std::string bytes;
+        MemoryBackend backend;
+        backend.onPresent = [&](const ScreenState& screen) {
+            ScreenUpdate update = RenderScreenUpdate(std::move(shown), screen);
+            bytes = std::move(update.bytes);
+            shown = std::move(update.shown);
+        };
+        VirtualClock clock;
+        TerminalCapabilities capabilities;
+        capabilities.trueColour = c.trueColour;
+        capabilities.palette256 = c.palette256;
+        Console console{backend, clock, capabilities};
+        console.Flush();
+        CellPicture picture = White();
+        Fill(picture, 0, 0, 12, 8, 0xE08000);
+        console.ShowCellPicture(picture);
+        console.SetPictureBase();
+        console.Locate(5, 1);
+        console.SetColor(14, 1);
+        console.Print("x");
+        console.Flush();
+        EXPECT_EQ(bytes.find(MoveTo(2, 11) + "\x1b[" + c.pen + "m"), 0u) << bytes;
+        EXPECT_NE(bytes.find(MoveTo(5, 1) + "\x1b[93;44mx"), std::string::npos) << bytes;
+    }
 }
 
 }  // namespace

@@ -143,6 +143,25 @@ TEST(InputDecoder, F1F2F3AndF12InEveryFormAndTheArrows) {
     EXPECT_EQ(Decode("\x1b[5F"), DescribeAll({}));
 }
 
+// The Linux console sends F1-F5 as ESC [ [ A to E; each is the key xterm's form of it is, and the
+// keys the program has no use for are swallowed alike.
+TEST(InputDecoder, LinuxConsoleFunctionKeysAreXtermsKeys) {
+    struct Pair {
+        const char* console;
+        const char* xterm;
+    };
+    const Pair keys[] = {
+        {"\x1b[[A", "\x1bOP"}, {"\x1b[[B", "\x1bOQ"},   {"\x1b[[C", "\x1bOR"},
+        {"\x1b[[D", "\x1bOS"}, {"\x1b[[E", "\x1b[15~"},
+    };
+    for (const Pair& key : keys) {
+        EXPECT_EQ(Decode(std::string(key.console) + "z"), Decode(std::string(key.xterm) + "z"))
+            << "bytes: " << Printable(key.console);
+    }
+    EXPECT_EQ(Decode("\x1b[[B"), DescribeAll({ExtendedKeyEvent(kScanF2)}))
+        << "F2 switches the picture view";
+}
+
 TEST(InputDecoder, HomeEndAndDeleteInEveryForm) {
     ExpectDecodes({
         {"\x1b[H\x1bOH\x1b[1~\x1b[7~",
@@ -197,7 +216,7 @@ TEST(InputDecoder, OtherSequencesAreSwallowedWhole) {
         {"\x1b[1;5Az", {KeyEvent('z')}},  // Ctrl+Up
         {"\x1b[15~z", {KeyEvent('z')}},   // F5
         {"\x1bO2Pz", {KeyEvent('z')}},    // Shift+F1 of some terminals
-        {"\x1b[[Bz", {KeyEvent('z')}},    // the Linux console's F2
+        {"\x1b[[Ez", {KeyEvent('z')}},    // the Linux console's F5
         {"\x1b"
          "1z",
          {KeyEvent('z')}},                                // Alt+1

@@ -97,6 +97,10 @@ TEST(TerminalProbe, ColourAndGraphicsComeFromTheEnvironmentTheDatabaseAndTheAnsw
     EXPECT_TRUE(DecideCapabilities({"xterm", "24bit", "", ""}, plain, none).trueColour);
     EXPECT_TRUE(DecideCapabilities({"xterm", "", "", ""}, direct, none).trueColour);
     EXPECT_FALSE(DecideCapabilities({"xterm", "", "", ""}, plain, none).trueColour);
+    TerminalDescription colours256 = plain;
+    colours256.colours = 256;
+    EXPECT_TRUE(DecideCapabilities({"xterm-256color", "", "", ""}, colours256, none).palette256);
+    EXPECT_FALSE(DecideCapabilities({"xterm", "", "", ""}, plain, none).palette256);
 
     EXPECT_TRUE(DecideCapabilities({"xterm", "", "", ""}, plain, sixel).sixel);
     EXPECT_FALSE(
