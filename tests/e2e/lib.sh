@@ -32,6 +32,8 @@
 #   screen                           the pane's text
 #   row ROW                          one row of it (1-based)
 #   text_at ROW COL TEXT             true when the pane shows TEXT from that cell on
+#   cell_colours ROW COL             the cell's foreground, background and character: the colours
+#                                    as SGR parameters (31, 38;5;196, 38;2;255;0;0; none: default)
 #   fail MESSAGE                     ends the test with the message and the pane's text
 #
 # The pane fills as tmux reads what the program wrote, so one part of a screen showing says nothing
@@ -67,6 +69,45 @@ start() {
 screen() { e2e_tmux capture-pane -p -t e2e; }
 
 row() { screen | sed -n "$1p"; }
+
+# The colours as tmux writes them before each character of the row, applied in order.
+cell_colours() {
+    local line fg="" bg="" col=0 i=0 params
+    line=$(e2e_tmux capture-pane -p -e -t e2e -S $(($1 - 1)) -E $(($1 - 1)))
+    while ((i < ${#line})); do
+        if [[ ${line:i} =~ ^$'\e'\[([0-9\;]*)m ]]; then
+            ((i += ${#BASH_REMATCH[0]}))
+            IFS=';' read -r -a params <<<"${BASH_REMATCH[1]:-0}"
+            local k=0
+            while ((k < ${#params[@]})); do
+                local p=${params[k]}
+                case $p in
+                    0) fg="" bg="" ;;
+                    39) fg="" ;;
+                    49) bg="" ;;
+                    3[0-7] | 9[0-7]) fg=$p ;;
+                    4[0-7] | 10[0-7]) bg=$p ;;
+                    38 | 48)
+                        local n=3
+                        [[ ${params[k + 1]} == 2 ]] && n=5
+                        local value
+                        value=$(IFS=';'; echo "${params[*]:k:n}")
+                        [[ $p == 38 ]] && fg=$value || bg=$value
+                        ((k += n - 1))
+                        ;;
+                esac
+                ((k += 1))
+            done
+            continue
+        fi
+        ((col += 1))
+        if ((col == $2)); then
+            printf '%s %s %s\n' "${fg:-none}" "${bg:-none}" "${line:i:1}"
+            return
+        fi
+        ((i += 1))
+    done
+}
 
 # Columns count characters, not bytes, in a UTF-8 locale.
 text_at() {

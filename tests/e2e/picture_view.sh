@@ -23,16 +23,33 @@ press 22 43 # Accept
 wait_until "the box's mark was not drawn" text_at 12 22 "└─────────┘"
 marks=$(e2e_tmux capture-pane -p -e -t e2e)
 
-# One row of the pane with its colours.
-coloured_row() { e2e_tmux capture-pane -p -e -t e2e -S $(($1 - 1)) -E $(($1 - 1)); }
 # Red as 24-bit colour, as the palette's red where the terminal has 256 colours (tmux's own
-# terminal), or as the nearest of the 16 where it has no more: a blank's background or a full
-# block's foreground.
-red_in_row() { [[ $(coloured_row "$1") =~ $'\e['([34]8\;2\;255\;0\;0|[34]8\;5\;196|41|31)m ]]; }
+# terminal), or as the nearest of the 16 where it has no more.
+red_fg() { [[ $1 =~ ^(38\;2\;255\;0\;0|38\;5\;196|31|91)$ ]]; }
+red_bg() { [[ $1 =~ ^(48\;2\;255\;0\;0|48\;5\;196|41|101)$ ]]; }
+# Every colour the cell shows is red: a blank's background, a full block's foreground, both of
+# a half block.
+red_cell() {
+    local fg bg ch
+    read -r fg bg ch <<<"$(cell_colours "$1" "$2")"
+    case $ch in
+        "") red_bg "$bg" ;;
+        █) red_fg "$fg" ;;
+        *) red_fg "$fg" && red_bg "$bg" ;;
+    esac
+}
+# The cells well inside the box's edges.
+box_is_red() {
+    local row col
+    for row in 9 10; do
+        for col in $(seq 24 30); do red_cell "$row" "$col" || return 1; done
+    done
+}
 no_mark_in_row() { [[ $(row "$1") != *"│"*"│"*"│"*"│"* ]]; }
 
+box_is_red && fail "the box is red before the picture shows"
 key F2
-wait_until "the box's red did not show" red_in_row 9
+wait_until "the box's red did not show" box_is_red
 wait_until "the marks still show under the picture" no_mark_in_row 9
 # The rows above and below the window, colours and all, are as they were.
 outside=$(printf '%s\n' "$marks" | sed '5,15d')
