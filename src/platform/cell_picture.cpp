@@ -187,7 +187,7 @@ std::string SixelCells(const CellPicture& picture, const CellRect& region, CellP
     const PictureView view{width, height, pixels};
     if (std::optional<std::string> exact = ExactSixels(view, width, height))
         return MoveTo(region.top, region.left) + *exact;
-    return PictureBytes(view, region, PictureMode::Sixels, cell);
+    return PictureBytes(view, region, PictureMode::Sixels, ColourDepth::TrueColour, cell);
 }
 
 std::string KittyCells(const CellPicture& picture, CellPixels cell) {

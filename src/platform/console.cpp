@@ -136,7 +136,8 @@ bool Console::Accepts(const InputEvent& event) const {
 
 void Console::ShowPicture(const PictureView& picture, const CellRect& area) {
     Flush();
-    backend_.ShowPicture({picture, area, ChoosePictureMode(capabilities_)});
+    backend_.ShowPicture(
+        {picture, area, ChoosePictureMode(capabilities_), CellColourDepth(capabilities_)});
     // Taken away also when the wait ends in an error.
     struct Hide {
         Console& console;

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "platform/cell_rect.h"
+#include "platform/terminal_capabilities.h"
 
 namespace gridlet {
 
@@ -16,7 +17,7 @@ struct PictureView {
 };
 
 enum class PictureMode {
-    Symbols,  // Unicode block symbols in 24-bit colour, which every terminal shows
+    Symbols,  // Unicode block symbols in the colours the terminal has, which every terminal shows
     Sixels,
     Kitty,   // kitty's graphics protocol
     Iterm2,  // iTerm2's inline images
@@ -26,6 +27,7 @@ struct PictureRequest {
     PictureView picture;
     CellRect area;  // the picture is fitted into these cells, its proportions kept
     PictureMode mode = PictureMode::Symbols;
+    ColourDepth colours = ColourDepth::TrueColour;  // of the symbols
 };
 
 }  // namespace gridlet

@@ -47,13 +47,27 @@ std::vector<std::uint8_t> WithAlpha(std::span<const std::uint8_t> rgb) {
     return rgba;
 }
 
+// The palette's first 16 colours are the terminal's theme, so they are left out where it has
+// more.
+ChafaCanvasMode CanvasModeOf(ColourDepth colours) {
+    switch (colours) {
+        case ColourDepth::Attributes16:
+            return CHAFA_CANVAS_MODE_INDEXED_16;
+        case ColourDepth::Palette256:
+            return CHAFA_CANVAS_MODE_INDEXED_240;
+        case ColourDepth::TrueColour:
+            break;
+    }
+    return CHAFA_CANVAS_MODE_TRUECOLOR;
+}
+
 // chafa's output for the picture stretched over columns x rows cells; symbol rows end in "\n".
 std::string ChafaOutput(const PictureView& picture, int columns, int rows, PictureMode mode,
-                        CellPixels cell) {
+                        ColourDepth colours, CellPixels cell) {
     ChafaCanvasConfig* config = chafa_canvas_config_new();
     chafa_canvas_config_set_geometry(config, columns, rows);
     chafa_canvas_config_set_cell_geometry(config, cell.width, cell.height);
-    chafa_canvas_config_set_canvas_mode(config, CHAFA_CANVAS_MODE_TRUECOLOR);
+    chafa_canvas_config_set_canvas_mode(config, CanvasModeOf(colours));
     chafa_canvas_config_set_pixel_mode(config, PixelModeOf(mode));
     // The colours as drawn: no contrast boost.
     chafa_canvas_config_set_preprocessing_enabled(config, FALSE);
@@ -106,7 +120,7 @@ CellRect FitPicture(int width, int height, const CellRect& area, CellPixels cell
 }
 
 std::string PictureBytes(const PictureView& picture, const CellRect& place, PictureMode mode,
-                         CellPixels cell) {
+                         ColourDepth colours, CellPixels cell) {
     const auto size = static_cast<std::size_t>(picture.width) * picture.height * 3;
     if (picture.width <= 0 || picture.height <= 0 || picture.rgb.size() < size ||
         place.Width() <= 0 || place.Height() <= 0) {
@@ -119,7 +133,8 @@ std::string PictureBytes(const PictureView& picture, const CellRect& place, Pict
         if (const std::optional<std::string> exact = ExactSixels(picture, width, height))
             return MoveTo(place.top, place.left) + *exact;
     }
-    const std::string printed = ChafaOutput(picture, place.Width(), place.Height(), mode, cell);
+    const std::string printed =
+        ChafaOutput(picture, place.Width(), place.Height(), mode, colours, cell);
     if (mode != PictureMode::Symbols) return MoveTo(place.top, place.left) + printed;
 
     // Each row of symbols goes to its own place: the terminal is in raw mode, where a line end

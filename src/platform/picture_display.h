@@ -27,8 +27,9 @@ CellRect FitPicture(int width, int height, const CellRect& area, CellPixels cell
 
 // The bytes that show the picture stretched over the rectangle: cursor moves, then the image or
 // its rows of symbols. Sixels of a picture of few colours keep each of them (nearest pixels, a
-// register for each colour). Empty for a picture without pixels.
+// register for each colour); symbols take the colours the terminal has. Empty for a picture
+// without pixels.
 std::string PictureBytes(const PictureView& picture, const CellRect& place, PictureMode mode,
-                         CellPixels cell);
+                         ColourDepth colours, CellPixels cell);
 
 }  // namespace gridlet

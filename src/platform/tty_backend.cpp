@@ -439,7 +439,7 @@ void TtyBackend::ShowPicture(const PictureRequest& request) {
     const PictureView& picture = request.picture;
     const CellRect place =
         FitPicture(picture.width, picture.height, request.area, cell, request.mode);
-    picture_ = PictureBytes(picture, place, request.mode, cell);
+    picture_ = PictureBytes(picture, place, request.mode, request.colours, cell);
     kittyPicture_ = request.mode == PictureMode::Kitty;
     Write(picture_);
 }

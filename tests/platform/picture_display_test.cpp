@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -72,8 +73,8 @@ std::vector<std::uint8_t> RedAndBlue() {
 // not go back to the left edge; red comes before blue in each.
 TEST(PictureBytes, SymbolRowsGoToTheirCells) {
     const std::vector<std::uint8_t> rgb = RedAndBlue();
-    const std::string bytes =
-        PictureBytes({40, 20, rgb}, {3, 5, 4, 14}, PictureMode::Symbols, CellPixels{});
+    const std::string bytes = PictureBytes({40, 20, rgb}, {3, 5, 4, 14}, PictureMode::Symbols,
+                                           ColourDepth::TrueColour, CellPixels{});
     EXPECT_EQ(bytes.find('\n'), std::string::npos);
     ASSERT_EQ(bytes.rfind("\x1b[3;5H", 0), 0u);
     const std::size_t second = bytes.find("\x1b[4;5H");
@@ -85,6 +86,30 @@ TEST(PictureBytes, SymbolRowsGoToTheirCells) {
         ASSERT_NE(red, std::string::npos) << row;
         ASSERT_NE(blue, std::string::npos) << row;
         EXPECT_LT(red, blue);
+    }
+}
+
+// Symbols take the finest colours the terminal shows: a terminal without 24-bit colour would
+// show 24-bit sequences wrongly or not at all.
+TEST(PictureBytes, SymbolsTakeTheColoursTheTerminalHas) {
+    struct Case {
+        ColourDepth colours;
+        std::regex red;
+    };
+    const Case cases[] = {
+        {ColourDepth::TrueColour, std::regex("\x1b\\[[34]8;2;255;0;0m")},
+        {ColourDepth::Palette256, std::regex("\x1b\\[[34]8;5;196m")},
+        {ColourDepth::Attributes16, std::regex("\x1b\\[(3|4|9|10)1m")},
+    };
+    const std::vector<std::uint8_t> rgb = RedAndBlue();
+    for (const Case& c : cases) {
+        const std::string bytes =
+            PictureBytes({40, 20, rgb}, {3, 5, 4, 14}, PictureMode::Symbols, c.colours, {});
+        EXPECT_TRUE(std::regex_search(bytes, c.red)) << static_cast<int>(c.colours);
+        const bool deep = bytes.find(";2;") != std::string::npos;
+        const bool palette = bytes.find(";5;") != std::string::npos;
+        EXPECT_EQ(deep, c.colours == ColourDepth::TrueColour);
+        EXPECT_EQ(palette, c.colours == ColourDepth::Palette256);
     }
 }
 
@@ -137,7 +162,8 @@ TEST(PictureBytes, AnUprightLineStaysUprightInAPictureOfOddWidth) {
     for (int y = 0; y < height; ++y)
         std::fill_n(rgb.begin() + (static_cast<std::ptrdiff_t>(y) * width + 100) * 3, 6, 0);
     const std::string bytes =
-        PictureBytes({width, height, rgb}, {1, 1, 20, 40}, PictureMode::Symbols, CellPixels{});
+        PictureBytes({width, height, rgb}, {1, 1, 20, 40}, PictureMode::Symbols,
+                     ColourDepth::TrueColour, CellPixels{});
     for (int row = 1; row <= 20; ++row) {
         const std::string move = "\x1b[" + std::to_string(row) + ";1H";
         const std::size_t start = bytes.find(move);
@@ -161,13 +187,14 @@ TEST(PictureBytes, PixelModesPlaceOneImage) {
         {PictureMode::Iterm2, "\x1b[3;5H\x1b]1337;File=", "\a"},
     };
     for (const auto& c : cases) {
-        const std::string bytes = PictureBytes({40, 20, rgb}, {3, 5, 4, 14}, c.mode, {10, 20});
+        const std::string bytes =
+            PictureBytes({40, 20, rgb}, {3, 5, 4, 14}, c.mode, ColourDepth::TrueColour, {10, 20});
         EXPECT_EQ(bytes.rfind(c.start, 0), 0u) << static_cast<int>(c.mode);
         ASSERT_GE(bytes.size(), c.end.size());
         EXPECT_EQ(bytes.substr(bytes.size() - c.end.size()), c.end) << static_cast<int>(c.mode);
     }
-    const std::string sixels =
-        PictureBytes({40, 20, rgb}, {3, 5, 4, 14}, PictureMode::Sixels, {10, 20});
+    const std::string sixels = PictureBytes({40, 20, rgb}, {3, 5, 4, 14}, PictureMode::Sixels,
+                                            ColourDepth::TrueColour, {10, 20});
     // Ten cells of ten pixels: 100 pixels wide (sixel rows come in sixes, so 36 high).
     EXPECT_NE(sixels.find("\"1;1;100;36#"), std::string::npos);
 }
@@ -271,8 +298,8 @@ TEST(PictureBytes, SixelsOfFewColoursKeepEveryColour) {
         {"stretched", {3, 5, 5, 10}, {10, 12}},
     };
     for (const auto& c : cases) {
-        const SixelImage shown =
-            ReadSixels(PictureBytes({width, height, rgb}, c.place, PictureMode::Sixels, c.cell));
+        const SixelImage shown = ReadSixels(PictureBytes(
+            {width, height, rgb}, c.place, PictureMode::Sixels, ColourDepth::TrueColour, c.cell));
         ASSERT_EQ(shown.width, c.place.Width() * c.cell.width) << c.name;
         ASSERT_EQ(shown.height, c.place.Height() * c.cell.height) << c.name;
         int wrong = 0;
@@ -295,15 +322,20 @@ TEST(PictureBytes, SixelsOfManyColoursStillShow) {
     for (int i = 0; i < width * height; ++i)
         rgb.insert(rgb.end(), {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(i / 4), 77});
     const SixelImage shown =
-        ReadSixels(PictureBytes({width, height, rgb}, {3, 5, 4, 8}, PictureMode::Sixels, {10, 15}));
+        ReadSixels(PictureBytes({width, height, rgb}, {3, 5, 4, 8}, PictureMode::Sixels,
+                                ColourDepth::TrueColour, {10, 15}));
     EXPECT_EQ(shown.width, 40);
     EXPECT_EQ(shown.height, 30);
 }
 
 TEST(PictureBytes, NothingForAPictureWithoutPixels) {
     const std::vector<std::uint8_t> few(5, 0);
-    EXPECT_EQ(PictureBytes({0, 0, {}}, {3, 5, 4, 14}, PictureMode::Symbols, {}), "");
-    EXPECT_EQ(PictureBytes({4, 4, few}, {3, 5, 4, 14}, PictureMode::Sixels, {}), "");
+    EXPECT_EQ(
+        PictureBytes({0, 0, {}}, {3, 5, 4, 14}, PictureMode::Symbols, ColourDepth::TrueColour, {}),
+        "");
+    EXPECT_EQ(
+        PictureBytes({4, 4, few}, {3, 5, 4, 14}, PictureMode::Sixels, ColourDepth::TrueColour, {}),
+        "");
 }
 
 }  // namespace

@@ -106,8 +106,8 @@ void RenderAndShow(benchmark::State& state, PictureMode mode) {
         const RenderResult result = RenderProgram(program);
         const RgbImage& image = result.image;
         const CellRect place = FitPicture(image.width, image.height, area, CellPixels{}, mode);
-        const std::string bytes =
-            PictureBytes({image.width, image.height, image.pixels}, place, mode, CellPixels{});
+        const std::string bytes = PictureBytes({image.width, image.height, image.pixels}, place,
+                                               mode, ColourDepth::TrueColour, CellPixels{});
         if (bytes.empty()) state.SkipWithError("no picture");
         benchmark::DoNotOptimize(bytes.data());
     }
