@@ -31,6 +31,7 @@ std::string ForegroundParams(const TerminalPen& pen) {
 }
 
 std::string BackgroundParams(const TerminalPen& pen) {
+    if (pen.rgbBackground == kTerminalBackground) return "49";
     if (pen.rgbBackground != kNoRgb) return ColourParams(48, pen.rgbBackground);
     return std::to_string(BackgroundCode(pen.attr));
 }

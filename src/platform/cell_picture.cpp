@@ -55,6 +55,12 @@ int NearestAttributeColour(std::int32_t colour) {
     return best;
 }
 
+// A run's placement is named for its first cell, counted from 1 along the rectangle's rows.
+int KittyPlacementId(const CellPicture& picture, const CellRect& run) {
+    const CellRect& cells = picture.cells;
+    return (run.top - cells.top) * cells.Width() + run.left - cells.left + 1;
+}
+
 const std::uint8_t* PixelAt(const CellPicture& picture, int x, int y) {
     return &picture.rgb[(static_cast<std::size_t>(y) * picture.width + x) * 3];
 }
@@ -190,27 +196,41 @@ std::string SixelCells(const CellPicture& picture, const CellRect& region, CellP
     return PictureBytes(view, region, PictureMode::Sixels, ColourDepth::TrueColour, cell);
 }
 
-std::string KittyCells(const CellPicture& picture, CellPixels cell) {
+std::string KittyImage(const CellPicture& picture, CellPixels cell) {
     const CellRect& cells = picture.cells;
     const std::vector<std::uint8_t> pixels = ScaledCells(picture, cells, cell);
     const std::string data =
         Base64(std::string_view(reinterpret_cast<const char*>(pixels.data()), pixels.size()));
-    std::string out = MoveTo(cells.top, cells.left);
+    std::string out = "\x1b_Ga=d,d=I,i=" + std::to_string(kKittyImage) + ",q=2\x1b\\";
     for (std::size_t start = 0; start < data.size() || start == 0; start += kKittyChunk) {
         const bool more = start + kKittyChunk < data.size();
         out += "\x1b_G";
         if (start == 0) {
-            out += "a=T,q=2,f=24,C=1,z=-1,i=" + std::to_string(kKittyImage) +
+            out += "a=t,q=2,f=24,i=" + std::to_string(kKittyImage) +
                    ",s=" + std::to_string(cells.Width() * cell.width) +
-                   ",v=" + std::to_string(cells.Height() * cell.height) +
-                   ",c=" + std::to_string(cells.Width()) + ",r=" + std::to_string(cells.Height()) +
-                   ",";
+                   ",v=" + std::to_string(cells.Height() * cell.height) + ",";
         }
         out += more ? "m=1;" : "m=0;";
         out.append(data, start, kKittyChunk);
         out += "\x1b\\";
     }
     return out;
+}
+
+std::string KittyPlacement(const CellPicture& picture, const CellRect& run, CellPixels cell) {
+    const CellRect& cells = picture.cells;
+    // Below zero: under the text, over the terminal's background the cells are written on.
+    return MoveTo(run.top, run.left) + "\x1b_Ga=p,i=" + std::to_string(kKittyImage) +
+           ",p=" + std::to_string(KittyPlacementId(picture, run)) +
+           ",x=" + std::to_string((run.left - cells.left) * cell.width) +
+           ",y=" + std::to_string((run.top - cells.top) * cell.height) +
+           ",w=" + std::to_string(run.Width() * cell.width) + ",h=" + std::to_string(cell.height) +
+           ",c=" + std::to_string(run.Width()) + ",r=1,C=1,z=-1,q=2\x1b\\";
+}
+
+std::string KittyRemoval(const CellPicture& picture, const CellRect& run) {
+    return "\x1b_Ga=d,d=i,i=" + std::to_string(kKittyImage) +
+           ",p=" + std::to_string(KittyPlacementId(picture, run)) + ",q=2\x1b\\";
 }
 
 }  // namespace gridlet

@@ -53,8 +53,13 @@ std::vector<std::uint8_t> ScaledCells(const CellPicture& picture, const CellRect
 // The bytes that draw a region as sixels at its place.
 std::string SixelCells(const CellPicture& picture, const CellRect& region, CellPixels cell);
 
-// The bytes that place the whole rectangle as one kitty image under the text, replacing the one
-// placed before.
-std::string KittyCells(const CellPicture& picture, CellPixels cell);
+// The bytes that send the whole rectangle as one kitty image, cell.width x cell.height pixels a
+// cell, in place of the one sent before and its placements; nothing shows it yet.
+std::string KittyImage(const CellPicture& picture, CellPixels cell);
+
+// The bytes that show a run of cells of one row of the rectangle, with their part of the image
+// sent, under their text; and those that take that run's image away again.
+std::string KittyPlacement(const CellPicture& picture, const CellRect& run, CellPixels cell);
+std::string KittyRemoval(const CellPicture& picture, const CellRect& run);
 
 }  // namespace gridlet

@@ -251,6 +251,8 @@ std::vector<Cell> Console::CellsOverPicture(const std::vector<bool>& shows) cons
                 cell = symbols_[i];
             } else if (pictureMode_ == PictureMode::Sixels) {
                 cell = Cell{' ', 0, kPictureShown, kPictureShown};
+            } else {
+                cell.rgbBackground = kTerminalBackground;
             }
         }
     }

@@ -35,10 +35,14 @@ struct Cell {
 // A cell the terminal shows a picture's pixels in rather than text.
 constexpr std::int32_t kPictureShown = -2;
 
+// A background left to the terminal's own colour: a kitty image under the text shows through it,
+// where a cell's colour would hide the image or, in some renderers, be blended with it.
+constexpr std::int32_t kTerminalBackground = -3;
+
 struct CellPicture;
 
-// A picture the terminal shows in pixels over a rectangle of cells: in the cells where it shows
-// (sixels), or under the text of all of them (kitty).
+// A picture the terminal shows in pixels over a rectangle of cells: in the cells where it shows,
+// as sixels in their place or as a kitty image under their text.
 struct PixelLayer {
     std::shared_ptr<const CellPicture> picture;
     PictureMode mode = PictureMode::Sixels;

@@ -79,6 +79,21 @@ class HandBackSignalsHeld {
     sigset_t previous_{};
 };
 
+// The runs of cells of a row of the rectangle whose flags, one a cell row by row, are set.
+std::vector<CellRect> RunsInRow(const std::vector<bool>& flags, const CellRect& rect, int row) {
+    std::vector<CellRect> runs;
+    const auto first = static_cast<std::size_t>(row - rect.top) * rect.Width();
+    for (int col = rect.left; col <= rect.right; ++col) {
+        if (!flags[first + static_cast<std::size_t>(col - rect.left)]) continue;
+        if (!runs.empty() && runs.back().right == col - 1) {
+            runs.back().right = col;
+        } else {
+            runs.push_back({row, col, row, col});
+        }
+    }
+    return runs;
+}
+
 }  // namespace
 
 TtyBackend::TtyBackend(int inFd, int outFd) : inFd_(inFd), outFd_(outFd) {
@@ -210,12 +225,7 @@ std::string TtyBackend::PixelBytes(const std::vector<bool>& shownBefore) {
     const CellPicture& picture = *pixelLayer_->picture;
     const CellPixels cell = CellSize();
     std::string bytes;
-    if (pixelLayer_->mode == PictureMode::Kitty) {
-        if (!kittyShown_) bytes = KittyCells(picture, cell);
-        kittyShown_ = true;
-        std::fill(pixelsOwed_.begin(), pixelsOwed_.end(), false);
-        return bytes;
-    }
+    if (pixelLayer_->mode == PictureMode::Kitty) return KittyBytes(cell);
     // Sixels: each row's runs of cells that show the picture but not yet its present pixels.
     const CellRect& rect = picture.cells;
     const auto owed = [&](std::size_t i) {
@@ -235,6 +245,32 @@ std::string TtyBackend::PixelBytes(const std::vector<bool>& shownBefore) {
             col = end;
         }
     }
+    return bytes;
+}
+
+// The image is sent once; each row where the cells that show it changed has its runs placed anew.
+std::string TtyBackend::KittyBytes(CellPixels cell) {
+    const CellPicture& picture = *pixelLayer_->picture;
+    const CellRect& rect = picture.cells;
+    const std::vector<bool>& shows = pixelLayer_->shows;
+    std::string bytes;
+    if (!kittyShown_) {
+        bytes = KittyImage(picture, cell);
+        kittyPlaced_.assign(shows.size(), false);
+        kittyShown_ = true;
+    }
+    for (int row = rect.top; row <= rect.bottom; ++row) {
+        const auto first = static_cast<std::ptrdiff_t>(row - rect.top) * rect.Width();
+        const auto placed = kittyPlaced_.begin() + first;
+        const auto wanted = shows.begin() + first;
+        if (std::equal(wanted, wanted + rect.Width(), placed)) continue;
+        for (const CellRect& run : RunsInRow(kittyPlaced_, rect, row))
+            bytes += KittyRemoval(picture, run);
+        for (const CellRect& run : RunsInRow(shows, rect, row))
+            bytes += KittyPlacement(picture, run, cell);
+        std::copy_n(wanted, rect.Width(), placed);
+    }
+    std::fill(pixelsOwed_.begin(), pixelsOwed_.end(), false);
     return bytes;
 }
 

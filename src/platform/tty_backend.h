@@ -70,6 +70,7 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     // marks the cells whose pixels the terminal already shows.
     std::string PixelBytes(const std::vector<bool>& shownBefore);
     std::vector<bool> PixelsShown() const;
+    std::string KittyBytes(CellPixels cell);
     void WaitForRoom();
     void PaintAnew();
     std::array<pollfd, 4> PollSet() const;
@@ -113,7 +114,8 @@ class TtyBackend : public ConsoleBackend, public TerminalControl {
     bool kittyPicture_ = false;
     std::optional<PixelLayer> pixelLayer_;  // the picture over the cells, as last presented
     std::vector<bool> pixelsOwed_;          // its cells whose pixels changed since written
-    bool kittyShown_ = false;               // its kitty image is placed
+    bool kittyShown_ = false;               // its kitty image is sent
+    std::vector<bool> kittyPlaced_;         // its cells the image is placed under
     CellPixels answeredCell_;
 };
 

@@ -216,5 +216,42 @@ TEST(CellPictureColours, TheCellsAreWrittenInTheTerminalsColourDepth) {
     }
 }
 
+// In kitty the cells that show the picture are written on the terminal's own background, which
+// the image lies on, and keep their text; a cell drawn over them and every cell outside keep
+// their colours.
+TEST(KittyCellPicture, ItsCellsAreWrittenOnTheTerminalsBackground) {
+    MemoryBackend backend;
+    VirtualClock clock;
+    TerminalCapabilities kitty;
+    kitty.kittyGraphics = true;
+    Console console{backend, clock, kitty};
+    std::string bytes;
+    std::optional<ShownScreen> shown;
+    backend.onPresent = [&](const ScreenState& screen) {
+        ScreenUpdate update = RenderScreenUpdate(std::move(shown), screen);
+        bytes = std::move(update.bytes);
+        shown = std::move(update.shown);
+    };
+    console.SetCursorVisible(false);
+    console.SetColor(0, 7);
+    console.Locate(2, 10);
+    console.Print("\xFA\xFA\xFA\xFA\xFA");
+    console.Locate(3, 10);
+    console.Print("\xFA\xFA\xFA\xFA\xFA");
+    console.Flush();
+
+    console.ShowCellPicture(White());
+    console.SetPictureBase();
+    console.SetColor(15, 4);
+    console.Locate(3, 12);
+    console.Print("x");
+    console.Flush();
+    EXPECT_EQ(bytes, "\x1b[2;11H\x1b[30;49m···\x1b[3;11H·\x1b[97;41mx\x1b[30;49m·");
+
+    console.HideCellPicture();
+    console.Flush();
+    EXPECT_EQ(bytes, "\x1b[2;11H\x1b[47m···\x1b[3;11H·\x1b[3;13H·");
+}
+
 }  // namespace
 }  // namespace gridlet

@@ -182,6 +182,68 @@ TEST(TtyBackend, SixelsFollowTheCellSize) {
     ASSERT_EQ(input.wait_for(std::chrono::seconds(5)), std::future_status::ready);
 }
 
+// The kitty image goes to the terminal once and lies, under the text, only beneath the cells that
+// show it: a cell drawn over keeps its own colours, and the picture comes back under it when the
+// cell does, all without sending the pixels again.
+TEST(TtyBackend, TheKittyImageLiesOnlyUnderTheCellsThatShowIt) {
+    Pty pty(90, 46);
+    TtyBackend backend(pty.slave, pty.slave);
+    backend.SetAnsweredCellSize({4, 4});
+    RealClock clock;
+    TerminalCapabilities kitty;
+    kitty.kittyGraphics = true;
+    Console console(backend, clock, kitty);
+    CellPicture picture;
+    picture.cells = {2, 11, 3, 13};
+    picture.xEdges = {0, 4, 8, 12};
+    picture.yEdges = {0, 4, 8};
+    picture.width = 12;
+    picture.height = 8;
+    picture.rgb.assign(12 * 8 * 3, 0xFF);
+    console.ShowCellPicture(picture);
+    console.SetPictureBase();
+    console.Flush();
+    ASSERT_TRUE(pty.WaitForOutput("\x1b[3;11H\x1b_Ga=p"));
+    // The placements written since `from`: where each is, its part of the image and its layer.
+    const auto placementsSince = [&pty](std::size_t from) {
+        std::vector<std::string> placements;
+        const std::string& output = pty.Output();
+        for (std::size_t at = output.find("\x1b_Ga=p,", from); at != std::string::npos;
+             at = output.find("\x1b_Ga=p,", at + 1)) {
+            const std::size_t move = output.rfind("\x1b[", at - 1);
+            placements.push_back(output.substr(move, output.find("\x1b\\", at) - move));
+        }
+        return placements;
+    };
+    EXPECT_EQ(pty.Output().find("a=T"), std::string::npos) << "no placement with the pixels";
+    ASSERT_NE(pty.Output().find("\x1b_Ga=t,"), std::string::npos) << "the pixels alone";
+    // Negative: under the text.
+    EXPECT_EQ(placementsSince(0),
+              (std::vector<std::string>{
+                  "\x1b[2;11H\x1b_Ga=p,i=7301,p=1,x=0,y=0,w=12,h=4,c=3,r=1,C=1,z=-1,q=2",
+                  "\x1b[3;11H\x1b_Ga=p,i=7301,p=4,x=0,y=4,w=12,h=4,c=3,r=1,C=1,z=-1,q=2"}));
+
+    const std::size_t before = pty.OutputSize();
+    console.WriteBlock({3, 12, 3, 12}, {Cell{'x', 0x4F}});
+    console.Flush();
+    ASSERT_TRUE(pty.WaitForOutput("\x1b[3;13H\x1b_Ga=p", before));
+    EXPECT_NE(pty.Output().find("\x1b_Ga=d,d=i,i=7301,p=4,q=2\x1b\\", before), std::string::npos)
+        << "the row's placement goes";
+    EXPECT_EQ(placementsSince(before),
+              (std::vector<std::string>{
+                  "\x1b[3;11H\x1b_Ga=p,i=7301,p=4,x=0,y=4,w=4,h=4,c=1,r=1,C=1,z=-1,q=2",
+                  "\x1b[3;13H\x1b_Ga=p,i=7301,p=6,x=8,y=4,w=4,h=4,c=1,r=1,C=1,z=-1,q=2"}));
+    EXPECT_EQ(pty.Output().find("\x1b_Ga=t", before), std::string::npos) << "pixels sent again";
+
+    const std::size_t drawn = pty.OutputSize();
+    console.WriteBlock({3, 12, 3, 12}, {Cell{}});
+    console.Flush();
+    ASSERT_TRUE(pty.WaitForOutput("p=6,q=2\x1b\\", drawn));
+    EXPECT_EQ(placementsSince(drawn),
+              std::vector<std::string>{
+                  "\x1b[3;11H\x1b_Ga=p,i=7301,p=4,x=0,y=4,w=12,h=4,c=3,r=1,C=1,z=-1,q=2"});
+}
+
 TEST(TtyBackend, TitleBellAndControlStringsGoOutAsTheyAre) {
     Pty pty(90, 46);
     TtyBackend backend(pty.slave, pty.slave);
