@@ -40,8 +40,13 @@ trap cleanup EXIT
 fail() {
     local kept
     kept=$(mktemp -d "${TMPDIR:-/tmp}/gridlet-sixels-failed.XXXXXX")
-    cp "$dir"/*.png "$kept" 2>/dev/null || true
+    local shot
+    for shot in "$dir"/*.ppm; do
+        [[ ! -e $shot ]] || convert "$shot" "$kept/$(basename "$shot" .ppm).png"
+    done
+    cp "$dir"/*.log "$kept" 2>/dev/null || true
     echo "FAIL: $*" >&2
+    kill -0 "$xvfb_pid" 2>/dev/null || echo "Xvfb is no longer running" >&2
     echo "the screenshots are in $kept" >&2
     exit 1
 }
@@ -52,7 +57,7 @@ wait_until() {
     shift
     until "$@"; do
         ((SECONDS < deadline)) || fail "$message"
-        kill -0 "$xterm_pid" 2>/dev/null || fail "xterm ended: $message"
+        [[ -z $xterm_pid ]] || kill -0 "$xterm_pid" 2>/dev/null || fail "xterm ended: $message"
         sleep 0.1
     done
 }
@@ -68,12 +73,15 @@ until [[ $(cat "$dir/display") =~ ^[0-9]+$ ]]; do
 done
 DISPLAY=:$(tr -d '\n' <"$dir/display")
 export DISPLAY
+display_open() { xdotool getdisplaygeometry >/dev/null 2>&1; }
+wait_until "Xvfb took no client" display_open
 
 # A VT340 has sixels and says so in its device attributes. No border, so that cells start at the
 # window's corner; no antialiasing, so that a cell's pixels do not hang on the order xterm draws in.
 cd "$dir"
 xterm -ti vt340 -xrm 'XTerm*numColorRegisters: 256' -fa 'DejaVu Sans Mono:antialias=false' \
-    -fs 10 -b 0 -geometry "${kColumns}x${kRows}+0+0" -e "$program" 2>"$dir/xterm.log" &
+    -fs 10 -b 0 -geometry "${kColumns}x${kRows}+0+0" -l -lf "$dir/terminal.log" \
+    -e "$program" 2>"$dir/xterm.log" &
 xterm_pid=$!
 
 window=
@@ -90,7 +98,7 @@ cell_width=$((width / kColumns))
 cell_height=$((height / kRows))
 xdotool windowfocus --sync "$window"
 
-shot() { import -window "$window" "$dir/$1.png"; }
+shot() { import -window "$window" "$dir/$1.ppm"; }
 
 # The pixels of cells (1-based, inclusive), as an ImageMagick geometry.
 cells() {
@@ -102,7 +110,7 @@ cells() {
 distinct() {
     local name=$1
     shift
-    convert "$dir/$name.png" "$@" -unique-colors -depth 8 txt:- |
+    convert "$dir/$name.ppm" "$@" -unique-colors -depth 8 txt:- |
         sed -n 's/.* #\([0-9A-F]\{6\}\) .*/\1/p' | sort
 }
 
@@ -124,7 +132,7 @@ backgrounds_are() {
 # The colours met along the pixel row through the middle of a row of cells, each run once after
 # its length: ROW LEFT RIGHT.
 runs_along() {
-    convert "$dir/now.png" -crop "$((($3 - $2 + 1) * cell_width))x1+$((($2 - 1) * cell_width))+$((($1 - 1) * cell_height + cell_height / 2))" \
+    convert "$dir/now.ppm" -crop "$((($3 - $2 + 1) * cell_width))x1+$((($2 - 1) * cell_width))+$((($1 - 1) * cell_height + cell_height / 2))" \
         +repage -depth 8 txt:- | sed -n 's/.* #\([0-9A-F]\{6\}\) .*/\1/p' | uniq -c
 }
 
@@ -137,7 +145,7 @@ wait_screen() {
 }
 
 # The number of pixels that differ between two screenshots.
-differing() { compare -metric AE "$dir/$1.png" "$dir/$2.png" null: 2>&1 || true; }
+differing() { compare -metric AE "$dir/$1.ppm" "$dir/$2.ppm" null: 2>&1 || true; }
 
 # True when the last screenshot is the one named, pixel for pixel, in all its cells or in these.
 same_as() {
@@ -145,16 +153,16 @@ same_as() {
         [[ $(differing "$1" now) == 0 ]]
         return
     fi
-    convert "$dir/$1.png" -crop "$(cells "${@:2}")" +repage "$dir/cells-before.png"
-    convert "$dir/now.png" -crop "$(cells "${@:2}")" +repage "$dir/cells-now.png"
+    convert "$dir/$1.ppm" -crop "$(cells "${@:2}")" +repage "$dir/cells-before.ppm"
+    convert "$dir/now.ppm" -crop "$(cells "${@:2}")" +repage "$dir/cells-now.ppm"
     [[ $(differing cells-before cells-now) == 0 ]]
 }
 
 # The screenshot with the rows blacked out: NAME TOP BOTTOM.
 without_rows() {
-    convert "$dir/$1.png" -fill black \
+    convert "$dir/$1.ppm" -fill black \
         -draw "rectangle 0,$((($2 - 1) * cell_height)) $width,$(($3 * cell_height - 1))" \
-        "$dir/$1-without.png"
+        "$dir/$1-without.ppm"
 }
 
 # A click as a user makes it: the pointer goes to the cell's middle, then presses.
@@ -177,7 +185,7 @@ wait_screen "start-up asked nothing" backgrounds_are 20 40 20 40 "$kBlue"
 xdotool key n
 empty_grid() { backgrounds_are 20 40 20 40 "$kGrey" && backgrounds_are 46 1 46 90 "$kLight"; }
 wait_screen "the empty grid did not show" empty_grid
-cp "$dir/now.png" "$dir/empty.png"
+cp "$dir/now.ppm" "$dir/empty.ppm"
 
 # The window: the grid goes outside it.
 area 5 20 15 39
@@ -205,7 +213,7 @@ marks_drawn() {
         [[ $(runs_along 12 23 31 | awk '{ print $2 }') == 000000 ]] && same_as empty 1 1 45 9
 }
 wait_screen "the box's marks did not come back after the move menu" marks_drawn
-cp "$dir/now.png" "$dir/marks.png"
+cp "$dir/now.ppm" "$dir/marks.ppm"
 
 xdotool key F2
 wait_screen "the box's red did not fill its cells" pixels_are 8 23 11 31 FF0000
