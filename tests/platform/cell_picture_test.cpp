@@ -10,6 +10,7 @@
 #include "doubles/virtual_clock.h"
 #include "platform/ansi_writer.h"
 #include "platform/console.h"
+#include "support/white_cell_picture.h"
 
 namespace gridlet {
 namespace {
@@ -17,18 +18,6 @@ namespace {
 constexpr std::int32_t kWhite = 0xFFFFFF;
 constexpr std::int32_t kRed = 0xFF0000;
 constexpr std::int32_t kBlue = 0x0000FF;
-
-// Two rows of three cells over a 12 x 8 white picture, four pixels a cell each way.
-CellPicture White() {
-    CellPicture picture;
-    picture.cells = {2, 11, 3, 13};
-    picture.xEdges = {0, 4, 8, 12};
-    picture.yEdges = {0, 4, 8};
-    picture.width = 12;
-    picture.height = 8;
-    picture.rgb.assign(12 * 8 * 3, 0xFF);
-    return picture;
-}
 
 void Fill(CellPicture& picture, int left, int top, int right, int bottom, std::int32_t colour) {
     for (int y = top; y < bottom; ++y) {
@@ -42,13 +31,14 @@ void Fill(CellPicture& picture, int left, int top, int right, int bottom, std::i
 }
 
 TEST(CellPicture, ChangedCellsAreThoseWhosePixelsDiffer) {
-    CellPicture after = White();
+    CellPicture after = WhiteCellPicture();
     Fill(after, 5, 6, 6, 7, kRed);  // one pixel of the middle cell of the second row
-    EXPECT_EQ(ChangedCells(White(), after),
+    EXPECT_EQ(ChangedCells(WhiteCellPicture(), after),
               (std::vector<bool>{false, false, false, false, true, false}));
-    CellPicture moved = White();
+    CellPicture moved = WhiteCellPicture();
     moved.cells = {3, 11, 4, 13};
-    EXPECT_EQ(ChangedCells(White(), moved), std::vector<bool>(6, true)) << "another place";
+    EXPECT_EQ(ChangedCells(WhiteCellPicture(), moved), std::vector<bool>(6, true))
+        << "another place";
 }
 
 // The colours a cell shows in its upper, lower, left and right halves.
@@ -79,7 +69,7 @@ Halves HalvesOf(const Cell& cell) {
 // Each cell takes the block symbol that divides its colours where they divide, drawn from its own
 // pixels alone; a blank or a full block where it has one colour.
 TEST(CellPicture, SymbolsSplitACellWhereItsColoursDo) {
-    CellPicture picture = White();
+    CellPicture picture = WhiteCellPicture();
     Fill(picture, 0, 0, 4, 4, kRed);
     Fill(picture, 4, 0, 8, 2, kBlue);
     Fill(picture, 8, 0, 10, 4, kRed);
@@ -131,7 +121,7 @@ class ConsoleCellPicture : public ::testing::Test {
 // The picture's cells show it while they are as its base has them; what is drawn over them shows
 // instead, and the picture comes back when the cell does.
 TEST_F(ConsoleCellPicture, CellsDrawnOverShowTheirTextUntilTheyAreBack) {
-    CellPicture picture = White();
+    CellPicture picture = WhiteCellPicture();
     Fill(picture, 0, 0, 12, 8, kRed);
     console.ShowCellPicture(picture);
     console.SetPictureBase();
@@ -158,10 +148,10 @@ TEST_F(ConsoleCellPicture, CellsDrawnOverShowTheirTextUntilTheyAreBack) {
 
 // A picture that changes in one cell costs the bytes of that cell alone.
 TEST_F(ConsoleCellPicture, AnUpdateWritesOnlyTheCellsThatChanged) {
-    console.ShowCellPicture(White());
+    console.ShowCellPicture(WhiteCellPicture());
     console.SetPictureBase();
     console.Flush();
-    CellPicture next = White();
+    CellPicture next = WhiteCellPicture();
     Fill(next, 4, 4, 8, 8, kBlue);
     console.ShowCellPicture(next);
     console.SetPictureBase();
@@ -203,7 +193,7 @@ TEST(CellPictureColours, TheCellsAreWrittenInTheTerminalsColourDepth) {
         capabilities.palette256 = c.palette256;
         Console console{backend, clock, capabilities};
         console.Flush();
-        CellPicture picture = White();
+        CellPicture picture = WhiteCellPicture();
         Fill(picture, 0, 0, 12, 8, 0xE08000);
         console.ShowCellPicture(picture);
         console.SetPictureBase();
@@ -240,7 +230,7 @@ TEST(KittyCellPicture, ItsCellsAreWrittenOnTheTerminalsBackground) {
     console.Print("\xFA\xFA\xFA\xFA\xFA");
     console.Flush();
 
-    console.ShowCellPicture(White());
+    console.ShowCellPicture(WhiteCellPicture());
     console.SetPictureBase();
     console.SetColor(15, 4);
     console.Locate(3, 12);

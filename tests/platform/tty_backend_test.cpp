@@ -13,6 +13,7 @@
 #include "platform/input_events.h"
 #include "platform/pty_fixture.h"
 #include "platform/terminal_restore.h"
+#include "support/white_cell_picture.h"
 
 namespace gridlet {
 namespace {
@@ -98,6 +99,20 @@ TEST(TtyBackend, PresentPaintsTheScreenThenOnlyItsChanges) {
     EXPECT_FALSE(pty.WaitForOutput("\x1b", unchanged, 50)) << "an unchanged flush writes nothing";
 }
 
+// For each sequence beginning with `intro` written since `from`: the cursor move before it, and
+// with `withSequence` the sequence too, up to its string terminator.
+std::vector<std::string> MovesBefore(const std::string& output, std::size_t from,
+                                     std::string_view intro, bool withSequence) {
+    std::vector<std::string> found;
+    for (std::size_t at = output.find(intro, from); at != std::string::npos;
+         at = output.find(intro, at + 1)) {
+        const std::size_t move = output.rfind("\x1b[", at - 1);
+        const std::size_t end = withSequence ? output.find("\x1b\\", at) : at;
+        found.push_back(output.substr(move, end - move));
+    }
+    return found;
+}
+
 // Sixels go into the cells that show the picture: at first all of them, then only a cell whose
 // pixels changed, and a cell given back by what was drawn over it.
 TEST(TtyBackend, SixelsAreWrittenOnlyForCellsThatNeedThem) {
@@ -107,27 +122,14 @@ TEST(TtyBackend, SixelsAreWrittenOnlyForCellsThatNeedThem) {
     TerminalCapabilities sixels;
     sixels.sixel = true;
     Console console(backend, clock, sixels);
-    CellPicture picture;
-    picture.cells = {2, 11, 3, 13};
-    picture.xEdges = {0, 4, 8, 12};
-    picture.yEdges = {0, 4, 8};
-    picture.width = 12;
-    picture.height = 8;
-    picture.rgb.assign(12 * 8 * 3, 0xFF);
+    CellPicture picture = WhiteCellPicture();
     console.ShowCellPicture(picture);
     console.SetPictureBase();
     console.Flush();
     ASSERT_TRUE(pty.WaitForOutput("\x1b[3;11H\x1bP"));
-    // Sixels written since `from`, and the cell each starts at.
+    // The cell each sixel image written since `from` starts at.
     const auto sixelsSince = [&pty](std::size_t from) {
-        std::vector<std::string> places;
-        const std::string& output = pty.Output();
-        for (std::size_t at = output.find("\x1bP", from); at != std::string::npos;
-             at = output.find("\x1bP", at + 1)) {
-            const std::size_t move = output.rfind("\x1b[", at - 1);
-            places.push_back(output.substr(move, at - move));
-        }
-        return places;
+        return MovesBefore(pty.Output(), from, "\x1bP", false);
     };
     EXPECT_EQ(sixelsSince(0), (std::vector<std::string>{"\x1b[2;11H", "\x1b[3;11H"}))
         << "a run of cells a row";
@@ -193,27 +195,14 @@ TEST(TtyBackend, TheKittyImageLiesOnlyUnderTheCellsThatShowIt) {
     TerminalCapabilities kitty;
     kitty.kittyGraphics = true;
     Console console(backend, clock, kitty);
-    CellPicture picture;
-    picture.cells = {2, 11, 3, 13};
-    picture.xEdges = {0, 4, 8, 12};
-    picture.yEdges = {0, 4, 8};
-    picture.width = 12;
-    picture.height = 8;
-    picture.rgb.assign(12 * 8 * 3, 0xFF);
+    CellPicture picture = WhiteCellPicture();
     console.ShowCellPicture(picture);
     console.SetPictureBase();
     console.Flush();
     ASSERT_TRUE(pty.WaitForOutput("\x1b[3;11H\x1b_Ga=p"));
     // The placements written since `from`: where each is, its part of the image and its layer.
     const auto placementsSince = [&pty](std::size_t from) {
-        std::vector<std::string> placements;
-        const std::string& output = pty.Output();
-        for (std::size_t at = output.find("\x1b_Ga=p,", from); at != std::string::npos;
-             at = output.find("\x1b_Ga=p,", at + 1)) {
-            const std::size_t move = output.rfind("\x1b[", at - 1);
-            placements.push_back(output.substr(move, output.find("\x1b\\", at) - move));
-        }
-        return placements;
+        return MovesBefore(pty.Output(), from, "\x1b_Ga=p,", true);
     };
     EXPECT_EQ(pty.Output().find("a=T"), std::string::npos) << "no placement with the pixels";
     ASSERT_NE(pty.Output().find("\x1b_Ga=t,"), std::string::npos) << "the pixels alone";
