@@ -228,21 +228,15 @@ std::string TtyBackend::PixelBytes(const std::vector<bool>& shownBefore) {
     if (pixelLayer_->mode == PictureMode::Kitty) return KittyBytes(cell);
     // Sixels: each row's runs of cells that show the picture but not yet its present pixels.
     const CellRect& rect = picture.cells;
-    const auto owed = [&](std::size_t i) {
-        return pixelLayer_->shows[i] && (!shownBefore[i] || pixelsOwed_[i]);
-    };
+    std::vector<bool> owed(pixelsOwed_.size());
+    for (std::size_t i = 0; i < owed.size(); ++i)
+        owed[i] = pixelLayer_->shows[i] && (!shownBefore[i] || pixelsOwed_[i]);
     for (int row = rect.top; row <= rect.bottom; ++row) {
-        const auto first = static_cast<std::size_t>(row - rect.top) * rect.Width();
-        for (int col = rect.left; col <= rect.right;) {
-            std::size_t i = first + static_cast<std::size_t>(col - rect.left);
-            if (!owed(i)) {
-                ++col;
-                continue;
-            }
-            int end = col;
-            for (; end <= rect.right && owed(i); ++end, ++i) pixelsOwed_[i] = false;
-            bytes += SixelCells(picture, {row, col, row, end - 1}, cell);
-            col = end;
+        for (const CellRect& run : RunsInRow(owed, rect, row)) {
+            const auto first = static_cast<std::size_t>(row - rect.top) * rect.Width();
+            for (int col = run.left; col <= run.right; ++col)
+                pixelsOwed_[first + static_cast<std::size_t>(col - rect.left)] = false;
+            bytes += SixelCells(picture, run, cell);
         }
     }
     return bytes;
